@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs every Debian 12 package Peglore needs to build, run and test.
+# Idempotent: when everything is present it only checks and returns.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake ninja-build g++ pkg-config
+  # Qt 6 Widgets and Qt Test, with the xcb and offscreen platform plugins
+  qt6-base-dev qt6-base-dev-tools libqt6test6 qt6-qpa-plugins libgl-dev
+  # background music
+  libfluidsynth-dev timgm6mb-soundfont
+  # fonts metric-compatible with the designed ones
+  fonts-liberation fonts-dejavu-core
+  # fuzz targets (libFuzzer) and sanitizer runtimes
+  clang libclang-rt-14-dev
+  # end-to-end tests: a virtual X server and a way to drive it
+  xvfb xdotool x11-utils xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+SUDO=
+if [ "$(id -u)" -ne 0 ]; then
+  SUDO=sudo
+fi
+echo "Installing: ${missing[*]}"
+$SUDO env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+$SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
