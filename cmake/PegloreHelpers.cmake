@@ -1,3 +1,34 @@
+# PEGLORE_ONLY: an optional list of source folders (relative to the top,
+# e.g. "platform/profile;tests/platform/profile") to limit a build to the
+# modules being worked on. Empty builds everything.
+set(PEGLORE_ONLY "" CACHE STRING "Limit the build to these source folders")
+
+# True when folder REL (relative to the top) lies on the way to, or inside,
+# one of the PEGLORE_ONLY folders.
+function(peglore_folder_wanted rel out)
+  if(NOT PEGLORE_ONLY)
+    set(${out} TRUE PARENT_SCOPE)
+    return()
+  endif()
+  foreach(only ${PEGLORE_ONLY})
+    string(FIND "${only}/" "${rel}/" on_the_way)
+    string(FIND "${rel}/" "${only}/" inside)
+    if(on_the_way EQUAL 0 OR inside EQUAL 0)
+      set(${out} TRUE PARENT_SCOPE)
+      return()
+    endif()
+  endforeach()
+  set(${out} FALSE PARENT_SCOPE)
+endfunction()
+
+function(peglore_add_subdirectory dir)
+  file(RELATIVE_PATH rel ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/${dir})
+  peglore_folder_wanted(${rel} wanted)
+  if(wanted)
+    add_subdirectory(${dir})
+  endif()
+endfunction()
+
 # Adds every direct subfolder of the current source folder that has a
 # CMakeLists.txt, in name order, so modules can be added without editing
 # a shared list.
@@ -8,7 +39,7 @@ function(peglore_add_subdirectories)
   foreach(child ${children})
     if(IS_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/${child}
        AND EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${child}/CMakeLists.txt)
-      add_subdirectory(${child})
+      peglore_add_subdirectory(${child})
     endif()
   endforeach()
 endfunction()
