@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+
+#include "game/IWindowPlacement.h"
+
+namespace peglore {
+
+// The grid properties and bounds of one board.
+struct TGridLayout {
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+    int ColCount = 0;
+    int FixedCols = 0;
+    int RowCount = 0;
+    int DefaultColWidth = 0;
+    int DefaultRowHeight = 0;
+    friend bool operator==(const TGridLayout&, const TGridLayout&) = default;
+};
+
+// What the game core changes in the main window.
+class IMainWindowPort : public IWindowPlacement {
+public:
+    virtual void SetRowMarkerTop(int Top) = 0;
+    // Status bar panel 0.
+    virtual void SetStatusRowText(const std::string& Text) = 0;
+    virtual void SetLeftBoardLayout(const TGridLayout& Layout) = 0;
+    virtual void SetRightBoardLayout(const TGridLayout& Layout) = 0;
+    // The client width as designed: the window never gets narrower.
+    virtual int InitialClientWidth() const = 0;
+    virtual int StatusBarHeight() const = 0;
+    virtual void SetClientSize(int Width, int Height) = 0;
+
+protected:
+    ~IMainWindowPort() = default;
+};
+
+}  // namespace peglore

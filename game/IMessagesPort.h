@@ -1,0 +1,23 @@
+#pragma once
+
+namespace peglore {
+
+// The answer of a message box. Cancel: closed from its title bar.
+enum class TAnswer { Ok, Yes, No, Cancel };
+
+// The boxes and dialogs the rules show.
+class IMessagesPort {
+public:
+    virtual void ShowRowNotFull() = 0;
+    virtual void ShowWon() = 0;
+    virtual void ShowLost() = 0;
+    // The correct-combination dialog, modal.
+    virtual void ShowCorrectAnswer() = 0;
+    // "Do you really want to start a new game?"
+    virtual TAnswer AskNewGame() = 0;
+
+protected:
+    ~IMessagesPort() = default;
+};
+
+}  // namespace peglore

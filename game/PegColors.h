@@ -1,0 +1,30 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace peglore {
+
+// A 24-bit colour as 0x00BBGGRR: red in the low byte.
+using TColor = std::uint32_t;
+
+// The eight peg colours. The secret is drawn by index into this table,
+// so the order is part of the game's behaviour.
+inline constexpr std::array<TColor, 8> PegColors = {
+    0x0000FF,  // red
+    0x008000,  // green
+    0x000000,  // black
+    0x00FFFF,  // yellow
+    0xFF0000,  // blue
+    0x808080,  // gray
+    0xFF00FF,  // fuchsia
+    0x00FF00,  // lime
+};
+
+inline constexpr TColor EmptyHole = 0xFFFFFF;     // guess board, no peg
+inline constexpr TColor EmptyKeyHole = 0x808000;  // score board, no key peg (teal)
+inline constexpr TColor BlackKeyPeg = 0x000000;   // right colour, right hole
+inline constexpr TColor WhiteKeyPeg = 0xFFFFFF;   // right colour, wrong hole
+inline constexpr TColor OutlineColor = 0x000000;
+
+}  // namespace peglore
