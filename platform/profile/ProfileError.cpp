@@ -1,0 +1,22 @@
+#include "platform/profile/ProfileError.h"
+
+const char* ProfileErrorText(TProfileError error) noexcept
+{
+    switch (error) {
+    case TProfileError::None: return "no error";
+    case TProfileError::InvalidPath: return "the path names no file";
+    case TProfileError::InvalidSection: return "the section name cannot be stored";
+    case TProfileError::InvalidKey: return "the key name cannot be stored";
+    case TProfileError::InvalidValue: return "the value cannot be stored on one line";
+    case TProfileError::FileMissing: return "the file does not exist";
+    case TProfileError::FolderMissing: return "the folder does not exist";
+    case TProfileError::FolderReadOnly: return "the folder is read-only";
+    case TProfileError::FileReadOnly: return "the file is read-only";
+    case TProfileError::NotRegularFile: return "the path is not a regular file";
+    case TProfileError::FileTooLarge: return "the file is too large";
+    case TProfileError::ReadFailed: return "the file could not be read";
+    case TProfileError::WriteFailed: return "the file could not be written";
+    case TProfileError::Interrupted: return "the save was interrupted";
+    }
+    return "unknown error";
+}

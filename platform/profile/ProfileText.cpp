@@ -1,0 +1,226 @@
+#include "platform/profile/ProfileText.h"
+
+#include <cstring>
+#include <utility>
+
+namespace {
+
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
+bool IsBlank(char c) noexcept { return c == ' ' || c == '\t'; }
+
+std::string_view Trim(std::string_view s) noexcept
+{
+    while (!s.empty() && IsBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+char AsciiLower(char c) noexcept { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
+
+bool EqualNoCase(std::string_view a, std::string_view b) noexcept
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (AsciiLower(a[i]) != AsciiLower(b[i]))
+            return false;
+    return true;
+}
+
+enum class TLineKind { Blank, Comment, Section, Entry, Other };
+
+struct TLine {
+    std::size_t ContentBegin = 0;  // after a byte order mark on the first line
+    std::size_t ContentEnd = 0;    // before the line ending
+    std::size_t End = 0;           // after the line ending
+    TLineKind Kind = TLineKind::Blank;
+    std::string_view Name;
+    std::string_view Value;
+};
+
+// Walks the lines of a text once, front to back.
+class TLineScanner {
+public:
+    explicit TLineScanner(std::string_view text) noexcept : Text_(text) {}
+
+    bool Next(TLine& line) noexcept
+    {
+        if (Pos_ >= Text_.size())
+            return false;
+        const std::size_t begin = Pos_;
+        const void* found = std::memchr(Text_.data() + begin, '\n', Text_.size() - begin);
+        std::size_t contentEnd;
+        if (found) {
+            contentEnd = std::size_t(static_cast<const char*>(found) - Text_.data());
+            line.End = contentEnd + 1;
+        } else {
+            contentEnd = Text_.size();
+            line.End = contentEnd;
+        }
+        // A CR before the LF, or a lone CR ending the text, belongs to the ending.
+        if (contentEnd > begin && Text_[contentEnd - 1] == '\r')
+            --contentEnd;
+        line.ContentBegin = begin;
+        if (begin == 0 && Text_.substr(0, contentEnd).starts_with(ByteOrderMark))
+            line.ContentBegin = ByteOrderMark.size();
+        line.ContentEnd = contentEnd;
+        Pos_ = line.End;
+        Classify(line);
+        return true;
+    }
+
+private:
+    void Classify(TLine& line) const noexcept
+    {
+        const std::string_view content =
+            Trim(Text_.substr(line.ContentBegin, line.ContentEnd - line.ContentBegin));
+        line.Name = {};
+        line.Value = {};
+        if (content.empty()) {
+            line.Kind = TLineKind::Blank;
+        } else if (content.front() == ';' || content.front() == '#') {
+            line.Kind = TLineKind::Comment;
+        } else if (content.front() == '[') {
+            const std::size_t close = content.find(']');
+            if (close == std::string_view::npos) {
+                line.Kind = TLineKind::Other;
+            } else {
+                line.Kind = TLineKind::Section;
+                line.Name = Trim(content.substr(1, close - 1));
+            }
+        } else if (const std::size_t eq = content.find('='); eq != std::string_view::npos) {
+            line.Kind = TLineKind::Entry;
+            line.Name = Trim(content.substr(0, eq));
+            line.Value = Trim(content.substr(eq + 1));
+        } else {
+            line.Kind = TLineKind::Other;
+        }
+    }
+
+    std::string_view Text_;
+    std::size_t Pos_ = 0;
+};
+
+std::string ValueAsRead(std::string_view value)
+{
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'')
+        && value.back() == value.front()) {
+        value.remove_prefix(1);
+        value.remove_suffix(1);
+    }
+    return std::string(value.substr(0, TProfileText::MaxValueLength));
+}
+
+bool HoldsAny(std::string_view s, std::string_view chars) noexcept
+{
+    return s.find_first_of(chars) != std::string_view::npos;
+}
+
+}  // namespace
+
+TProfileText::TProfileText(std::string text) : Text_(std::move(text)) {}
+
+std::string TProfileText::ReadString(std::string_view section, std::string_view key,
+                                     std::string_view defaultValue) const
+{
+    section = Trim(section);
+    key = Trim(key);
+    if (section.empty() || key.empty())
+        return std::string(defaultValue);
+
+    TLineScanner scanner(Text_);
+    TLine line;
+    bool inSection = false;
+    while (scanner.Next(line)) {
+        if (line.Kind == TLineKind::Section) {
+            if (inSection)
+                break;  // a later section of the same name is not consulted
+            inSection = EqualNoCase(line.Name, section);
+        } else if (inSection && line.Kind == TLineKind::Entry && EqualNoCase(line.Name, key)) {
+            return ValueAsRead(line.Value);
+        }
+    }
+    return std::string(defaultValue);
+}
+
+TProfileError TProfileText::CheckEntry(std::string_view section, std::string_view key,
+                                       std::string_view value) noexcept
+{
+    section = Trim(section);
+    key = Trim(key);
+    if (section.empty() || HoldsAny(section, "]\r\n"))
+        return TProfileError::InvalidSection;
+    if (key.empty() || HoldsAny(key, "=\r\n") || key.front() == '[' || key.front() == ';'
+        || key.front() == '#')
+        return TProfileError::InvalidKey;
+    if (HoldsAny(value, "\r\n"))
+        return TProfileError::InvalidValue;
+    return TProfileError::None;
+}
+
+std::string_view TProfileText::LineEnding() const noexcept
+{
+    const std::size_t lf = Text_.find('\n');
+    if (lf != std::string::npos && lf > 0 && Text_[lf - 1] == '\r')
+        return "\r\n";
+    return "\n";
+}
+
+TProfileError TProfileText::WriteString(std::string_view section, std::string_view key,
+                                        std::string_view value)
+{
+    if (const TProfileError error = CheckEntry(section, key, value); error != TProfileError::None)
+        return error;
+    section = Trim(section);
+    key = Trim(key);
+    const std::string_view eol = LineEnding();
+
+    std::string entry;
+    entry.reserve(key.size() + 1 + value.size() + eol.size());
+    entry.append(key).append("=").append(value);
+
+    TLineScanner scanner(Text_);
+    TLine line;
+    bool inSection = false;
+    TLine anchor;  // the line a new entry goes after
+    while (scanner.Next(line)) {
+        if (line.Kind == TLineKind::Section) {
+            if (inSection)
+                break;
+            if (EqualNoCase(line.Name, section)) {
+                inSection = true;
+                anchor = line;
+            }
+        } else if (inSection && line.Kind == TLineKind::Entry) {
+            if (EqualNoCase(line.Name, key)) {
+                Text_.replace(line.ContentBegin, line.ContentEnd - line.ContentBegin, entry);
+                return TProfileError::None;
+            }
+            anchor = line;
+        }
+    }
+
+    if (inSection) {
+        // The anchor may be the last line of a text without a final newline, or
+        // end in a lone CR; give it a proper ending so the new entry stands alone.
+        const std::string_view ending(Text_.data() + anchor.ContentEnd,
+                                      anchor.End - anchor.ContentEnd);
+        std::string insert;
+        if (ending.empty())
+            insert.append(eol);
+        else if (ending == "\r")
+            insert.append("\n");
+        insert.append(entry).append(eol);
+        Text_.insert(anchor.End, insert);
+        return TProfileError::None;
+    }
+
+    if (!Text_.empty() && Text_.back() != '\n')
+        Text_.append(Text_.back() == '\r' ? std::string_view("\n") : eol);
+    Text_.append("[").append(section).append("]").append(eol);
+    Text_.append(entry).append(eol);
+    return TProfileError::None;
+}

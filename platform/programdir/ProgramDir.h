@@ -1,0 +1,7 @@
+#pragma once
+
+#include <string>
+
+// The folder of the running executable with its trailing "/", where the game
+// keeps its settings and music files. "./" when the kernel cannot tell.
+std::string ProgramDir();
