@@ -233,6 +233,9 @@ bool TProfileFile::WriteString(std::string_view section, std::string_view key,
     if (const TProfileError error = text.WriteString(section, key, value);
         error != TProfileError::None)
         return Fail(error, 0);
+    // Never write what the next read would refuse.
+    if (text.Text().size() > MaxFileSize)
+        return Fail(TProfileError::FileTooLarge, EFBIG);
 
     std::string tempPath;
     TFileDescriptor temp;

@@ -25,8 +25,8 @@ using TProfileSaveHook =
 // that is synced and then renamed over the old one, keeping the old file's
 // mode bits (and owner, where allowed). The old file is never replaced when it
 // or its folder has no write permission bit set, when the caller lacks write
-// permission, or when it is too large to have been read; a symbolic link is
-// followed and its target rewritten.
+// permission, or when it (before or after the change) is larger than
+// MaxFileSize; a symbolic link is followed and its target rewritten.
 class TProfileFile {
 public:
     // Files beyond this size are neither read nor replaced. A settings file of

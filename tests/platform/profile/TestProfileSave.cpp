@@ -1,0 +1,266 @@
+#include "platform/profile/ProfileFile.h"
+#include "ProfileTestFiles.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace ProfileTestFiles;
+
+// How a save replaces the file on disk, and when it refuses to.
+class TestProfileSave : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void KeepsModeBits_data();
+    void KeepsModeBits();
+    void NewFileFollowsUmask();
+    void RefusesReadOnlyFile_data();
+    void RefusesReadOnlyFile();
+    void RefusesReadOnlyFolder_data();
+    void RefusesReadOnlyFolder();
+    void RefusesMissingFolder_data();
+    void RefusesMissingFolder();
+    void InterruptedSaveKeepsOldFile();
+    void CrashBeforeRenameKeepsOldFile();
+    void WritesThroughSymbolicLink();
+    void RefusesFolderAtPath();
+    void RelativePathUsesCurrentFolder();
+
+private:
+    static mode_t ModeOf(const QString& path);
+    QString Path() const { return Dir_->filePath("Peglore.ini"); }
+
+    std::unique_ptr<QTemporaryDir> Dir_;
+    const QByteArray Old_ = "; kept\n[Options]\nMusic=1\n";
+    const QByteArray New_ = "; kept\n[Options]\nMusic=0\n";
+};
+
+mode_t TestProfileSave::ModeOf(const QString& path)
+{
+    struct stat status {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 07777
+                                                                      : mode_t(-1);
+}
+
+void TestProfileSave::init()
+{
+    Dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(Dir_->isValid());
+    QVERIFY(WriteBytes(Path(), Old_));
+}
+
+void TestProfileSave::cleanup()
+{
+    // Let QTemporaryDir remove what a test made read-only.
+    ::chmod(QFile::encodeName(Dir_->path()).constData(), 0700);
+    Dir_.reset();
+}
+
+void TestProfileSave::KeepsModeBits_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::newRow("0600") << 0600;
+    QTest::newRow("0640") << 0640;
+    QTest::newRow("0604") << 0604;
+    QTest::newRow("0200 write only") << 0200;
+    QTest::newRow("0666") << 0666;
+}
+
+void TestProfileSave::KeepsModeBits()
+{
+    QFETCH(int, mode);
+    QCOMPARE(::chmod(QFile::encodeName(Path()).constData(), mode_t(mode)), 0);
+    // Write-only stops anyone but root from reading, and an unread file cannot be kept.
+    if ((mode & 0400) == 0 && ::geteuid() != 0) {
+        QVERIFY(!WriteProfileString(Std(Path()), "Options", "Music", "0"));
+        return;
+    }
+
+    QVERIFY(WriteProfileString(Std(Path()), "Options", "Music", "0"));
+    QCOMPARE(ModeOf(Path()), mode_t(mode));
+    QCOMPARE(ReadBytes(Path()), New_);
+}
+
+void TestProfileSave::NewFileFollowsUmask()
+{
+    QVERIFY(QFile::remove(Path()));
+    const mode_t previous = ::umask(027);
+    const bool written = WriteProfileString(Std(Path()), "Options", "Music", "0");
+    ::umask(previous);
+    QVERIFY(written);
+    QCOMPARE(ModeOf(Path()), mode_t(0640));
+}
+
+void TestProfileSave::RefusesReadOnlyFile_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::newRow("0444") << 0444;
+    QTest::newRow("0400") << 0400;
+    QTest::newRow("0000") << 0000;
+}
+
+// Runs as root too: the mode bits decide, not access().
+void TestProfileSave::RefusesReadOnlyFile()
+{
+    QFETCH(int, mode);
+    QCOMPARE(::chmod(QFile::encodeName(Path()).constData(), mode_t(mode)), 0);
+
+    TProfileFile file(Std(Path()));
+    QVERIFY(!file.WriteString("Options", "Music", "0"));
+    QCOMPARE(file.LastError(), TProfileError::FileReadOnly);
+    QCOMPARE(ModeOf(Path()), mode_t(mode));
+    QCOMPARE(::chmod(QFile::encodeName(Path()).constData(), 0600), 0);
+    QCOMPARE(ReadBytes(Path()), Old_);
+    QCOMPARE(Entries(Dir_->path()), QStringList{"Peglore.ini"});
+}
+
+void TestProfileSave::RefusesReadOnlyFolder_data()
+{
+    QTest::addColumn<bool>("fileExists");
+    QTest::newRow("replacing a file") << true;
+    QTest::newRow("creating the file") << false;
+}
+
+void TestProfileSave::RefusesReadOnlyFolder()
+{
+    QFETCH(bool, fileExists);
+    if (!fileExists)
+        QVERIFY(QFile::remove(Path()));
+    QCOMPARE(::chmod(QFile::encodeName(Dir_->path()).constData(), 0555), 0);
+
+    TProfileFile file(Std(Path()));
+    QVERIFY(!file.WriteString("Options", "Music", "0"));
+    QCOMPARE(file.LastError(), TProfileError::FolderReadOnly);
+    QCOMPARE(Entries(Dir_->path()), fileExists ? QStringList{"Peglore.ini"} : QStringList{});
+    if (fileExists)
+        QCOMPARE(ReadBytes(Path()), Old_);
+}
+
+void TestProfileSave::RefusesMissingFolder_data()
+{
+    QTest::addColumn<QString>("relativePath");
+    QTest::newRow("missing folder") << "absent/Peglore.ini";
+    QTest::newRow("missing folders") << "absent/deeper/Peglore.ini";
+    QTest::newRow("a file in place of the folder") << "Peglore.ini/Peglore.ini";
+}
+
+void TestProfileSave::RefusesMissingFolder()
+{
+    QFETCH(QString, relativePath);
+    TProfileFile file(Std(Dir_->filePath(relativePath)));
+    QVERIFY(!file.WriteString("Options", "Music", "0"));
+    QCOMPARE(file.LastError(), TProfileError::FolderMissing);
+    QCOMPARE(Entries(Dir_->path()), QStringList{"Peglore.ini"});
+    QCOMPARE(ReadBytes(Path()), Old_);
+}
+
+void TestProfileSave::InterruptedSaveKeepsOldFile()
+{
+    TProfileFile file(Std(Path()));
+    bool hookRan = false;
+    QString tempFolder;
+    QByteArray tempBytes, targetBytes;
+    file.SetSaveHook([&](const std::string& tempPath, const std::string& targetPath) {
+        hookRan = true;
+        tempFolder = QFileInfo(QString::fromStdString(tempPath)).absolutePath();
+        tempBytes = ReadBytes(QString::fromStdString(tempPath));
+        targetBytes = ReadBytes(QString::fromStdString(targetPath));
+        return false;
+    });
+
+    QVERIFY(!file.WriteString("Options", "Music", "0"));
+    QVERIFY(hookRan);
+    // At the moment of the rename the new contents were complete beside the
+    // old file, which was still untouched.
+    QCOMPARE(tempFolder, QFileInfo(Path()).absolutePath());
+    QCOMPARE(tempBytes, New_);
+    QCOMPARE(targetBytes, Old_);
+    QCOMPARE(file.LastError(), TProfileError::Interrupted);
+    QCOMPARE(ReadBytes(Path()), Old_);
+    QCOMPARE(Entries(Dir_->path()), QStringList{"Peglore.ini"});
+
+    // Without the hook the same save goes through.
+    file.SetSaveHook({});
+    QVERIFY(file.WriteString("Options", "Music", "0"));
+    QCOMPARE(ReadBytes(Path()), New_);
+}
+
+// A process that dies between the write and the rename leaves the old file
+// whole; its hidden temporary file gets in the way of nothing.
+void TestProfileSave::CrashBeforeRenameKeepsOldFile()
+{
+    const pid_t child = ::fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        TProfileFile file(Std(Path()));
+        file.SetSaveHook([](const std::string&, const std::string&) -> bool { ::_exit(42); });
+        file.WriteString("Options", "Music", "0");
+        ::_exit(0);
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY(WIFEXITED(status));
+    QCOMPARE(WEXITSTATUS(status), 42);
+
+    QCOMPARE(ReadBytes(Path()), Old_);
+    QStringList entries = Entries(Dir_->path());
+    QCOMPARE(entries.size(), 2);
+    QVERIFY(entries.removeAll("Peglore.ini") == 1);
+    const QString leftOver = entries.first();
+    QVERIFY2(leftOver.startsWith(".Peglore.ini.tmp"), qPrintable(leftOver));
+    QCOMPARE(ReadBytes(Dir_->filePath(leftOver)), New_);
+
+    QCOMPARE(ReadProfileString(Std(Path()), "Options", "Music", "?"), std::string("1"));
+    QVERIFY(WriteProfileString(Std(Path()), "Options", "AutoCheck", "1"));
+    QCOMPARE(ReadBytes(Path()), Old_ + "AutoCheck=1\n");
+    QCOMPARE(ReadBytes(Dir_->filePath(leftOver)), New_);
+}
+
+void TestProfileSave::WritesThroughSymbolicLink()
+{
+    QTemporaryDir elsewhere;
+    QVERIFY(elsewhere.isValid());
+    const QString real = elsewhere.filePath("real.ini");
+    QVERIFY(WriteBytes(real, Old_));
+    QVERIFY(QFile::remove(Path()));
+    QVERIFY(QFile::link(real, Path()));
+
+    QVERIFY(WriteProfileString(Std(Path()), "Options", "Music", "0"));
+    QVERIFY(QFileInfo(Path()).isSymLink());
+    QCOMPARE(ReadBytes(real), New_);
+    QCOMPARE(Entries(Dir_->path()), QStringList{"Peglore.ini"});
+    QCOMPARE(Entries(elsewhere.path()), QStringList{"real.ini"});
+}
+
+void TestProfileSave::RefusesFolderAtPath()
+{
+    QVERIFY(QDir(Dir_->path()).mkdir("Folder.ini"));
+    TProfileFile file(Std(Dir_->filePath("Folder.ini")));
+    QVERIFY(!file.WriteString("Options", "Music", "0"));
+    QCOMPARE(file.LastError(), TProfileError::NotRegularFile);
+    QVERIFY(QFileInfo(Dir_->filePath("Folder.ini")).isDir());
+    QCOMPARE(file.ReadString("Options", "Music", "1"), std::string("1"));
+}
+
+void TestProfileSave::RelativePathUsesCurrentFolder()
+{
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(Dir_->path()));
+    const bool written = WriteProfileString("Peglore.ini", "Options", "Music", "0");
+    const std::string read = ReadProfileString("Peglore.ini", "Options", "Music", "?");
+    QVERIFY(QDir::setCurrent(previous));
+    QVERIFY(written);
+    QCOMPARE(read, std::string("0"));
+    QCOMPARE(ReadBytes(Path()), New_);
+}
+
+QTEST_GUILESS_MAIN(TestProfileSave)
+#include "TestProfileSave.moc"
