@@ -1,0 +1,127 @@
+// Fuzzes the profile reader and writer over arbitrary file contents.
+//
+// Input: three strings (section, key, value) in FuzzedDataProvider's
+// backslash-terminated form, then the file's bytes. Checks that every read
+// is bounded, that a written value reads back, that no other key changes, that
+// only one old line is touched, and that writing the same value twice is a
+// no-op the second time.
+
+#include "platform/profile/ProfileText.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+void Check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+std::string_view Trim(std::string_view s)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!s.empty() && blank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && blank(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+bool SameName(std::string_view a, std::string_view b)
+{
+    a = Trim(a);
+    b = Trim(b);
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; };
+        if (lower(a[i]) != lower(b[i]))
+            return false;
+    }
+    return true;
+}
+
+// What a stored value reads back as, worked out without the reader's code.
+std::string AsReadBack(std::string_view value)
+{
+    value = Trim(value);
+    if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0])
+        value = value.substr(1, value.size() - 2);
+    return std::string(value.substr(0, TProfileText::MaxValueLength));
+}
+
+std::size_t CountNewlines(std::string_view s)
+{
+    std::size_t n = 0;
+    for (char c : s)
+        n += c == '\n';
+    return n;
+}
+
+constexpr const char* Default = "\x01<default>\x01";
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    FuzzedDataProvider input(data, size);
+    const std::string section = input.ConsumeRandomLengthString(64);
+    const std::string key = input.ConsumeRandomLengthString(64);
+    const std::string value = input.ConsumeRandomLengthString(2048);
+    const std::string bytes = input.ConsumeRemainingBytesAsString();
+
+    const std::vector<std::string> sections = {section, "Options", "Statistics", "Level Settings", "S"};
+    const std::vector<std::string> keys = {key, "Music", "TotalGames", "CustomRows", "A", "B"};
+
+    TProfileText text(bytes);
+    std::vector<std::string> before;
+    for (const auto& s : sections)
+        for (const auto& k : keys) {
+            std::string read = text.ReadString(s, k, Default);
+            Check(read == Default || read.size() <= TProfileText::MaxValueLength);
+            Check(read.find('\n') == std::string::npos);
+            before.push_back(std::move(read));
+        }
+
+    const TProfileError expected = TProfileText::CheckEntry(section, key, value);
+    const TProfileError result = text.WriteString(section, key, value);
+    Check(result == expected);
+    if (result != TProfileError::None) {
+        Check(text.Text() == bytes);
+        return 0;
+    }
+
+    Check(text.ReadString(section, key, Default) == AsReadBack(value));
+    std::size_t i = 0;
+    for (const auto& s : sections)
+        for (const auto& k : keys) {
+            if (!(SameName(s, section) && SameName(k, key)))
+                Check(text.ReadString(s, k, Default) == before[i]);
+            ++i;
+        }
+
+    // Outside the common head and tail, what was removed of the old text lies
+    // within one line: every other line survives byte for byte.
+    const std::string& after = text.Text();
+    const std::size_t shorter = std::min(bytes.size(), after.size());
+    std::size_t head = 0;
+    while (head < shorter && bytes[head] == after[head])
+        ++head;
+    std::size_t tail = 0;
+    while (tail < shorter - head && bytes[bytes.size() - 1 - tail] == after[after.size() - 1 - tail])
+        ++tail;
+    Check(CountNewlines(std::string_view(bytes).substr(head, bytes.size() - tail - head)) == 0);
+    Check(CountNewlines(after) <= CountNewlines(bytes) + 3);
+
+    const std::string once = after;
+    Check(text.WriteString(section, key, value) == TProfileError::None);
+    Check(text.Text() == once);
+    return 0;
+}
