@@ -1,0 +1,56 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+#include "settings/configuration/IOptionEffects.h"
+
+namespace peglore {
+
+class TLevelSettings;
+class TStatistics;
+
+// A write to the settings file that was refused.
+class TSettingsWriteError : public std::runtime_error {
+public:
+    explicit TSettingsWriteError(const std::string& Path);
+};
+
+// The three player options and the settings file "Peglore.ini" beside the
+// executable, which keeps the options, the statistics, the level and the
+// custom board size from one run to the next.
+class TConfiguration {
+public:
+    static constexpr const char* FileName = "Peglore.ini";
+
+    // Folder: where the settings file lies, with its trailing "/".
+    TConfiguration(IOptionEffects& Effects, std::string Folder);
+
+    bool Music() const { return FMusic; }
+    bool SmartHints() const { return FSmartHints; }
+    bool AutoCheck() const { return FAutoCheck; }
+
+    // Each does nothing when the value is unchanged, and otherwise stores
+    // it and applies it at once.
+    void SetMusic(bool Value);
+    void SetSmartHints(bool Value);
+    void SetAutoCheck(bool Value);
+
+    std::string SettingsPath() const { return FFolder + FileName; }
+
+    // Reads the file and applies every value: the options, the statistics,
+    // the custom size and last the level, which starts the first game.
+    void LoadSettings(TStatistics& Statistics, TLevelSettings& Levels);
+    // Writes every value, key by key; throws TSettingsWriteError at the
+    // first refused key, leaving the later keys as they were in the file.
+    void SaveSettings(const TStatistics& Statistics, const TLevelSettings& Levels) const;
+
+private:
+    IOptionEffects& FEffects;
+    std::string FFolder;
+    bool FMusic = false;
+    bool FSmartHints = false;
+    bool FAutoCheck = false;
+};
+
+}  // namespace peglore

@@ -1,0 +1,353 @@
+// The settings file: reading rules, the order of loading, the file the
+// first save writes, and refused writes.
+
+#include <QtTest>
+
+#include <sys/stat.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "game/TLevelSettings.h"
+#include "settings/configuration/SettingsValue.h"
+#include "settings/configuration/TConfiguration.h"
+#include "settings/statistics/TStatistics.h"
+#include "../../game/GameFakes.h"
+
+using namespace peglore;
+using namespace peglore::testing;
+
+namespace {
+// Records every effect of the options in the game's shared log.
+class TRecordingEffects final : public IOptionEffects {
+public:
+    explicit TRecordingEffects(QStringList& Log) : FLog(Log) {}
+    std::function<void()> OnPlay;
+    void PlayMusic() override
+    {
+        FLog << "play";
+        if (OnPlay)
+            OnPlay();
+    }
+    void StopMusic() override { FLog << "stop"; }
+    void SetTooltipsEnabled(bool On) override { FLog << QStringLiteral("tooltips %1").arg(On); }
+    void SetCheckButtonEnabled(bool On) override { FLog << QStringLiteral("check button %1").arg(On); }
+
+private:
+    QStringList& FLog;
+};
+
+struct TSettingsRig {
+    QTemporaryDir Dir;
+    TGameRig Game;
+    TRecordingEffects Effects{Game.Log};
+    TConfiguration Config{Effects, Folder()};
+
+    std::string Folder() const { return Dir.path().toStdString() + "/"; }
+    QString Path() const { return Dir.filePath("Peglore.ini"); }
+    void Write(const QByteArray& Text) const
+    {
+        QFile f(Path());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(Text);
+    }
+    QByteArray Read() const
+    {
+        QFile f(Path());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    void Load()
+    {
+        Game.Log.clear();
+        Config.LoadSettings(Game.Stats, Game.Levels);
+    }
+    QString Counters() const { return Game.Messages.Counters(); }
+};
+
+const QByteArray FirstSave =
+    "[Options]\nMusic=1\nSmartHints=1\nAutoCheck=1\n"
+    "[Statistics]\nTotalGames=0\nGamesWon=0\nGamesLost=0\nUnfinishedGames=0\n"
+    "[Level Settings]\nCustomColumns=4\nCustomRows=10\nDifficultyLevel=0\n";
+}  // namespace
+
+class TestConfiguration : public QObject {
+    Q_OBJECT
+private slots:
+    void parseInteger_data();
+    void parseInteger();
+    void firstRunDefaults();
+    void firstSaveBytes();
+    void loadOrder();
+    void storedValues_data();
+    void storedValues();
+    void storedOffOptions();
+    void unfinishedRule();
+    void customWithoutKeys();
+    void settersCompareFirst();
+    void musicFailingDuringLoadIsSavedOff();
+    void saveKeepsForeignLines();
+    void refusedWrite_data();
+    void refusedWrite();
+    void hostileFiles_data();
+    void hostileFiles();
+};
+
+void TestConfiguration::parseInteger_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<int>("value");
+    QTest::newRow("decimal") << "42" << true << 42;
+    QTest::newRow("negative") << "-7" << true << -7;
+    QTest::newRow("plus") << "+7" << true << 7;
+    QTest::newRow("0x1A") << "0x1A" << true << 26;
+    QTest::newRow("0X1a") << "0X1a" << true << 26;
+    QTest::newRow("$1A") << "$1A" << true << 26;
+    QTest::newRow("-$10") << "-$10" << true << -16;
+    QTest::newRow("$FFFFFFFF") << "$FFFFFFFF" << true << -1;
+    QTest::newRow("0x alone") << "0x" << false << 0;
+    QTest::newRow("12abc") << "12abc" << false << 0;
+    QTest::newRow("word") << "Expert" << false << 0;
+    QTest::newRow("empty") << "" << false << 0;
+    QTest::newRow("sign only") << "-" << false << 0;
+    QTest::newRow("max") << "2147483647" << true << 2147483647;
+    QTest::newRow("min") << "-2147483648" << true << int(-2147483647 - 1);
+    QTest::newRow("too large") << "2147483648" << false << 0;
+    QTest::newRow("many digits") << "99999999999999999999999" << false << 0;
+    QTest::newRow("hex too large") << "0x100000000" << false << 0;
+    QTest::newRow("inner blank") << "1 2" << false << 0;
+}
+
+void TestConfiguration::parseInteger()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QFETCH(int, value);
+    const auto parsed = ParseSettingsInteger(text.toStdString());
+    QCOMPARE(parsed.has_value(), valid);
+    if (valid)
+        QCOMPARE(*parsed, value);
+}
+
+void TestConfiguration::firstRunDefaults()
+{
+    TSettingsRig rig;
+    rig.Load();
+    QVERIFY(rig.Config.Music());
+    QVERIFY(rig.Config.SmartHints());
+    QVERIFY(rig.Config.AutoCheck());
+    QCOMPARE(rig.Counters(), QString("0/0/0/0"));
+    QCOMPARE(int(rig.Game.Levels.DifficultyLevel()), int(Beginner));
+    QCOMPARE(rig.Game.Levels.CustomColumns(), 4);
+    QCOMPARE(rig.Game.Levels.CustomRows(), 10);
+    QCOMPARE(rig.Game.Logic.BoardColumns(), 3);
+    QCOMPARE(rig.Game.Window.RowText, QString("Row: 1"));
+    QVERIFY(!QFile::exists(rig.Path()));  // loading writes nothing
+}
+
+void TestConfiguration::firstSaveBytes()
+{
+    TSettingsRig rig;
+    rig.Load();
+    rig.Config.SaveSettings(rig.Game.Stats, rig.Game.Levels);
+    QCOMPARE(rig.Read(), FirstSave);
+}
+
+void TestConfiguration::loadOrder()
+{
+    TSettingsRig rig;
+    rig.Load();
+    // Options in order, each applied; the level last, starting the game.
+    QCOMPARE(rig.Game.Log.mid(0, 4),
+             (QStringList{"play", "tooltips 1", "tooltips 1", "check button 0"}));
+    QCOMPARE(rig.Game.Log.last(), QString("clock reset"));
+}
+
+void TestConfiguration::storedValues_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("counters");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("level 7") << QByteArray("[Level Settings]\nDifficultyLevel=7\n") << "0/0/0/0" << 0 << 3 << 10;
+    QTest::newRow("level -1") << QByteArray("[Level Settings]\nDifficultyLevel=-1\n") << "0/0/0/0" << 0 << 3 << 10;
+    QTest::newRow("level word") << QByteArray("[Level Settings]\nDifficultyLevel=Expert\n") << "0/0/0/0" << 0 << 3 << 10;
+    QTest::newRow("expert") << QByteArray("[level settings]\ndifficultylevel = 2\n") << "0/0/0/0" << 2 << 8 << 12;
+    QTest::newRow("custom 6x7") << QByteArray("[Level Settings]\nCustomColumns=6\nCustomRows=7\nDifficultyLevel=3\n")
+                                << "0/0/0/0" << 3 << 6 << 7;
+    QTest::newRow("hex and junk") << QByteArray("[Statistics]\nTotalGames=0x1A\nGamesWon=12abc\nGamesLost=$2\nUnfinishedGames=3\n")
+                                  << "26/0/2/3" << 0 << 3 << 10;
+    QTest::newRow("custom size out of range")
+        << QByteArray("[Level Settings]\nCustomColumns=0\nCustomRows=2000\nDifficultyLevel=3\n") << "0/0/0/0" << 3 << 1 << 51;
+}
+
+void TestConfiguration::storedValues()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, counters);
+    QFETCH(int, level);
+    QFETCH(int, columns);
+    QFETCH(int, rows);
+    TSettingsRig rig;
+    rig.Write(file);
+    rig.Load();
+    QCOMPARE(rig.Counters(), counters);
+    QCOMPARE(int(rig.Game.Levels.DifficultyLevel()), level);
+    QCOMPARE(rig.Game.Menu.Checked, level);
+    QCOMPARE(rig.Game.Logic.BoardColumns(), columns);
+    QCOMPARE(rig.Game.Logic.BoardRows(), rows);
+    // A level outside 0..3 is written back as the level played.
+    rig.Config.SaveSettings(rig.Game.Stats, rig.Game.Levels);
+    QVERIFY(rig.Read().contains(QStringLiteral("DifficultyLevel=%1\n").arg(level).toLatin1()));
+}
+
+void TestConfiguration::storedOffOptions()
+{
+    TSettingsRig rig;
+    rig.Write("[Options]\nMusic=0\nSmartHints=0\nAutoCheck=0\n");
+    rig.Load();
+    QVERIFY(!rig.Config.Music());
+    QVERIFY(!rig.Config.SmartHints());
+    QVERIFY(!rig.Config.AutoCheck());
+    // The switch is set off even though the flag never changed.
+    QVERIFY(rig.Game.Log.contains("tooltips 0"));
+    QVERIFY(!rig.Game.Log.contains("play"));
+    QVERIFY(!rig.Game.Log.join(' ').contains("check button"));
+    rig.Config.SaveSettings(rig.Game.Stats, rig.Game.Levels);
+    QVERIFY(rig.Read().startsWith("[Options]\nMusic=0\nSmartHints=0\nAutoCheck=0\n"));
+}
+
+void TestConfiguration::unfinishedRule()
+{
+    TSettingsRig rig;
+    rig.Write("[Statistics]\nTotalGames=10\nGamesWon=3\nGamesLost=2\n");
+    rig.Load();
+    QCOMPARE(rig.Counters(), QString("10/3/2/0"));
+    rig.Game.FillRow(rig.Game.Secret());
+    rig.Game.Logic.CheckCurrentRow();
+    QCOMPARE(rig.Counters(), QString("11/4/2/5"));
+}
+
+void TestConfiguration::customWithoutKeys()
+{
+    TSettingsRig rig;
+    rig.Write("[Level Settings]\nDifficultyLevel=3\n");
+    rig.Load();
+    QCOMPARE(rig.Game.Logic.BoardColumns(), 4);
+    QCOMPARE(rig.Game.Logic.BoardRows(), 10);
+}
+
+void TestConfiguration::settersCompareFirst()
+{
+    TSettingsRig rig;
+    rig.Load();
+    rig.Game.Log.clear();
+    rig.Config.SetMusic(true);
+    rig.Config.SetSmartHints(true);
+    rig.Config.SetAutoCheck(true);
+    QVERIFY(rig.Game.Log.isEmpty());
+    rig.Config.SetMusic(false);
+    rig.Config.SetAutoCheck(false);
+    rig.Config.SetSmartHints(false);
+    QCOMPARE(rig.Game.Log, (QStringList{"stop", "check button 1", "tooltips 0"}));
+}
+
+void TestConfiguration::musicFailingDuringLoadIsSavedOff()
+{
+    TSettingsRig rig;
+    // The music player turns the option off when the file cannot be opened.
+    rig.Effects.OnPlay = [&] { rig.Config.SetMusic(false); };
+    rig.Load();
+    QVERIFY(!rig.Config.Music());
+    rig.Config.SaveSettings(rig.Game.Stats, rig.Game.Levels);
+    QVERIFY(rig.Read().startsWith("[Options]\nMusic=0\n"));
+}
+
+void TestConfiguration::saveKeepsForeignLines()
+{
+    TSettingsRig rig;
+    const QByteArray before = "; my notes\r\n[Statistics]\r\nGamesWon = 3\r\nFavourite=blue\r\n\r\n[Other]\r\nx=1\r\n";
+    rig.Write(before);
+    rig.Load();
+    rig.Config.SaveSettings(rig.Game.Stats, rig.Game.Levels);
+    QByteArray after = rig.Read();
+    QVERIFY(after.startsWith("; my notes\r\n[Statistics]\r\n"));
+    QVERIFY(after.contains("GamesWon=3\r\n"));
+    QVERIFY(after.contains("Favourite=blue\r\n"));
+    QVERIFY(after.contains("[Other]\r\nx=1\r\n"));
+    QVERIFY(after.contains("[Options]\r\nMusic=1\r\n"));
+    QVERIFY(!after.contains("\n\n") && !after.replace("\r\n", "").contains('\n'));
+}
+
+void TestConfiguration::refusedWrite_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("read-only file") << "file";
+    QTest::newRow("read-only folder") << "folder";
+    QTest::newRow("missing folder") << "missing";
+}
+
+void TestConfiguration::refusedWrite()
+{
+    QFETCH(QString, how);
+    QTemporaryDir dir;
+    QString folder = dir.path();
+    const QByteArray before = "[Options]\nMusic=0\n";
+    if (how == "missing") {
+        folder += "/not-there";
+    } else {
+        QFile f(folder + "/Peglore.ini");
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(before);
+        f.close();
+        if (how == "file")
+            QVERIFY(::chmod(QFile::encodeName(f.fileName()).constData(), 0444) == 0);
+        else
+            QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0555) == 0);
+    }
+    TGameRig game;
+    TRecordingEffects effects(game.Log);
+    TConfiguration config(effects, folder.toStdString() + "/");
+    config.LoadSettings(game.Stats, game.Levels);
+    QString message;
+    try {
+        config.SaveSettings(game.Stats, game.Levels);
+    } catch (const TSettingsWriteError& e) {
+        message = QString::fromStdString(e.what());
+    }
+    QCOMPARE(message, "Unable to write to " + folder + "/Peglore.ini");
+    if (how != "missing") {
+        QFile f(folder + "/Peglore.ini");
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before);
+        ::chmod(QFile::encodeName(folder).constData(), 0755);
+        ::chmod(QFile::encodeName(f.fileName()).constData(), 0644);
+    }
+}
+
+void TestConfiguration::hostileFiles_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("empty") << QByteArray();
+    QByteArray binary;
+    for (int i = 0; i < 70000; ++i)
+        binary.append(char((i * 7919) % 256));
+    QTest::newRow("binary") << binary;
+    QTest::newRow("50 MB on one line") << QByteArray(50 * 1024 * 1024, 'A');
+    QTest::newRow("NUL inside a value") << QByteArray("[Options]\nAutoCheck=0\0junk\n", 26);
+}
+
+void TestConfiguration::hostileFiles()
+{
+    QFETCH(QByteArray, file);
+    TSettingsRig rig;
+    rig.Write(file);
+    rig.Load();
+    // Whatever the file holds, a game at a sane size is in progress.
+    QVERIFY(rig.Game.Logic.BoardColumns() >= 1 && rig.Game.Logic.BoardColumns() <= 50);
+    QCOMPARE(rig.Game.Window.RowText, QString("Row: 1"));
+}
+
+QTEST_GUILESS_MAIN(TestConfiguration)
+#include "TestConfiguration.moc"
