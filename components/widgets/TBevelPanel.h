@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QWidget>
+
+namespace peglore {
+
+enum class TBevelCut { None, Lowered, Raised };
+
+// A panel in the button face colour with an outer and an inner bevel of
+// one pixel each, as tool bars and button groups have.
+class TBevelPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit TBevelPanel(QWidget* Parent = nullptr);
+
+    void SetBevelOuter(TBevelCut Cut);
+    void SetBevelInner(TBevelCut Cut);
+    TBevelCut BevelOuter() const { return FOuter; }
+    TBevelCut BevelInner() const { return FInner; }
+    void SetColor(const QColor& Color);
+
+protected:
+    void paintEvent(QPaintEvent* Event) override;
+
+private:
+    TBevelCut FOuter = TBevelCut::Raised;
+    TBevelCut FInner = TBevelCut::None;
+    QColor FColor{0xC0, 0xC0, 0xC0};
+};
+
+enum class TBevelShape { LeftLine, BottomLine };
+
+// An etched line: a shadow line with a highlight beside it.
+class TBevel : public QWidget {
+    Q_OBJECT
+public:
+    TBevel(TBevelShape Shape, QWidget* Parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* Event) override;
+
+private:
+    TBevelShape FShape;
+};
+
+// Draws a one-pixel frame: Raised puts the highlight above and left.
+void DrawBevelFrame(QPainter& Painter, const QRect& Rect, TBevelCut Cut);
+
+}  // namespace peglore

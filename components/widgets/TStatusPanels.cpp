@@ -1,0 +1,48 @@
+#include "components/widgets/TStatusPanels.h"
+
+#include <QPainter>
+
+#include "components/widgets/TBevelPanel.h"
+
+namespace peglore {
+
+TStatusPanels::TStatusPanels(QList<int> Widths, QWidget* Parent) : QWidget(Parent), FWidths(std::move(Widths))
+{
+    for (qsizetype i = 0; i < FWidths.size(); ++i)
+        FTexts << QString();
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TStatusPanels::SetPanelText(int Index, const QString& Text)
+{
+    if (Index < 0 || Index >= FTexts.size() || FTexts[Index] == Text)
+        return;
+    FTexts[Index] = Text;
+    update(PanelRect(Index));
+}
+
+QRect TStatusPanels::PanelRect(int Index) const
+{
+    int left = 0;
+    for (int i = 0; i < Index; ++i)
+        left += FWidths.value(i);
+    const bool last = Index == FWidths.size() - 1;
+    const int w = last ? std::max(0, width() - left) : FWidths.value(Index);
+    // Panels stand 2 pixels apart, below a 2-pixel top margin.
+    return QRect(left, 2, std::max(0, w - 2), height() - 2);
+}
+
+void TStatusPanels::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(0xC0, 0xC0, 0xC0));
+    painter.setPen(Qt::black);
+    painter.setFont(font());
+    for (int i = 0; i < FTexts.size(); ++i) {
+        const QRect r = PanelRect(i);
+        DrawBevelFrame(painter, r, TBevelCut::Lowered);
+        painter.drawText(r.adjusted(3, 1, -2, -1), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, FTexts[i]);
+    }
+}
+
+}  // namespace peglore

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QMessageBox>
+
+namespace peglore {
+
+enum class TBoxKind { Information, Error, Confirmation };
+
+// A modal message box that tells its three ways of closing apart: a button
+// (Enter presses the default one), Escape (the escape button), and the
+// title bar's close button, which answers Cancel.
+class TMessageBox : public QMessageBox {
+    Q_OBJECT
+public:
+    enum TResult { Ok, Yes, No, Cancel };
+
+    // Caption and icon follow the kind; Confirmation boxes get "&Yes" and
+    // "&No", the others "OK". Caption may override the kind's caption.
+    TMessageBox(TBoxKind Kind, const QString& Text, QWidget* Parent = nullptr, const QString& Caption = {});
+
+    // Shows the box modally and returns the answer.
+    TResult Ask();
+
+    QAbstractButton* OkButton() const { return FOk; }
+    QAbstractButton* YesButton() const { return FYes; }
+    QAbstractButton* NoButton() const { return FNo; }
+
+protected:
+    void closeEvent(QCloseEvent* Event) override;
+
+private:
+    QAbstractButton* FOk = nullptr;
+    QAbstractButton* FYes = nullptr;
+    QAbstractButton* FNo = nullptr;
+    bool FClosedFromTitleBar = false;
+};
+
+}  // namespace peglore

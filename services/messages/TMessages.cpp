@@ -1,0 +1,78 @@
+#include "services/messages/TMessages.h"
+
+#include <QApplication>
+#include <QDialog>
+
+namespace peglore {
+
+const QString TMessages::WonText = QStringLiteral("You won the game!");
+const QString TMessages::LostText = QStringLiteral("You lost the game!");
+const QString TMessages::RowNotFullText =
+    QStringLiteral("You must completely fill the row before trying to check it!");
+const QString TMessages::DisplayErrorText =
+    QStringLiteral("Sorry, Peglore requires at least 256 color display driver.");
+const QString TMessages::NewGameText = QStringLiteral("Do you really want to start a new game?");
+const QString TMessages::GiveUpText = QStringLiteral("Are you sure you want to give up?");
+
+TMessages::TAnswer TMessages::Show(TBoxKind Kind, const QString& Text)
+{
+    TMessageBox box(Kind, Text, QApplication::activeWindow());
+    return box.Ask();
+}
+
+TMessages::TAnswer TMessages::ShowWon()
+{
+    return Show(TBoxKind::Information, WonText);
+}
+
+TMessages::TAnswer TMessages::ShowLost()
+{
+    return Show(TBoxKind::Information, LostText);
+}
+
+TMessages::TAnswer TMessages::ShowRowNotFull()
+{
+    return Show(TBoxKind::Error, RowNotFullText);
+}
+
+TMessages::TAnswer TMessages::ShowDisplayError()
+{
+    QApplication::beep();
+    return Show(TBoxKind::Error, DisplayErrorText);
+}
+
+TMessages::TAnswer TMessages::AskNewGame()
+{
+    return Show(TBoxKind::Confirmation, NewGameText);
+}
+
+TMessages::TAnswer TMessages::AskGiveUp()
+{
+    return Show(TBoxKind::Confirmation, GiveUpText);
+}
+
+void TMessages::ShowError(const QString& Message)
+{
+    QString text = Message;
+    if (!text.endsWith(QLatin1Char('.')))
+        text += QLatin1Char('.');
+    TMessageBox box(TBoxKind::Error, text, QApplication::activeWindow(), QApplication::applicationName());
+    box.Ask();
+}
+
+void TMessages::ShowAbout(QDialog& About)
+{
+    About.exec();
+}
+
+void TMessages::ShowCorrectAnswer(QDialog& CorrectAnswer)
+{
+    CorrectAnswer.exec();
+}
+
+void TMessages::ShowProperties(QDialog& Properties)
+{
+    Properties.exec();
+}
+
+}  // namespace peglore

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+
+#include "services/messages/TMessageBox.h"
+
+class QDialog;
+class QWidget;
+
+namespace peglore {
+
+// Every message box of the game, with its fixed text, kind and buttons.
+// The routines use no instance data, so they can be called before the
+// program's one instance exists (the display check does).
+class TMessages {
+public:
+    using TAnswer = TMessageBox::TResult;
+
+    static TAnswer ShowWon();
+    static TAnswer ShowLost();
+    static TAnswer ShowRowNotFull();
+    // Sounds the error beep first.
+    static TAnswer ShowDisplayError();
+    static TAnswer AskNewGame();
+    static TAnswer AskGiveUp();
+    // The general error report: the message with a full stop added, in a
+    // box captioned with the application's title.
+    static void ShowError(const QString& Message);
+
+    // The three dialogs that are opened through the messages.
+    static void ShowAbout(QDialog& About);
+    static void ShowCorrectAnswer(QDialog& CorrectAnswer);
+    static void ShowProperties(QDialog& Properties);
+
+    static const QString WonText;
+    static const QString LostText;
+    static const QString RowNotFullText;
+    static const QString DisplayErrorText;
+    static const QString NewGameText;
+    static const QString GiveUpText;
+
+private:
+    static TAnswer Show(TBoxKind Kind, const QString& Text);
+};
+
+}  // namespace peglore
