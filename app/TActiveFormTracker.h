@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+namespace peglore {
+
+// The application's active form: the last of the program's windows to
+// have held the keyboard focus. Switching to another program or
+// minimising leaves it as it was; an open modal box or dialog is it.
+class TActiveFormTracker : public QObject {
+    Q_OBJECT
+public:
+    // Installs itself on the application.
+    explicit TActiveFormTracker(QObject* Parent = nullptr);
+    ~TActiveFormTracker() override;
+
+    QWidget* ActiveForm() const;
+    // Records a window as activated (also used by the tests' offscreen runs).
+    void Activated(QWidget* Window);
+
+protected:
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
+
+private:
+    QPointer<QWidget> FLast;
+};
+
+}  // namespace peglore

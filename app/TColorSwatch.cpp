@@ -1,0 +1,86 @@
+#include "app/TColorSwatch.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDrag>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "app/TPainterCanvas.h"
+
+namespace peglore {
+
+const char* const TColorSwatch::MimeType = "application/x-peglore-peg";
+
+TColorSwatch::TColorSwatch(TColor Color, QWidget* Parent) : QWidget(Parent), FColor(Color)
+{
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+QMimeData* TColorSwatch::MakeMimeData(TColor Color)
+{
+    auto* data = new QMimeData;
+    data->setData(MimeType, QByteArray::number(Color, 16));
+    return data;
+}
+
+bool TColorSwatch::ColorFromMimeData(const QMimeData* Data, TColor& Color)
+{
+    if (!Data || !Data->hasFormat(MimeType))
+        return false;
+    bool ok = false;
+    const uint value = Data->data(MimeType).toUInt(&ok, 16);
+    if (!ok || value > 0xFFFFFF)
+        return false;
+    Color = value;
+    return true;
+}
+
+void TColorSwatch::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(ToQColor(FColor));
+    // Corners rounded by a quarter of the shorter side, as a round-rect shape.
+    const qreal radius = std::min(width(), height()) / 8.0;
+    painter.drawRoundedRect(QRectF(0.5, 0.5, width() - 1.0, height() - 1.0), radius, radius);
+}
+
+void TColorSwatch::mousePressEvent(QMouseEvent* Event)
+{
+    if (Event->button() != Qt::LeftButton) {
+        Event->ignore();
+        return;
+    }
+    FPressed = true;
+    FPressPos = Event->position().toPoint();
+}
+
+void TColorSwatch::mouseMoveEvent(QMouseEvent* Event)
+{
+    if (!FPressed || !(Event->buttons() & Qt::LeftButton))
+        return;
+    if ((Event->position().toPoint() - FPressPos).manhattanLength() < QApplication::startDragDistance())
+        return;
+    FPressed = false;
+    auto* drag = new QDrag(this);
+    drag->setMimeData(MakeMimeData(FColor));
+    drag->setPixmap(grab());
+    drag->setHotSpot(FPressPos);
+    drag->exec(Qt::CopyAction);
+}
+
+void TColorSwatch::mouseReleaseEvent(QMouseEvent*)
+{
+    FPressed = false;
+}
+
+void TColorSwatch::contextMenuEvent(QContextMenuEvent* Event)
+{
+    // The colour bar's menu serves its swatches.
+    Event->ignore();
+}
+
+}  // namespace peglore

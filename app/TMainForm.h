@@ -1,0 +1,219 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
+
+#include "app/IHelpCommands.h"
+#include "app/TGridSurface.h"
+#include "game/IClockPort.h"
+#include "game/ILevelMenuPort.h"
+#include "game/IMainWindowPort.h"
+#include "game/IMessagesPort.h"
+#include "game/TBoardSize.h"
+#include "settings/configuration/IOptionEffects.h"
+
+class QAction;
+class QActionGroup;
+class QDialog;
+class QLabel;
+class QMenu;
+class QTimer;
+class QToolButton;
+
+namespace peglore {
+
+class IMediaPlayer;
+class TActiveFormTracker;
+class TBevelPanel;
+class TBoardGrid;
+class TColorSwatch;
+class TConfiguration;
+class TDigit;
+class TLeftGrid;
+class TLevelSettings;
+class TLogic;
+class TMessages;
+class TMusic;
+class TMyTimer;
+class TRightGrid;
+class TStatistics;
+class TStatusPanels;
+class TTooltipSwitch;
+
+// The game's main window. It owns the nine service objects, creates them
+// when first shown and destroys them when closed, and forwards every
+// command and event to them.
+class TMainForm : public QMainWindow,
+                  public IMainWindowPort,
+                  public IMessagesPort,
+                  public IClockPort,
+                  public ILevelMenuPort,
+                  public IOptionEffects {
+    Q_OBJECT
+public:
+    static constexpr int DesignedClientWidth = 288;
+    static constexpr int DesignedClientHeight = 373;
+
+    // SettingsFolder: where Peglore.ini and Peglore.mid lie, with its
+    // trailing "/". Player: plays the music file.
+    TMainForm(IHelpCommands& Help, IMediaPlayer& Player, std::string SettingsFolder, QWidget* Parent = nullptr);
+    ~TMainForm() override;
+
+    // The four dialogs, created after the main window.
+    void SetDialogs(QDialog* CorrectAnswer, QDialog* Properties, QDialog* CustomBoard, QDialog* About);
+
+    // The service objects; null before the first show and after closing.
+    TLogic* Logic() const { return FLogic.get(); }
+    TConfiguration* Configuration() const { return FConfiguration.get(); }
+    TLevelSettings* LevelSettings() const { return FLevelSettings.get(); }
+    TStatistics* Statistics() const { return FStatistics.get(); }
+    TMusic* Music() const { return FMusic.get(); }
+    TMyTimer* Clock() const { return FMyTimer.get(); }
+    TLeftGrid* LeftGrid() const { return FLeftGrid.get(); }
+    TRightGrid* RightGrid() const { return FRightGrid.get(); }
+    const TBoardSize& BoardSize() const { return FBoardSize; }
+
+    TBoardGrid* LeftBoard() const { return FLeftBoard; }
+    TBoardGrid* RightBoard() const { return FRightBoard; }
+    TStatusPanels* StatusBar() const { return FStatusBar; }
+    QWidget* Hand() const { return FHand; }
+    QWidget* ClientArea() const { return FClient; }
+    TTooltipSwitch& TooltipSwitch() const { return *FTooltips; }
+    TActiveFormTracker& ActiveForms() const { return *FActiveForms; }
+    TDigit* TimerDigit(int Index) const { return FDigits[Index]; }
+    QMenu* PopupMenu1() const { return FPopupMenu1; }
+    QMenu* PopupMenu2() const { return FPopupMenu2; }
+
+    // The handlers, public so that each command can be driven on its own.
+    void FormShow();
+    void mmenuNewGameClick();
+    void mmenuGiveUpClick();
+    void mmenuPropertiesClick();
+    void ExitMenuClick();
+    void BeginnerMenuClick();
+    void IntermediateMenuClick();
+    void mmenuExpertClick();
+    void CustomMenuClick();
+    void HelpTopicsMenuClick();
+    void WhatsNewMenuClick();
+    void mmenuAboutClick();
+    void sbtnCheckClick();
+    void PopupMenu1Popup();
+    void pmenuRepeatClick();
+    void pmenuClearClick();
+    void pmenuClearRowClick();
+    void pmenuGiveUpClick();
+    void pmenuWhatsThisClick();
+    void SecondsTimerTimer();
+    // The media player's completion report; true when it ended successfully.
+    void MediaPlayerNotify(bool Successful);
+
+    // Opens PopupMenu2 as over Control, as a right click there does.
+    void SetPopupComponent(QWidget* Control) { FPopupComponent = Control; }
+
+    // IMainWindowPort
+    void SetRowMarkerTop(int Top) override;
+    void SetStatusRowText(const std::string& Text) override;
+    void SetLeftBoardLayout(const TGridLayout& Layout) override;
+    void SetRightBoardLayout(const TGridLayout& Layout) override;
+    int InitialClientWidth() const override { return FInitialClientWidth; }
+    int StatusBarHeight() const override;
+    void SetClientSize(int Width, int Height) override;
+    TSize OuterSize() const override;
+    TSize ScreenSize() const override;
+    void MoveTo(int Left, int Top) override;
+
+    // IMessagesPort
+    void ShowRowNotFull() override;
+    void ShowWon() override;
+    void ShowLost() override;
+    void ShowCorrectAnswer() override;
+    TAnswer AskNewGame() override;
+
+    // IClockPort
+    void ResetClock() override;
+
+    // ILevelMenuPort
+    void CheckLevelItem(int Level) override;
+
+    // IOptionEffects
+    void PlayMusic() override;
+    void StopMusic() override;
+    void SetTooltipsEnabled(bool Enabled) override;
+    void SetCheckButtonEnabled(bool Enabled) override;
+
+protected:
+    bool event(QEvent* Event) override;
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
+    void showEvent(QShowEvent* Event) override;
+    void closeEvent(QCloseEvent* Event) override;
+
+private:
+    void CreateMenus();
+    void CreateComponents();
+    QAction* AddMenuItem(QMenu* Menu, const char* Name, const QString& Caption, const QString& Hint, int HelpContext,
+                         void (TMainForm::*Handler)());
+    QToolButton* AddToolButton(const char* Name, const QString& Hint, const QString& Glyph, bool DisabledGlyph,
+                               int Left, void (TMainForm::*Handler)());
+    void FormClose();
+    void SetStatusHint(const QString& Hint);
+    bool LeftBoardEvent(QEvent* Event);
+    bool IsOverCurrentRow(const QPoint& Pos) const;
+    static int HelpContextOf(const QObject* Object);
+
+    IHelpCommands& FHelp;
+    IMediaPlayer& FPlayer;
+    std::string FSettingsFolder;
+    QDialog* FCorrectAnswerDialog = nullptr;
+    QDialog* FPropertiesDialog = nullptr;
+    QDialog* FCustomBoardDialog = nullptr;
+    QDialog* FAboutDialog = nullptr;
+
+    // The nine service objects, in their order of creation.
+    std::unique_ptr<TLeftGrid> FLeftGrid;
+    std::unique_ptr<TRightGrid> FRightGrid;
+    std::unique_ptr<TLogic> FLogic;
+    std::unique_ptr<TConfiguration> FConfiguration;
+    std::unique_ptr<TLevelSettings> FLevelSettings;
+    std::unique_ptr<TStatistics> FStatistics;
+    std::unique_ptr<TMusic> FMusic;
+    std::unique_ptr<TMessages> FMessages;
+    std::unique_ptr<TMyTimer> FMyTimer;
+
+    TBoardSize FBoardSize;
+    int FInitialClientWidth = DesignedClientWidth;
+    bool FShown = false;
+    bool FClosed = false;
+
+    QWidget* FClient = nullptr;
+    TBevelPanel* FPanel1 = nullptr;
+    TBevelPanel* FPanel2 = nullptr;
+    TBevelPanel* FColorsBarPanel = nullptr;
+    QToolButton* FNewButton = nullptr;
+    QToolButton* FPropertiesButton = nullptr;
+    QToolButton* FCheckButton = nullptr;
+    TDigit* FDigits[3] = {};
+    QLabel* FHand = nullptr;
+    TBoardGrid* FLeftBoard = nullptr;
+    TBoardGrid* FRightBoard = nullptr;
+    std::unique_ptr<TGridSurface> FLeftSurface;
+    std::unique_ptr<TGridSurface> FRightSurface;
+    TStatusPanels* FStatusBar = nullptr;
+    QTimer* FSecondsTimer = nullptr;
+    TTooltipSwitch* FTooltips = nullptr;
+    TActiveFormTracker* FActiveForms = nullptr;
+
+    QActionGroup* FLevelGroup = nullptr;
+    QAction* FLevelItems[4] = {};
+    QMenu* FPopupMenu1 = nullptr;
+    QMenu* FPopupMenu2 = nullptr;
+    QAction* FRepeatItem = nullptr;
+    QAction* FClearItem = nullptr;
+    QAction* FClearRowItem = nullptr;
+    QAction* FGiveUpItem = nullptr;
+    QPointer<QWidget> FPopupComponent;
+};
+
+}  // namespace peglore
