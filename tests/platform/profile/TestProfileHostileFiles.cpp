@@ -68,10 +68,9 @@ void TestProfileHostileFiles::BinaryFileReadsAndGrowsAtTheEnd()
 
 void TestProfileHostileFiles::BinaryBytesAroundEntries()
 {
-    const QByteArray file("\x00\xFF\n[Options]\nMu\x00sic=0\nMusic=\x01\xFE\xC3\x28\n"
-                          "\x00[Statistics]\nTotalGames=3\n",
-                          66);
-    QCOMPARE(file.size(), 66);
+    static const char bytes[] = "\x00\xFF\n[Options]\nMu\x00sic=0\nMusic=\x01\xFE\xC3\x28\n"
+                                "\x00[Statistics]\nTotalGames=3\n";
+    const QByteArray file(bytes, sizeof bytes - 1);
     QVERIFY(WriteBytes(Path(), file));
     QCOMPARE(Bytes(ReadProfileString(Std(Path()), "Options", "Music", "DEF")),
              QByteArray("\x01\xFE\xC3\x28"));
