@@ -17,6 +17,24 @@ int PlusOne(int Value)
 {
     return static_cast<int>(static_cast<unsigned>(Value) + 1u);
 }
+
+// A board of Columns x Rows cells with a spare column beyond its width, and
+// 1-pixel lines inside a 2-pixel border.
+TGridLayout BoardLayout(int Left, int Top, int CellWidth, int CellHeight, int Columns, int Rows)
+{
+    const int g = GridLineWidth;
+    TGridLayout layout;
+    layout.Left = Left;
+    layout.Top = Top;
+    layout.DefaultColWidth = CellWidth;
+    layout.DefaultRowHeight = CellHeight;
+    layout.ColCount = Columns + 1;
+    layout.FixedCols = Columns;
+    layout.RowCount = Rows;
+    layout.Width = (CellWidth + g) * Columns + 4 * g;
+    layout.Height = (CellHeight + g) * Rows + 4 * g;
+    return layout;
+}
 }  // namespace
 
 TLogic::TLogic(TLeftGrid& LeftGrid, TRightGrid& RightGrid, TBoardSize& Size)
@@ -133,29 +151,10 @@ void TLogic::SetBoardSize(int Columns, int Rows)
     Rows = std::clamp(Rows, 1, MaxRows);
     FSize.Set(Columns, Rows);
 
-    const int g = GridLineWidth;
-    TGridLayout left;
-    left.Left = LeftBoardLeft;
-    left.Top = LeftBoardTop;
-    left.DefaultColWidth = GuessCellWidth;
-    left.DefaultRowHeight = GuessCellHeight;
-    left.ColCount = Columns + 1;
-    left.FixedCols = Columns;
-    left.RowCount = Rows;
-    left.Width = (GuessCellWidth + g) * Columns + 4 * g;
-    left.Height = (GuessCellHeight + g) * Rows + 4 * g;
+    const TGridLayout left = BoardLayout(LeftBoardLeft, LeftBoardTop, GuessCellWidth, GuessCellHeight, Columns, Rows);
     FWindow->SetLeftBoardLayout(left);
-
-    TGridLayout right;
-    right.Left = left.Left + left.Width + BoardGap;
-    right.Top = RightBoardTop;
-    right.DefaultColWidth = ScoreCellWidth;
-    right.DefaultRowHeight = ScoreCellHeight;
-    right.ColCount = Columns + 1;
-    right.FixedCols = Columns;
-    right.RowCount = Rows;
-    right.Width = (ScoreCellWidth + g) * Columns + 4 * g;
-    right.Height = (ScoreCellHeight + g) * Rows + 4 * g;
+    const TGridLayout right = BoardLayout(left.Left + left.Width + BoardGap, RightBoardTop, ScoreCellWidth,
+                                          ScoreCellHeight, Columns, Rows);
     FWindow->SetRightBoardLayout(right);
 
     const int clientWidth = std::max(right.Left + right.Width + ClientRightMargin, FWindow->InitialClientWidth());
