@@ -32,7 +32,7 @@ public:
     // Files beyond this size are neither read nor replaced. A settings file of
     // a few dozen lines is far below it; this bounds the work a hostile file
     // can cause.
-    static constexpr std::uintmax_t MaxFileSize = 4u * 1024u * 1024u;
+    static constexpr std::uintmax_t MaxFileSize = 1024u * 1024u;
 
     explicit TProfileFile(std::string path);
 

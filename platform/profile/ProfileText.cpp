@@ -46,7 +46,9 @@ class TLineScanner {
 public:
     explicit TLineScanner(std::string_view text) noexcept : Text_(text) {}
 
-    bool Next(TLine& line) noexcept
+    // Outside the section sought only headers matter: with ENTRIESWANTED false
+    // every other line is left as Other, which saves most of the work.
+    bool Next(TLine& line, bool entriesWanted) noexcept
     {
         if (Pos_ >= Text_.size())
             return false;
@@ -68,19 +70,23 @@ public:
             line.ContentBegin = ByteOrderMark.size();
         line.ContentEnd = contentEnd;
         Pos_ = line.End;
-        Classify(line);
+        Classify(line, entriesWanted);
         return true;
     }
 
 private:
-    void Classify(TLine& line) const noexcept
+    void Classify(TLine& line, bool entriesWanted) const noexcept
     {
-        const std::string_view content =
-            Trim(Text_.substr(line.ContentBegin, line.ContentEnd - line.ContentBegin));
+        std::string_view content =
+            Text_.substr(line.ContentBegin, line.ContentEnd - line.ContentBegin);
+        while (!content.empty() && IsBlank(content.front()))
+            content.remove_prefix(1);
         line.Name = {};
         line.Value = {};
         if (content.empty()) {
             line.Kind = TLineKind::Blank;
+        } else if (!entriesWanted && content.front() != '[') {
+            line.Kind = TLineKind::Other;
         } else if (content.front() == ';' || content.front() == '#') {
             line.Kind = TLineKind::Comment;
         } else if (content.front() == '[') {
@@ -134,7 +140,7 @@ std::string TProfileText::ReadString(std::string_view section, std::string_view 
     TLineScanner scanner(Text_);
     TLine line;
     bool inSection = false;
-    while (scanner.Next(line)) {
+    while (scanner.Next(line, inSection)) {
         if (line.Kind == TLineKind::Section) {
             if (inSection)
                 break;  // a later section of the same name is not consulted
@@ -186,7 +192,7 @@ TProfileError TProfileText::WriteString(std::string_view section, std::string_vi
     TLine line;
     bool inSection = false;
     TLine anchor;  // the line a new entry goes after
-    while (scanner.Next(line)) {
+    while (scanner.Next(line, inSection)) {
         if (line.Kind == TLineKind::Section) {
             if (inSection)
                 break;
