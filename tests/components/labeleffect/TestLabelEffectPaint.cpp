@@ -139,9 +139,11 @@ void TestLabelEffectPaint::LayerOffsets()
     } Layers[] = {{shadowAt, Shadow}, {highlightAt, Highlight}, {faceAt, Face}};
     for (const auto& Layer : Layers)
         for (int Y = 0; Y < Size.height(); ++Y)
-            for (int X = 0; X < Size.width(); ++X)
-                if (Mask.pixelColor(X, Y) == Qt::black && Expected.rect().contains(X + Layer.At.x(), Y + Layer.At.y()))
-                    Expected.setPixelColor(X + Layer.At.x(), Y + Layer.At.y(), Layer.Colour);
+            for (int X = 0; X < Size.width(); ++X) {
+                const QPoint To = QPoint(X, Y) + Layer.At;
+                if (Mask.pixelColor(X, Y) == Qt::black && Expected.rect().contains(To))
+                    Expected.setPixelColor(To, Layer.Colour);
+            }
     QCOMPARE(Render(L), Expected);
 }
 

@@ -8,6 +8,9 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+#include <cstdlib>
+#include <memory>
+
 using namespace peglore;
 
 namespace {
@@ -136,7 +139,8 @@ void TestLabelEffectText::WordsBreakToFitWidth()
     QVERIFY(!InkBounds(Broken, QRect(0, Fm.height(), Size.width(), Fm.height())).isEmpty());
     // With room for both words there is one line only.
     const QSize Wide(Size.width() + 20, Size.height());
-    QVERIFY(InkBounds(Render(QStringLiteral("Aa Bb"), Wide), QRect(0, Fm.height(), Wide.width(), Fm.height())).isEmpty());
+    const QRect SecondLine(0, Fm.height(), Wide.width(), Fm.height());
+    QVERIFY(InkBounds(Render(QStringLiteral("Aa Bb"), Wide), SecondLine).isEmpty());
 }
 
 void TestLabelEffectText::LongWordIsNotBroken()

@@ -57,7 +57,10 @@ struct TClockPanel {
                     Unknown = true;
             }
             const auto* It = std::find(Masks.begin(), Masks.end(), Mask);
-            Text += Unknown ? QChar('x') : It == Masks.end() ? QChar('?') : QChar('0' + int(It - Masks.begin()));
+            if (Unknown)
+                Text += u'x';
+            else
+                Text += It == Masks.end() ? QChar(u'?') : QChar(u'0' + int(It - Masks.begin()));
         }
         return Text;
     }
