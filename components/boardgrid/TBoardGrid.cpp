@@ -57,7 +57,12 @@ void TBoardGrid::SetLineColor(const QColor& Color)
 
 int TBoardGrid::VisibleCols() const
 {
-    return std::min(FColCount, FFixedCols);
+    // The columns that begin inside the border; a spare column placed
+    // just beyond the width is never drawn.
+    const int pitch = FColWidth + LineWidth;
+    const int inside = width() - 2 * BorderWidth;
+    const int starting = inside <= 0 ? 0 : (inside + pitch - 1) / pitch;
+    return std::min(FColCount, starting);
 }
 
 QSize TBoardGrid::SizeFor(int Columns, int Rows, int ColWidth, int RowHeight)

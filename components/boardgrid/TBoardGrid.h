@@ -10,8 +10,8 @@ namespace peglore {
 // default size, separated by 1-pixel grid lines, inside a 2-pixel sunken
 // border. No scroll bars, no selection, no focus frame.
 //
-// Only the first FixedCols columns are shown; any further column lies
-// beyond the grid's width (the board keeps one there as a spare).
+// Columns are shown as far as the width reaches; a column that would
+// begin at the border (the board keeps one there as a spare) is not.
 class TBoardGrid : public QWidget {
     Q_OBJECT
 public:
