@@ -53,9 +53,7 @@ TMessages::TAnswer TMessages::AskGiveUp()
 
 void TMessages::ShowError(const QString& Message)
 {
-    QString text = Message;
-    if (!text.endsWith(QLatin1Char('.')))
-        text += QLatin1Char('.');
+    const QString text = Message + QLatin1Char('.');
     TMessageBox box(TBoxKind::Error, text, QApplication::activeWindow(), QApplication::applicationName());
     box.Ask();
 }

@@ -1,0 +1,48 @@
+#pragma once
+
+// Answers the next modal window from the event loop, so a test can call a
+// routine that opens a box or a dialog and waits for the player.
+
+#include <QApplication>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+namespace peglore::testing {
+
+// Once a modal widget is active, records what the test needs of it (via
+// Inspect) and then lets Answer close it. Gives up after about five
+// seconds by closing whatever is modal, so a test never hangs.
+inline void AnswerNextModal(std::function<void(QWidget*)> Answer, std::function<void(QWidget*)> Inspect = {})
+{
+    auto tries = std::make_shared<int>(0);
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [=]() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible()) {
+            if (++*tries < 500) {
+                QTimer::singleShot(10, *poll);
+                return;
+            }
+            *poll = nullptr;
+            return;
+        }
+        if (Inspect)
+            Inspect(modal);
+        Answer(modal);
+        // An answer that did not close the window must not hang the test:
+        // close it, and the caller sees a different answer than expected.
+        QPointer<QWidget> answered(modal);
+        QTimer::singleShot(3000, [answered]() {
+            if (answered && answered->isVisible())
+                answered->close();
+        });
+        *poll = nullptr;  // break the cycle
+    };
+    QTimer::singleShot(0, *poll);
+}
+
+}  // namespace peglore::testing
