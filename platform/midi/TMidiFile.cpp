@@ -1,0 +1,289 @@
+#include "platform/midi/TMidiFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace peglore {
+
+namespace {
+
+constexpr std::uint32_t DefaultTempo = 500000;  // microseconds per quarter note, 120 beats a minute
+// Past this many ticks no file can stay within MaxDuration, and sums of
+// tick counts stay far from overflowing.
+constexpr std::uint64_t MaxTicks = std::uint64_t(1) << 48;
+
+struct TTempoChange {
+    std::uint64_t Tick;
+    std::uint32_t MicrosecondsPerQuarter;
+};
+
+// Bounds-checked big-endian reading over the file's bytes.
+class TByteReader {
+public:
+    TByteReader(std::string_view Bytes, std::size_t Begin, std::size_t End)
+        : FBytes(Bytes), FPos(Begin), FEnd(End)
+    {
+    }
+
+    bool AtEnd() const { return FPos >= FEnd; }
+    std::size_t Position() const { return FPos; }
+    std::size_t Left() const { return FEnd - FPos; }
+
+    bool Byte(std::uint8_t& Value)
+    {
+        if (FPos >= FEnd)
+            return false;
+        Value = std::uint8_t(FBytes[FPos++]);
+        return true;
+    }
+    bool Peek(std::uint8_t& Value) const
+    {
+        if (FPos >= FEnd)
+            return false;
+        Value = std::uint8_t(FBytes[FPos]);
+        return true;
+    }
+    bool BigEndian(int Count, std::uint32_t& Value)
+    {
+        Value = 0;
+        for (int i = 0; i < Count; ++i) {
+            std::uint8_t b = 0;
+            if (!Byte(b))
+                return false;
+            Value = (Value << 8) | b;
+        }
+        return true;
+    }
+    // A variable-length quantity: at most four bytes of seven bits each.
+    bool VariableLength(std::uint32_t& Value)
+    {
+        Value = 0;
+        for (int i = 0; i < 4; ++i) {
+            std::uint8_t b = 0;
+            if (!Byte(b))
+                return false;
+            Value = (Value << 7) | (b & 0x7F);
+            if (!(b & 0x80))
+                return true;
+        }
+        return false;
+    }
+    bool Skip(std::size_t Count)
+    {
+        if (Count > Left())
+            return false;
+        FPos += Count;
+        return true;
+    }
+    bool Tag(std::string_view Expected)
+    {
+        if (Left() < Expected.size() || FBytes.substr(FPos, Expected.size()) != Expected)
+            return false;
+        FPos += Expected.size();
+        return true;
+    }
+
+private:
+    std::string_view FBytes;
+    std::size_t FPos;
+    std::size_t FEnd;
+};
+
+struct TTrackEvent {
+    std::uint64_t Tick;
+    TMidiEvent Event;
+};
+
+// Reads one MTrk chunk's body; the tick of its end goes to EndTick.
+bool ReadTrack(TByteReader& Track, std::vector<TTrackEvent>& Events, std::vector<TTempoChange>& Tempos,
+               std::uint64_t& EndTick)
+{
+    std::uint64_t tick = 0;
+    std::uint8_t running = 0;
+    while (!Track.AtEnd()) {
+        std::uint32_t delta = 0;
+        if (!Track.VariableLength(delta))
+            return false;
+        tick += delta;
+        if (tick > MaxTicks)
+            return false;
+        std::uint8_t status = 0;
+        if (!Track.Peek(status))
+            return false;
+        if (status < 0x80) {
+            if (!running)
+                return false;
+            status = running;
+        } else {
+            Track.Byte(status);
+        }
+
+        if (status < 0xF0) {
+            running = status;
+            const std::uint8_t kind = status & 0xF0;
+            const int dataBytes = kind == 0xC0 || kind == 0xD0 ? 1 : 2;
+            std::uint8_t data[2] = {0, 0};
+            for (int i = 0; i < dataBytes; ++i)
+                if (!Track.Byte(data[i]) || data[i] >= 0x80)
+                    return false;
+            Events.push_back({tick, {0, status, data[0], data[1]}});
+        } else if (status == 0xF0 || status == 0xF7) {
+            running = 0;
+            std::uint32_t length = 0;
+            if (!Track.VariableLength(length) || !Track.Skip(length))
+                return false;
+        } else if (status == 0xFF) {
+            running = 0;
+            std::uint8_t type = 0;
+            std::uint32_t length = 0;
+            if (!Track.Byte(type) || !Track.VariableLength(length) || length > Track.Left())
+                return false;
+            if (type == 0x2F)
+                break;
+            if (type == 0x51 && length == 3) {
+                std::uint32_t tempo = 0;
+                Track.BigEndian(3, tempo);
+                // A tempo of zero would stop time; such a change is ignored.
+                if (tempo > 0)
+                    Tempos.push_back({tick, tempo});
+            } else {
+                Track.Skip(length);
+            }
+        } else {
+            // System common and real-time messages have no place in a file.
+            return false;
+        }
+    }
+    EndTick = tick;
+    return true;
+}
+
+}  // namespace
+
+std::optional<TMidiFile> TMidiFile::Parse(std::string_view Bytes)
+{
+    TByteReader file(Bytes, 0, Bytes.size());
+    std::uint32_t headerLength = 0, format = 0, trackCount = 0, division = 0;
+    if (!file.Tag("MThd") || !file.BigEndian(4, headerLength) || headerLength < 6
+        || headerLength > file.Left())
+        return std::nullopt;
+    const std::size_t headerEnd = file.Position() + headerLength;
+    file.BigEndian(2, format);
+    file.BigEndian(2, trackCount);
+    file.BigEndian(2, division);
+    // Format 2 holds independent sequences, and SMPTE time counts frames;
+    // neither is background music this player needs.
+    if (format > 1 || trackCount == 0 || division == 0 || (division & 0x8000))
+        return std::nullopt;
+    file.Skip(headerEnd - file.Position());
+
+    std::vector<TTrackEvent> events;
+    std::vector<TTempoChange> tempos;
+    std::uint64_t endTick = 0;
+    int tracks = 0;
+    while (file.Left() >= 8) {
+        const bool isTrack = file.Tag("MTrk");
+        if (!isTrack)
+            file.Skip(4);
+        std::uint32_t length = 0;
+        file.BigEndian(4, length);
+        if (length > file.Left())
+            return std::nullopt;
+        if (isTrack) {
+            TByteReader track(Bytes, file.Position(), file.Position() + length);
+            std::uint64_t trackEnd = 0;
+            if (!ReadTrack(track, events, tempos, trackEnd))
+                return std::nullopt;
+            endTick = std::max(endTick, trackEnd);
+            ++tracks;
+        }
+        file.Skip(length);
+    }
+    if (tracks == 0)
+        return std::nullopt;
+
+    // Tracks are read one after another; a stable sort keeps their order
+    // for messages at the same tick.
+    const auto byTick = [](const auto& a, const auto& b) { return a.Tick < b.Tick; };
+    std::stable_sort(events.begin(), events.end(), byTick);
+    std::stable_sort(tempos.begin(), tempos.end(), byTick);
+
+    // Walks the tempo map: time of the last change plus the ticks since it
+    // at its tempo. Doubles hold the products that 64-bit integers could not.
+    double segmentStart = 0;
+    std::uint64_t segmentTick = 0;
+    std::uint32_t tempo = DefaultTempo;
+    std::size_t nextTempo = 0;
+    const auto timeOf = [&](std::uint64_t Tick) {
+        while (nextTempo < tempos.size() && tempos[nextTempo].Tick <= Tick) {
+            segmentStart += double(tempos[nextTempo].Tick - segmentTick) * tempo / division;
+            segmentTick = tempos[nextTempo].Tick;
+            tempo = tempos[nextTempo].MicrosecondsPerQuarter;
+            ++nextTempo;
+        }
+        return segmentStart + double(Tick - segmentTick) * tempo / division;
+    };
+
+    TMidiFile result;
+    const double duration = timeOf(endTick);
+    if (!(duration <= double(MaxDuration)))
+        return std::nullopt;
+    // Every event lies at or before the end, so its time is within bounds.
+    nextTempo = 0;
+    segmentStart = 0;
+    segmentTick = 0;
+    tempo = DefaultTempo;
+    result.FEvents.reserve(events.size());
+    for (TTrackEvent& e : events) {
+        e.Event.Microseconds = std::int64_t(timeOf(e.Tick) + 0.5);
+        result.FEvents.push_back(e.Event);
+    }
+    result.FDuration = std::int64_t(duration + 0.5);
+    return result;
+}
+
+std::optional<TMidiFile> TMidiFile::Load(const std::string& Path)
+{
+    // Non-blocking, so that a pipe or device under the file's name cannot
+    // hold the caller; only regular files are read.
+    const int fd = ::open(Path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat info {};
+    std::string bytes;
+    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size >= 0
+              && std::uint64_t(info.st_size) <= MaxFileSize;
+    if (ok) {
+        // One byte more than the size tells a file that grew meanwhile.
+        const std::size_t size = std::size_t(info.st_size);
+        bytes.resize(size + 1);
+        std::size_t total = 0;
+        while (ok && total < bytes.size()) {
+            const ssize_t got = ::read(fd, bytes.data() + total, bytes.size() - total);
+            if (got > 0)
+                total += std::size_t(got);
+            else if (got == 0)
+                break;
+            else if (errno != EINTR)
+                ok = false;
+        }
+        ok = ok && total <= size;
+        bytes.resize(total);
+    }
+    ::close(fd);
+    if (!ok)
+        return std::nullopt;
+    return Parse(bytes);
+}
+
+bool TMidiFile::HasNotes() const
+{
+    return std::any_of(FEvents.begin(), FEvents.end(),
+                       [](const TMidiEvent& e) { return (e.Status & 0xF0) == 0x90 && e.Data2 > 0; });
+}
+
+}  // namespace peglore
