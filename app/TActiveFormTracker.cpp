@@ -5,6 +5,15 @@
 
 namespace peglore {
 
+namespace {
+// The help viewer's windows stand outside the game, as another program's
+// would: reading help does not stop the clock.
+bool IsHelpWindow(const QWidget* Window)
+{
+    return Window->property("pegloreHelpWindow").toBool();
+}
+}  // namespace
+
 TActiveFormTracker::TActiveFormTracker(QObject* Parent) : QObject(Parent)
 {
     qApp->installEventFilter(this);
@@ -22,7 +31,7 @@ QWidget* TActiveFormTracker::ActiveForm() const
     // has told us it is active yet.
     if (QWidget* modal = QApplication::activeModalWidget())
         return modal;
-    if (QWidget* active = QApplication::activeWindow())
+    if (QWidget* active = QApplication::activeWindow(); active && active->isVisible() && !IsHelpWindow(active))
         return active;
     // Another program has the focus: the last of ours that held it.
     return FLast && FLast->isVisible() ? FLast.data() : nullptr;
@@ -37,8 +46,14 @@ bool TActiveFormTracker::eventFilter(QObject* Watched, QEvent* Event)
 {
     if (Event->type() == QEvent::WindowActivate && Watched->isWidgetType()) {
         auto* widget = static_cast<QWidget*>(Watched);
-        if (widget->isWindow() && widget->windowType() != Qt::ToolTip && widget->windowType() != Qt::Popup)
+        // A late activation of a window already closed again changes nothing.
+        if (widget->isWindow() && widget->isVisible() && widget->windowType() != Qt::ToolTip &&
+            widget->windowType() != Qt::Popup && !IsHelpWindow(widget))
             Activated(widget);
+    } else if (Event->type() == QEvent::Hide && Watched == FLast && FLast->isWindow()) {
+        // A closed dialog hands the focus back to the window it belongs to.
+        QWidget* owner = FLast->parentWidget();
+        FLast = owner ? owner->window() : nullptr;
     }
     return QObject::eventFilter(Watched, Event);
 }

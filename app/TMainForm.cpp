@@ -34,6 +34,7 @@
 #include "game/TLevelSettings.h"
 #include "game/TLogic.h"
 #include "game/TRightGrid.h"
+#include "platform/media/IMediaPlayer.h"
 #include "services/clock/TMyTimer.h"
 #include "services/messages/TMessages.h"
 #include "services/music/TMusic.h"
@@ -122,11 +123,17 @@ TMainForm::TMainForm(IHelpCommands& Help, IMediaPlayer& Player, std::string Sett
     FSecondsTimer->setInterval(1000);
     connect(FSecondsTimer, &QTimer::timeout, this, &TMainForm::SecondsTimerTimer);
     FSecondsTimer->start();
+
+    FPlayer.SetOnNotify([this](TMediaResult Result) { MediaPlayerNotify(Result == TMediaResult::Successful); });
 }
 
 TMainForm::~TMainForm()
 {
     FormClose();
+    // The player outlives the window: it reports to nobody from now on,
+    // and gives up the device as the window goes.
+    FPlayer.SetOnNotify({});
+    FPlayer.Close();
 }
 
 void TMainForm::SetDialogs(QDialog* CorrectAnswer, QDialog* Properties, QDialog* CustomBoard, QDialog* About)
@@ -206,7 +213,7 @@ void TMainForm::CreateComponents()
 
     FHand = new QLabel(FClient);
     FHand->setObjectName(QStringLiteral("Hand"));
-    FHand->setPixmap(QPixmap(QStringLiteral(":/pictures/hand.png")));
+    FHand->setPixmap(QPixmap(QStringLiteral(":/pictures/row-marker.png")));
     FHand->setGeometry(RowMarkerLeft, RowMarkerTop, 38, 18);
     FHand->setAttribute(Qt::WA_TransparentForMouseEvents);
 

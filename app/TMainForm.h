@@ -1,11 +1,12 @@
 #pragma once
 
+#include <QLabel>
 #include <QMainWindow>
 #include <QPointer>
 
 #include <memory>
 
-#include "app/IHelpCommands.h"
+#include "platform/help/IHelpCommands.h"
 #include "app/TGridSurface.h"
 #include "game/IClockPort.h"
 #include "game/ILevelMenuPort.h"

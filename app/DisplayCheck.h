@@ -1,0 +1,19 @@
+#pragma once
+
+namespace peglore {
+
+// The game draws with more colours than a 16-colour display can show.
+constexpr int MinimumDisplayDepth = 8;
+
+// True when a display of Depth bits per pixel can show the game.
+constexpr bool DisplayDepthSufficient(int Depth)
+{
+    return Depth >= MinimumDisplayDepth;
+}
+
+// The bits per pixel of the primary screen; PEGLORE_DISPLAY_DEPTH, when
+// set to a number, stands in for it so the refusal can be tried on any
+// display.
+int DisplayDepth();
+
+}  // namespace peglore

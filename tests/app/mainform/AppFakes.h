@@ -1,0 +1,54 @@
+#pragma once
+
+// Fakes of the main window's outside collaborators: the help viewer and
+// the media player.
+
+#include <QList>
+#include <QPair>
+#include <QStringList>
+
+#include <functional>
+#include <string>
+
+#include "platform/help/IHelpCommands.h"
+#include "platform/media/IMediaPlayer.h"
+
+namespace peglore::testing {
+
+class TRecordingHelp final : public IHelpCommands {
+public:
+    QList<QPair<int, int>> Calls;
+    void HelpCommand(int Command, int Data) override { Calls << qMakePair(Command, Data); }
+};
+
+// A player whose open succeeds or fails as told and which reports what
+// the test asks, when it asks.
+class TFakePlayer final : public IMediaPlayer {
+public:
+    bool OpenSucceeds = false;
+    QStringList Calls;
+    std::function<void(TMediaResult)> OnNotify;
+
+    void SetFileName(const std::string& FileName) override
+    {
+        Calls << QStringLiteral("file %1").arg(QString::fromStdString(FileName).section('/', -1));
+    }
+    bool Open() override
+    {
+        Calls << QStringLiteral("open");
+        return OpenSucceeds;
+    }
+    void SeekToStart() override { Calls << QStringLiteral("seek"); }
+    void Play() override { Calls << QStringLiteral("play"); }
+    void Stop() override { Calls << QStringLiteral("stop"); }
+    void Close() override { Calls << QStringLiteral("close"); }
+    void SetOnNotify(std::function<void(TMediaResult)> Notify) override { OnNotify = std::move(Notify); }
+
+    void Report(TMediaResult Result)
+    {
+        if (OnNotify)
+            OnNotify(Result);
+    }
+};
+
+}  // namespace peglore::testing

@@ -1,0 +1,527 @@
+// Playing in the main window: drags onto the guess board, the pop-up
+// menus, the clock's ticks, the music's looping and closing the window.
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QDialog>
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+
+#include "app/TActiveFormTracker.h"
+#include "app/TColorSwatch.h"
+#include "app/TMainForm.h"
+#include "app/TPainterCanvas.h"
+#include "components/boardgrid/TBoardGrid.h"
+#include "components/widgets/TStatusPanels.h"
+#include "game/PegColors.h"
+#include "game/TLeftGrid.h"
+#include "game/TLogic.h"
+#include "game/TRightGrid.h"
+#include "app/mainform/AppFakes.h"
+#include "resources/pictures/Pictures.h"
+#include "services/clock/TMyTimer.h"
+#include "settings/configuration/TConfiguration.h"
+#include "settings/statistics/TStatistics.h"
+#include "support/ModalAnswer.h"
+
+using namespace peglore;
+using namespace peglore::testing;
+
+namespace {
+const QByteArray NoAutoCheck = "[Options]\nMusic=0\nAutoCheck=0\n";
+
+struct TGame {
+    QTemporaryDir Folder;
+    TRecordingHelp Help;
+    TFakePlayer Player;
+    std::unique_ptr<TMainForm> Form;
+
+    explicit TGame(const QByteArray& Settings = {}, bool MusicOpens = false)
+    {
+        Player.OpenSucceeds = MusicOpens;
+        if (!Settings.isEmpty()) {
+            QFile file(Folder.filePath("Peglore.ini"));
+            file.open(QIODevice::WriteOnly);
+            file.write(Settings);
+        }
+        Form = std::make_unique<TMainForm>(Help, Player, Folder.path().toStdString() + "/");
+        Form->show();
+        Form->ActiveForms().Activated(Form.get());
+    }
+
+    TBoardGrid& Board() const { return *Form->LeftBoard(); }
+    QPoint HoleCentre(int Col, int Row) const { return Board().CellRect(Col, Row).center(); }
+
+    QString SettingsText() const
+    {
+        QFile file(Folder.filePath("Peglore.ini"));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+};
+
+// Sends a drag of a swatch's colour over the guess board and, when
+// accepted, drops it. Returns whether the board accepted the drag.
+bool DragTo(TBoardGrid& Board, QPoint Pos, TColor Colour, bool Drop = true)
+{
+    std::unique_ptr<QMimeData> data(TColorSwatch::MakeMimeData(Colour));
+    QDragEnterEvent enter(Pos, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&Board, &enter);
+    QDragMoveEvent move(Pos, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&Board, &move);
+    if (!move.isAccepted())
+        return false;
+    if (Drop) {
+        QDropEvent drop(QPointF(Pos), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&Board, &drop);
+    }
+    return true;
+}
+
+// A colour that the secret does not hold in its first hole, so a row of
+// it never wins.
+TColor LosingColour(const TLogic& Logic)
+{
+    for (TColor c : PegColors)
+        if (c != Logic.Secret()[0])
+            return c;
+    return PegColors[0];
+}
+
+void FillRow(TGame& Game, int Row, TColor Colour)
+{
+    for (int c = 0; c < Game.Form->BoardSize().BoardColumns(); ++c)
+        QVERIFY(DragTo(Game.Board(), Game.HoleCentre(c, Row), Colour));
+}
+
+// Opens a pop-up menu through a right click at Pos over Widget, lets
+// Inspect look at it, then triggers the item named Item (or none).
+void RightClick(QWidget& Widget, QPoint Pos, const QString& Item, std::function<void(QMenu&)> Inspect = {})
+{
+    QTimer::singleShot(0, [=]() {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        if (Inspect)
+            Inspect(*menu);
+        QAction* chosen = nullptr;
+        for (QAction* a : menu->actions())
+            if (a->objectName() == Item)
+                chosen = a;
+        menu->close();
+        if (chosen)
+            chosen->trigger();
+    });
+    QTest::mousePress(&Widget, Qt::RightButton, Qt::NoModifier, Pos);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, Pos, Widget.mapToGlobal(Pos));
+    QApplication::sendEvent(&Widget, &event);
+    QTest::mouseRelease(&Widget, Qt::RightButton, Qt::NoModifier, Pos);
+}
+
+struct TMenuState {
+    bool Repeat = false, Clear = false, ClearRow = false, GiveUp = false;
+    bool RepeatIsDefault = false;
+};
+
+TMenuState ReadMenu(QMenu& Menu)
+{
+    TMenuState s;
+    for (QAction* a : Menu.actions()) {
+        if (a->objectName() == "pmenuRepeat") {
+            s.Repeat = a->isEnabled();
+            s.RepeatIsDefault = Menu.defaultAction() == a && a->font().bold();
+        }
+        if (a->objectName() == "pmenuClear")
+            s.Clear = a->isEnabled();
+        if (a->objectName() == "pmenuClearRow")
+            s.ClearRow = a->isEnabled();
+        if (a->objectName() == "pmenuGiveUp")
+            s.GiveUp = a->isEnabled();
+    }
+    return s;
+}
+}  // namespace
+
+class TestMainFormPlay : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { InitPictures(); }
+
+    void dropOnTheCurrentRowPlacesThePeg()
+    {
+        TGame game(NoAutoCheck);
+        const TColor blue = 0xFF0000;
+        QVERIFY(DragTo(game.Board(), game.HoleCentre(1, 0), blue));
+        QCOMPARE(game.Form->LeftGrid()->Cell(1, 0), blue);
+        // What the player sees: the peg in that hole.
+        const QImage image = game.Board().grab().toImage();
+        QCOMPARE(image.pixelColor(game.HoleCentre(1, 0)), QColor(0, 0, 0xFF));
+        QCOMPARE(image.pixelColor(game.HoleCentre(0, 0)), ToQColor(EmptyHole));
+    }
+
+    void dragIsRefusedOffTheCurrentRow_data()
+    {
+        QTest::addColumn<QPoint>("where");
+        QTest::newRow("a later row") << QPoint(1, 3);
+        QTest::newRow("a grid line") << QPoint(-1, -1);
+    }
+    void dragIsRefusedOffTheCurrentRow()
+    {
+        QFETCH(QPoint, where);
+        TGame game(NoAutoCheck);
+        const QPoint pos = where.x() < 0 ? QPoint(game.Board().CellRect(0, 0).right() + 1, 10)
+                                         : game.HoleCentre(where.x(), where.y());
+        QVERIFY(!DragTo(game.Board(), pos, 0x00FF00));
+        QVERIFY(game.Form->LeftGrid()->IsRowEmpty(0));
+        QVERIFY(game.Form->LeftGrid()->IsRowEmpty(3));
+    }
+
+    void dragOverAFinishedRowIsRefused()
+    {
+        TGame game(NoAutoCheck);
+        FillRow(game, 0, LosingColour(*game.Form->Logic()));
+        game.Form->sbtnCheckClick();
+        QCOMPARE(game.Form->Logic()->CurrentRow(), 1);
+        QCOMPARE(game.Form->StatusBar()->PanelText(0), QStringLiteral("Row: 2"));
+        QCOMPARE(game.Form->Hand()->pos(), QPoint(5, 88 + 26));
+        const TColor before = game.Form->LeftGrid()->Cell(0, 0);
+        QVERIFY(!DragTo(game.Board(), game.HoleCentre(0, 0), 0x008000));
+        QCOMPARE(game.Form->LeftGrid()->Cell(0, 0), before);
+    }
+
+    void foreignDragIsRefused()
+    {
+        TGame game(NoAutoCheck);
+        QMimeData text;
+        text.setText(QStringLiteral("ff0000"));
+        const QPoint pos = game.HoleCentre(0, 0);
+        QDragEnterEvent enter(pos, Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&game.Board(), &enter);
+        QVERIFY(!enter.isAccepted());
+        TColor colour = 0;
+        QVERIFY(!TColorSwatch::ColorFromMimeData(&text, colour));
+    }
+
+    void autoCheckScoresTheRowOnTheLastPeg()
+    {
+        TGame game("[Options]\nMusic=0\nAutoCheck=1\n");
+        const TColor colour = LosingColour(*game.Form->Logic());
+        QVERIFY(DragTo(game.Board(), game.HoleCentre(0, 0), colour));
+        QVERIFY(DragTo(game.Board(), game.HoleCentre(1, 0), colour));
+        QCOMPARE(game.Form->Logic()->CurrentRow(), 0);
+        QVERIFY(DragTo(game.Board(), game.HoleCentre(2, 0), colour));
+        QCOMPARE(game.Form->Logic()->CurrentRow(), 1);
+    }
+
+    void checkWithoutAutoCheckWaitsForTheButton()
+    {
+        TGame game(NoAutoCheck);
+        FillRow(game, 0, LosingColour(*game.Form->Logic()));
+        QCOMPARE(game.Form->Logic()->CurrentRow(), 0);
+        auto* check = game.Form->findChild<QToolButton*>("sbtnCheck");
+        QVERIFY(check->isEnabled());
+        check->click();
+        QCOMPARE(game.Form->Logic()->CurrentRow(), 1);
+    }
+
+    void winningShowsTheWonBoxAndStartsAFreshGame()
+    {
+        TGame game(NoAutoCheck);
+        const auto secret = game.Form->Logic()->Secret();
+        for (int c = 0; c < 3; ++c)
+            QVERIFY(DragTo(game.Board(), game.HoleCentre(c, 0), secret[c]));
+        QString text;
+        AnswerNextModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Return); },
+                        [&](QWidget* m) { text = qobject_cast<QMessageBox*>(m)->text(); });
+        game.Form->sbtnCheckClick();
+        QCOMPARE(text, QStringLiteral("You won the game!"));
+        QCOMPARE(game.Form->Statistics()->GamesWon(), 1);
+        QCOMPARE(game.Form->Statistics()->TotalGames(), 1);
+        QCOMPARE(game.Form->Logic()->CurrentRow(), 0);
+        QVERIFY(game.Form->LeftGrid()->IsRowEmpty(0));
+    }
+
+    void checkingAnIncompleteRowShowsTheErrorAndChangesNothing()
+    {
+        TGame game(NoAutoCheck);
+        QVERIFY(DragTo(game.Board(), game.HoleCentre(0, 0), 0x0000FF));
+        game.Form->Clock()->SetSeconds(7);
+        QString text;
+        int secondsDuringBox = -1;
+        AnswerNextModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Return); },
+                        [&](QWidget* m) {
+                            text = qobject_cast<QMessageBox*>(m)->text();
+                            game.Form->SecondsTimerTimer();  // a tick while the box is open
+                            secondsDuringBox = game.Form->Clock()->Seconds();
+                        });
+        game.Form->sbtnCheckClick();
+        QCOMPARE(text, QStringLiteral("You must completely fill the row before trying to check it!"));
+        QCOMPARE(secondsDuringBox, 7);
+        QCOMPARE(game.Form->Clock()->Seconds(), 7);
+        QCOMPARE(game.Form->Logic()->CurrentRow(), 0);
+        QCOMPARE(game.Form->Statistics()->TotalGames(), 0);
+    }
+
+    void popupOnAnEarlierRow()
+    {
+        TGame game(NoAutoCheck);
+        FillRow(game, 0, LosingColour(*game.Form->Logic()));
+        game.Form->sbtnCheckClick();
+        TMenuState state;
+        RightClick(game.Board(), game.HoleCentre(1, 0), {}, [&](QMenu& m) { state = ReadMenu(m); });
+        QVERIFY(!state.Repeat);
+        QVERIFY(!state.Clear);
+        QVERIFY(!state.ClearRow);
+        QVERIFY(state.GiveUp);
+        QVERIFY(state.RepeatIsDefault);
+    }
+
+    void popupOnTheFirstRow_data()
+    {
+        QTest::addColumn<bool>("otherHoleFilled");
+        QTest::newRow("row empty") << false;
+        QTest::newRow("another hole holds a peg") << true;
+    }
+    void popupOnTheFirstRow()
+    {
+        QFETCH(bool, otherHoleFilled);
+        TGame game(NoAutoCheck);
+        if (otherHoleFilled)
+            QVERIFY(DragTo(game.Board(), game.HoleCentre(2, 0), 0x00FF00));
+        TMenuState state;
+        RightClick(game.Board(), game.HoleCentre(0, 0), {}, [&](QMenu& m) { state = ReadMenu(m); });
+        QVERIFY(!state.Repeat);
+        QVERIFY(!state.Clear);
+        QCOMPARE(state.ClearRow, otherHoleFilled);
+        QVERIFY(state.GiveUp);
+    }
+
+    void repeatClearAndClearRowFromThePopup()
+    {
+        TGame game(NoAutoCheck);
+        const TColor colour = LosingColour(*game.Form->Logic());
+        FillRow(game, 0, colour);
+        game.Form->sbtnCheckClick();
+        RightClick(game.Board(), game.HoleCentre(1, 1), "pmenuRepeat");
+        QCOMPARE(game.Form->LeftGrid()->Cell(1, 1), colour);
+        QVERIFY(game.Form->LeftGrid()->IsEmpty(0, 1));
+        RightClick(game.Board(), game.HoleCentre(1, 1), "pmenuClear");
+        QVERIFY(game.Form->LeftGrid()->IsRowEmpty(1));
+        QVERIFY(DragTo(game.Board(), game.HoleCentre(0, 1), colour));
+        QVERIFY(DragTo(game.Board(), game.HoleCentre(2, 1), colour));
+        RightClick(game.Board(), game.HoleCentre(1, 1), "pmenuClearRow");
+        QVERIFY(game.Form->LeftGrid()->IsRowEmpty(1));
+        QVERIFY(!game.Form->LeftGrid()->IsRowEmpty(0));
+    }
+
+    void popupGiveUpAsksFirst_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("gaveUp");
+        QTest::newRow("No keeps the game") << int(Qt::Key_Escape) << false;
+        QTest::newRow("Yes gives up") << int(Qt::Key_Return) << true;
+    }
+    void popupGiveUpAsksFirst()
+    {
+        QFETCH(int, key);
+        QFETCH(bool, gaveUp);
+        TGame game(NoAutoCheck);
+        QDialog correctAnswer;
+        game.Form->SetDialogs(&correctAnswer, nullptr, nullptr, nullptr);
+        QVERIFY(DragTo(game.Board(), game.HoleCentre(0, 0), 0x00FF00));
+        QString question;
+        bool correctAnswerShown = false;
+        AnswerNextModal([key](QWidget* m) { QTest::keyClick(m, Qt::Key(key)); },
+                        [&](QWidget* m) { question = qobject_cast<QMessageBox*>(m)->text(); });
+        if (gaveUp)
+            QTimer::singleShot(200, [&]() {
+                AnswerNextModal([&](QWidget* m) {
+                    correctAnswerShown = (m == &correctAnswer);
+                    correctAnswer.accept();
+                });
+            });
+        RightClick(game.Board(), game.HoleCentre(0, 0), "pmenuGiveUp");
+        QTRY_COMPARE(correctAnswerShown, gaveUp);
+        QCOMPARE(question, QStringLiteral("Are you sure you want to give up?"));
+        QCOMPARE(game.Form->LeftGrid()->IsRowEmpty(0), gaveUp);
+        QCOMPARE(game.Form->Statistics()->TotalGames(), gaveUp ? 1 : 0);
+    }
+
+    void mainMenuGiveUpShowsTheCombinationAtOnce()
+    {
+        TGame game(NoAutoCheck);
+        QDialog correctAnswer;
+        game.Form->SetDialogs(&correctAnswer, nullptr, nullptr, nullptr);
+        QWidget* shown = nullptr;
+        AnswerNextModal([&](QWidget* m) {
+            shown = m;
+            correctAnswer.accept();
+        });
+        game.Form->findChild<QAction*>("mmenuGiveUp")->trigger();
+        QCOMPARE(shown, static_cast<QWidget*>(&correctAnswer));
+        QCOMPARE(game.Form->Statistics()->GamesLost(), 0);
+    }
+
+    void whatsThisAsksForTheControlsContext_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("context");
+        QTest::newRow("score board") << "RightBoard" << 3001;
+        QTest::newRow("colour bar") << "ColorsBarPanel" << 3002;
+        QTest::newRow("a swatch on the colour bar") << "YellowShape" << 3002;
+        QTest::newRow("clock panel") << "Panel2" << 3003;
+    }
+    void whatsThisAsksForTheControlsContext()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, context);
+        TGame game(NoAutoCheck);
+        auto* widget = game.Form->findChild<QWidget*>(control);
+        QVERIFY(widget);
+        QString caption;
+        RightClick(*widget, QPoint(5, 5), "pmenuWhatsThis",
+                   [&](QMenu& m) { caption = m.actions().value(0)->text(); });
+        QCOMPARE(caption, QStringLiteral("&What's This?"));
+        QCOMPARE(game.Help.Calls, (QList<QPair<int, int>>{{8, context}}));
+    }
+
+    void helpMenuCommands()
+    {
+        TGame game(NoAutoCheck);
+        game.Form->findChild<QAction*>("HelpTopicsMenu")->trigger();
+        game.Form->findChild<QAction*>("WhatsNewMenu")->trigger();
+        QCOMPARE(game.Help.Calls, (QList<QPair<int, int>>{{11, 0}, {1, 100}}));
+    }
+
+    void clockCountsOnlyWhileTheMainWindowIsActive()
+    {
+        TGame game(NoAutoCheck);
+        TMyTimer& clock = *game.Form->Clock();
+        QCOMPARE(clock.Seconds(), 0);
+        for (int i = 0; i < 5; ++i)
+            game.Form->SecondsTimerTimer();
+        QCOMPARE(clock.Seconds(), 5);
+        QDialog properties(game.Form.get());
+        game.Form->SetDialogs(nullptr, &properties, nullptr, nullptr);
+        AnswerNextModal([&](QWidget*) {
+            game.Form->SecondsTimerTimer();
+            game.Form->SecondsTimerTimer();
+            properties.reject();
+        });
+        game.Form->mmenuPropertiesClick();
+        QCOMPARE(clock.Seconds(), 5);
+        game.Form->SecondsTimerTimer();
+        QCOMPARE(clock.Seconds(), 6);
+    }
+
+    void clockRestartsWithEveryNewGameButNotOnNo()
+    {
+        TGame game(NoAutoCheck);
+        TMyTimer& clock = *game.Form->Clock();
+        clock.SetSeconds(42);
+        QVERIFY(DragTo(game.Board(), game.HoleCentre(0, 0), 0x00FF00));
+        AnswerNextModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_N); });
+        game.Form->mmenuNewGameClick();
+        QCOMPARE(clock.Seconds(), 42);
+        QVERIFY(!game.Form->LeftGrid()->IsRowEmpty(0));
+        AnswerNextModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Y); });
+        game.Form->mmenuNewGameClick();
+        QCOMPARE(clock.Seconds(), 0);
+        QVERIFY(game.Form->LeftGrid()->IsRowEmpty(0));
+        QCOMPARE(game.Form->Statistics()->UnfinishedGames(), 1);
+        clock.SetSeconds(9);
+        game.Form->findChild<QAction*>("IntermediateMenu")->trigger();
+        QCOMPARE(clock.Seconds(), 0);
+    }
+
+    void secondsTimerTicksEverySecond()
+    {
+        TGame game(NoAutoCheck);
+        auto* timer = game.Form->findChild<QTimer*>("SecondsTimer");
+        QVERIFY(timer);
+        QCOMPARE(timer->interval(), 1000);
+        QVERIFY(timer->isActive());
+    }
+
+    void musicLoopsOnlyOnASuccessfulEnd()
+    {
+        TGame game("[Options]\nMusic=1\n", true);
+        QCOMPARE(game.Player.Calls, (QStringList{"file Peglore.mid", "open", "seek", "play"}));
+        game.Player.Calls.clear();
+        game.Player.Report(TMediaResult::Successful);
+        QCOMPARE(game.Player.Calls, (QStringList{"seek", "play"}));
+        game.Player.Calls.clear();
+        for (TMediaResult r : {TMediaResult::Aborted, TMediaResult::Superseded, TMediaResult::Failure})
+            game.Player.Report(r);
+        QVERIFY(game.Player.Calls.isEmpty());
+    }
+
+    void musicThatCannotOpenTurnsTheOptionOffSilently()
+    {
+        TGame game("[Options]\nMusic=1\n", false);
+        QVERIFY(!game.Form->Configuration()->Music());
+        QVERIFY(!QApplication::activeModalWidget());
+        game.Form->close();
+        QVERIFY(game.SettingsText().contains(QStringLiteral("Music=0")));
+    }
+
+    void closingSavesSendsHelpQuitAndEndsTheServices()
+    {
+        TGame game(NoAutoCheck);
+        QVERIFY(DragTo(game.Board(), game.HoleCentre(0, 0), 0x00FF00));
+        AnswerNextModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Y); });
+        game.Form->mmenuNewGameClick();  // the abandoned game counts as unfinished
+        game.Form->findChild<QAction*>("mmenuExpert")->trigger();
+        game.Form->close();
+        QCOMPARE(game.Help.Calls, (QList<QPair<int, int>>{{2, 0}}));
+        QVERIFY(!game.Form->Logic());
+        QVERIFY(!game.Form->Clock());
+        QCOMPARE(game.SettingsText(),
+                 QStringLiteral("[Options]\nMusic=0\nAutoCheck=0\nSmartHints=1\n"
+                                "[Statistics]\nTotalGames=1\nGamesWon=0\nGamesLost=0\nUnfinishedGames=1\n"
+                                "[Level Settings]\nCustomColumns=4\nCustomRows=10\nDifficultyLevel=2\n"));
+        // Closing twice saves and quits help once.
+        game.Form->close();
+        QCOMPARE(game.Help.Calls.size(), 1);
+    }
+
+    void firstSaveWritesTheKeysInTheirOrder()
+    {
+        TGame game;
+        game.Form->close();
+        QCOMPARE(game.SettingsText(),
+                 QStringLiteral("[Options]\nMusic=0\nSmartHints=1\nAutoCheck=1\n"
+                                "[Statistics]\nTotalGames=0\nGamesWon=0\nGamesLost=0\nUnfinishedGames=0\n"
+                                "[Level Settings]\nCustomColumns=4\nCustomRows=10\nDifficultyLevel=0\n"));
+    }
+
+    void aRefusedSaveIsReportedOnceAndTheWindowStillCloses()
+    {
+        TGame game(NoAutoCheck);
+        QFile::setPermissions(game.Folder.filePath("Peglore.ini"), QFileDevice::ReadOwner);
+        QString text;
+        int boxes = 0;
+        AnswerNextModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Return); },
+                        [&](QWidget* m) {
+                            ++boxes;
+                            text = qobject_cast<QMessageBox*>(m)->text();
+                        });
+        game.Form->close();
+        QCOMPARE(boxes, 1);
+        QCOMPARE(text, QStringLiteral("Unable to write to %1.").arg(game.Folder.filePath("Peglore.ini")));
+        QVERIFY(!game.Form->isVisible());
+        QCOMPARE(game.SettingsText(), QString::fromLatin1(NoAutoCheck));
+        QCOMPARE(game.Help.Calls, (QList<QPair<int, int>>{{2, 0}}));
+    }
+};
+
+QTEST_MAIN(TestMainFormPlay)
+#include "TestMainFormPlay.moc"
