@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/help/THelpFile.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QTabWidget;
+
+namespace peglore {
+
+// The contents and index window: every topic by title in the file's order,
+// and an index of the topics' keywords that a typed text filters.
+class THelpContentsWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    enum class TPage { Contents, Index };
+
+    THelpContentsWindow(std::shared_ptr<const THelpFile> file, const QString& caption,
+                        QWidget* parent = nullptr);
+
+    void ShowPage(TPage page);
+    TPage CurrentPage() const;
+
+    QListWidget* ContentsList() const { return Contents_; }
+    QListWidget* IndexList() const { return Index_; }
+    QLineEdit* IndexFilter() const { return Filter_; }
+
+signals:
+    // The player chose a topic to read.
+    void TopicChosen(int context);
+
+private:
+    void Filter(const QString& text);
+    void Choose(const QListWidgetItem* item);
+    void ChooseCurrent();
+
+    QTabWidget* Pages_;
+    QListWidget* Contents_;
+    QLineEdit* Filter_;
+    QListWidget* Index_;
+};
+
+}  // namespace peglore

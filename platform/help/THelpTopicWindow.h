@@ -1,0 +1,53 @@
+#pragma once
+
+#include "platform/help/THelpFile.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+class QPushButton;
+class QTextBrowser;
+class QUrl;
+
+namespace peglore {
+
+// The full help window: one topic at a time in a text browser, with links
+// between topics, Back and Forward through the topics seen, and buttons that
+// open the contents and the index.
+class THelpTopicWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    THelpTopicWindow(std::shared_ptr<const THelpFile> file, const QString& caption,
+                     QWidget* parent = nullptr);
+
+    // Shows the topic of CONTEXT, or a page saying there is none, and
+    // remembers it for Back.
+    void ShowContext(int context);
+
+    int CurrentContext() const { return History_.empty() ? 0 : History_[Position_]; }
+    QString PlainText() const;
+    QTextBrowser* Browser() const { return Browser_; }
+
+signals:
+    void ContentsRequested();
+    void IndexRequested();
+
+private:
+    void Display(int context);
+    void FollowLink(const QUrl& url);
+    void GoBack();
+    void GoForward();
+    void UpdateButtons();
+
+    std::shared_ptr<const THelpFile> File_;
+    QTextBrowser* Browser_;
+    QPushButton* Back_;
+    QPushButton* Forward_;
+    std::vector<int> History_;
+    std::size_t Position_ = 0;
+};
+
+}  // namespace peglore

@@ -1,0 +1,110 @@
+#include "platform/help/THelpFile.h"
+#include "platform/help/THelpMarkup.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QtTest>
+
+using namespace peglore;
+
+// The help file that ships with the game: a topic behind every context number
+// the game sends, and nothing broken in it.
+class TestShippedHelpFile : public QObject {
+    Q_OBJECT
+
+private:
+    THelpFile File_;
+
+private slots:
+    void initTestCase()
+    {
+        File_ = THelpFile::Load(PEGLORE_HELP_SOURCE);
+        QVERIFY2(File_.IsValid(), File_.ErrorText().c_str());
+    }
+
+    void readsWithoutProblems()
+    {
+        QStringList problems;
+        for (const std::string& problem : File_.Problems())
+            problems << QString::fromStdString(problem);
+        QCOMPARE(problems, QStringList());
+    }
+
+    void copyBesideTheProgramIsTheSame()
+    {
+        QFile source(PEGLORE_HELP_SOURCE);
+        QFile copy(QCoreApplication::applicationDirPath() + "/Peglore.hlp");
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        QVERIFY2(copy.open(QIODevice::ReadOnly), qPrintable(copy.fileName()));
+        QCOMPARE(copy.readAll(), source.readAll());
+    }
+
+    void everyContextOfTheGameHasATopic_data()
+    {
+        QTest::addColumn<int>("context");
+        for (const int context : {100, 201, 202, 221, 1, 2, 1101, 1102, 1103, 3001, 3002, 3003,
+                                  4001, 4002, 4003})
+            QTest::newRow(qPrintable(QString::number(context))) << context;
+    }
+
+    void everyContextOfTheGameHasATopic()
+    {
+        QFETCH(int, context);
+        const THelpTopic* topic = File_.Find(context);
+        QVERIFY(topic != nullptr);
+        QVERIFY(topic->Title != "Topic " + std::to_string(context));
+        QVERIFY(!topic->Keywords.empty());
+        QVERIFY2(topic->Body.size() > 80, topic->Title.c_str());
+    }
+
+    void generalTopicsCoverTheGame_data()
+    {
+        QTest::addColumn<QString>("words");
+        QTest::newRow("dragging") << "drag";
+        QTest::newRow("black key pegs") << "black key peg";
+        QTest::newRow("white key pegs") << "white key peg";
+        QTest::newRow("auto-check") << "Automatic Checking";
+        QTest::newRow("repeat") << "Repeat";
+        QTest::newRow("clear row") << "Clear Row";
+        QTest::newRow("give up") << "Give Up!";
+        QTest::newRow("beginner") << "Beginner**: 3 holes, 10 rows";
+        QTest::newRow("intermediate") << "Intermediate**: 5 holes, 9 rows";
+        QTest::newRow("expert") << "Expert!**: 8 holes, 12 rows";
+        QTest::newRow("custom") << "1 to 10 holes and 1 to 15 rows";
+        QTest::newRow("F2") << "F2";
+        QTest::newRow("Shift+F1") << "Shift+F1";
+        QTest::newRow("statistics") << "unfinished";
+    }
+
+    void generalTopicsCoverTheGame()
+    {
+        QFETCH(QString, words);
+        for (const THelpTopic& topic : File_.Topics())
+            if (topic.Context < 100 && QString::fromStdString(topic.Body).contains(words))
+                return;
+        QFAIL("no general topic mentions it");
+    }
+
+    void everyLinkLeadsToATopic()
+    {
+        const QRegularExpression link(R"(\[\[\s*(\d+)\s*(\|[^\]]*)?\]\])");
+        int links = 0;
+        for (const THelpTopic& topic : File_.Topics()) {
+            auto matches = link.globalMatch(QString::fromStdString(topic.Body));
+            while (matches.hasNext()) {
+                const int target = matches.next().captured(1).toInt();
+                QVERIFY2(File_.Find(target) != nullptr,
+                         qPrintable(QString("%1 -> %2").arg(topic.Context).arg(target)));
+                ++links;
+            }
+            // No link left unconverted in the page.
+            const std::string html =
+                THelpMarkup::TopicHtml(topic, File_, THelpMarkup::TTarget::Window);
+            QVERIFY2(html.find("[[") == std::string::npos, topic.Title.c_str());
+        }
+        QVERIFY(links > 20);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestShippedHelpFile)
+#include "TestShippedHelpFile.moc"
