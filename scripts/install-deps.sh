@@ -9,7 +9,7 @@ packages=(
   # Qt 6 Widgets and Qt Test, with the xcb and offscreen platform plugins
   qt6-base-dev qt6-base-dev-tools libqt6test6 qt6-qpa-plugins libgl-dev
   # background music
-  libfluidsynth-dev timgm6mb-soundfont
+  libfluidsynth-dev timgm6mb-soundfont libasound2-dev
   # fonts metric-compatible with the designed ones
   fonts-liberation fonts-dejavu-core
   # fuzz targets (libFuzzer) and sanitizer runtimes

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace peglore {
+
+// Where a TFluidSynthPlayer sends its sound.
+enum class TAudioOutput {
+    Device,  // an audio driver's thread, to the sound card
+    Caller,  // no device: the owner pulls the sound with Render
+};
+
+struct TFluidSynthOptions {
+    TAudioOutput Output = TAudioOutput::Device;
+    // FluidSynth audio drivers to try in turn; empty: the usual ones.
+    std::vector<std::string> AudioDrivers;
+    // Soundfont files to try in turn; empty: the system's General MIDI one.
+    std::vector<std::string> SoundFonts;
+    double SampleRate = 44100;
+};
+
+}  // namespace peglore

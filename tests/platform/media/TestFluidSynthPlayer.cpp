@@ -1,0 +1,417 @@
+// The FluidSynth player with a real synthesizer and soundfont but no sound
+// card: the sound is pulled through Render, faster than real time.
+
+#include <QtTest>
+
+#include <fluidsynth.h>
+
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/media/TFluidSynthPlayer.h"
+#include "platform/midi/TMidiFile.h"
+
+using namespace peglore;
+
+namespace {
+
+constexpr double Rate = 22050;
+constexpr int Block = 512;
+
+int ThreadCount()
+{
+    return int(QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
+}
+
+QString Name(TMediaResult Result)
+{
+    switch (Result) {
+    case TMediaResult::Successful: return "Successful";
+    case TMediaResult::Superseded: return "Superseded";
+    case TMediaResult::Aborted: return "Aborted";
+    case TMediaResult::Failure: return "Failure";
+    }
+    return "?";
+}
+
+std::string Bytes(std::initializer_list<int> Values)
+{
+    std::string s;
+    for (int v : Values)
+        s += char(v);
+    return s;
+}
+
+// One second at 120 beats a minute: a flute note for the first half,
+// then a rest up to the end of the track.
+std::string OneSecondSong(bool WithNote = true)
+{
+    const std::string note = WithNote ? Bytes({0x00, 0x90, 72, 100, 0x83, 0x60, 0x80, 72, 0})
+                                      : Bytes({0x00, 0xB0, 7, 100, 0x83, 0x60, 0xB0, 7, 90});
+    const std::string body = Bytes({0x00, 0xC0, 73}) + note + Bytes({0x83, 0x60, 0xFF, 0x2F, 0x00});
+    const auto n = body.size();
+    return "MThd" + Bytes({0, 0, 0, 6, 0, 0, 0, 1, 0x01, 0xE0}) + "MTrk"
+           + Bytes({0, 0, int(n >> 8) & 0xFF, int(n) & 0xFF}) + body;
+}
+
+QString WriteFile(const QTemporaryDir& Dir, const QString& Name, const std::string& Bytes)
+{
+    QFile f(Dir.filePath(Name));
+    if (!f.open(QIODevice::WriteOnly))
+        return {};
+    f.write(Bytes.data(), qint64(Bytes.size()));
+    return f.fileName();
+}
+
+// The length of a file of one tempo as FluidSynth's own file player reads
+// it: its tick count at its tempo, over the division in the file's header.
+double FluidSynthFileSeconds(const QString& Path, const std::string& SoundFont)
+{
+    QFile file(Path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray header = file.read(14);
+    const int division = (quint8(header[12]) << 8) | quint8(header[13]);
+
+    fluid_settings_t* settings = new_fluid_settings();
+    fluid_settings_setnum(settings, "synth.sample-rate", Rate);
+    fluid_synth_t* synth = new_fluid_synth(settings);
+    fluid_synth_sfload(synth, SoundFont.c_str(), 1);
+    fluid_player_t* player = new_fluid_player(synth);
+    fluid_player_add(player, Path.toLocal8Bit().constData());
+    fluid_player_play(player);
+    // The player reads the file when the synthesizer first calls it.
+    std::vector<float> left(64), right(64);
+    for (int i = 0; i < 16; ++i)
+        fluid_synth_write_float(synth, 64, left.data(), 0, 1, right.data(), 0, 1);
+    const double seconds = double(fluid_player_get_total_ticks(player)) * fluid_player_get_midi_tempo(player) / division / 1e6;
+    delete_fluid_player(player);
+    delete_fluid_synth(synth);
+    delete_fluid_settings(settings);
+    return seconds;
+}
+
+// A player that renders on request and records its reports.
+struct TRig {
+    explicit TRig(TFluidSynthOptions Options = Caller()) : Player(std::move(Options))
+    {
+        Player.SetOnNotify([this](TMediaResult Result) { Reports << Name(Result); });
+    }
+    static TFluidSynthOptions Caller()
+    {
+        TFluidSynthOptions options;
+        options.Output = TAudioOutput::Caller;
+        options.SampleRate = Rate;
+        return options;
+    }
+
+    // Renders blocks, handling events after each, until Seconds have passed
+    // or, with UntilReport, a new report has arrived. Returns the frames.
+    qint64 Render(double Seconds, bool UntilReport = false)
+    {
+        const qsizetype reports = Reports.size();
+        qint64 frames = 0;
+        Peak = 0;
+        SumOfSquares = 0;
+        while (frames < qint64(Seconds * Rate) && !(UntilReport && Reports.size() > reports)) {
+            Player.Render(Left.data(), Right.data(), Block);
+            for (int i = 0; i < Block; ++i) {
+                Peak = std::max({Peak, std::fabs(Left[i]), std::fabs(Right[i])});
+                SumOfSquares += double(Left[i]) * Left[i] + double(Right[i]) * Right[i];
+            }
+            frames += Block;
+            QCoreApplication::processEvents();
+        }
+        Frames = frames;
+        return frames;
+    }
+    double Rms() const { return Frames ? std::sqrt(SumOfSquares / (2.0 * double(Frames))) : 0; }
+
+    TFluidSynthPlayer Player;
+    QStringList Reports;
+    std::vector<float> Left = std::vector<float>(Block), Right = std::vector<float>(Block);
+    float Peak = 0;
+    double SumOfSquares = 0;
+    qint64 Frames = 0;
+};
+
+}  // namespace
+
+class TestFluidSynthPlayer : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void tuneRendersToItsLength();
+    void reports_data();
+    void reports();
+    void reportsArriveAsEvents();
+    void endReachedBeforeANewPlayIsNotReported();
+    void stopSilencesAndSeekRestarts();
+    void openFailures_data();
+    void openFailures();
+    void audioDeviceOfThisMachine();
+    void soundFontLookup();
+    void destroyedPlayerReportsToNobody();
+
+private:
+    QTemporaryDir FDir;
+    QString FSong;
+};
+
+void TestFluidSynthPlayer::initTestCase()
+{
+    QVERIFY(FDir.isValid());
+    FSong = WriteFile(FDir, "Song.mid", OneSecondSong());
+    QVERIFY(!FSong.isEmpty());
+    QVERIFY2(!TFluidSynthPlayer().FindSoundFont().empty(), "a General MIDI soundfont is installed");
+}
+
+void TestFluidSynthPlayer::tuneRendersToItsLength()
+{
+    TRig rig;
+    rig.Player.SetFileName(PEGLORE_TUNE);
+    QVERIFY(rig.Player.Open());
+    QCOMPARE(rig.Player.SampleRate(), Rate);
+    rig.Player.SeekToStart();
+    rig.Player.Play();
+
+    // Played in windows of two seconds: sound in every one of them, none
+    // of it clipped.
+    qint64 frames = 0;
+    int windows = 0;
+    while (rig.Reports.isEmpty() && frames < qint64(Rate * 300)) {
+        frames += rig.Render(2.0, true);
+        if (rig.Reports.isEmpty()) {
+            QVERIFY2(rig.Rms() > 0.002, qPrintable(QStringLiteral("window %1: rms %2").arg(windows).arg(rig.Rms())));
+            QVERIFY2(rig.Peak < 1.0f, qPrintable(QStringLiteral("window %1: peak %2").arg(windows).arg(rig.Peak)));
+            ++windows;
+        }
+    }
+    QCOMPARE(rig.Reports, QStringList{"Successful"});
+
+    // As long as the file is by FluidSynth's reading and by ours. (The
+    // music ends with the file, not when its last sound has died away, so
+    // that the loop keeps the beat.)
+    const double reference = FluidSynthFileSeconds(PEGLORE_TUNE, rig.Player.FindSoundFont());
+    const auto tune = TMidiFile::Load(PEGLORE_TUNE);
+    QVERIFY(tune);
+    const double seconds = double(frames) / Rate;
+    QVERIFY2(std::fabs(seconds - reference) < 0.05,
+             qPrintable(QStringLiteral("%1 s against FluidSynth's %2 s").arg(seconds).arg(reference)));
+    QVERIFY2(std::fabs(seconds - double(tune->Duration()) / 1e6) < 0.05,
+             qPrintable(QStringLiteral("%1 s against the file's %2 s").arg(seconds).arg(double(tune->Duration()) / 1e6)));
+    QVERIFY(windows >= 30);
+}
+
+void TestFluidSynthPlayer::reports_data()
+{
+    QTest::addColumn<QString>("Commands");
+    QTest::addColumn<QStringList>("Reports");
+    QTest::newRow("plays to its end") << "open seek play end" << QStringList{"Successful"};
+    QTest::newRow("again from the start") << "open seek play end seek play end" << QStringList{"Successful", "Successful"};
+    QTest::newRow("stop aborts") << "open seek play render stop" << QStringList{"Aborted"};
+    QTest::newRow("a second play supersedes the first") << "open seek play render play end"
+                                                         << QStringList{"Superseded", "Successful"};
+    QTest::newRow("close aborts") << "open seek play render close" << QStringList{"Aborted"};
+    QTest::newRow("open again aborts") << "open seek play render open" << QStringList{"Aborted"};
+    QTest::newRow("play without open fails") << "play" << QStringList{"Failure"};
+    QTest::newRow("play after close fails") << "open close play" << QStringList{"Failure"};
+    QTest::newRow("stop while idle reports nothing") << "open stop seek stop" << QStringList{};
+    QTest::newRow("stop after the end reports nothing more") << "open seek play end stop" << QStringList{"Successful"};
+    QTest::newRow("play at the end ends at once") << "open seek play end play end"
+                                                  << QStringList{"Successful", "Successful"};
+}
+
+void TestFluidSynthPlayer::reports()
+{
+    QFETCH(QString, Commands);
+    QFETCH(QStringList, Reports);
+    TRig rig;
+    rig.Player.SetFileName(FSong.toStdString());
+    for (const QString& command : Commands.split(' ')) {
+        if (command == "open")
+            QVERIFY(rig.Player.Open());
+        else if (command == "seek")
+            rig.Player.SeekToStart();
+        else if (command == "play")
+            rig.Player.Play();
+        else if (command == "stop")
+            rig.Player.Stop();
+        else if (command == "close")
+            rig.Player.Close();
+        else if (command == "render")
+            rig.Render(0.2);
+        else if (command == "end")
+            QVERIFY(rig.Render(5.0, true) < qint64(5.0 * Rate));
+    }
+    // Nothing further turns up later.
+    rig.Render(1.5);
+    QCOMPARE(rig.Reports, Reports);
+}
+
+void TestFluidSynthPlayer::reportsArriveAsEvents()
+{
+    TRig rig;
+    rig.Player.SetFileName(FSong.toStdString());
+    QVERIFY(rig.Player.Open());
+    rig.Player.Play();
+    rig.Player.Stop();
+    QVERIFY(rig.Reports.isEmpty());
+    QCoreApplication::processEvents();
+    QCOMPARE(rig.Reports, QStringList{"Aborted"});
+}
+
+void TestFluidSynthPlayer::endReachedBeforeANewPlayIsNotReported()
+{
+    // The audio side reaches the end, but before its report is handled the
+    // music is started again: the old report must not end the new play.
+    TRig rig;
+    rig.Player.SetFileName(FSong.toStdString());
+    QVERIFY(rig.Player.Open());
+    rig.Player.SeekToStart();
+    rig.Player.Play();
+    for (int i = 0; i < int(1.5 * Rate) / Block; ++i)
+        rig.Player.Render(rig.Left.data(), rig.Right.data(), Block);
+    rig.Player.SeekToStart();
+    rig.Player.Play();
+    QCoreApplication::processEvents();
+    QCOMPARE(rig.Reports, QStringList{"Superseded"});
+    const qint64 frames = rig.Render(5.0, true);
+    QCOMPARE(rig.Reports, QStringList({"Superseded", "Successful"}));
+    QVERIFY2(std::abs(frames - qint64(Rate)) <= Block, qPrintable(QString::number(frames)));
+}
+
+void TestFluidSynthPlayer::stopSilencesAndSeekRestarts()
+{
+    TRig rig;
+    rig.Player.SetFileName(FSong.toStdString());
+    QVERIFY(rig.Player.Open());
+    rig.Player.SeekToStart();
+    rig.Player.Play();
+    rig.Render(0.3);
+    QVERIFY(rig.Rms() > 0.005);
+    rig.Player.Stop();
+    // The reverberation dies away; then nothing sounds.
+    rig.Render(2.0);
+    rig.Render(0.5);
+    QVERIFY2(rig.Peak < 1e-4f, qPrintable(QString::number(rig.Peak)));
+
+    // From the start, the whole second again rather than what was left.
+    rig.Player.SeekToStart();
+    rig.Player.Play();
+    const qint64 frames = rig.Render(5.0, true);
+    QCOMPARE(rig.Reports, QStringList({"Aborted", "Successful"}));
+    QVERIFY2(std::abs(frames - qint64(Rate)) <= Block, qPrintable(QString::number(frames)));
+}
+
+void TestFluidSynthPlayer::openFailures_data()
+{
+    QTest::addColumn<QString>("File");
+    QTest::addColumn<QStringList>("SoundFonts");
+    QTest::addColumn<QStringList>("Drivers");
+
+    const QString text = WriteFile(FDir, "Peglore.mid", "Not music, only text under the music file's name.\n");
+    const QString silent = WriteFile(FDir, "Silent.mid", OneSecondSong(false));
+    const QString notSoundFont = WriteFile(FDir, "Text.sf2", "RIFF, but no soundfont\n");
+    const QStringList none;
+    QTest::newRow("missing file") << FDir.filePath("Missing.mid") << none << none;
+    QTest::newRow("text file named Peglore.mid") << text << none << none;
+    QTest::newRow("MIDI file without a note") << silent << none << none;
+    QTest::newRow("missing soundfont") << FSong << QStringList{FDir.filePath("Missing.sf2")} << none;
+    QTest::newRow("soundfont that is none") << FSong << QStringList{notSoundFont} << none;
+    QTest::newRow("no audio device") << FSong << none << QStringList{"no-such-driver"};
+}
+
+void TestFluidSynthPlayer::openFailures()
+{
+    QFETCH(QString, File);
+    QFETCH(QStringList, SoundFonts);
+    QFETCH(QStringList, Drivers);
+    TFluidSynthOptions options = TRig::Caller();
+    for (const QString& s : SoundFonts)
+        options.SoundFonts.push_back(s.toStdString());
+    if (!Drivers.isEmpty()) {
+        options.Output = TAudioOutput::Device;
+        for (const QString& d : Drivers)
+            options.AudioDrivers.push_back(d.toStdString());
+    }
+    const int threads = ThreadCount();
+    TRig rig(options);
+    rig.Player.SetFileName(File.toStdString());
+    QVERIFY(!rig.Player.Open());
+    QVERIFY(!rig.Player.IsOpen());
+    QCOMPARE(ThreadCount(), threads);
+    rig.Player.SeekToStart();
+    rig.Player.Play();
+    rig.Render(0.1);
+    QCOMPARE(rig.Reports, QStringList{"Failure"});
+    QCOMPARE(rig.Peak, 0.0f);
+}
+
+void TestFluidSynthPlayer::audioDeviceOfThisMachine()
+{
+    // The usual drivers: on a machine without sound the open fails and
+    // leaves no thread behind; with sound, closing ends the audio thread.
+    const int threads = ThreadCount();
+    TFluidSynthOptions options;
+    options.SampleRate = Rate;
+    TRig rig(options);
+    rig.Player.SetFileName(FSong.toStdString());
+    if (!rig.Player.Open()) {
+        QVERIFY(!rig.Player.IsOpen());
+        QCOMPARE(ThreadCount(), threads);
+        return;
+    }
+    QVERIFY(ThreadCount() > threads);
+    rig.Player.SeekToStart();
+    rig.Player.Play();
+    rig.Player.Stop();
+    rig.Player.Close();
+    QCoreApplication::processEvents();
+    QCOMPARE(rig.Reports, QStringList{"Aborted"});
+    QCOMPARE(ThreadCount(), threads);
+}
+
+void TestFluidSynthPlayer::soundFontLookup()
+{
+    const std::vector<std::string> defaults = TFluidSynthPlayer::DefaultSoundFonts();
+    // FluidSynth's own setting first, then the sf3 and sf2 alternatives.
+    fluid_settings_t* settings = new_fluid_settings();
+    char* configured = nullptr;
+    fluid_settings_dupstr(settings, "synth.default-soundfont", &configured);
+    const std::string first = configured ? configured : "";
+    fluid_free(configured);
+    delete_fluid_settings(settings);
+    QVERIFY(!defaults.empty());
+    if (!first.empty())
+        QCOMPARE(defaults.front(), first);
+    const auto at = [&](const std::string& Path) { return std::find(defaults.begin(), defaults.end(), Path) - defaults.begin(); };
+    QVERIFY(at("/usr/share/sounds/sf3/default-GM.sf3") < at("/usr/share/sounds/sf2/default-GM.sf2"));
+    QVERIFY(at("/usr/share/sounds/sf2/default-GM.sf2") < qsizetype(defaults.size()));
+
+    // The first candidate that really is a soundfont.
+    const std::string real = TFluidSynthPlayer().FindSoundFont();
+    TFluidSynthOptions options;
+    options.SoundFonts = {FDir.filePath("Missing.sf2").toStdString(), FSong.toStdString(), real};
+    QCOMPARE(TFluidSynthPlayer(options).FindSoundFont(), real);
+}
+
+void TestFluidSynthPlayer::destroyedPlayerReportsToNobody()
+{
+    int calls = 0;
+    {
+        TFluidSynthPlayer player(TRig::Caller());
+        player.SetOnNotify([&calls](TMediaResult) { ++calls; });
+        player.SetFileName(FSong.toStdString());
+        QVERIFY(player.Open());
+        player.Play();
+        player.Stop();
+    }
+    QCoreApplication::processEvents();
+    QCOMPARE(calls, 0);
+}
+
+QTEST_GUILESS_MAIN(TestFluidSynthPlayer)
+#include "TestFluidSynthPlayer.moc"
