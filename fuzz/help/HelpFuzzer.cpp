@@ -57,7 +57,8 @@ void CheckPage(std::string_view html, bool linksAllowed)
     std::size_t i = 0;
     while (i < html.size()) {
         const std::size_t tag = html.find('<', i);
-        CheckEntities(html.substr(i, tag == std::string_view::npos ? std::string_view::npos : tag - i));
+        CheckEntities(
+            html.substr(i, tag == std::string_view::npos ? std::string_view::npos : tag - i));
         if (tag == std::string_view::npos)
             break;
         const std::size_t end = html.find('>', tag);

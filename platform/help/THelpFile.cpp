@@ -1,6 +1,7 @@
 #include "platform/help/THelpFile.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -140,7 +141,8 @@ THelpFile THelpFile::Parse(std::string_view text)
             continue;
 
         // A line in single brackets opens a section; "[[" starts a link.
-        if (trimmed.size() >= 2 && trimmed[0] == '[' && trimmed[1] != '[' && trimmed.back() == ']') {
+        if (trimmed.size() >= 2 && trimmed[0] == '[' && trimmed[1] != '['
+            && trimmed.back() == ']') {
             finishTopic();
             part = TPart::Skipped;
             const std::string_view inside = Trim(trimmed.substr(1, trimmed.size() - 2));
@@ -181,8 +183,9 @@ THelpFile THelpFile::Parse(std::string_view text)
             break;
         case TPart::Header: {
             const std::size_t equals = trimmed.find('=');
-            const std::string_view name =
-                equals == std::string_view::npos ? std::string_view() : Trim(trimmed.substr(0, equals));
+            const std::string_view name = equals == std::string_view::npos
+                ? std::string_view()
+                : Trim(trimmed.substr(0, equals));
             if (IsFieldName(name)) {
                 const std::string_view value = Trim(trimmed.substr(equals + 1));
                 if (SameWord(name, "title")) {
@@ -203,7 +206,8 @@ THelpFile THelpFile::Parse(std::string_view text)
                             topic->Keywords.push_back(keyword);
                     }
                 } else {
-                    file.Note(lineNumber, "unknown field " + Cut(name, MaxTitleLength) + " ignored");
+                    file.Note(
+                        lineNumber, "unknown field " + Cut(name, MaxTitleLength) + " ignored");
                 }
                 break;
             }

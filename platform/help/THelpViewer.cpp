@@ -87,9 +87,9 @@ void THelpViewer::DisplayPopup(int context, const QPoint& globalPos)
         return;
     delete Popup_.data();
     const THelpTopic* topic = context > 0 ? File_->Find(context) : nullptr;
-    const std::string html =
-        topic != nullptr ? THelpMarkup::TopicHtml(*topic, *File_, THelpMarkup::TTarget::Popup)
-                         : "<html><body><p>" + THelpMarkup::Escape(NoTopicText) + "</p></body></html>";
+    const std::string html = topic != nullptr
+        ? THelpMarkup::TopicHtml(*topic, *File_, THelpMarkup::TTarget::Popup)
+        : "<html><body><p>" + THelpMarkup::Escape(NoTopicText) + "</p></body></html>";
     Popup_ = new THelpPopup(QString::fromStdString(html));
     Popup_->ShowNear(globalPos);
 }

@@ -338,8 +338,8 @@ def make_new_glyph():
     c.outlined(board, vertical_gradient((236, 204, 160), (206, 166, 116), 1, 15))
     for row in range(2):
         for col in range(3):
-            c.fill(rounded_box(3.0 + col * 4.0, 3.0 + row * 4.0, 5.0 + col * 4.0, 5.0 + row * 4.0, 0.5),
-                   (50, 30, 15))
+            left, top = 3.0 + col * 4.0, 3.0 + row * 4.0
+            c.fill(rounded_box(left, top, left + 2.0, top + 2.0, 0.5), (50, 30, 15))
     for col, rgb in enumerate(((220, 20, 20), (20, 150, 20), (30, 60, 220))):
         c.outlined(circle(4.0 + col * 4.0, 11.8, 1.4), rgb, width=0.6)
     return c

@@ -50,14 +50,14 @@ private slots:
         QTest::newRow("comments anywhere")
             << QByteArray("; head\n[topic 5]\n; note\ntitle=Five\n") << "5:Five;" << 0;
         QTest::newRow("missing title") << QByteArray("[topic 9]\n\nText\n") << "9:Topic 9;" << 0;
-        QTest::newRow("duplicate keeps first")
-            << QByteArray("[topic 2]\ntitle=First\n[topic 2]\ntitle=Second\nBody\n[topic 3]\ntitle=T\n")
-            << "2:First;3:T;" << 1;
+        QTest::newRow("duplicate keeps first") << QByteArray(
+            "[topic 2]\ntitle=First\n[topic 2]\ntitle=Second\nBody\n[topic 3]\ntitle=T\n")
+                                               << "2:First;3:T;" << 1;
         QTest::newRow("zero is no context")
             << QByteArray("[topic 0]\ntitle=Zero\n[topic 1]\ntitle=One\n") << "1:One;" << 1;
-        QTest::newRow("bad numbers")
-            << QByteArray("[topic -4]\n[topic 12a]\n[topic 1000000000]\n[topic]\n[topic 999999999]\n")
-            << "999999999:Topic 999999999;" << 4;
+        QTest::newRow("bad numbers") << QByteArray(
+            "[topic -4]\n[topic 12a]\n[topic 1000000000]\n[topic]\n[topic 999999999]\n")
+                                     << "999999999:Topic 999999999;" << 4;
         QTest::newRow("unknown section skipped whole")
             << QByteArray("[options]\ntitle=Nope\nText\n[topic 4]\ntitle=Four\n") << "4:Four;" << 1;
         QTest::newRow("text before topics") << QByteArray("stray\n\n[topic 1]\ntitle=A\n")
@@ -85,14 +85,17 @@ private slots:
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("body");
         QTest::newRow("blank line dropped")
-            << QByteArray("[topic 1]\ntitle=A\n\nLine one\n\nLine two\n\n\n") << "Line one\n\nLine two";
+            << QByteArray("[topic 1]\ntitle=A\n\nLine one\n\nLine two\n\n\n")
+            << "Line one\n\nLine two";
         QTest::newRow("no blank line") << QByteArray("[topic 1]\ntitle=A\nPress F1 now.\n")
                                        << "Press F1 now.";
         QTest::newRow("equals sign in body")
-            << QByteArray("[topic 1]\ntitle=A\n\nkeywords=not a header\n") << "keywords=not a header";
+            << QByteArray("[topic 1]\ntitle=A\n\nkeywords=not a header\n")
+            << "keywords=not a header";
         QTest::newRow("name with blank is body")
             << QByteArray("[topic 1]\nSee here: a=b\n") << "See here: a=b";
-        QTest::newRow("indent kept") << QByteArray("[topic 1]\n\n* item\n  more\n") << "* item\n  more";
+        QTest::newRow("indent kept")
+            << QByteArray("[topic 1]\n\n* item\n  more\n") << "* item\n  more";
         QTest::newRow("link line is no section")
             << QByteArray("[topic 1]\n\n[[2]]\n[topic 2]\n") << "[[2]]";
         QTest::newRow("body ends at next topic")
@@ -132,7 +135,8 @@ private slots:
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<THelpFile::TError>("error");
         QTest::newRow("empty") << QByteArray() << THelpFile::TError::NoTopics;
-        QTest::newRow("only comments") << QByteArray("; nothing\n\n") << THelpFile::TError::NoTopics;
+        QTest::newRow("only comments")
+            << QByteArray("; nothing\n\n") << THelpFile::TError::NoTopics;
         QTest::newRow("no valid section") << QByteArray("[topic x]\ntitle=A\n")
                                           << THelpFile::TError::NoTopics;
         QTest::newRow("nul byte") << QByteArray("[topic 1]\ntitle=A\0B\n", 20)
@@ -209,7 +213,8 @@ private slots:
             QVERIFY(text.isEmpty());
             QCOMPARE(file.Find(1)->Title, std::string("A"));
         } else {
-            QVERIFY2(text.startsWith("Cannot open the help file \"" + path + "\": "), qPrintable(text));
+            QVERIFY2(
+                text.startsWith("Cannot open the help file \"" + path + "\": "), qPrintable(text));
             QVERIFY2(text.contains(reason), qPrintable(text));
         }
     }

@@ -11,7 +11,8 @@ const char Links[] =
     "[topic 1]\ntitle=Links & <more>\n[topic 2]\ntitle=Second\n[topic 3]\ntitle=Third\n";
 
 // The HTML of a topic with BODY, between the page's opening and closing.
-QString BodyHtml(const std::string& body, THelpMarkup::TTarget target = THelpMarkup::TTarget::Window)
+QString BodyHtml(
+    const std::string& body, THelpMarkup::TTarget target = THelpMarkup::TTarget::Window)
 {
     THelpFile file = THelpFile::Parse(Links);
     THelpTopic topic{9, "T", {}, body};
@@ -44,8 +45,9 @@ private slots:
         QTest::newRow("escaped markup") << "\\*\\*x\\*\\* \\[[2]] \\\\ \\! a"
                                         << "<p>**x** [[2]] \\ ! a</p>";
         QTest::newRow("heading marker needs a blank") << "!Bang" << "<p>!Bang</p>";
-        QTest::newRow("link by title") << "See [[1]]."
-                                       << "<p>See <a href=\"topic:1\">Links &amp; &lt;more&gt;</a>.</p>";
+        QTest::newRow("link by title")
+            << "See [[1]]."
+            << "<p>See <a href=\"topic:1\">Links &amp; &lt;more&gt;</a>.</p>";
         QTest::newRow("link with words") << "[[ 2 | the second ]]"
                                          << "<p><a href=\"topic:2\">the second</a></p>";
         QTest::newRow("link to missing topic") << "[[77|gone]] [[78]]" << "<p>gone topic 78</p>";

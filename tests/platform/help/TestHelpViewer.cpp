@@ -252,7 +252,8 @@ private slots:
         // Links are plain words in a pop-up.
         QCOMPARE(popup->PlainText(), QString("Game clock\nCounts <seconds> & more. New game"));
         const QRect place = popup->geometry();
-        QVERIFY2(place.top() > pointer.y() && place.top() - pointer.y() < 30, qPrintable(QString::number(place.top())));
+        QVERIFY2(place.top() > pointer.y() && place.top() - pointer.y() < 30,
+            qPrintable(QString::number(place.top())));
         QVERIFY(place.left() >= pointer.x() && place.left() - pointer.x() < 30);
         QVERIFY(viewer.TopicWindow() == nullptr);
     }
@@ -356,7 +357,8 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("missing, topic") << QByteArray() << false << 1 << "there is no such file.";
         QTest::newRow("missing, popup") << QByteArray() << false << 8 << "there is no such file.";
-        QTest::newRow("missing, contents") << QByteArray() << false << 11 << "there is no such file.";
+        QTest::newRow("missing, contents")
+            << QByteArray() << false << 11 << "there is no such file.";
         QTest::newRow("empty") << QByteArray() << true << 1 << "it holds no help topics.";
         QTest::newRow("broken") << QByteArray("[topic one]\ntitle=x\n") << true << 8
                                 << "it holds no help topics.";
