@@ -6,10 +6,12 @@
 #include "platform/help/THelpTopicWindow.h"
 #include "platform/programdir/ProgramDir.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QWindow>
 
 namespace peglore {
 
@@ -19,6 +21,15 @@ const char NoTopicText[] = "No help topic is associated with this item.";
 
 void Raise(QWidget* window)
 {
+    // A modal dialog blocks every other window of the program but its own
+    // transient ones; help asked for from the dialog must stay usable, as a
+    // viewer of its own would be.
+    window->winId();
+    if (QWindow* handle = window->windowHandle()) {
+        const QWidget* modal = QApplication::activeModalWidget();
+        handle->setTransientParent(modal != nullptr && modal != window ? modal->windowHandle()
+                                                                       : nullptr);
+    }
     window->show();
     window->raise();
     window->activateWindow();

@@ -1,11 +1,14 @@
 #include "platform/help/THelpViewer.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTimer>
+#include <QWindow>
 #include <QtTest>
 
 using namespace peglore;
@@ -396,6 +399,29 @@ private slots:
         QPointer<QMessageBox> old = message;
         viewer.HelpCommand(IHelpCommands::Quit, 0);
         QVERIFY(!old->isVisible());
+    }
+
+    void helpAskedForFromAModalDialogStaysUsable()
+    {
+        QWidget game;
+        game.show();
+        QDialog dialog(&game);
+        THelpViewer viewer(Path_);
+        bool clicked = false;
+        QTimer::singleShot(0, &dialog, [&] {
+            viewer.DisplayTopic(201);
+            // A click through the window system, which drops input to
+            // windows that a modal dialog blocks.
+            THelpTopicWindow* topic = viewer.TopicWindow();
+            QPushButton* index = Button(topic, "&Index");
+            QTest::mouseClick(topic->windowHandle(), Qt::LeftButton, {},
+                              index->mapTo(topic, index->rect().center()));
+            clicked = viewer.ContentsWindow() != nullptr;
+            dialog.accept();
+        });
+        dialog.exec();
+        QVERIFY2(clicked, "the topic window took no click while the dialog was open");
+        QCOMPARE(viewer.ContentsWindow()->CurrentPage(), THelpContentsWindow::TPage::Index);
     }
 
     void destroyingTheViewerClosesItsWindows()
