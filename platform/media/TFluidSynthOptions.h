@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace peglore {
@@ -18,6 +19,9 @@ struct TFluidSynthOptions {
     // Soundfont files to try in turn; empty: the system's General MIDI one.
     std::vector<std::string> SoundFonts;
     double SampleRate = 44100;
+    // Further FluidSynth string settings by name, set before the synthesizer
+    // is made, e.g. {"audio.alsa.device", "null"}.
+    std::vector<std::pair<std::string, std::string>> StringSettings;
 };
 
 }  // namespace peglore

@@ -116,6 +116,11 @@ bool TFluidSynthPlayer::Open()
     fluid_settings_setnum(FSettings, "synth.sample-rate", FOptions.SampleRate);
     // FluidSynth's default gain leaves a few instruments very quiet.
     fluid_settings_setnum(FSettings, "synth.gain", 0.5);
+    for (const auto& [name, value] : FOptions.StringSettings)
+        if (fluid_settings_setstr(FSettings, name.c_str(), value.c_str()) != FLUID_OK) {
+            Close();
+            return false;
+        }
     FSynth = new_fluid_synth(FSettings);
     if (!FSynth || fluid_synth_sfload(FSynth, soundFont.c_str(), 1) == FLUID_FAILED) {
         Close();

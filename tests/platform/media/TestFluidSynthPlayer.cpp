@@ -93,6 +93,28 @@ double FluidSynthFileSeconds(const QString& Path, const std::string& SoundFont)
     return seconds;
 }
 
+// Handles events as they come, until Count reports are in or ten seconds
+// have passed.
+void WaitForReports(const QStringList& Reports, qsizetype Count)
+{
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    timeout.start(10000);
+    while (Reports.size() < Count && timeout.isActive())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+// ALSA's null device: a real audio thread that takes sound as fast as it
+// comes, with no sound card.
+TFluidSynthOptions NullDevice()
+{
+    TFluidSynthOptions options;
+    options.AudioDrivers = {"alsa"};
+    options.StringSettings = {{"audio.alsa.device", "null"}};
+    options.SampleRate = Rate;
+    return options;
+}
+
 // A player that renders on request and records its reports.
 struct TRig {
     explicit TRig(TFluidSynthOptions Options = Caller()) : Player(std::move(Options))
@@ -152,6 +174,8 @@ private slots:
     void openFailures_data();
     void openFailures();
     void audioDeviceOfThisMachine();
+    void audioThreadReportsEachPlayOnce();
+    void destructionEndsTheAudioThread();
     void soundFontLookup();
     void destroyedPlayerReportsToNobody();
 
@@ -371,6 +395,61 @@ void TestFluidSynthPlayer::audioDeviceOfThisMachine()
     rig.Player.Close();
     QCoreApplication::processEvents();
     QCOMPARE(rig.Reports, QStringList{"Aborted"});
+    QCOMPARE(ThreadCount(), threads);
+}
+
+void TestFluidSynthPlayer::audioThreadReportsEachPlayOnce()
+{
+    const int threads = ThreadCount();
+    TFluidSynthPlayer player(NullDevice());
+    QStringList reports;
+    player.SetOnNotify([&reports](TMediaResult Result) { reports << Name(Result); });
+    player.SetFileName(FSong.toStdString());
+    QVERIFY2(player.Open(), "ALSA's null device takes the sound");
+    QVERIFY(ThreadCount() > threads);
+
+    // The second of music is over at once, and its end is reported from
+    // the audio thread.
+    player.SeekToStart();
+    player.Play();
+    WaitForReports(reports, 1);
+    QCOMPARE(reports, QStringList{"Successful"});
+
+    // Commands racing the audio thread's end of the music: the end it
+    // reaches before a stop or a new play is not reported on top.
+    QStringList expected = reports;
+    for (int i = 0; i < 150; ++i) {
+        player.SeekToStart();
+        player.Play();
+        if (i % 3 == 0) {
+            player.Stop();
+            expected << "Aborted";
+        } else if (i % 3 == 1) {
+            player.SeekToStart();
+            player.Play();
+            player.Stop();
+            expected << "Superseded" << "Aborted";
+        } else {
+            expected << "Successful";
+            WaitForReports(reports, expected.size());
+            QCOMPARE(reports.size(), expected.size());
+        }
+    }
+    player.Close();
+    QCOMPARE(ThreadCount(), threads);
+    QCoreApplication::processEvents();
+    QCOMPARE(reports, expected);
+}
+
+void TestFluidSynthPlayer::destructionEndsTheAudioThread()
+{
+    const int threads = ThreadCount();
+    {
+        TFluidSynthPlayer player(NullDevice());
+        player.SetFileName(FSong.toStdString());
+        QVERIFY(player.Open());
+        player.Play();
+    }
     QCOMPARE(ThreadCount(), threads);
 }
 
