@@ -15,9 +15,11 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolButton>
+#include <QWhatsThis>
 
 #include <chrono>
 
@@ -123,6 +125,9 @@ TMainForm::TMainForm(IHelpCommands& Help, IMediaPlayer& Player, std::string Sett
     FSecondsTimer->setInterval(1000);
     connect(FSecondsTimer, &QTimer::timeout, this, &TMainForm::SecondsTimerTimer);
     FSecondsTimer->start();
+
+    auto* whatsThis = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), this);
+    connect(whatsThis, &QShortcut::activated, this, [] { QWhatsThis::enterWhatsThisMode(); });
 
     FPlayer.SetOnNotify([this](TMediaResult Result) { MediaPlayerNotify(Result == TMediaResult::Successful); });
 }
@@ -541,6 +546,21 @@ int TMainForm::HelpContextOf(const QObject* Object)
 
 bool TMainForm::event(QEvent* Event)
 {
+    // Shift+F1, then a click: the context of the control clicked, or of the
+    // nearest control around it that has one.
+    if (Event->type() == QEvent::QueryWhatsThis) {
+        Event->accept();
+        return true;
+    }
+    if (Event->type() == QEvent::WhatsThis) {
+        const QPoint pos = mapFromGlobal(static_cast<QHelpEvent*>(Event)->globalPos());
+        int context = 0;
+        for (QWidget* w = childAt(pos); w && w != this && context == 0; w = w->parentWidget())
+            context = HelpContextOf(w);
+        if (context != 0)
+            FHelp.HelpCommand(IHelpCommands::ContextPopup, context);
+        return true;
+    }
     if (Event->type() == QEvent::StatusTip) {
         SetStatusHint(static_cast<QStatusTipEvent*>(Event)->tip());
         return true;

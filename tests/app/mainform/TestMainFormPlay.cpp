@@ -7,6 +7,7 @@
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QHelpEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
@@ -35,6 +36,8 @@
 
 using namespace peglore;
 using namespace peglore::testing;
+
+using THelpCalls = QList<QPair<int, int>>;
 
 namespace {
 const QByteArray NoAutoCheck = "[Options]\nMusic=0\nAutoCheck=0\n";
@@ -391,6 +394,31 @@ private slots:
                    [&](QMenu& m) { caption = m.actions().value(0)->text(); });
         QCOMPARE(caption, QStringLiteral("&What's This?"));
         QCOMPARE(game.Help.Calls, (QList<QPair<int, int>>{{8, context}}));
+    }
+
+    void whatsThisModeFindsTheNearestContext_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<THelpCalls>("calls");
+        QTest::newRow("clock digit") << "TimerDigit2" << THelpCalls{{8, 3003}};
+        QTest::newRow("a swatch") << "BlueShape" << THelpCalls{{8, 3002}};
+        QTest::newRow("score board") << "RightBoard" << THelpCalls{{8, 3001}};
+        QTest::newRow("guess board: none") << "LeftBoard" << THelpCalls{};
+    }
+    void whatsThisModeFindsTheNearestContext()
+    {
+        QFETCH(QString, control);
+        QFETCH(THelpCalls, calls);
+        TGame game(NoAutoCheck);
+        auto* widget = game.Form->findChild<QWidget*>(control);
+        QVERIFY(widget);
+        const QPoint global = widget->mapToGlobal(QPoint(4, 4));
+        QHelpEvent query(QEvent::QueryWhatsThis, game.Form->mapFromGlobal(global), global);
+        QApplication::sendEvent(game.Form.get(), &query);
+        QVERIFY(query.isAccepted());
+        QHelpEvent click(QEvent::WhatsThis, game.Form->mapFromGlobal(global), global);
+        QApplication::sendEvent(widget, &click);
+        QCOMPARE(game.Help.Calls, calls);
     }
 
     void helpMenuCommands()
