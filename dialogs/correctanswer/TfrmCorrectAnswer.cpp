@@ -1,0 +1,79 @@
+#include "dialogs/correctanswer/TfrmCorrectAnswer.h"
+
+#include <QPushButton>
+
+#include "components/widgets/TBevelPanel.h"
+#include "dialogs/common/DialogFonts.h"
+#include "dialogs/common/TAutoSizeLabel.h"
+#include "dialogs/correctanswer/TRectShape.h"
+#include "game/TLogic.h"
+
+namespace peglore {
+
+namespace {
+// The shapes' lefts in the panel: 31 pixels apart, 32 between the fifth
+// and the sixth.
+constexpr std::array<int, TfrmCorrectAnswer::ShapeCount> ShapeLefts{6, 37, 68, 99, 130, 162, 193, 224, 255, 286};
+
+QColor ToQColor(TColor Color)
+{
+    // Peg colours keep red in the low byte.
+    return QColor(int(Color & 0xFF), int((Color >> 8) & 0xFF), int((Color >> 16) & 0xFF));
+}
+}  // namespace
+
+TfrmCorrectAnswer::TfrmCorrectAnswer(IHelpCommands& Help, QWidget* Parent)
+    : TGameDialog(Help, QSize(ClientWidth, ClientHeight), TTitleHelp::ContextHelpButton,
+                  IHelpCommands::ContextPopup, Parent)
+{
+    setObjectName(QStringLiteral("frmCorrectAnswer"));
+    setWindowTitle(QStringLiteral("Correct Combination"));
+
+    auto* label1 = new TAutoSizeLabel(QStringLiteral("The correct combination was:"), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->setFont(DialogFont(16, true));
+    label1->move(44, 9);
+    SetFontColor(label1, QColor(64, 0, 128));
+
+    FOkButton = new QPushButton(QStringLiteral("OK"), this);
+    FOkButton->setObjectName(QStringLiteral("OkButton"));
+    FOkButton->setGeometry(120, 83, 84, 26);
+    FOkButton->setFont(DialogFont(11));
+    SetFontColor(FOkButton, Qt::black);
+    FOkButton->setDefault(true);
+    SetHelpContext(FOkButton, 1);
+    // Both the default button and the one that answers Escape.
+    SetEscapeButton(FOkButton);
+    connect(FOkButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    FPanel1 = new TBevelPanel(this);
+    FPanel1->setObjectName(QStringLiteral("Panel1"));
+    FPanel1->setGeometry(3, 39, 317, 34);
+    FPanel1->SetBevelOuter(TBevelCut::Raised);
+    FPanel1->SetBevelInner(TBevelCut::None);
+
+    for (int i = 0; i < ShapeCount; ++i) {
+        auto* shape = new TRectShape(FPanel1);
+        shape->setObjectName(QStringLiteral("CorrectColor%1").arg(i + 1));
+        shape->setGeometry(ShapeLefts[i], 4, 25, 27);
+        FShapes[i] = shape;
+    }
+}
+
+void TfrmCorrectAnswer::FormShow()
+{
+    if (FLogic) {
+        const auto secret = FLogic->Secret();
+        const int columns = FLogic->BoardColumns();
+        for (int i = 0; i < ShapeCount; ++i) {
+            // Entries past the current game's pegs belong to no game; their
+            // shapes are hidden, so they keep whatever colour they had.
+            if (i < int(secret.size()))
+                FShapes[i]->SetBrushColor(ToQColor(secret[i]));
+            FShapes[i]->setVisible(columns >= i + 1);
+        }
+    }
+    FOkButton->setFocus();
+}
+
+}  // namespace peglore

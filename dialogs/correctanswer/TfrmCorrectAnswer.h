@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+
+#include "dialogs/common/TGameDialog.h"
+
+class QPushButton;
+
+namespace peglore {
+
+class TBevelPanel;
+class TLogic;
+class TRectShape;
+
+// Shows the secret of the game that has just been lost or given up: one
+// coloured shape per hole, from the left, for up to ten holes.
+class TfrmCorrectAnswer : public TGameDialog {
+    Q_OBJECT
+public:
+    static constexpr int ClientWidth = 323;
+    static constexpr int ClientHeight = 111;
+    static constexpr int ShapeCount = 10;
+
+    explicit TfrmCorrectAnswer(IHelpCommands& Help, QWidget* Parent = nullptr);
+
+    // The game whose secret is shown; created after the dialog.
+    void Connect(const TLogic& Logic) { FLogic = &Logic; }
+
+    // CorrectColor1 to CorrectColor10.
+    TRectShape* CorrectColor(int Index) const { return FShapes[Index]; }
+
+protected:
+    void FormShow() override;
+
+private:
+    const TLogic* FLogic = nullptr;
+    QPushButton* FOkButton;
+    TBevelPanel* FPanel1;
+    std::array<TRectShape*, ShapeCount> FShapes{};
+};
+
+}  // namespace peglore
