@@ -1,0 +1,112 @@
+#include "dialogs/about/TfrmAbout.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "components/labeleffect/LblEffct.h"
+#include "dialogs/common/DialogFonts.h"
+#include "dialogs/common/TAutoSizeLabel.h"
+#include "dialogs/common/TDialogBevel.h"
+#include "settings/statistics/TStatistics.h"
+
+namespace peglore {
+
+const QString TfrmAbout::VersionText = QStringLiteral("Version 1.1");
+const QString TfrmAbout::CopyrightText = QStringLiteral("Copyright \u00A9 2026 Peglore authors");
+
+namespace {
+const QColor Teal(0, 0x80, 0x80);
+const QColor Gray(128, 128, 128);
+}  // namespace
+
+TfrmAbout::TfrmAbout(IHelpCommands& Help, QWidget* Parent)
+    : TGameDialog(Help, QSize(ClientWidth, ClientHeight), TTitleHelp::None, IHelpCommands::ShowTopic, Parent)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About..."));
+
+    FOkButton = new QPushButton(QStringLiteral("OK"), this);
+    FOkButton->setObjectName(QStringLiteral("OkButton"));
+    FOkButton->setGeometry(110, 176, 84, 22);
+    FOkButton->setFont(DialogFont(11));
+    SetFontColor(FOkButton, Qt::black);
+    FOkButton->setDefault(true);
+    SetHelpContext(FOkButton, 1);
+    SetEscapeButton(FOkButton);
+    connect(FOkButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    // The title in grey relief: the highlight one pixel down and right,
+    // the shadow one pixel up and left, both grey, the face black.
+    FLabelEffect1 = new TLabelEffect(this);
+    FLabelEffect1->setObjectName(QStringLiteral("LabelEffect1"));
+    FLabelEffect1->setGeometry(68, 4, 175, 42);
+    QFont titleFont(QStringLiteral("Arial"));
+    titleFont.setPixelSize(37);
+    FLabelEffect1->setFont(titleFont);
+    FLabelEffect1->SetColourScheme(TColourScheme::csCustom);
+    FLabelEffect1->SetEffectStyle(TEffectStyle::esCustom);
+    FLabelEffect1->SetDirectionHighlight(TEffectDirection::edDownRight);
+    FLabelEffect1->SetDirectionShadow(TEffectDirection::edUpLeft);
+    FLabelEffect1->SetDepthHighlight(1);
+    FLabelEffect1->SetDepthShadow(1);
+    FLabelEffect1->SetColourHighlight(Gray);
+    FLabelEffect1->SetColourShadow(Gray);
+    FLabelEffect1->SetFontColor(Qt::black);
+    FLabelEffect1->SetColor(palette().color(QPalette::Button));
+    FLabelEffect1->SetTransparent(true);
+    FLabelEffect1->SetAutoSize(true);
+    FLabelEffect1->SetFocusControl(FOkButton);
+    FLabelEffect1->SetCaption(QStringLiteral("Peglore"));
+
+    auto* label6 = new QLabel(VersionText, this);
+    label6->setObjectName(QStringLiteral("Label6"));
+    label6->setFont(DialogFont(12, true));
+    label6->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label6->setGeometry(119, 48, 65, label6->fontMetrics().height());
+
+    auto* label5 = new QLabel(CopyrightText, this);
+    label5->setObjectName(QStringLiteral("Label5"));
+    label5->setFont(DialogFont(12, true));
+    label5->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label5->setGeometry(49, 66, 203, label5->fontMetrics().height());
+
+    auto* bevel2 = new TDialogBevel(TDialogBevelShape::Box, this);
+    bevel2->setObjectName(QStringLiteral("Bevel2"));
+    bevel2->setGeometry(19, 86, 263, 3);
+    auto* bevel3 = new TDialogBevel(TDialogBevelShape::Box, this);
+    bevel3->setObjectName(QStringLiteral("Bevel3"));
+    bevel3->setGeometry(19, 117, 263, 3);
+
+    AddLabel("Label1", QStringLiteral("Total Games Played:"), 82, 129, Qt::black);
+    FlblTotalGames = AddLabel("lblTotalGames", QStringLiteral("10"), 201, 129, Teal);
+    AddLabel("Label2", QStringLiteral("Games Won:"), 4, 153, Qt::black);
+    FlblGamesWon = AddLabel("lblGamesWon", QStringLiteral("5"), 77, 153, Teal);
+    AddLabel("Label3", QStringLiteral("Games Lost:"), 92, 153, Qt::black);
+    FlblGamesLost = AddLabel("lblGamesLost", QStringLiteral("3"), 164, 153, Teal);
+    AddLabel("Label4", QStringLiteral("Unfinished Games:"), 182, 153, Qt::black);
+    FlblUnfinishedGames = AddLabel("lblUnfinishedGames", QStringLiteral("2"), 290, 153, Teal);
+}
+
+TAutoSizeLabel* TfrmAbout::AddLabel(const char* Name, const QString& Caption, int Left, int Top,
+                                    const QColor& Color)
+{
+    auto* label = new TAutoSizeLabel(Caption, this);
+    label->setObjectName(QString::fromLatin1(Name));
+    label->setFont(DialogFont(12, true));
+    label->move(Left, Top);
+    SetFontColor(label, Color);
+    return label;
+}
+
+void TfrmAbout::FormShow()
+{
+    if (FStatistics) {
+        FlblTotalGames->SetCaption(QString::number(FStatistics->TotalGames()));
+        FlblGamesWon->SetCaption(QString::number(FStatistics->GamesWon()));
+        FlblGamesLost->SetCaption(QString::number(FStatistics->GamesLost()));
+        FlblUnfinishedGames->SetCaption(QString::number(FStatistics->UnfinishedGames()));
+    }
+    FOkButton->setFocus();
+}
+
+}  // namespace peglore

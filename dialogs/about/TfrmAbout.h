@@ -1,0 +1,43 @@
+#pragma once
+
+#include "dialogs/common/TGameDialog.h"
+
+class QPushButton;
+
+namespace peglore {
+
+class TAutoSizeLabel;
+class TLabelEffect;
+class TStatistics;
+
+// The about box: the title, the version and copyright lines and the
+// player's game statistics as they stand at each opening.
+class TfrmAbout : public TGameDialog {
+    Q_OBJECT
+public:
+    static constexpr int ClientWidth = 302;
+    static constexpr int ClientHeight = 201;
+    static const QString VersionText;
+    static const QString CopyrightText;
+
+    explicit TfrmAbout(IHelpCommands& Help, QWidget* Parent = nullptr);
+
+    // The counters shown; created after the dialog.
+    void Connect(const TStatistics& Statistics) { FStatistics = &Statistics; }
+
+protected:
+    void FormShow() override;
+
+private:
+    TAutoSizeLabel* AddLabel(const char* Name, const QString& Caption, int Left, int Top, const QColor& Color);
+
+    const TStatistics* FStatistics = nullptr;
+    TLabelEffect* FLabelEffect1;
+    QPushButton* FOkButton;
+    TAutoSizeLabel* FlblTotalGames;
+    TAutoSizeLabel* FlblGamesWon;
+    TAutoSizeLabel* FlblGamesLost;
+    TAutoSizeLabel* FlblUnfinishedGames;
+};
+
+}  // namespace peglore
