@@ -1,0 +1,10 @@
+#include "components/versioninfo/TVersionInfo.h"
+
+namespace peglore {
+
+void TVersionInfo::Clear()
+{
+    *this = TVersionInfo();
+}
+
+}  // namespace peglore
