@@ -143,7 +143,7 @@ public:
                                   : AnsiText(Raw_, valueAt, valueAt + valueSize, terminated, ignored);
         }
 
-        const bool childrenInStringFileInfo = depth == 0 ? SameKey(node.Key, "StringFileInfo") : inStringFileInfo;
+        const bool childrenInStringFileInfo = depth == 1 ? SameKey(node.Key, "StringFileInfo") : inStringFileInfo;
         std::uint64_t child = AlignUp4(valueAt + valueSize);
         while (depth < TVersionBlock::MaxDepth && child < end) {
             TNode next;
