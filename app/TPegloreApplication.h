@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QApplication>
+
+namespace peglore {
+
+// The application object. An exception that escapes an event handler is
+// reported in an error box and the event loop goes on, so one failed
+// command never takes the game down with it.
+class TPegloreApplication : public QApplication {
+public:
+    TPegloreApplication(int& Argc, char** Argv);
+
+    bool notify(QObject* Receiver, QEvent* Event) override;
+};
+
+}  // namespace peglore

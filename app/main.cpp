@@ -1,0 +1,51 @@
+#include <QTimer>
+
+#include <cstdlib>
+
+#include "app/DisplayCheck.h"
+#include "app/TMainForm.h"
+#include "app/TPegloreApplication.h"
+#include "dialogs/about/TfrmAbout.h"
+#include "dialogs/correctanswer/TfrmCorrectAnswer.h"
+#include "dialogs/customboard/TfrmCustomBoard.h"
+#include "dialogs/properties/TfrmProperties.h"
+#include "platform/help/THelpViewer.h"
+#include "platform/media/TFluidSynthPlayer.h"
+#include "platform/programdir/ProgramDir.h"
+#include "resources/pictures/Pictures.h"
+#include "services/messages/TMessages.h"
+
+using namespace peglore;
+
+int main(int argc, char** argv)
+{
+    TPegloreApplication application(argc, argv);
+    InitPictures();
+
+    // A display that cannot show the pegs' colours ends the game before
+    // anything is created, read or written. Unlike a normal exit this one
+    // reports the failure to whoever started the game.
+    if (!DisplayDepthSufficient(DisplayDepth())) {
+        TMessages::ShowDisplayError();
+        return EXIT_FAILURE;
+    }
+
+    THelpViewer help("Peglore.hlp");
+    TFluidSynthPlayer player;
+    const std::string folder = ProgramDir();
+
+    TMainForm mainForm(help, player, folder);
+    mainForm.show();  // the first show creates the services and the first game
+
+    TfrmCorrectAnswer correctAnswer(help, &mainForm);
+    TfrmProperties properties(help, &mainForm);
+    TfrmCustomBoard customBoard(help, &mainForm);
+    TfrmAbout about(help, &mainForm);
+    correctAnswer.Connect(*mainForm.Logic());
+    properties.Connect(*mainForm.Configuration());
+    customBoard.Connect(*mainForm.LevelSettings());
+    about.Connect(*mainForm.Statistics());
+    mainForm.SetDialogs(&correctAnswer, &properties, &customBoard, &about);
+
+    return application.exec();
+}

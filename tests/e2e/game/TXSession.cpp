@@ -1,0 +1,178 @@
+#include "e2e/game/TXSession.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <QThread>
+#include <QTest>
+
+namespace peglore::testing {
+
+TXServer::TXServer(int Depth)
+{
+    for (int display = 100 + int(QCoreApplication::applicationPid() % 50) * 10, tries = 0; tries < 40;
+         ++display, ++tries) {
+        if (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(display)))
+            continue;
+        auto server = std::make_unique<QProcess>();
+        server->setProcessChannelMode(QProcess::MergedChannels);
+        server->start(QStringLiteral("Xvfb"), {QStringLiteral(":%1").arg(display), QStringLiteral("-screen"),
+                                                QStringLiteral("0"), QStringLiteral("1024x768x%1").arg(Depth),
+                                                QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        if (!server->waitForStarted(5000))
+            return;  // no Xvfb at all
+        const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(display);
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 10000 && server->state() == QProcess::Running && !QFile::exists(socket))
+            server->waitForFinished(50);
+        if (server->state() == QProcess::Running && QFile::exists(socket)) {
+            FServer = std::move(server);
+            FDisplay = display;
+            qputenv("DISPLAY", Display().toLatin1());
+            return;
+        }
+    }
+}
+
+TXServer::~TXServer()
+{
+    if (FServer) {
+        FServer->terminate();
+        if (!FServer->waitForFinished(5000))
+            FServer->kill();
+    }
+}
+
+QString XDo(const QStringList& Arguments, int TimeoutMs)
+{
+    QProcess xdo;
+    xdo.start(QStringLiteral("xdotool"), Arguments);
+    if (!xdo.waitForFinished(TimeoutMs)) {
+        xdo.kill();
+        xdo.waitForFinished();
+        return {};
+    }
+    return QString::fromLocal8Bit(xdo.readAllStandardOutput()).trimmed();
+}
+
+TGameRun::TGameRun()
+{
+    const QDir bin(QStringLiteral(PEGLORE_BIN_DIR));
+    for (const char* name : {"peglore", "Peglore.mid", "Peglore.hlp"}) {
+        const QString file = QString::fromLatin1(name);
+        QFile::copy(bin.filePath(file), FFolder.filePath(file));
+    }
+    QFile::setPermissions(FFolder.filePath(QStringLiteral("peglore")),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+TGameRun::~TGameRun()
+{
+    if (FGame.state() != QProcess::NotRunning) {
+        FGame.kill();
+        FGame.waitForFinished(5000);
+    }
+}
+
+void TGameRun::WriteSettings(const QByteArray& Text) const
+{
+    QFile file(SettingsPath());
+    if (file.open(QIODevice::WriteOnly))
+        file.write(Text);
+}
+
+QString TGameRun::ReadSettings() const
+{
+    QFile file(SettingsPath());
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+void TGameRun::Start(const QStringList& Environment)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.insert(QStringLiteral("HOME"), Folder());
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), Folder());
+    // No sound card here: let the player find none quickly.
+    env.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
+    for (const QString& entry : Environment)
+        env.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
+    FGame.setProcessEnvironment(env);
+    FGame.setProcessChannelMode(QProcess::MergedChannels);
+    FGame.setWorkingDirectory(QDir::rootPath());  // the game must find its files by itself
+    FGame.start(FFolder.filePath(QStringLiteral("peglore")), {});
+    FGame.waitForStarted(10000);
+}
+
+QString TGameRun::WaitForWindow(const QString& Title, int TimeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    const QString pattern = QStringLiteral("^%1$").arg(QRegularExpression::escape(Title));
+    while (clock.elapsed() < TimeoutMs) {
+        const QString found = XDo({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                                   pattern});
+        if (!found.isEmpty())
+            return found.section(QLatin1Char('\n'), 0, 0);
+        QTest::qWait(100);
+    }
+    return {};
+}
+
+int TGameRun::WaitForExit(int TimeoutMs)
+{
+    if (FGame.state() != QProcess::NotRunning && !FGame.waitForFinished(TimeoutMs))
+        return -1;
+    return FGame.exitStatus() == QProcess::NormalExit ? FGame.exitCode() : -1;
+}
+
+bool TGameRun::IsRunning() const
+{
+    return FGame.state() == QProcess::Running;
+}
+
+QString TGameRun::Output() const
+{
+    return QString::fromLocal8Bit(const_cast<QProcess&>(FGame).readAll());
+}
+
+QRect WindowGeometry(const QString& Window)
+{
+    // "X=..\nY=..\nWIDTH=..\nHEIGHT=..\nSCREEN=.." from --shell
+    const QString text = XDo({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), Window});
+    int x = 0, y = 0, w = 0, h = 0;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        const QString key = line.section(QLatin1Char('='), 0, 0);
+        const int value = line.section(QLatin1Char('='), 1).toInt();
+        if (key == QLatin1String("X"))
+            x = value;
+        else if (key == QLatin1String("Y"))
+            y = value;
+        else if (key == QLatin1String("WIDTH"))
+            w = value;
+        else if (key == QLatin1String("HEIGHT"))
+            h = value;
+    }
+    return {x, y, w, h};
+}
+
+QImage Screenshot()
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32) : QImage();
+}
+
+void KeepScreenshot(const QImage& Shot, const QString& Name)
+{
+    const QString folder = qEnvironmentVariable("PEGLORE_E2E_SHOTS");
+    if (!folder.isEmpty()) {
+        QDir().mkpath(folder);
+        Shot.save(QDir(folder).filePath(Name + QStringLiteral(".png")));
+    }
+}
+
+}  // namespace peglore::testing

@@ -1,0 +1,70 @@
+#pragma once
+
+// A private X server for end-to-end runs, the game started in it from a
+// folder of its own, and the few things a player does: look, click,
+// drag, type.
+
+#include <QImage>
+#include <QProcess>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace peglore::testing {
+
+// Starts Xvfb on a free display number and sets DISPLAY for this process;
+// stops it when destroyed. Call before the QApplication exists.
+class TXServer {
+public:
+    explicit TXServer(int Depth = 24);
+    ~TXServer();
+    bool Running() const { return FDisplay >= 0; }
+    QString Display() const { return QStringLiteral(":%1").arg(FDisplay); }
+
+private:
+    std::unique_ptr<QProcess> FServer;
+    int FDisplay = -1;
+};
+
+// Runs xdotool with the arguments; returns its standard output, trimmed.
+QString XDo(const QStringList& Arguments, int TimeoutMs = 10000);
+
+// The game in a folder of its own: the executable with its music and help
+// file beside it, and whatever settings file the test puts there.
+class TGameRun {
+public:
+    TGameRun();
+    ~TGameRun();
+
+    QString Folder() const { return FFolder.path(); }
+    QString SettingsPath() const { return FFolder.filePath(QStringLiteral("Peglore.ini")); }
+    void WriteSettings(const QByteArray& Text) const;
+    QString ReadSettings() const;
+
+    // Starts the game; Environment adds NAME=value entries.
+    void Start(const QStringList& Environment = {});
+    // The id of the first visible window whose title is exactly Title, or
+    // an empty string after the time ran out.
+    static QString WaitForWindow(const QString& Title, int TimeoutMs = 15000);
+    // Waits until the game has ended; returns its exit code, or -1.
+    int WaitForExit(int TimeoutMs = 15000);
+    bool IsRunning() const;
+    QString Output() const;
+
+private:
+    QTemporaryDir FFolder;
+    QProcess FGame;
+};
+
+// The window's place and size on the screen.
+QRect WindowGeometry(const QString& Window);
+// The whole screen as the player sees it.
+QImage Screenshot();
+// Saves a screenshot for a person to look at, when PEGLORE_E2E_SHOTS names
+// a folder.
+void KeepScreenshot(const QImage& Shot, const QString& Name);
+
+}  // namespace peglore::testing

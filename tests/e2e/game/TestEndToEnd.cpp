@@ -1,0 +1,333 @@
+// The game as a player meets it: started from its folder under an X
+// server, looked at on the screen, driven with the mouse and the keyboard.
+
+#include <QApplication>
+#include <QtTest>
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+
+#include "e2e/game/TXSession.h"
+
+using namespace peglore::testing;
+
+namespace {
+constexpr int ScreenWidth = 1024;
+constexpr int ScreenHeight = 768;
+constexpr int BeginnerClientHeight = 381;
+
+const QColor Red(255, 0, 0);
+const QColor EmptyHole(Qt::white);
+
+// Where the player's targets are, in client coordinates of a board of
+// 30 x 25 holes at 43, 83.
+QPoint HoleCentre(int Col, int Row)
+{
+    return {43 + 2 + 31 * Col + 15, 83 + 2 + 26 * Row + 12};
+}
+QPoint SwatchCentre(int Index)
+{
+    const int lefts[] = {3, 30, 58, 85, 112, 139, 167, 194};
+    return {1 + lefts[Index] + 12, 49 + 4 + 11};
+}
+
+// Reads one 16 x 32 clock digit from the screen: the lit bars, in the
+// bit order of the seven-segment display, give its mask.
+int ReadDigit(const QImage& Shot, QPoint TopLeft)
+{
+    static constexpr std::array<QPoint, 7> BarCentres = {{
+        {7, 2}, {7, 15}, {7, 29}, {2, 8}, {13, 8}, {2, 21}, {13, 21},
+    }};
+    static constexpr std::array<int, 10> Masks = {125, 80, 55, 87, 90, 79, 111, 81, 127, 95};
+    int mask = 0;
+    for (int bar = 0; bar < 7; ++bar)
+        if (Shot.pixelColor(TopLeft + BarCentres[bar]) == Red)
+            mask |= 1 << bar;
+    for (int digit = 0; digit < 10; ++digit)
+        if (Masks[digit] == mask)
+            return digit;
+    return -1;
+}
+
+struct TWindow {
+    QString Id;
+    QRect Frame;
+    QPoint Client;  // the client area's top-left corner on the screen
+};
+
+TWindow WaitForGame(TGameRun& Game, int ClientHeight = BeginnerClientHeight)
+{
+    TWindow w;
+    w.Id = TGameRun::WaitForWindow(QStringLiteral("Peglore"));
+    if (w.Id.isEmpty())
+        return w;
+    // The window may still be settling at its size and place.
+    QTest::qWait(300);
+    w.Frame = WindowGeometry(w.Id);
+    w.Client = QPoint(w.Frame.left(), w.Frame.bottom() + 1 - ClientHeight);
+    XDo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), w.Id});
+    QTest::qWait(200);
+    Q_UNUSED(Game);
+    return w;
+}
+
+// Types Keys into Window. There is no window manager here to hand the
+// focus back when a box closes, so the test gives it as a player's click
+// would.
+void Key(const QString& Window, const QString& Keys)
+{
+    XDo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), Window});
+    QTest::qWait(100);
+    XDo({QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("80"), Keys});
+}
+
+// Waits for a box titled Title and answers it with Keys.
+bool Answer(const QString& Title, const QString& Keys)
+{
+    const QString box = TGameRun::WaitForWindow(Title);
+    if (box.isEmpty())
+        return false;
+    Key(box, Keys);
+    return true;
+}
+
+// A real drag: press, move past the drag distance in small steps, release.
+void Drag(QPoint From, QPoint To)
+{
+    XDo({QStringLiteral("mousemove"), QString::number(From.x()), QString::number(From.y())});
+    XDo({QStringLiteral("mousedown"), QStringLiteral("1")});
+    const int steps = 12;
+    for (int i = 1; i <= steps; ++i) {
+        const QPoint p = From + (To - From) * i / steps;
+        XDo({QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y())});
+        QTest::qWait(20);
+    }
+    QTest::qWait(100);
+    XDo({QStringLiteral("mouseup"), QStringLiteral("1")});
+    QTest::qWait(250);
+}
+
+// Closes the game through its menu's access keys, as a player would.
+void ExitThroughTheMenu(const QString& Window)
+{
+    Key(Window, QStringLiteral("alt+g"));
+    QTest::qWait(200);
+    XDo({QStringLiteral("key"), QStringLiteral("x")});
+}
+
+int HalfToEven(double Value)
+{
+    return int(std::nearbyint(Value));
+}
+}  // namespace
+
+class TestEndToEnd : public QObject {
+    Q_OBJECT
+private slots:
+    void firstStartCentredAtBeginnerThenExitSaves()
+    {
+        TGameRun game;
+        game.Start();
+        const TWindow w = WaitForGame(game);
+        QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
+        QCOMPARE(w.Frame.width(), 288);
+        QCOMPARE(w.Frame.left(), HalfToEven(ScreenWidth * 0.5 - w.Frame.width() * 0.5));
+        QCOMPARE(w.Frame.top(), HalfToEven(ScreenHeight * 0.5 - w.Frame.height() * 0.5));
+
+        const QImage shot = Screenshot();
+        KeepScreenshot(shot, QStringLiteral("first-start"));
+        // The red swatch, an empty hole, and a clock reading 000 in red.
+        QCOMPARE(shot.pixelColor(w.Client + SwatchCentre(0)), Red);
+        QCOMPARE(shot.pixelColor(w.Client + HoleCentre(0, 0)), EmptyHole);
+        QCOMPARE(shot.pixelColor(w.Client + HoleCentre(2, 9)), EmptyHole);
+        const QPoint clock = w.Client + QPoint(172, 2);
+        QCOMPARE(ReadDigit(shot, clock + QPoint(3, 3)), 0);
+
+        ExitThroughTheMenu(w.Id);
+        QCOMPARE(game.WaitForExit(), 0);
+        // No audio device here: the music switched itself off.
+        QCOMPARE(game.ReadSettings(),
+                 QStringLiteral("[Options]\nMusic=0\nSmartHints=1\nAutoCheck=1\n"
+                                "[Statistics]\nTotalGames=0\nGamesWon=0\nGamesLost=0\nUnfinishedGames=0\n"
+                                "[Level Settings]\nCustomColumns=4\nCustomRows=10\nDifficultyLevel=0\n"));
+    }
+
+    void clockCountsTheSeconds()
+    {
+        TGameRun game;
+        game.Start();
+        const TWindow w = WaitForGame(game);
+        QVERIFY(!w.Id.isEmpty());
+        const QPoint clock = w.Client + QPoint(172, 2);
+        // Wait until the units show at least 2 seconds.
+        int units = 0;
+        QImage shot;
+        for (int i = 0; i < 60 && units < 2; ++i) {
+            QTest::qWait(100);
+            shot = Screenshot();
+            units = ReadDigit(shot, clock + QPoint(35, 3));
+        }
+        KeepScreenshot(shot, QStringLiteral("clock"));
+        QVERIFY2(units >= 2, qPrintable(QString::number(units)));
+        QCOMPARE(ReadDigit(shot, clock + QPoint(3, 3)), 0);
+        QCOMPARE(ReadDigit(shot, clock + QPoint(19, 3)), 0);
+        ExitThroughTheMenu(w.Id);
+        QCOMPARE(game.WaitForExit(), 0);
+    }
+
+    void dragsPlacePegsOnlyOnTheCurrentRow()
+    {
+        TGameRun game;
+        game.WriteSettings("[Options]\nMusic=0\nAutoCheck=0\n");
+        game.Start();
+        const TWindow w = WaitForGame(game);
+        QVERIFY(!w.Id.isEmpty());
+        Drag(w.Client + SwatchCentre(0), w.Client + HoleCentre(1, 0));
+        Drag(w.Client + SwatchCentre(4), w.Client + HoleCentre(1, 3));  // a later row: refused
+        const QImage shot = Screenshot();
+        KeepScreenshot(shot, QStringLiteral("drag"));
+        QCOMPARE(shot.pixelColor(w.Client + HoleCentre(1, 0)), Red);
+        QCOMPARE(shot.pixelColor(w.Client + HoleCentre(0, 0)), EmptyHole);
+        QCOMPARE(shot.pixelColor(w.Client + HoleCentre(1, 3)), EmptyHole);
+
+        // F2 asks first: No keeps the peg, Yes starts afresh.
+        Key(w.Id, QStringLiteral("F2"));
+        QVERIFY(Answer(QStringLiteral("Confirm"), QStringLiteral("n")));
+        QTest::qWait(300);
+        QCOMPARE(Screenshot().pixelColor(w.Client + HoleCentre(1, 0)), Red);
+        Key(w.Id, QStringLiteral("F2"));
+        QVERIFY(Answer(QStringLiteral("Confirm"), QStringLiteral("y")));
+        QTest::qWait(300);
+        QCOMPARE(Screenshot().pixelColor(w.Client + HoleCentre(1, 0)), EmptyHole);
+
+        ExitThroughTheMenu(w.Id);
+        QCOMPARE(game.WaitForExit(), 0);
+        QVERIFY(game.ReadSettings().contains(QStringLiteral("TotalGames=1\n")));
+        QVERIFY(game.ReadSettings().contains(QStringLiteral("UnfinishedGames=1\n")));
+    }
+
+    void fullRowIsCheckedAndTheMarkerMovesOn()
+    {
+        TGameRun game;
+        game.WriteSettings("[Options]\nMusic=0\nAutoCheck=1\n");
+        game.Start();
+        const TWindow w = WaitForGame(game);
+        QVERIFY(!w.Id.isEmpty());
+        for (int c = 0; c < 3; ++c)
+            Drag(w.Client + SwatchCentre(2), w.Client + HoleCentre(c, 0));
+        QTest::qWait(300);
+        if (!TGameRun::WaitForWindow(QStringLiteral("Information"), 500).isEmpty())
+            QSKIP("The secret was three black pegs; the row won the game.");
+        const QImage shot = Screenshot();
+        KeepScreenshot(shot, QStringLiteral("checked-row"));
+        // The row marker's dark outline has moved from row 0 to row 1; the
+        // marble behind it is never that dark.
+        const QRect handAtRow0(w.Client + QPoint(5, 88), QSize(38, 18));
+        const QRect handAtRow1 = handAtRow0.translated(0, 26);
+        auto darkPixels = [&](const QRect& r) {
+            int dark = 0;
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x) {
+                    const QColor c = shot.pixelColor(x, y);
+                    dark += (c.red() < 64 && c.green() < 64 && c.blue() < 64) ? 1 : 0;
+                }
+            return dark;
+        };
+        QVERIFY(darkPixels(handAtRow1) > 20);
+        QCOMPARE(darkPixels(handAtRow0), 0);
+        ExitThroughTheMenu(w.Id);
+        QCOMPARE(game.WaitForExit(), 0);
+    }
+
+    void everyDialogOpensFromTheMenus()
+    {
+        TGameRun game;
+        game.WriteSettings("[Options]\nMusic=1\n");
+        game.Start();
+        const TWindow w = WaitForGame(game);
+        QVERIFY(!w.Id.isEmpty());
+
+        // Properties: no audio device, so the music is unchecked now.
+        Key(w.Id, QStringLiteral("alt+g"));
+        XDo({QStringLiteral("key"), QStringLiteral("r")});
+        const QString properties = TGameRun::WaitForWindow(QStringLiteral("Properties"));
+        QVERIFY(!properties.isEmpty());
+        QTest::qWait(300);
+        KeepScreenshot(Screenshot(), QStringLiteral("properties"));
+        Key(properties, QStringLiteral("Escape"));
+
+        // Custom board: OK takes the stored 4 x 10 and selects Custom.
+        Key(w.Id, QStringLiteral("alt+l"));
+        XDo({QStringLiteral("key"), QStringLiteral("c")});
+        const QString custom = TGameRun::WaitForWindow(QStringLiteral("Custom Board Size:"));
+        QVERIFY(!custom.isEmpty());
+        QTest::qWait(300);
+        KeepScreenshot(Screenshot(), QStringLiteral("custom-board"));
+        Key(custom, QStringLiteral("Return"));
+        QTest::qWait(500);
+        const TWindow resized = WaitForGame(game);
+        const QImage board = Screenshot();
+        KeepScreenshot(board, QStringLiteral("custom-4x10"));
+        QCOMPARE(board.pixelColor(resized.Client + HoleCentre(3, 9)), EmptyHole);
+
+        // About, then give up and see the combination.
+        Key(w.Id, QStringLiteral("alt+h"));
+        XDo({QStringLiteral("key"), QStringLiteral("a")});
+        const QString about = TGameRun::WaitForWindow(QStringLiteral("About..."));
+        QVERIFY(!about.isEmpty());
+        QTest::qWait(300);
+        KeepScreenshot(Screenshot(), QStringLiteral("about"));
+        Key(about, QStringLiteral("Return"));
+
+        Key(w.Id, QStringLiteral("alt+g"));
+        XDo({QStringLiteral("key"), QStringLiteral("g")});
+        const QString correct = TGameRun::WaitForWindow(QStringLiteral("Correct Combination"));
+        QVERIFY(!correct.isEmpty());
+        QTest::qWait(300);
+        KeepScreenshot(Screenshot(), QStringLiteral("correct-combination"));
+        Key(correct, QStringLiteral("Return"));
+
+        // Help topics open in the help viewer's own window.
+        Key(w.Id, QStringLiteral("alt+h"));
+        XDo({QStringLiteral("key"), QStringLiteral("t")});
+        QTest::qWait(800);
+        KeepScreenshot(Screenshot(), QStringLiteral("help-topics"));
+
+        ExitThroughTheMenu(w.Id);
+        QCOMPARE(game.WaitForExit(), 0);
+        const QString saved = game.ReadSettings();
+        QVERIFY2(saved.contains(QStringLiteral("Music=0\n")), qPrintable(saved));
+        QVERIFY2(saved.contains(QStringLiteral("DifficultyLevel=3\n")), qPrintable(saved));
+        // Giving up on an empty board counts no game.
+        QVERIFY2(saved.contains(QStringLiteral("TotalGames=0\n")), qPrintable(saved));
+    }
+
+    void displayWithTooFewColoursIsRefused()
+    {
+        TGameRun game;
+        game.Start({QStringLiteral("PEGLORE_DISPLAY_DEPTH=4")});
+        const QString box = TGameRun::WaitForWindow(QStringLiteral("Error"));
+        QVERIFY2(!box.isEmpty(), qPrintable(game.Output()));
+        KeepScreenshot(Screenshot(), QStringLiteral("display-error"));
+        QVERIFY(TGameRun::WaitForWindow(QStringLiteral("Peglore"), 200).isEmpty());
+        Key(box, QStringLiteral("Return"));
+        QCOMPARE(game.WaitForExit(), 1);
+        QVERIFY(!QFile::exists(game.SettingsPath()));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    TXServer server;
+    if (!server.Running()) {
+        std::fprintf(stderr, "Xvfb could not be started\n");
+        return 1;
+    }
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    QApplication application(argc, argv);
+    TestEndToEnd test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "TestEndToEnd.moc"
