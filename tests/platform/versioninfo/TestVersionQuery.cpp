@@ -229,8 +229,10 @@ void TestVersionQuery::MissingArguments()
     QCOMPARE(VerQueryValueA(block.data(), "\\", &value, nullptr), 0);
     QCOMPARE(GetFileVersionInfoSizeA(nullptr, nullptr), 0u);
 
-    // A block the caller made without GetFileVersionInfoA is not read.
-    const TBytes bare = EncodeUnicode(SimpleRoot({}, SampleStrings));
+    // A block the caller made without GetFileVersionInfoA is not read. The
+    // zeros stand where the functions' own copy would begin.
+    TBytes bare = EncodeUnicode(SimpleRoot({}, SampleStrings));
+    bare.resize(bare.size() + 16, 0);
     QCOMPARE(VerQueryValueA(bare.data(), "\\", &value, &length), 0);
 }
 
