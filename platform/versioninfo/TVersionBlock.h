@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -28,10 +27,11 @@ public:
     // Nodes deeper than this are left out of the copy; a string is at depth 3.
     static constexpr int MaxDepth = 8;
 
-    // Checks and copies the root block at the start of RESOURCE. Malformed
-    // children (a length of zero, a length running past the parent, a key
-    // without its end) end their parent's list of children; a malformed root
-    // leaves the block invalid.
+    // Checks and copies the root block at the start of RESOURCE. A child
+    // whose length is zero or runs past its parent ends the parent's list of
+    // children; a child whose key has no end is left out; a value running past
+    // its block is cut at the block's end. A malformed root leaves the block
+    // invalid.
     TVersionBlock(const std::vector<std::uint8_t>& resource, TVersionBlockFormat format);
 
     bool IsValid() const noexcept { return !Buffer_.empty(); }
