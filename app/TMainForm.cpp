@@ -114,6 +114,8 @@ TMainForm::TMainForm(IHelpCommands& Help, IMediaPlayer& Player, std::string Sett
 
     CreateComponents();
     CreateMenus();
+    // The game's executable, beside its settings file.
+    FVersionResource.SetFileName(FSettingsFolder + "peglore");
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     SetClientSize(DesignedClientWidth, DesignedClientHeight);
 

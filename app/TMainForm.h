@@ -12,6 +12,7 @@
 #include "game/ILevelMenuPort.h"
 #include "game/IMainWindowPort.h"
 #include "game/IMessagesPort.h"
+#include "components/versioninfo/TVersionResource.h"
 #include "game/TBoardSize.h"
 #include "settings/configuration/IOptionEffects.h"
 
@@ -75,6 +76,8 @@ public:
     TLeftGrid* LeftGrid() const { return FLeftGrid.get(); }
     TRightGrid* RightGrid() const { return FRightGrid.get(); }
     const TBoardSize& BoardSize() const { return FBoardSize; }
+    // The version information of the game's own file; nothing shows it.
+    const TVersionResource& VersionResource() const { return FVersionResource; }
 
     TBoardGrid* LeftBoard() const { return FLeftBoard; }
     TBoardGrid* RightBoard() const { return FRightBoard; }
@@ -184,6 +187,7 @@ private:
     std::unique_ptr<TMyTimer> FMyTimer;
 
     TBoardSize FBoardSize;
+    TVersionResource FVersionResource;
     int FInitialClientWidth = DesignedClientWidth;
     bool FShown = false;
     bool FClosed = false;

@@ -325,6 +325,17 @@ private slots:
             QVERIFY2(game.Form->findChild<QWidget*>(QString::fromLatin1(name))->toolTip().isEmpty(), name);
     }
 
+    void versionResourceOfTheGamesOwnFile()
+    {
+        TGame game;
+        const TVersionResource& version = game.Form->VersionResource();
+        QCOMPARE(QString::fromStdString(version.FileName()), game.Folder.filePath("peglore"));
+        // No executable in the test folder: every value is empty.
+        QVERIFY(version.VersionInfo().FileVersion().empty());
+        QVERIFY(version.VersionInfo().ProductName().empty());
+        QVERIFY(!version.OnChange());
+    }
+
     void autoCheckOptionGreysTheCheckButton()
     {
         TGame game("[Options]\nAutoCheck=0\n");
