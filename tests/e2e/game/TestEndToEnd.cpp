@@ -254,7 +254,24 @@ private slots:
         const QString properties = TGameRun::WaitForWindow(QStringLiteral("Properties"));
         QVERIFY(!properties.isEmpty());
         QTest::qWait(300);
-        KeepScreenshot(Screenshot(), QStringLiteral("properties"));
+        const QImage shot = Screenshot();
+        KeepScreenshot(shot, QStringLiteral("properties"));
+        // The check mark is what tells a checked box from an empty one.
+        const QPoint dialog = WindowGeometry(properties).topLeft();
+        auto darkPixelsAround = [&](QPoint Centre) {
+            int dark = 0;
+            for (int y = -7; y <= 7; ++y)
+                for (int x = -7; x <= 7; ++x) {
+                    const QColor c = shot.pixelColor(dialog + Centre + QPoint(x, y));
+                    dark += c.lightness() < 80 ? 1 : 0;
+                }
+            return dark;
+        };
+        const int music = darkPixelsAround({33, 55});
+        const int smartHints = darkPixelsAround({33, 88});
+        const int autoCheck = darkPixelsAround({33, 121});
+        QVERIFY2(music + 8 < smartHints && music + 8 < autoCheck,
+                 qPrintable(QStringLiteral("%1 %2 %3").arg(music).arg(smartHints).arg(autoCheck)));
         Key(properties, QStringLiteral("Escape"));
 
         // Custom board: OK takes the stored 4 x 10 and selects Custom.
