@@ -25,15 +25,7 @@ TfrmAbout::TfrmAbout(IHelpCommands& Help, QWidget* Parent)
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About..."));
 
-    FOkButton = new QPushButton(QStringLiteral("OK"), this);
-    FOkButton->setObjectName(QStringLiteral("OkButton"));
-    FOkButton->setGeometry(110, 176, 84, 22);
-    FOkButton->setFont(DialogFont(11));
-    SetFontColor(FOkButton, Qt::black);
-    FOkButton->setDefault(true);
-    SetHelpContext(FOkButton, 1);
-    SetEscapeButton(FOkButton);
-    connect(FOkButton, &QPushButton::clicked, this, &QDialog::accept);
+    FOkButton = AddCloseButton(QRect(110, 176, 84, 22));
 
     // The title in grey relief: the highlight one pixel down and right,
     // the shadow one pixel up and left, both grey, the face black.

@@ -194,4 +194,18 @@ QSize TGameDialog::OuterSize() const
     return size() + frame;
 }
 
+QPushButton* TGameDialog::AddCloseButton(const QRect& Geometry)
+{
+    auto* button = new QPushButton(QStringLiteral("OK"), this);
+    button->setObjectName(QStringLiteral("OkButton"));
+    button->setGeometry(Geometry);
+    button->setFont(DialogFont(11));
+    SetFontColor(button, Qt::black);
+    button->setDefault(true);
+    SetHelpContext(button, 1);
+    SetEscapeButton(button);
+    connect(button, &QPushButton::clicked, this, &QDialog::accept);
+    return button;
+}
+
 }  // namespace peglore

@@ -65,6 +65,9 @@ protected:
     void AttachPopupMenu(QWidget* Control);
     // Escape presses Button, as the button that answers Escape.
     void SetEscapeButton(QPushButton* Button) { FEscapeButton = Button; }
+    // The "OK" button of a dialog that only informs: default button and
+    // Escape's button alike, help context 1, closing with OK.
+    QPushButton* AddCloseButton(const QRect& Geometry);
 
     void done(int Result) override;
     bool event(QEvent* Event) override;

@@ -35,16 +35,7 @@ TfrmCorrectAnswer::TfrmCorrectAnswer(IHelpCommands& Help, QWidget* Parent)
     label1->move(44, 9);
     SetFontColor(label1, QColor(64, 0, 128));
 
-    FOkButton = new QPushButton(QStringLiteral("OK"), this);
-    FOkButton->setObjectName(QStringLiteral("OkButton"));
-    FOkButton->setGeometry(120, 83, 84, 26);
-    FOkButton->setFont(DialogFont(11));
-    SetFontColor(FOkButton, Qt::black);
-    FOkButton->setDefault(true);
-    SetHelpContext(FOkButton, 1);
-    // Both the default button and the one that answers Escape.
-    SetEscapeButton(FOkButton);
-    connect(FOkButton, &QPushButton::clicked, this, &QDialog::accept);
+    FOkButton = AddCloseButton(QRect(120, 83, 84, 26));
 
     FPanel1 = new TBevelPanel(this);
     FPanel1->setObjectName(QStringLiteral("Panel1"));

@@ -1,5 +1,7 @@
 #include "platform/help/THelpFile.h"
 
+#include "platform/help/HelpText.h"
+
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
@@ -11,19 +13,8 @@ namespace peglore {
 
 namespace {
 
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-std::string_view Trim(std::string_view s)
-{
-    while (!s.empty() && IsBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
+using helptext::IsBlank;
+using helptext::Trim;
 
 char Lower(char c)
 {
