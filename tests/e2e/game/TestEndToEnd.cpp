@@ -320,6 +320,60 @@ private slots:
         QVERIFY2(saved.contains(QStringLiteral("TotalGames=0\n")), qPrintable(saved));
     }
 
+    void rightClickClearEmptiesTheHole()
+    {
+        TGameRun game;
+        game.WriteSettings("[Options]\nMusic=0\nAutoCheck=0\n");
+        game.Start();
+        const TWindow w = WaitForGame(game);
+        QVERIFY(!w.Id.isEmpty());
+        Drag(w.Client + SwatchCentre(5), w.Client + HoleCentre(2, 0));
+        Drag(w.Client + SwatchCentre(6), w.Client + HoleCentre(0, 0));
+        const QPoint hole = w.Client + HoleCentre(2, 0);
+        XDo({QStringLiteral("mousemove"), QString::number(hole.x()), QString::number(hole.y())});
+        XDo({QStringLiteral("click"), QStringLiteral("3")});
+        QTest::qWait(400);
+        KeepScreenshot(Screenshot(), QStringLiteral("popup"));
+        XDo({QStringLiteral("key"), QStringLiteral("c")});  // "&Clear"
+        QTest::qWait(300);
+        const QImage shot = Screenshot();
+        KeepScreenshot(shot, QStringLiteral("cleared"));
+        QCOMPARE(shot.pixelColor(hole), EmptyHole);
+        QCOMPARE(shot.pixelColor(w.Client + HoleCentre(0, 0)), QColor(0xFF, 0, 0xFF));
+        ExitThroughTheMenu(w.Id);
+        QCOMPARE(game.WaitForExit(), 0);
+    }
+
+    void levelsSizeAndCentreTheWindow_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QSize>("client");
+        QTest::newRow("intermediate") << "i" << QSize(341, 355);
+        QTest::newRow("expert") << "e" << QSize(500, 433);
+    }
+    void levelsSizeAndCentreTheWindow()
+    {
+        QFETCH(QString, key);
+        QFETCH(QSize, client);
+        TGameRun game;
+        game.WriteSettings("[Options]\nMusic=0\n");
+        game.Start();
+        const TWindow w = WaitForGame(game);
+        QVERIFY(!w.Id.isEmpty());
+        const int menuHeight = w.Frame.height() - BeginnerClientHeight;
+        Key(w.Id, QStringLiteral("alt+l"));
+        QTest::qWait(200);
+        XDo({QStringLiteral("key"), key});
+        QTest::qWait(600);
+        const QRect frame = WindowGeometry(w.Id);
+        KeepScreenshot(Screenshot(), QStringLiteral("level-") + key);
+        QCOMPARE(frame.size(), QSize(client.width(), client.height() + menuHeight));
+        QCOMPARE(frame.left(), HalfToEven(ScreenWidth * 0.5 - frame.width() * 0.5));
+        QCOMPARE(frame.top(), HalfToEven(ScreenHeight * 0.5 - frame.height() * 0.5));
+        ExitThroughTheMenu(w.Id);
+        QCOMPARE(game.WaitForExit(), 0);
+    }
+
     void displayWithTooFewColoursIsRefused()
     {
         TGameRun game;
