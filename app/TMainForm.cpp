@@ -21,6 +21,8 @@
 #include <QToolButton>
 #include <QWhatsThis>
 
+#include <algorithm>
+#include <array>
 #include <chrono>
 
 #include "app/TActiveFormTracker.h"
@@ -38,6 +40,7 @@
 #include "game/TRightGrid.h"
 #include "platform/media/IMediaPlayer.h"
 #include "services/clock/TMyTimer.h"
+#include "services/clock/TimerDigits.h"
 #include "services/messages/TMessages.h"
 #include "services/music/TMusic.h"
 #include "settings/configuration/TConfiguration.h"
@@ -178,19 +181,8 @@ void TMainForm::CreateComponents()
     FPanel2->setGeometry(172, 2, 54, 39);
     FPanel2->SetBevelInner(TBevelCut::Raised);
     FPanel2->setProperty(HelpContextProperty, 3003);
-    const int digitLefts[3] = {3, 19, 35};
-    for (int i = 0; i < 3; ++i) {
-        auto* digit = new TDigit(FPanel2);
-        digit->setObjectName(QStringLiteral("TimerDigit%1").arg(i + 1));
-        digit->setGeometry(digitLefts[i], 3, 16, 32);
-        digit->SetColor(Qt::black);
-        digit->SetColorOff(QColor(0x80, 0, 0));
-        digit->SetColorOn(QColor(0xFF, 0xFF, 0));
-        digit->SetThickness(2);
-        digit->SetSeparation(1);
-        digit->SetValue(0);
-        FDigits[i] = digit;
-    }
+    const std::array<TDigit*, 3> digits = CreateTimerDigits(*FPanel2);
+    std::copy(digits.begin(), digits.end(), FDigits);
 
     auto* bevel3 = new TBevel(TBevelShape::BottomLine, FClient);
     bevel3->setObjectName(QStringLiteral("Bevel3"));
