@@ -79,7 +79,8 @@ void Key(const QString& Window, const QString& Keys)
 {
     XDo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), Window});
     QTest::qWait(100);
-    XDo({QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("80"), Keys});
+    XDo(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("80")} +
+        Keys.split(QLatin1Char(' '), Qt::SkipEmptyParts));
 }
 
 // Waits for a box titled Title and answers it with Keys.
@@ -372,6 +373,105 @@ private slots:
         QCOMPARE(frame.top(), HalfToEven(ScreenHeight * 0.5 - frame.height() * 0.5));
         ExitThroughTheMenu(w.Id);
         QCOMPARE(game.WaitForExit(), 0);
+    }
+
+    void storedSettingsComeBack()
+    {
+        TGameRun game;
+        const QByteArray stored = "; kept as written\n[Options]\nMusic=0\nSmartHints=0\nAutoCheck=0\n"
+                                  "[Statistics]\nTotalGames=7\nGamesWon=3\nGamesLost=2\nUnfinishedGames=2\n"
+                                  "[Level Settings]\nCustomColumns=6\nCustomRows=7\nDifficultyLevel=2\n";
+        game.WriteSettings(stored);
+        game.Start();
+        const TWindow w = WaitForGame(game, 433);
+        QVERIFY(!w.Id.isEmpty());
+        QCOMPARE(w.Frame.width(), 500);  // Expert
+        const QImage shot = Screenshot();
+        KeepScreenshot(shot, QStringLiteral("stored-expert"));
+        // The Check button's glyph is drawn in colour while it is enabled.
+        const QRect check(w.Client + QPoint(2 + 64 + 4, 6 + 3 + 4), QSize(17, 17));
+        int coloured = 0;
+        for (int y = check.top(); y <= check.bottom(); ++y)
+            for (int x = check.left(); x <= check.right(); ++x) {
+                const QColor c = shot.pixelColor(x, y);
+                coloured += qAbs(c.red() - c.green()) + qAbs(c.green() - c.blue()) > 60 ? 1 : 0;
+            }
+        QVERIFY2(coloured > 10, qPrintable(QString::number(coloured)));
+        ExitThroughTheMenu(w.Id);
+        QCOMPARE(game.WaitForExit(), 0);
+        QCOMPARE(game.ReadSettings().toUtf8(), stored);
+    }
+
+    void customOneByOneUntilAWin()
+    {
+        TGameRun game;
+        game.WriteSettings("[Options]\nMusic=0\n");
+        game.Start();
+        const TWindow w = WaitForGame(game);
+        QVERIFY(!w.Id.isEmpty());
+
+        // The custom board dialog, by keyboard: both trackbars to 1, then OK.
+        Key(w.Id, QStringLiteral("alt+l"));
+        QTest::qWait(200);
+        XDo({QStringLiteral("key"), QStringLiteral("c")});
+        const QString custom = TGameRun::WaitForWindow(QStringLiteral("Custom Board Size:"));
+        QVERIFY(!custom.isEmpty());
+        Key(custom, QStringLiteral("shift+Tab Home shift+Tab Home"));
+        QTest::qWait(200);
+        KeepScreenshot(Screenshot(), QStringLiteral("custom-1x1-dialog"));
+        XDo({QStringLiteral("key"), QStringLiteral("Return")});
+        QTest::qWait(600);
+        const QRect frame = WindowGeometry(w.Id);
+        const int menuHeight = w.Frame.height() - BeginnerClientHeight;
+        QCOMPARE(frame.size(), QSize(288, 147 + menuHeight));
+        const QPoint client(frame.left(), frame.top() + menuHeight);
+        KeepScreenshot(Screenshot(), QStringLiteral("custom-1x1"));
+
+        // Give up: the dialog shows the secret's one colour.
+        Key(w.Id, QStringLiteral("alt+g"));
+        QTest::qWait(200);
+        XDo({QStringLiteral("key"), QStringLiteral("g")});
+        const QString correct = TGameRun::WaitForWindow(QStringLiteral("Correct Combination"));
+        QVERIFY(!correct.isEmpty());
+        QTest::qWait(300);
+        const QImage combination = Screenshot();
+        KeepScreenshot(combination, QStringLiteral("correct-1x1"));
+        const QColor secret = combination.pixelColor(WindowGeometry(correct).topLeft() + QPoint(3 + 6 + 12, 39 + 4 + 13));
+        const QList<QColor> palette{Red,          QColor(0, 255, 0),   QColor(0, 0, 0),     QColor(255, 255, 0),
+                                    QColor(0, 0, 255), QColor(128, 128, 128), QColor(255, 0, 255), QColor(0, 128, 0)};
+        QVERIFY2(palette.contains(secret), qPrintable(secret.name()));
+        Key(correct, QStringLiteral("Return"));
+
+        // One guess a game: play until a guess wins.
+        int games = 0;
+        bool won = false;
+        while (!won && games < 80) {
+            ++games;
+            Drag(client + SwatchCentre(games % 8), client + HoleCentre(0, 0));
+            QVERIFY(Answer(QStringLiteral("Information"), QStringLiteral("Return")));
+            const QString lost = TGameRun::WaitForWindow(QStringLiteral("Correct Combination"), 1500);
+            if (lost.isEmpty())
+                won = true;
+            else
+                Key(lost, QStringLiteral("Return"));
+            QTest::qWait(200);
+        }
+        QVERIFY(won);
+
+        Key(w.Id, QStringLiteral("alt+h"));
+        QTest::qWait(200);
+        XDo({QStringLiteral("key"), QStringLiteral("a")});
+        const QString about = TGameRun::WaitForWindow(QStringLiteral("About..."));
+        QVERIFY(!about.isEmpty());
+        QTest::qWait(300);
+        KeepScreenshot(Screenshot(), QStringLiteral("about-after-win"));
+        Key(about, QStringLiteral("Return"));
+        ExitThroughTheMenu(w.Id);
+        QCOMPARE(game.WaitForExit(), 0);
+        const QString saved = game.ReadSettings();
+        QVERIFY2(saved.contains(QStringLiteral("GamesWon=1\n")), qPrintable(saved));
+        QVERIFY2(saved.contains(QStringLiteral("GamesLost=%1\n").arg(games - 1)), qPrintable(saved));
+        QVERIFY2(saved.contains(QStringLiteral("CustomColumns=1\nCustomRows=1\nDifficultyLevel=3\n")), qPrintable(saved));
     }
 
     void displayWithTooFewColoursIsRefused()
