@@ -2,12 +2,15 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QCursor>
 #include <QDrag>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QPainter>
 
 #include "app/TPainterCanvas.h"
+#include "resources/pictures/Pictures.h"
 
 namespace peglore {
 
@@ -16,6 +19,10 @@ const char* const TColorSwatch::MimeType = "application/x-peglore-peg";
 TColorSwatch::TColorSwatch(TColor Color, QWidget* Parent) : QWidget(Parent), FColor(Color)
 {
     setAttribute(Qt::WA_NoSystemBackground);
+    // The pointing hand tells the player that a swatch can be picked up.
+    const QPixmap hand(QStringLiteral(":/pictures/hand.png"));
+    if (!hand.isNull())
+        setCursor(QCursor(hand, HandHotSpotX, HandHotSpotY));
 }
 
 QMimeData* TColorSwatch::MakeMimeData(TColor Color)

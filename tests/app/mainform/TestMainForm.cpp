@@ -336,6 +336,15 @@ private slots:
         QVERIFY(!version.OnChange());
     }
 
+    void swatchesShowTheHandCursor()
+    {
+        TGame game;
+        auto* swatch = game.Form->findChild<QWidget*>(QStringLiteral("LimeShape"));
+        QCOMPARE(swatch->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(swatch->cursor().hotSpot(), QPoint(HandHotSpotX, HandHotSpotY));
+        QVERIFY(game.Form->LeftBoard()->cursor().shape() != Qt::BitmapCursor);
+    }
+
     void autoCheckOptionGreysTheCheckButton()
     {
         TGame game("[Options]\nAutoCheck=0\n");
