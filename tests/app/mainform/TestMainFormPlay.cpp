@@ -9,6 +9,7 @@
 #include <QDropEvent>
 #include <QHelpEvent>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QTemporaryDir>
@@ -419,6 +420,37 @@ private slots:
         QHelpEvent click(QEvent::WhatsThis, game.Form->mapFromGlobal(global), global);
         QApplication::sendEvent(widget, &click);
         QCOMPARE(game.Help.Calls, calls);
+    }
+
+    void f1OnAHighlightedMenuItem_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<THelpCalls>("calls");
+        QTest::newRow("New") << "mmenuNewGame" << THelpCalls{{8, 201}};
+        QTest::newRow("Exit") << "ExitMenu" << THelpCalls{{8, 202}};
+        QTest::newRow("Help Topics") << "HelpTopicsMenu" << THelpCalls{{8, 221}};
+        QTest::newRow("Give Up! has none") << "mmenuGiveUp" << THelpCalls{};
+    }
+    void f1OnAHighlightedMenuItem()
+    {
+        QFETCH(QString, item);
+        QFETCH(THelpCalls, calls);
+        TGame game(NoAutoCheck);
+        auto* action = game.Form->findChild<QAction*>(item);
+        QVERIFY(action);
+        QMenu* menu = nullptr;
+        for (QMenu* m : game.Form->menuBar()->findChildren<QMenu*>())
+            if (m->actions().contains(action))
+                menu = m;
+        QVERIFY(menu);
+        menu->popup(game.Form->mapToGlobal(QPoint(0, 0)));
+        menu->setActiveAction(action);
+        QTest::keyClick(menu, Qt::Key_F1);
+        menu->close();
+        QCOMPARE(game.Help.Calls, calls);
+        // F1 only asks for help: the command itself did not run.
+        QVERIFY(game.Form->isVisible());
+        QCOMPARE(game.Form->Statistics()->TotalGames(), 0);
     }
 
     void helpMenuCommands()
