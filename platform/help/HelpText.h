@@ -20,4 +20,19 @@ inline std::string_view Trim(std::string_view s)
     return s;
 }
 
+// A context number: "1" to "999999999" without sign or blanks; anything
+// else gives 0, which no topic has.
+inline int ParseContext(std::string_view digits)
+{
+    if (digits.empty() || digits.size() > 9)
+        return 0;
+    int value = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9')
+            return 0;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
 }  // namespace peglore::helptext

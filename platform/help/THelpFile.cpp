@@ -14,6 +14,7 @@ namespace peglore {
 namespace {
 
 using helptext::IsBlank;
+using helptext::ParseContext;
 using helptext::Trim;
 
 char Lower(char c)
@@ -40,20 +41,6 @@ std::string Cut(std::string_view s, std::size_t max)
     while (end > 0 && (static_cast<unsigned char>(s[end]) & 0xC0) == 0x80)
         --end;
     return std::string(Trim(s.substr(0, end)));
-}
-
-// "1" to "999999999" without sign or blanks; anything else gives 0.
-int ParseContext(std::string_view digits)
-{
-    if (digits.empty() || digits.size() > 9)
-        return 0;
-    int value = 0;
-    for (const char c : digits) {
-        if (c < '0' || c > '9')
-            return 0;
-        value = value * 10 + (c - '0');
-    }
-    return value;
 }
 
 bool IsFieldName(std::string_view name)

@@ -26,19 +26,6 @@ void AppendEscaped(std::string& out, char c)
     }
 }
 
-int LinkTarget(std::string_view digits)
-{
-    if (digits.empty() || digits.size() > 9)
-        return 0;
-    int value = 0;
-    for (const char c : digits) {
-        if (c < '0' || c > '9')
-            return 0;
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
 class TInlineWriter {
 public:
     TInlineWriter(const THelpFile& file, THelpMarkup::TTarget target)
@@ -80,7 +67,7 @@ private:
             return false;
         const std::string_view inside = text.substr(i + 2, close - i - 2);
         const std::size_t bar = inside.find('|');
-        const int context = LinkTarget(Trim(inside.substr(0, bar)));
+        const int context = helptext::ParseContext(Trim(inside.substr(0, bar)));
         if (context == 0)
             return false;
         const THelpTopic* topic = File_.Find(context);
