@@ -1,0 +1,84 @@
+// Times what a player waits for: the main window's first show (services,
+// settings, first game), a level change, and painting the biggest board;
+// reports the process's peak memory. Run with QT_QPA_PLATFORM=offscreen.
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/TMainForm.h"
+#include "platform/help/IHelpCommands.h"
+#include "platform/media/IMediaPlayer.h"
+#include "resources/pictures/Pictures.h"
+
+using namespace peglore;
+
+namespace {
+class TSilentHelp final : public IHelpCommands {
+public:
+    void HelpCommand(int, int) override {}
+};
+
+class TSilentPlayer final : public IMediaPlayer {
+public:
+    void SetFileName(const std::string&) override {}
+    bool Open() override { return false; }
+    void SeekToStart() override {}
+    void Play() override {}
+    void Stop() override {}
+    void Close() override {}
+    void SetOnNotify(std::function<void(TMediaResult)>) override {}
+};
+
+double MedianMs(std::vector<qint64> Nanos)
+{
+    std::sort(Nanos.begin(), Nanos.end());
+    return Nanos[Nanos.size() / 2] / 1e6;
+}
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    InitPictures();
+    constexpr int Runs = 30;
+    TSilentHelp help;
+    TSilentPlayer player;
+    std::vector<qint64> shows, levels, paints;
+    QTemporaryDir folder;
+    for (int i = 0; i < Runs; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        auto form = std::make_unique<TMainForm>(help, player, folder.path().toStdString() + "/");
+        form->show();
+        QCoreApplication::processEvents();
+        shows.push_back(clock.nsecsElapsed());
+
+        clock.restart();
+        form->findChild<QAction*>(QStringLiteral("mmenuExpert"))->trigger();
+        QCoreApplication::processEvents();
+        levels.push_back(clock.nsecsElapsed());
+
+        QImage image(form->size(), QImage::Format_RGB32);
+        clock.restart();
+        form->render(&image);
+        paints.push_back(clock.nsecsElapsed());
+        form->close();
+    }
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("first show: %.2f ms  level change: %.2f ms  full paint (Expert): %.2f ms  (medians of %d)\n",
+                MedianMs(shows), MedianMs(levels), MedianMs(paints), Runs);
+    std::printf("peak resident memory: %ld KiB\n", usage.ru_maxrss);
+    return 0;
+}
