@@ -474,6 +474,57 @@ private slots:
         QVERIFY2(saved.contains(QStringLiteral("CustomColumns=1\nCustomRows=1\nDifficultyLevel=3\n")), qPrintable(saved));
     }
 
+    void clockGoesOnWhileHelpIsReadAndShiftF1Explains()
+    {
+        TGameRun game;
+        game.WriteSettings("[Options]\nMusic=0\n");
+        game.Start();
+        const TWindow w = WaitForGame(game);
+        QVERIFY(!w.Id.isEmpty());
+        Key(w.Id, QStringLiteral("alt+h"));
+        QTest::qWait(200);
+        XDo({QStringLiteral("key"), QStringLiteral("n")});  // "What's &New?"
+        QVERIFY(!TGameRun::WaitForWindow(QStringLiteral("Peglore Help")).isEmpty());
+        // The help viewer stands beside the game, as another program would.
+        const QPoint clock = w.Client + QPoint(172, 2);
+        int units = 0;
+        QImage shot;
+        for (int i = 0; i < 60 && units < 2; ++i) {
+            QTest::qWait(100);
+            shot = Screenshot();
+            units = ReadDigit(shot, clock + QPoint(35, 3));
+        }
+        KeepScreenshot(shot, QStringLiteral("help-and-clock"));
+        QVERIFY2(units >= 2, qPrintable(QString::number(units)));
+
+        // Shift+F1, then a click on the clock: its pop-up.
+        Key(w.Id, QStringLiteral("shift+F1"));
+        QTest::qWait(300);
+        const QPoint panel = w.Client + QPoint(172 + 27, 2 + 36);
+        XDo({QStringLiteral("mousemove"), QString::number(panel.x()), QString::number(panel.y())});
+        XDo({QStringLiteral("click"), QStringLiteral("1")});
+        QTest::qWait(800);
+        const QImage popup = Screenshot();
+        KeepScreenshot(popup, QStringLiteral("whats-this-clock"));
+        // The pop-up is drawn near the pointer in the viewer's light yellow,
+        // which nothing there had before.
+        auto yellowAround = [&](const QImage& Shot) {
+            int yellow = 0;
+            for (int y = panel.y(); y < panel.y() + 60; ++y)
+                for (int x = panel.x(); x < panel.x() + 200 && x < ScreenWidth; ++x) {
+                    const QColor c = Shot.pixelColor(x, y);
+                    yellow += (c.red() > 240 && c.green() > 240 && c.blue() > 180 && c.blue() < 235) ? 1 : 0;
+                }
+            return yellow;
+        };
+        const int yellow = yellowAround(popup);
+        QVERIFY2(yellowAround(shot) < 50, qPrintable(QString::number(yellowAround(shot))));
+        QVERIFY2(yellow > 500, qPrintable(QString::number(yellow)));
+        Key(w.Id, QStringLiteral("Escape"));
+        ExitThroughTheMenu(w.Id);
+        QCOMPARE(game.WaitForExit(), 0);
+    }
+
     void displayWithTooFewColoursIsRefused()
     {
         TGameRun game;
