@@ -6,7 +6,7 @@
 // only one old line is touched, and that writing the same value twice is a
 // no-op the second time.
 
-#include "platform/profile/ProfileText.h"
+#include "platform/profile/TProfileText.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -15,6 +15,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+using namespace peglore;
 
 namespace {
 

@@ -3,6 +3,8 @@
 #include <unistd.h>
 #include <vector>
 
+namespace peglore {
+
 std::string ProgramDir()
 {
     // readlink neither terminates nor says whether it truncated, so grow the
@@ -20,3 +22,5 @@ std::string ProgramDir()
         buffer.resize(buffer.size() * 2);
     }
 }
+
+}  // namespace peglore

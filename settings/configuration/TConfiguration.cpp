@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "game/TLevelSettings.h"
-#include "platform/profile/ProfileFile.h"
+#include "platform/profile/TProfileFile.h"
 #include "settings/configuration/SettingsValue.h"
 #include "settings/statistics/TStatistics.h"
 

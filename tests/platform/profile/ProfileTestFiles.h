@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/profile/ProfileError.h"
+#include "platform/profile/TProfileError.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -14,6 +14,8 @@
 
 // Small file helpers shared by the profile tests.
 namespace ProfileTestFiles {
+
+using namespace peglore;
 
 inline bool WriteBytes(const QString& path, const QByteArray& bytes)
 {
@@ -50,4 +52,4 @@ inline QByteArray Bytes(std::string_view text)
 
 }  // namespace ProfileTestFiles
 
-Q_DECLARE_METATYPE(TProfileError)
+Q_DECLARE_METATYPE(peglore::TProfileError)

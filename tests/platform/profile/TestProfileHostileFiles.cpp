@@ -1,4 +1,4 @@
-#include "platform/profile/ProfileFile.h"
+#include "platform/profile/TProfileFile.h"
 #include "ProfileTestFiles.h"
 
 #include <QCryptographicHash>
@@ -8,6 +8,7 @@
 #include <memory>
 #include <sys/stat.h>
 
+using namespace peglore;
 using namespace ProfileTestFiles;
 
 // Files no settings writer would make: empty, binary, huge, not files at all.

@@ -1,9 +1,10 @@
-#include "platform/profile/ProfileFile.h"
+#include "platform/profile/TProfileFile.h"
 #include "ProfileTestFiles.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace peglore;
 using namespace ProfileTestFiles;
 
 // What a key reads as, from files written byte by byte.

@@ -1,4 +1,4 @@
-#include "platform/profile/ProfileFile.h"
+#include "platform/profile/TProfileFile.h"
 #include "ProfileTestFiles.h"
 
 #include <QFileInfo>
@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+using namespace peglore;
 using namespace ProfileTestFiles;
 
 // How a save replaces the file on disk, and when it refuses to.

@@ -1,4 +1,4 @@
-#include "platform/profile/ProfileFile.h"
+#include "platform/profile/TProfileFile.h"
 #include "ProfileTestFiles.h"
 
 #include <QTemporaryDir>
@@ -6,6 +6,7 @@
 
 #include <memory>
 
+using namespace peglore;
 using namespace ProfileTestFiles;
 
 // The exact bytes a write leaves in the file.

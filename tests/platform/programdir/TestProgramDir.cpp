@@ -6,6 +6,8 @@
 #include <QTest>
 
 // The folder of the running executable, as the kernel reports it.
+using peglore::ProgramDir;
+
 class TestProgramDir : public QObject {
     Q_OBJECT
 

@@ -1,4 +1,6 @@
-#include "platform/profile/ProfileError.h"
+#include "platform/profile/TProfileError.h"
+
+namespace peglore {
 
 const char* ProfileErrorText(TProfileError error) noexcept
 {
@@ -20,3 +22,5 @@ const char* ProfileErrorText(TProfileError error) noexcept
     }
     return "unknown error";
 }
+
+}  // namespace peglore

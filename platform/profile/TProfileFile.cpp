@@ -1,4 +1,4 @@
-#include "platform/profile/ProfileFile.h"
+#include "platform/profile/TProfileFile.h"
 
 #include <atomic>
 #include <cerrno>
@@ -8,6 +8,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+namespace peglore {
 
 namespace {
 
@@ -295,3 +297,5 @@ bool WriteProfileString(const std::string& path, std::string_view section, std::
         *error = file.LastError();
     return written;
 }
+
+}  // namespace peglore

@@ -1,7 +1,9 @@
-#include "platform/profile/ProfileText.h"
+#include "platform/profile/TProfileText.h"
 
 #include <cstring>
 #include <utility>
+
+namespace peglore {
 
 namespace {
 
@@ -230,3 +232,5 @@ TProfileError TProfileText::WriteString(std::string_view section, std::string_vi
     Text_.append(entry).append(eol);
     return TProfileError::None;
 }
+
+}  // namespace peglore

@@ -1,13 +1,15 @@
 #pragma once
 
-#include "platform/profile/ProfileError.h"
-#include "platform/profile/ProfileText.h"
+#include "platform/profile/TProfileError.h"
+#include "platform/profile/TProfileText.h"
 
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
+
+namespace peglore {
 
 // Called after the new contents are written and synced to TEMPPATH, just
 // before TEMPPATH is renamed over TARGETPATH. Returning false abandons the
@@ -75,3 +77,5 @@ std::string ReadProfileString(const std::string& path, std::string_view section,
                               std::string_view key, std::string_view defaultValue);
 bool WriteProfileString(const std::string& path, std::string_view section, std::string_view key,
                         std::string_view value, TProfileError* error = nullptr);
+
+}  // namespace peglore

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace peglore {
+
 // Why a profile file operation did not do what was asked.
 enum class TProfileError {
     None,
@@ -20,3 +22,5 @@ enum class TProfileError {
 
 // A short English description, for diagnostics.
 const char* ProfileErrorText(TProfileError error) noexcept;
+
+}  // namespace peglore

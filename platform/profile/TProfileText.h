@@ -1,10 +1,12 @@
 #pragma once
 
-#include "platform/profile/ProfileError.h"
+#include "platform/profile/TProfileError.h"
 
 #include <cstddef>
 #include <string>
 #include <string_view>
+
+namespace peglore {
 
 // The bytes of a profile (INI) file, read and edited in memory.
 //
@@ -51,3 +53,5 @@ private:
 
     std::string Text_;
 };
+
+}  // namespace peglore
