@@ -113,14 +113,16 @@ QString TGameRun::WaitForWindow(const QString& Title, int TimeoutMs)
     QElapsedTimer clock;
     clock.start();
     const QString pattern = QStringLiteral("^%1$").arg(QRegularExpression::escape(Title));
-    while (clock.elapsed() < TimeoutMs) {
+    // Looks at least once, however short the time.
+    for (;;) {
         const QString found = XDo({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
                                    pattern});
         if (!found.isEmpty())
             return found.section(QLatin1Char('\n'), 0, 0);
+        if (clock.elapsed() >= TimeoutMs)
+            return {};
         QTest::qWait(100);
     }
-    return {};
 }
 
 int TGameRun::WaitForExit(int TimeoutMs)

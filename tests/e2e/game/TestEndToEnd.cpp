@@ -109,13 +109,82 @@ void Drag(QPoint From, QPoint To)
     QTest::qWait(250);
 }
 
+// Waits until no visible window has the title Title.
+bool WaitForWindowGone(const QString& Title, int TimeoutMs = 5000)
+{
+    return QTest::qWaitFor([&] { return TGameRun::WaitForWindow(Title, 0).isEmpty(); }, TimeoutMs);
+}
+
+// Chooses a menu item by its access keys (MenuKey opens the menu, ItemKey
+// picks the item) and waits for the window titled Title that it opens. A
+// key that reached the game before it took the focus back is lost, as it
+// would be for a player, so the choice is made again, up to three times.
+QString ChooseFromMenu(const QString& Window, const QString& MenuKey, const QString& ItemKey, const QString& Title)
+{
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        Key(Window, MenuKey);
+        QTest::qWait(200);
+        XDo({QStringLiteral("key"), ItemKey});
+        const QString opened = TGameRun::WaitForWindow(Title, 3000);
+        if (!opened.isEmpty())
+            return opened;
+        XDo({QStringLiteral("key"), QStringLiteral("Escape")});  // a menu left open
+    }
+    return {};
+}
+
+// Presses Keys in Window until a window titled Title opens.
+QString PressForWindow(const QString& Window, const QString& Keys, const QString& Title)
+{
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        Key(Window, Keys);
+        const QString opened = TGameRun::WaitForWindow(Title, 3000);
+        if (!opened.isEmpty())
+            return opened;
+    }
+    return {};
+}
+
 // Closes the game through its menu's access keys, as a player would.
 void ExitThroughTheMenu(const QString& Window)
 {
-    Key(Window, QStringLiteral("alt+g"));
-    QTest::qWait(200);
-    XDo({QStringLiteral("key"), QStringLiteral("x")});
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        Key(Window, QStringLiteral("alt+g"));
+        QTest::qWait(200);
+        XDo({QStringLiteral("key"), QStringLiteral("x")});
+        if (WaitForWindowGone(QStringLiteral("Peglore"), 3000))
+            return;
+        XDo({QStringLiteral("key"), QStringLiteral("Escape")});
+    }
 }
+
+// The game draws in its own time: wait until the screen shows Colour at
+// Pos, and return what it showed last.
+QColor WaitForPixel(QPoint Pos, const QColor& Colour, int TimeoutMs = 5000)
+{
+    QColor seen;
+    (void)QTest::qWaitFor(
+        [&] {
+            seen = Screenshot().pixelColor(Pos);
+            return seen == Colour;
+        },
+        TimeoutMs);
+    return seen;
+}
+
+// Waits until Window has Size; returns its last geometry.
+QRect WaitForSize(const QString& Window, QSize Size, int TimeoutMs = 5000)
+{
+    QRect seen;
+    (void)QTest::qWaitFor(
+        [&] {
+            seen = WindowGeometry(Window);
+            return seen.size() == Size;
+        },
+        TimeoutMs);
+    return seen;
+}
+
 
 int HalfToEven(double Value)
 {
@@ -136,10 +205,10 @@ private slots:
         QCOMPARE(w.Frame.left(), HalfToEven(ScreenWidth * 0.5 - w.Frame.width() * 0.5));
         QCOMPARE(w.Frame.top(), HalfToEven(ScreenHeight * 0.5 - w.Frame.height() * 0.5));
 
+        // The red swatch, an empty hole, and a clock reading 000 in red.
+        QCOMPARE(WaitForPixel(w.Client + SwatchCentre(0), Red), Red);
         const QImage shot = Screenshot();
         KeepScreenshot(shot, QStringLiteral("first-start"));
-        // The red swatch, an empty hole, and a clock reading 000 in red.
-        QCOMPARE(shot.pixelColor(w.Client + SwatchCentre(0)), Red);
         QCOMPARE(shot.pixelColor(w.Client + HoleCentre(0, 0)), EmptyHole);
         QCOMPARE(shot.pixelColor(w.Client + HoleCentre(2, 9)), EmptyHole);
         const QPoint clock = w.Client + QPoint(172, 2);
@@ -186,21 +255,22 @@ private slots:
         QVERIFY(!w.Id.isEmpty());
         Drag(w.Client + SwatchCentre(0), w.Client + HoleCentre(1, 0));
         Drag(w.Client + SwatchCentre(4), w.Client + HoleCentre(1, 3));  // a later row: refused
+        QCOMPARE(WaitForPixel(w.Client + HoleCentre(1, 0), Red), Red);
         const QImage shot = Screenshot();
         KeepScreenshot(shot, QStringLiteral("drag"));
-        QCOMPARE(shot.pixelColor(w.Client + HoleCentre(1, 0)), Red);
         QCOMPARE(shot.pixelColor(w.Client + HoleCentre(0, 0)), EmptyHole);
         QCOMPARE(shot.pixelColor(w.Client + HoleCentre(1, 3)), EmptyHole);
 
         // F2 asks first: No keeps the peg, Yes starts afresh.
-        Key(w.Id, QStringLiteral("F2"));
-        QVERIFY(Answer(QStringLiteral("Confirm"), QStringLiteral("n")));
-        QTest::qWait(300);
+        const QString no = PressForWindow(w.Id, QStringLiteral("F2"), QStringLiteral("Confirm"));
+        QVERIFY(!no.isEmpty());
+        Key(no, QStringLiteral("n"));
+        QVERIFY(WaitForWindowGone(QStringLiteral("Confirm")));
         QCOMPARE(Screenshot().pixelColor(w.Client + HoleCentre(1, 0)), Red);
-        Key(w.Id, QStringLiteral("F2"));
-        QVERIFY(Answer(QStringLiteral("Confirm"), QStringLiteral("y")));
-        QTest::qWait(300);
-        QCOMPARE(Screenshot().pixelColor(w.Client + HoleCentre(1, 0)), EmptyHole);
+        const QString yes = PressForWindow(w.Id, QStringLiteral("F2"), QStringLiteral("Confirm"));
+        QVERIFY(!yes.isEmpty());
+        Key(yes, QStringLiteral("y"));
+        QCOMPARE(WaitForPixel(w.Client + HoleCentre(1, 0), EmptyHole), EmptyHole);
 
         ExitThroughTheMenu(w.Id);
         QCOMPARE(game.WaitForExit(), 0);
@@ -250,9 +320,8 @@ private slots:
         QVERIFY(!w.Id.isEmpty());
 
         // Properties: no audio device, so the music is unchecked now.
-        Key(w.Id, QStringLiteral("alt+g"));
-        XDo({QStringLiteral("key"), QStringLiteral("r")});
-        const QString properties = TGameRun::WaitForWindow(QStringLiteral("Properties"));
+        const QString properties =
+            ChooseFromMenu(w.Id, QStringLiteral("alt+g"), QStringLiteral("r"), QStringLiteral("Properties"));
         QVERIFY(!properties.isEmpty());
         QTest::qWait(300);
         const QImage shot = Screenshot();
@@ -276,40 +345,37 @@ private slots:
         Key(properties, QStringLiteral("Escape"));
 
         // Custom board: OK takes the stored 4 x 10 and selects Custom.
-        Key(w.Id, QStringLiteral("alt+l"));
-        XDo({QStringLiteral("key"), QStringLiteral("c")});
-        const QString custom = TGameRun::WaitForWindow(QStringLiteral("Custom Board Size:"));
+        const QString custom =
+            ChooseFromMenu(w.Id, QStringLiteral("alt+l"), QStringLiteral("c"), QStringLiteral("Custom Board Size:"));
         QVERIFY(!custom.isEmpty());
         QTest::qWait(300);
         KeepScreenshot(Screenshot(), QStringLiteral("custom-board"));
         Key(custom, QStringLiteral("Return"));
         QTest::qWait(500);
         const TWindow resized = WaitForGame(game);
-        const QImage board = Screenshot();
-        KeepScreenshot(board, QStringLiteral("custom-4x10"));
-        QCOMPARE(board.pixelColor(resized.Client + HoleCentre(3, 9)), EmptyHole);
+        QCOMPARE(WaitForPixel(resized.Client + HoleCentre(3, 9), EmptyHole), EmptyHole);
+        KeepScreenshot(Screenshot(), QStringLiteral("custom-4x10"));
 
         // About, then give up and see the combination.
-        Key(w.Id, QStringLiteral("alt+h"));
-        XDo({QStringLiteral("key"), QStringLiteral("a")});
-        const QString about = TGameRun::WaitForWindow(QStringLiteral("About..."));
+        const QString about =
+            ChooseFromMenu(w.Id, QStringLiteral("alt+h"), QStringLiteral("a"), QStringLiteral("About..."));
         QVERIFY(!about.isEmpty());
         QTest::qWait(300);
         KeepScreenshot(Screenshot(), QStringLiteral("about"));
         Key(about, QStringLiteral("Return"));
 
-        Key(w.Id, QStringLiteral("alt+g"));
-        XDo({QStringLiteral("key"), QStringLiteral("g")});
-        const QString correct = TGameRun::WaitForWindow(QStringLiteral("Correct Combination"));
+        const QString correct =
+            ChooseFromMenu(w.Id, QStringLiteral("alt+g"), QStringLiteral("g"), QStringLiteral("Correct Combination"));
         QVERIFY(!correct.isEmpty());
         QTest::qWait(300);
         KeepScreenshot(Screenshot(), QStringLiteral("correct-combination"));
         Key(correct, QStringLiteral("Return"));
 
         // Help topics open in the help viewer's own window.
-        Key(w.Id, QStringLiteral("alt+h"));
-        XDo({QStringLiteral("key"), QStringLiteral("t")});
-        QTest::qWait(800);
+        QVERIFY(!ChooseFromMenu(w.Id, QStringLiteral("alt+h"), QStringLiteral("t"),
+                                QStringLiteral("Help Topics: Peglore Help"))
+                     .isEmpty());
+        QTest::qWait(300);
         KeepScreenshot(Screenshot(), QStringLiteral("help-topics"));
 
         ExitThroughTheMenu(w.Id);
@@ -336,10 +402,9 @@ private slots:
         QTest::qWait(400);
         KeepScreenshot(Screenshot(), QStringLiteral("popup"));
         XDo({QStringLiteral("key"), QStringLiteral("c")});  // "&Clear"
-        QTest::qWait(300);
+        QCOMPARE(WaitForPixel(hole, EmptyHole), EmptyHole);
         const QImage shot = Screenshot();
         KeepScreenshot(shot, QStringLiteral("cleared"));
-        QCOMPARE(shot.pixelColor(hole), EmptyHole);
         QCOMPARE(shot.pixelColor(w.Client + HoleCentre(0, 0)), QColor(0xFF, 0, 0xFF));
         ExitThroughTheMenu(w.Id);
         QCOMPARE(game.WaitForExit(), 0);
@@ -365,12 +430,18 @@ private slots:
         Key(w.Id, QStringLiteral("alt+l"));
         QTest::qWait(200);
         XDo({QStringLiteral("key"), key});
-        QTest::qWait(600);
-        const QRect frame = WindowGeometry(w.Id);
+        const QSize size(client.width(), client.height() + menuHeight);
+        const QRect centred(HalfToEven(ScreenWidth * 0.5 - size.width() * 0.5),
+                            HalfToEven(ScreenHeight * 0.5 - size.height() * 0.5), size.width(), size.height());
+        QRect frame;
+        (void)QTest::qWaitFor(
+            [&] {
+                frame = WindowGeometry(w.Id);
+                return frame == centred;
+            },
+            5000);
         KeepScreenshot(Screenshot(), QStringLiteral("level-") + key);
-        QCOMPARE(frame.size(), QSize(client.width(), client.height() + menuHeight));
-        QCOMPARE(frame.left(), HalfToEven(ScreenWidth * 0.5 - frame.width() * 0.5));
-        QCOMPARE(frame.top(), HalfToEven(ScreenHeight * 0.5 - frame.height() * 0.5));
+        QCOMPARE(frame, centred);
         ExitThroughTheMenu(w.Id);
         QCOMPARE(game.WaitForExit(), 0);
     }
@@ -411,27 +482,22 @@ private slots:
         QVERIFY(!w.Id.isEmpty());
 
         // The custom board dialog, by keyboard: both trackbars to 1, then OK.
-        Key(w.Id, QStringLiteral("alt+l"));
-        QTest::qWait(200);
-        XDo({QStringLiteral("key"), QStringLiteral("c")});
-        const QString custom = TGameRun::WaitForWindow(QStringLiteral("Custom Board Size:"));
+        const QString custom =
+            ChooseFromMenu(w.Id, QStringLiteral("alt+l"), QStringLiteral("c"), QStringLiteral("Custom Board Size:"));
         QVERIFY(!custom.isEmpty());
         Key(custom, QStringLiteral("shift+Tab Home shift+Tab Home"));
         QTest::qWait(200);
         KeepScreenshot(Screenshot(), QStringLiteral("custom-1x1-dialog"));
         XDo({QStringLiteral("key"), QStringLiteral("Return")});
-        QTest::qWait(600);
-        const QRect frame = WindowGeometry(w.Id);
         const int menuHeight = w.Frame.height() - BeginnerClientHeight;
+        const QRect frame = WaitForSize(w.Id, QSize(288, 147 + menuHeight));
         QCOMPARE(frame.size(), QSize(288, 147 + menuHeight));
         const QPoint client(frame.left(), frame.top() + menuHeight);
         KeepScreenshot(Screenshot(), QStringLiteral("custom-1x1"));
 
         // Give up: the dialog shows the secret's one colour.
-        Key(w.Id, QStringLiteral("alt+g"));
-        QTest::qWait(200);
-        XDo({QStringLiteral("key"), QStringLiteral("g")});
-        const QString correct = TGameRun::WaitForWindow(QStringLiteral("Correct Combination"));
+        const QString correct =
+            ChooseFromMenu(w.Id, QStringLiteral("alt+g"), QStringLiteral("g"), QStringLiteral("Correct Combination"));
         QVERIFY(!correct.isEmpty());
         QTest::qWait(300);
         const QImage combination = Screenshot();
@@ -458,10 +524,8 @@ private slots:
         }
         QVERIFY(won);
 
-        Key(w.Id, QStringLiteral("alt+h"));
-        QTest::qWait(200);
-        XDo({QStringLiteral("key"), QStringLiteral("a")});
-        const QString about = TGameRun::WaitForWindow(QStringLiteral("About..."));
+        const QString about =
+            ChooseFromMenu(w.Id, QStringLiteral("alt+h"), QStringLiteral("a"), QStringLiteral("About..."));
         QVERIFY(!about.isEmpty());
         QTest::qWait(300);
         KeepScreenshot(Screenshot(), QStringLiteral("about-after-win"));
@@ -481,10 +545,8 @@ private slots:
         game.Start();
         const TWindow w = WaitForGame(game);
         QVERIFY(!w.Id.isEmpty());
-        Key(w.Id, QStringLiteral("alt+h"));
-        QTest::qWait(200);
-        XDo({QStringLiteral("key"), QStringLiteral("n")});  // "What's &New?"
-        QVERIFY(!TGameRun::WaitForWindow(QStringLiteral("Peglore Help")).isEmpty());
+        QVERIFY(!ChooseFromMenu(w.Id, QStringLiteral("alt+h"), QStringLiteral("n"), QStringLiteral("Peglore Help"))
+                     .isEmpty());  // "What's &New?" 
         // The help viewer stands beside the game, as another program would.
         const QPoint clock = w.Client + QPoint(172, 2);
         int units = 0;
