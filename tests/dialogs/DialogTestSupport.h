@@ -64,6 +64,29 @@ inline std::optional<int> RunModal(QDialog& Dialog, const std::function<void()>&
     return result;
 }
 
+// Closes an open Dialog as a player does, by How: "ok" and "cancel" click
+// those buttons, "enter" and "escape" press the key in the dialog, "enter
+// on ..." and "escape on ..." press it with Control focused, and anything
+// else is the close box.
+inline void CloseAs(const QString& How, QDialog& Dialog, QWidget* Ok, QWidget* Cancel = nullptr,
+                    QWidget* Control = nullptr)
+{
+    if (How == QLatin1String("ok"))
+        QTest::mouseClick(Ok, Qt::LeftButton);
+    else if (How == QLatin1String("cancel"))
+        QTest::mouseClick(Cancel, Qt::LeftButton);
+    else if (How == QLatin1String("enter"))
+        QTest::keyClick(&Dialog, Qt::Key_Return);
+    else if (How == QLatin1String("escape"))
+        QTest::keyClick(&Dialog, Qt::Key_Escape);
+    else if (How.startsWith(QLatin1String("enter on")))
+        QTest::keyClick(Control, Qt::Key_Return);
+    else if (How.startsWith(QLatin1String("escape on")))
+        QTest::keyClick(Control, Qt::Key_Escape);
+    else
+        Dialog.close();
+}
+
 // What a widget and its children paint over magenta; the window
 // background of a top-level widget is left out.
 inline QImage Render(QWidget& Widget)

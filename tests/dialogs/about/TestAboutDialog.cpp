@@ -215,14 +215,7 @@ private slots:
         QWidget* focus = nullptr;
         const auto got = RunModal(rig.Dialog, [&] {
             focus = rig.Dialog.focusWidget();
-            if (how == "ok")
-                QTest::mouseClick(rig.Ok(), Qt::LeftButton);
-            else if (how == "enter")
-                QTest::keyClick(&rig.Dialog, Qt::Key_Return);
-            else if (how == "escape")
-                QTest::keyClick(&rig.Dialog, Qt::Key_Escape);
-            else
-                rig.Dialog.close();
+            CloseAs(how, rig.Dialog, rig.Ok());
         });
         QCOMPARE(got, std::optional<int>(result));
         QCOMPARE(focus, rig.Ok());

@@ -319,20 +319,7 @@ private slots:
             rig.Rows()->setFocus();
             QTest::keyClick(rig.Rows(), Qt::Key_PageDown);
             QCOMPARE(rig.Dimensions(), QStringLiteral("7 x 12"));
-            if (how == "ok")
-                QTest::mouseClick(rig.Button("OkButton"), Qt::LeftButton);
-            else if (how == "enter")
-                QTest::keyClick(&rig.Dialog, Qt::Key_Return);
-            else if (how == "enter on bar")
-                QTest::keyClick(rig.Rows(), Qt::Key_Return);
-            else if (how == "cancel")
-                QTest::mouseClick(rig.Button("CancelButton"), Qt::LeftButton);
-            else if (how == "escape")
-                QTest::keyClick(&rig.Dialog, Qt::Key_Escape);
-            else if (how == "escape on bar")
-                QTest::keyClick(rig.Rows(), Qt::Key_Escape);
-            else
-                rig.Dialog.close();
+            CloseAs(how, rig.Dialog, rig.Button("OkButton"), rig.Button("CancelButton"), rig.Rows());
         });
         QCOMPARE(result, std::optional<int>(applies ? QDialog::Accepted : QDialog::Rejected));
         if (applies) {

@@ -183,20 +183,7 @@ private slots:
                 QTest::mouseClick(rig.Box(name), Qt::LeftButton);
             QCheckBox* box = rig.Box("chkSmartHints");
             box->setFocus();
-            if (how == "ok")
-                QTest::mouseClick(rig.Button("btnOk"), Qt::LeftButton);
-            else if (how == "enter")
-                QTest::keyClick(&rig.Dialog, Qt::Key_Return);
-            else if (how == "enter on box")
-                QTest::keyClick(box, Qt::Key_Return);
-            else if (how == "cancel")
-                QTest::mouseClick(rig.Button("btnCancel"), Qt::LeftButton);
-            else if (how == "escape")
-                QTest::keyClick(&rig.Dialog, Qt::Key_Escape);
-            else if (how == "escape on box")
-                QTest::keyClick(box, Qt::Key_Escape);
-            else
-                rig.Dialog.close();
+            CloseAs(how, rig.Dialog, rig.Button("btnOk"), rig.Button("btnCancel"), box);
         });
         QCOMPARE(result, std::optional<int>(applies ? QDialog::Accepted : QDialog::Rejected));
         if (applies) {

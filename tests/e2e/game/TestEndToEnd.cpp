@@ -4,9 +4,11 @@
 #include <QApplication>
 #include <QtTest>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 
 #include "e2e/game/TXSession.h"
 
@@ -70,6 +72,31 @@ TWindow WaitForGame(TGameRun& Game, int ClientHeight = BeginnerClientHeight)
     QTest::qWait(200);
     Q_UNUSED(Game);
     return w;
+}
+
+// Starts the game with Settings as its settings file (none when empty)
+// and waits for its window.
+TWindow StartGame(TGameRun& Game, const QByteArray& Settings = {}, int ClientHeight = BeginnerClientHeight)
+{
+    if (!Settings.isEmpty())
+        Game.WriteSettings(Settings);
+    Game.Start();
+    return WaitForGame(Game, ClientHeight);
+}
+
+// How many pixels of Area on Shot are of the kind Wanted.
+int CountPixels(const QImage& Shot, const QRect& Area, const std::function<bool(const QColor&)>& Wanted)
+{
+    int count = 0;
+    for (int y = Area.top(); y <= Area.bottom(); ++y)
+        for (int x = Area.left(); x <= Area.right(); ++x)
+            count += Wanted(Shot.pixelColor(x, y)) ? 1 : 0;
+    return count;
+}
+
+bool IsDark(const QColor& C)
+{
+    return C.red() < 64 && C.green() < 64 && C.blue() < 64;
 }
 
 // Types Keys into Window. There is no window manager here to hand the
@@ -198,8 +225,7 @@ private slots:
     void firstStartCentredAtBeginnerThenExitSaves()
     {
         TGameRun game;
-        game.Start();
-        const TWindow w = WaitForGame(game);
+        const TWindow w = StartGame(game);
         QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
         QCOMPARE(w.Frame.width(), 288);
         QCOMPARE(w.Frame.left(), HalfToEven(ScreenWidth * 0.5 - w.Frame.width() * 0.5));
@@ -226,9 +252,8 @@ private slots:
     void clockCountsTheSeconds()
     {
         TGameRun game;
-        game.Start();
-        const TWindow w = WaitForGame(game);
-        QVERIFY(!w.Id.isEmpty());
+        const TWindow w = StartGame(game);
+        QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
         const QPoint clock = w.Client + QPoint(172, 2);
         // Wait until the units show at least 2 seconds.
         int units = 0;
@@ -249,10 +274,8 @@ private slots:
     void dragsPlacePegsOnlyOnTheCurrentRow()
     {
         TGameRun game;
-        game.WriteSettings("[Options]\nMusic=0\nAutoCheck=0\n");
-        game.Start();
-        const TWindow w = WaitForGame(game);
-        QVERIFY(!w.Id.isEmpty());
+        const TWindow w = StartGame(game, "[Options]\nMusic=0\nAutoCheck=0\n");
+        QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
         Drag(w.Client + SwatchCentre(0), w.Client + HoleCentre(1, 0));
         Drag(w.Client + SwatchCentre(4), w.Client + HoleCentre(1, 3));  // a later row: refused
         QCOMPARE(WaitForPixel(w.Client + HoleCentre(1, 0), Red), Red);
@@ -281,10 +304,8 @@ private slots:
     void fullRowIsCheckedAndTheMarkerMovesOn()
     {
         TGameRun game;
-        game.WriteSettings("[Options]\nMusic=0\nAutoCheck=1\n");
-        game.Start();
-        const TWindow w = WaitForGame(game);
-        QVERIFY(!w.Id.isEmpty());
+        const TWindow w = StartGame(game, "[Options]\nMusic=0\nAutoCheck=1\n");
+        QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
         for (int c = 0; c < 3; ++c)
             Drag(w.Client + SwatchCentre(2), w.Client + HoleCentre(c, 0));
         QTest::qWait(300);
@@ -296,15 +317,7 @@ private slots:
         // marble behind it is never that dark.
         const QRect handAtRow0(w.Client + QPoint(5, 88), QSize(38, 18));
         const QRect handAtRow1 = handAtRow0.translated(0, 26);
-        auto darkPixels = [&](const QRect& r) {
-            int dark = 0;
-            for (int y = r.top(); y <= r.bottom(); ++y)
-                for (int x = r.left(); x <= r.right(); ++x) {
-                    const QColor c = shot.pixelColor(x, y);
-                    dark += (c.red() < 64 && c.green() < 64 && c.blue() < 64) ? 1 : 0;
-                }
-            return dark;
-        };
+        auto darkPixels = [&](const QRect& r) { return CountPixels(shot, r, IsDark); };
         QVERIFY(darkPixels(handAtRow1) > 20);
         QCOMPARE(darkPixels(handAtRow0), 0);
         ExitThroughTheMenu(w.Id);
@@ -314,10 +327,8 @@ private slots:
     void everyDialogOpensFromTheMenus()
     {
         TGameRun game;
-        game.WriteSettings("[Options]\nMusic=1\n");
-        game.Start();
-        const TWindow w = WaitForGame(game);
-        QVERIFY(!w.Id.isEmpty());
+        const TWindow w = StartGame(game, "[Options]\nMusic=1\n");
+        QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
 
         // Properties: no audio device, so the music is unchecked now.
         const QString properties =
@@ -329,13 +340,8 @@ private slots:
         // The check mark is what tells a checked box from an empty one.
         const QPoint dialog = WindowGeometry(properties).topLeft();
         auto darkPixelsAround = [&](QPoint Centre) {
-            int dark = 0;
-            for (int y = -7; y <= 7; ++y)
-                for (int x = -7; x <= 7; ++x) {
-                    const QColor c = shot.pixelColor(dialog + Centre + QPoint(x, y));
-                    dark += c.lightness() < 80 ? 1 : 0;
-                }
-            return dark;
+            return CountPixels(shot, QRect(dialog + Centre - QPoint(7, 7), QSize(15, 15)),
+                               [](const QColor& c) { return c.lightness() < 80; });
         };
         const int music = darkPixelsAround({33, 55});
         const int smartHints = darkPixelsAround({33, 88});
@@ -390,10 +396,8 @@ private slots:
     void rightClickClearEmptiesTheHole()
     {
         TGameRun game;
-        game.WriteSettings("[Options]\nMusic=0\nAutoCheck=0\n");
-        game.Start();
-        const TWindow w = WaitForGame(game);
-        QVERIFY(!w.Id.isEmpty());
+        const TWindow w = StartGame(game, "[Options]\nMusic=0\nAutoCheck=0\n");
+        QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
         Drag(w.Client + SwatchCentre(5), w.Client + HoleCentre(2, 0));
         Drag(w.Client + SwatchCentre(6), w.Client + HoleCentre(0, 0));
         const QPoint hole = w.Client + HoleCentre(2, 0);
@@ -422,10 +426,8 @@ private slots:
         QFETCH(QString, key);
         QFETCH(QSize, client);
         TGameRun game;
-        game.WriteSettings("[Options]\nMusic=0\n");
-        game.Start();
-        const TWindow w = WaitForGame(game);
-        QVERIFY(!w.Id.isEmpty());
+        const TWindow w = StartGame(game, "[Options]\nMusic=0\n");
+        QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
         const int menuHeight = w.Frame.height() - BeginnerClientHeight;
         Key(w.Id, QStringLiteral("alt+l"));
         QTest::qWait(200);
@@ -452,21 +454,16 @@ private slots:
         const QByteArray stored = "; kept as written\n[Options]\nMusic=0\nSmartHints=0\nAutoCheck=0\n"
                                   "[Statistics]\nTotalGames=7\nGamesWon=3\nGamesLost=2\nUnfinishedGames=2\n"
                                   "[Level Settings]\nCustomColumns=6\nCustomRows=7\nDifficultyLevel=2\n";
-        game.WriteSettings(stored);
-        game.Start();
-        const TWindow w = WaitForGame(game, 433);
-        QVERIFY(!w.Id.isEmpty());
+        const TWindow w = StartGame(game, stored, 433);
+        QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
         QCOMPARE(w.Frame.width(), 500);  // Expert
         const QImage shot = Screenshot();
         KeepScreenshot(shot, QStringLiteral("stored-expert"));
         // The Check button's glyph is drawn in colour while it is enabled.
         const QRect check(w.Client + QPoint(2 + 64 + 4, 6 + 3 + 4), QSize(17, 17));
-        int coloured = 0;
-        for (int y = check.top(); y <= check.bottom(); ++y)
-            for (int x = check.left(); x <= check.right(); ++x) {
-                const QColor c = shot.pixelColor(x, y);
-                coloured += qAbs(c.red() - c.green()) + qAbs(c.green() - c.blue()) > 60 ? 1 : 0;
-            }
+        const int coloured = CountPixels(shot, check, [](const QColor& c) {
+            return qAbs(c.red() - c.green()) + qAbs(c.green() - c.blue()) > 60;
+        });
         QVERIFY2(coloured > 10, qPrintable(QString::number(coloured)));
         ExitThroughTheMenu(w.Id);
         QCOMPARE(game.WaitForExit(), 0);
@@ -476,10 +473,8 @@ private slots:
     void customOneByOneUntilAWin()
     {
         TGameRun game;
-        game.WriteSettings("[Options]\nMusic=0\n");
-        game.Start();
-        const TWindow w = WaitForGame(game);
-        QVERIFY(!w.Id.isEmpty());
+        const TWindow w = StartGame(game, "[Options]\nMusic=0\n");
+        QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
 
         // The custom board dialog, by keyboard: both trackbars to 1, then OK.
         const QString custom =
@@ -541,10 +536,8 @@ private slots:
     void clockGoesOnWhileHelpIsReadAndShiftF1Explains()
     {
         TGameRun game;
-        game.WriteSettings("[Options]\nMusic=0\n");
-        game.Start();
-        const TWindow w = WaitForGame(game);
-        QVERIFY(!w.Id.isEmpty());
+        const TWindow w = StartGame(game, "[Options]\nMusic=0\n");
+        QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
         QVERIFY(!ChooseFromMenu(w.Id, QStringLiteral("alt+h"), QStringLiteral("n"), QStringLiteral("Peglore Help"))
                      .isEmpty());  // "What's &New?" 
         // The help viewer stands beside the game, as another program would.
@@ -570,14 +563,11 @@ private slots:
         KeepScreenshot(popup, QStringLiteral("whats-this-clock"));
         // The pop-up is drawn near the pointer in the viewer's light yellow,
         // which nothing there had before.
+        const QRect nearPointer(panel, QSize(std::min(200, ScreenWidth - panel.x()), 60));
         auto yellowAround = [&](const QImage& Shot) {
-            int yellow = 0;
-            for (int y = panel.y(); y < panel.y() + 60; ++y)
-                for (int x = panel.x(); x < panel.x() + 200 && x < ScreenWidth; ++x) {
-                    const QColor c = Shot.pixelColor(x, y);
-                    yellow += (c.red() > 240 && c.green() > 240 && c.blue() > 180 && c.blue() < 235) ? 1 : 0;
-                }
-            return yellow;
+            return CountPixels(Shot, nearPointer, [](const QColor& c) {
+                return c.red() > 240 && c.green() > 240 && c.blue() > 180 && c.blue() < 235;
+            });
         };
         const int yellow = yellowAround(popup);
         QVERIFY2(yellowAround(shot) < 50, qPrintable(QString::number(yellowAround(shot))));
