@@ -5,10 +5,10 @@ namespace peglore {
 // The game draws with more colours than a 16-colour display can show.
 constexpr int MinimumDisplayDepth = 8;
 
-// True when a display of Depth bits per pixel can show the game.
-constexpr bool DisplayDepthSufficient(int Depth)
+// True when a display of depth bits per pixel can show the game.
+constexpr bool DisplayDepthSufficient(int depth)
 {
-    return Depth >= MinimumDisplayDepth;
+    return depth >= MinimumDisplayDepth;
 }
 
 // The bits per pixel of the primary screen; PEGLORE_DISPLAY_DEPTH, when

@@ -8,13 +8,13 @@ namespace peglore {
 namespace {
 // The help viewer's windows stand outside the game, as another program's
 // would: reading help does not stop the clock.
-bool IsHelpWindow(const QWidget* Window)
+bool IsHelpWindow(const QWidget* window)
 {
-    return Window->property("pegloreHelpWindow").toBool();
+    return window->property("pegloreHelpWindow").toBool();
 }
 }  // namespace
 
-TActiveFormTracker::TActiveFormTracker(QObject* Parent) : QObject(Parent)
+TActiveFormTracker::TActiveFormTracker(QObject* parent) : QObject(parent)
 {
     qApp->installEventFilter(this);
 }
@@ -37,25 +37,25 @@ QWidget* TActiveFormTracker::ActiveForm() const
     return FLast && FLast->isVisible() ? FLast.data() : nullptr;
 }
 
-void TActiveFormTracker::Activated(QWidget* Window)
+void TActiveFormTracker::Activated(QWidget* window)
 {
-    FLast = Window;
+    FLast = window;
 }
 
-bool TActiveFormTracker::eventFilter(QObject* Watched, QEvent* Event)
+bool TActiveFormTracker::eventFilter(QObject* watched, QEvent* event)
 {
-    if (Event->type() == QEvent::WindowActivate && Watched->isWidgetType()) {
-        auto* widget = static_cast<QWidget*>(Watched);
+    if (event->type() == QEvent::WindowActivate && watched->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(watched);
         // A late activation of a window already closed again changes nothing.
         if (widget->isWindow() && widget->isVisible() && widget->windowType() != Qt::ToolTip &&
             widget->windowType() != Qt::Popup && !IsHelpWindow(widget))
             Activated(widget);
-    } else if (Event->type() == QEvent::Hide && Watched == FLast && FLast->isWindow()) {
+    } else if (event->type() == QEvent::Hide && watched == FLast && FLast->isWindow()) {
         // A closed dialog hands the focus back to the window it belongs to.
         QWidget* owner = FLast->parentWidget();
         FLast = owner ? owner->window() : nullptr;
     }
-    return QObject::eventFilter(Watched, Event);
+    return QObject::eventFilter(watched, event);
 }
 
 }  // namespace peglore

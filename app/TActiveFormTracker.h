@@ -13,15 +13,15 @@ class TActiveFormTracker : public QObject {
     Q_OBJECT
 public:
     // Installs itself on the application.
-    explicit TActiveFormTracker(QObject* Parent = nullptr);
+    explicit TActiveFormTracker(QObject* parent = nullptr);
     ~TActiveFormTracker() override;
 
     QWidget* ActiveForm() const;
     // Records a window as activated (also used by the tests' offscreen runs).
-    void Activated(QWidget* Window);
+    void Activated(QWidget* window);
 
 protected:
-    bool eventFilter(QObject* Watched, QEvent* Event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QPointer<QWidget> FLast;

@@ -6,8 +6,8 @@
 #include <QDrag>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QPixmap>
 #include <QPainter>
+#include <QPixmap>
 
 #include "app/TPainterCanvas.h"
 #include "resources/pictures/Pictures.h"
@@ -16,7 +16,7 @@ namespace peglore {
 
 const char* const TColorSwatch::MimeType = "application/x-peglore-peg";
 
-TColorSwatch::TColorSwatch(TColor Color, QWidget* Parent) : QWidget(Parent), FColor(Color)
+TColorSwatch::TColorSwatch(TColor color, QWidget* parent) : QWidget(parent), FColor(color)
 {
     setAttribute(Qt::WA_NoSystemBackground);
     // The pointing hand tells the player that a swatch can be picked up.
@@ -25,22 +25,22 @@ TColorSwatch::TColorSwatch(TColor Color, QWidget* Parent) : QWidget(Parent), FCo
         setCursor(QCursor(hand, HandHotSpotX, HandHotSpotY));
 }
 
-QMimeData* TColorSwatch::MakeMimeData(TColor Color)
+QMimeData* TColorSwatch::MakeMimeData(TColor color)
 {
     auto* data = new QMimeData;
-    data->setData(MimeType, QByteArray::number(Color, 16));
+    data->setData(MimeType, QByteArray::number(color, 16));
     return data;
 }
 
-bool TColorSwatch::ColorFromMimeData(const QMimeData* Data, TColor& Color)
+bool TColorSwatch::ColorFromMimeData(const QMimeData* data, TColor& color)
 {
-    if (!Data || !Data->hasFormat(MimeType))
+    if (!data || !data->hasFormat(MimeType))
         return false;
     bool ok = false;
-    const uint value = Data->data(MimeType).toUInt(&ok, 16);
+    const uint value = data->data(MimeType).toUInt(&ok, 16);
     if (!ok || value > 0xFFFFFF)
         return false;
-    Color = value;
+    color = value;
     return true;
 }
 
@@ -55,21 +55,21 @@ void TColorSwatch::paintEvent(QPaintEvent*)
     painter.drawRoundedRect(QRectF(0.5, 0.5, width() - 1.0, height() - 1.0), radius, radius);
 }
 
-void TColorSwatch::mousePressEvent(QMouseEvent* Event)
+void TColorSwatch::mousePressEvent(QMouseEvent* event)
 {
-    if (Event->button() != Qt::LeftButton) {
-        Event->ignore();
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
         return;
     }
     FPressed = true;
-    FPressPos = Event->position().toPoint();
+    FPressPos = event->position().toPoint();
 }
 
-void TColorSwatch::mouseMoveEvent(QMouseEvent* Event)
+void TColorSwatch::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!FPressed || !(Event->buttons() & Qt::LeftButton))
+    if (!FPressed || !(event->buttons() & Qt::LeftButton))
         return;
-    if ((Event->position().toPoint() - FPressPos).manhattanLength() < QApplication::startDragDistance())
+    if ((event->position().toPoint() - FPressPos).manhattanLength() < QApplication::startDragDistance())
         return;
     FPressed = false;
     auto* drag = new QDrag(this);
@@ -84,10 +84,10 @@ void TColorSwatch::mouseReleaseEvent(QMouseEvent*)
     FPressed = false;
 }
 
-void TColorSwatch::contextMenuEvent(QContextMenuEvent* Event)
+void TColorSwatch::contextMenuEvent(QContextMenuEvent* event)
 {
     // The colour bar's menu serves its swatches.
-    Event->ignore();
+    event->ignore();
 }
 
 }  // namespace peglore

@@ -17,20 +17,20 @@ class TColorSwatch : public QWidget {
 public:
     static const char* const MimeType;
 
-    TColorSwatch(TColor Color, QWidget* Parent = nullptr);
+    TColorSwatch(TColor color, QWidget* parent = nullptr);
 
     TColor Color() const { return FColor; }
 
     // The payload of a dragged peg, and the colour it carries.
-    static QMimeData* MakeMimeData(TColor Color);
-    static bool ColorFromMimeData(const QMimeData* Data, TColor& Color);
+    static QMimeData* MakeMimeData(TColor color);
+    static bool ColorFromMimeData(const QMimeData* data, TColor& color);
 
 protected:
-    void paintEvent(QPaintEvent* Event) override;
-    void mousePressEvent(QMouseEvent* Event) override;
-    void mouseMoveEvent(QMouseEvent* Event) override;
-    void mouseReleaseEvent(QMouseEvent* Event) override;
-    void contextMenuEvent(QContextMenuEvent* Event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     TColor FColor;

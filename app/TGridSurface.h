@@ -8,19 +8,19 @@ namespace peglore {
 // A board grid as the game core sees it.
 class TGridSurface final : public IBoardSurface {
 public:
-    explicit TGridSurface(TBoardGrid& Grid) : FGrid(Grid) {}
+    explicit TGridSurface(TBoardGrid& grid) : FGrid(grid) {}
 
-    TRect CellRect(int Col, int Row) const override
+    TRect CellRect(int col, int row) const override
     {
-        const QRect r = FGrid.CellRect(Col, Row);
+        const QRect r = FGrid.CellRect(col, row);
         return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
     }
-    TCell CellAt(int X, int Y) const override
+    TCell CellAt(int x, int y) const override
     {
-        const QPoint c = FGrid.CellAt(QPoint(X, Y));
+        const QPoint c = FGrid.CellAt(QPoint(x, y));
         return {c.x(), c.y()};
     }
-    void InvalidateCell(int Col, int Row) override { FGrid.InvalidateCell(Col, Row); }
+    void InvalidateCell(int col, int row) override { FGrid.InvalidateCell(col, row); }
 
 private:
     TBoardGrid& FGrid;

@@ -55,20 +55,20 @@ const char* const HelpContextProperty = "helpContext";
 
 // A hint of the form "short|long": the tooltip shows the short part, the
 // status bar the long part; a hint without "|" is both.
-QString ShortHint(const QString& Hint)
+QString ShortHint(const QString& hint)
 {
-    return Hint.section(QLatin1Char('|'), 0, 0);
+    return hint.section(QLatin1Char('|'), 0, 0);
 }
-QString LongHint(const QString& Hint)
+QString LongHint(const QString& hint)
 {
-    const qsizetype bar = Hint.indexOf(QLatin1Char('|'));
-    return bar < 0 ? Hint : Hint.mid(bar + 1);
+    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+    return bar < 0 ? hint : hint.mid(bar + 1);
 }
 
 // The client area: the marble texture stretched behind everything.
 class TClientArea : public QWidget {
 public:
-    explicit TClientArea(QWidget* Parent) : QWidget(Parent), FTexture(QStringLiteral(":/pictures/marble.png"))
+    explicit TClientArea(QWidget* parent) : QWidget(parent), FTexture(QStringLiteral(":/pictures/marble.png"))
     {
         setObjectName(QStringLiteral("imgBackGround"));
         setAttribute(Qt::WA_OpaquePaintEvent);
@@ -88,9 +88,9 @@ private:
     QPixmap FTexture;
 };
 
-TAnswer ToAnswer(TMessages::TAnswer Answer)
+TAnswer ToAnswer(TMessages::TAnswer answer)
 {
-    switch (Answer) {
+    switch (answer) {
     case TMessages::TAnswer::Ok: return TAnswer::Ok;
     case TMessages::TAnswer::Yes: return TAnswer::Yes;
     case TMessages::TAnswer::No: return TAnswer::No;
@@ -100,10 +100,10 @@ TAnswer ToAnswer(TMessages::TAnswer Answer)
 }
 }  // namespace
 
-TMainForm::TMainForm(IHelpCommands& Help, IMediaPlayer& Player, std::string SettingsFolder, QWidget* Parent)
-    : QMainWindow(Parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      FHelp(Help), FPlayer(Player), FSettingsFolder(std::move(SettingsFolder))
+TMainForm::TMainForm(IHelpCommands& help, IMediaPlayer& player, std::string settingsFolder, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint),
+      FHelp(help), FPlayer(player), FSettingsFolder(std::move(settingsFolder))
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Peglore"));
@@ -134,7 +134,7 @@ TMainForm::TMainForm(IHelpCommands& Help, IMediaPlayer& Player, std::string Sett
     auto* whatsThis = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), this);
     connect(whatsThis, &QShortcut::activated, this, [] { QWhatsThis::enterWhatsThisMode(); });
 
-    FPlayer.SetOnNotify([this](TMediaResult Result) { MediaPlayerNotify(Result == TMediaResult::Successful); });
+    FPlayer.SetOnNotify([this](TMediaResult result) { MediaPlayerNotify(result == TMediaResult::Successful); });
 }
 
 TMainForm::~TMainForm()
@@ -146,12 +146,12 @@ TMainForm::~TMainForm()
     FPlayer.Close();
 }
 
-void TMainForm::SetDialogs(QDialog* CorrectAnswer, QDialog* Properties, QDialog* CustomBoard, QDialog* About)
+void TMainForm::SetDialogs(QDialog* correctAnswer, QDialog* properties, QDialog* customBoard, QDialog* about)
 {
-    FCorrectAnswerDialog = CorrectAnswer;
-    FPropertiesDialog = Properties;
-    FCustomBoardDialog = CustomBoard;
-    FAboutDialog = About;
+    FCorrectAnswerDialog = correctAnswer;
+    FPropertiesDialog = properties;
+    FCustomBoardDialog = customBoard;
+    FAboutDialog = about;
 }
 
 void TMainForm::CreateComponents()
@@ -200,8 +200,8 @@ void TMainForm::CreateComponents()
         int Left;
     };
     const TSwatchDef swatches[] = {
-        {"RedShape", 0x0000FF, 3},     {"LimeShape", 0x00FF00, 30},   {"BlackShape", 0x000000, 58},
-        {"YellowShape", 0x00FFFF, 85}, {"BlueShape", 0xFF0000, 112},  {"GrayShape", 0x808080, 139},
+        {"RedShape", 0x0000FF, 3},       {"LimeShape", 0x00FF00, 30},   {"BlackShape", 0x000000, 58},
+        {"YellowShape", 0x00FFFF, 85},   {"BlueShape", 0xFF0000, 112},  {"GrayShape", 0x808080, 139},
         {"FuchsiaShape", 0xFF00FF, 167}, {"GreenShape", 0x008000, 194},
     };
     for (const TSwatchDef& s : swatches) {
@@ -223,11 +223,11 @@ void TMainForm::CreateComponents()
     FLeftBoard->setAcceptDrops(true);
     FLeftBoard->installEventFilter(this);
     FLeftSurface = std::make_unique<TGridSurface>(*FLeftBoard);
-    FLeftBoard->SetDrawCell([this](QPainter& Painter, int Col, int Row, const QRect&) {
+    FLeftBoard->SetDrawCell([this](QPainter& painter, int col, int row, const QRect&) {
         if (!FLeftGrid)
             return;
-        TPainterCanvas canvas(Painter);
-        FLeftGrid->DrawCell(Col, Row, canvas);
+        TPainterCanvas canvas(painter);
+        FLeftGrid->DrawCell(col, row, canvas);
     });
 
     FRightBoard = new TBoardGrid(FClient);
@@ -236,11 +236,11 @@ void TMainForm::CreateComponents()
     FRightBoard->move(0, RightBoardTop);
     FRightBoard->setProperty(HelpContextProperty, 3001);
     FRightSurface = std::make_unique<TGridSurface>(*FRightBoard);
-    FRightBoard->SetDrawCell([this](QPainter& Painter, int Col, int Row, const QRect&) {
+    FRightBoard->SetDrawCell([this](QPainter& painter, int col, int row, const QRect&) {
         if (!FRightGrid)
             return;
-        TPainterCanvas canvas(Painter);
-        FRightGrid->DrawCell(Col, Row, canvas);
+        TPainterCanvas canvas(painter);
+        FRightGrid->DrawCell(col, row, canvas);
     });
 
     FStatusBar = new TStatusPanels({StatusPanelWidth, StatusPanelWidth}, FClient);
@@ -253,41 +253,41 @@ void TMainForm::CreateComponents()
     QAction* whatsThis = FPopupMenu2->addAction(QStringLiteral("&What's This?"));
     whatsThis->setObjectName(QStringLiteral("pmenuWhatsThis"));
     connect(whatsThis, &QAction::triggered, this, &TMainForm::pmenuWhatsThisClick);
-    for (QWidget* w : {static_cast<QWidget*>(FRightBoard), static_cast<QWidget*>(FColorsBarPanel),
-                       static_cast<QWidget*>(FPanel2)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(FRightBoard), static_cast<QWidget*>(FColorsBarPanel), static_cast<QWidget*>(FPanel2)})
         w->installEventFilter(this);
     for (TDigit* d : FDigits)
         d->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-QToolButton* TMainForm::AddToolButton(const char* Name, const QString& Hint, const QString& Glyph,
-                                      bool DisabledGlyph, int Left, void (TMainForm::*Handler)())
+QToolButton* TMainForm::AddToolButton(const char* name, const QString& hint, const QString& glyph, bool disabledGlyph,
+                                      int left, void (TMainForm::*handler)())
 {
     auto* button = new QToolButton(FPanel1);
-    button->setObjectName(QString::fromLatin1(Name));
-    button->setGeometry(Left, 3, 25, 25);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(left, 3, 25, 25);
     QIcon icon;
-    icon.addPixmap(QPixmap(QStringLiteral(":/pictures/%1.png").arg(Glyph)), QIcon::Normal);
-    if (DisabledGlyph)
-        icon.addPixmap(QPixmap(QStringLiteral(":/pictures/%1-disabled.png").arg(Glyph)), QIcon::Disabled);
+    icon.addPixmap(QPixmap(QStringLiteral(":/pictures/%1.png").arg(glyph)), QIcon::Normal);
+    if (disabledGlyph)
+        icon.addPixmap(QPixmap(QStringLiteral(":/pictures/%1-disabled.png").arg(glyph)), QIcon::Disabled);
     button->setIcon(icon);
     button->setIconSize(QSize(18, 18));
     button->setFocusPolicy(Qt::NoFocus);
-    button->setToolTip(ShortHint(Hint));
-    button->setProperty("hint", Hint);
+    button->setToolTip(ShortHint(hint));
+    button->setProperty("hint", hint);
     button->installEventFilter(this);
-    connect(button, &QToolButton::clicked, this, Handler);
+    connect(button, &QToolButton::clicked, this, handler);
     return button;
 }
 
-QAction* TMainForm::AddMenuItem(QMenu* Menu, const char* Name, const QString& Caption, const QString& Hint,
-                                int HelpContext, void (TMainForm::*Handler)())
+QAction* TMainForm::AddMenuItem(QMenu* menu, const char* name, const QString& caption, const QString& hint,
+                                int helpContext, void (TMainForm::*handler)())
 {
-    QAction* item = Menu->addAction(Caption);
-    item->setObjectName(QString::fromLatin1(Name));
-    item->setStatusTip(LongHint(Hint));
-    item->setProperty(HelpContextProperty, HelpContext);
-    connect(item, &QAction::triggered, this, Handler);
+    QAction* item = menu->addAction(caption);
+    item->setObjectName(QString::fromLatin1(name));
+    item->setStatusTip(LongHint(hint));
+    item->setProperty(HelpContextProperty, helpContext);
+    connect(item, &QAction::triggered, this, handler);
     return item;
 }
 
@@ -297,15 +297,15 @@ void TMainForm::CreateMenus()
     bar->setObjectName(QStringLiteral("MainMenu"));
 
     QMenu* game = bar->addMenu(QStringLiteral("&Game"));
-    QAction* newGame = AddMenuItem(game, "mmenuNewGame", QStringLiteral("&New"),
-                                   QStringLiteral("Start a new game with current settings"), 201,
-                                   &TMainForm::mmenuNewGameClick);
+    QAction* newGame =
+        AddMenuItem(game, "mmenuNewGame", QStringLiteral("&New"),
+                    QStringLiteral("Start a new game with current settings"), 201, &TMainForm::mmenuNewGameClick);
     newGame->setShortcut(QKeySequence(Qt::Key_F2));
     AddMenuItem(game, "mmenuGiveUp", QStringLiteral("&Give Up!"),
                 QStringLiteral("Abort the game and show the correct solution"), 0, &TMainForm::mmenuGiveUpClick);
     game->addSeparator()->setObjectName(QStringLiteral("N2"));
-    AddMenuItem(game, "mmenuProperties", QStringLiteral("P&roperties..."), QStringLiteral("Change various game options"),
-                0, &TMainForm::mmenuPropertiesClick);
+    AddMenuItem(game, "mmenuProperties", QStringLiteral("P&roperties..."),
+                QStringLiteral("Change various game options"), 0, &TMainForm::mmenuPropertiesClick);
     game->addSeparator()->setObjectName(QStringLiteral("N4"));
     AddMenuItem(game, "ExitMenu", QStringLiteral("E&xit"), QStringLiteral("Exit Peglore"), 202,
                 &TMainForm::ExitMenuClick);
@@ -315,9 +315,9 @@ void TMainForm::CreateMenus()
     FLevelGroup->setExclusive(true);
     FLevelItems[Beginner] = AddMenuItem(level, "BeginnerMenu", QStringLiteral("&Beginner"),
                                         QStringLiteral("The easiest level"), 0, &TMainForm::BeginnerMenuClick);
-    FLevelItems[Intermediate] = AddMenuItem(level, "IntermediateMenu", QStringLiteral("&Intermediate"),
-                                            QStringLiteral("Medium difficulty level"), 0,
-                                            &TMainForm::IntermediateMenuClick);
+    FLevelItems[Intermediate] =
+        AddMenuItem(level, "IntermediateMenu", QStringLiteral("&Intermediate"),
+                    QStringLiteral("Medium difficulty level"), 0, &TMainForm::IntermediateMenuClick);
     FLevelItems[Expert] = AddMenuItem(level, "mmenuExpert", QStringLiteral("&Expert!"),
                                       QStringLiteral("Hardest difficulty level"), 0, &TMainForm::mmenuExpertClick);
     FLevelItems[Custom] = AddMenuItem(level, "CustomMenu", QStringLiteral("&Custom..."),
@@ -334,8 +334,8 @@ void TMainForm::CreateMenus()
     AddMenuItem(help, "WhatsNewMenu", QStringLiteral("What's &New?"),
                 QStringLiteral("Improvements and bug fixes since last version"), 0, &TMainForm::WhatsNewMenuClick);
     help->addSeparator()->setObjectName(QStringLiteral("N1"));
-    AddMenuItem(help, "mmenuAbout", QStringLiteral("&About..."), QStringLiteral("Show credits and statistics information"),
-                0, &TMainForm::mmenuAboutClick);
+    AddMenuItem(help, "mmenuAbout", QStringLiteral("&About..."),
+                QStringLiteral("Show credits and statistics information"), 0, &TMainForm::mmenuAboutClick);
     for (QMenu* menu : {game, level, help})
         menu->installEventFilter(this);
 
@@ -361,9 +361,9 @@ void TMainForm::CreateMenus()
     connect(FPopupMenu1, &QMenu::aboutToShow, this, &TMainForm::PopupMenu1Popup);
 }
 
-void TMainForm::showEvent(QShowEvent* Event)
+void TMainForm::showEvent(QShowEvent* event)
 {
-    QMainWindow::showEvent(Event);
+    QMainWindow::showEvent(event);
     if (!FShown) {
         FShown = true;
         FormShow();
@@ -388,10 +388,10 @@ void TMainForm::FormShow()
     FConfiguration->LoadSettings(*FStatistics, *FLevelSettings);
 }
 
-void TMainForm::closeEvent(QCloseEvent* Event)
+void TMainForm::closeEvent(QCloseEvent* event)
 {
     FormClose();
-    Event->accept();
+    event->accept();
 }
 
 void TMainForm::FormClose()
@@ -401,9 +401,9 @@ void TMainForm::FormClose()
     FClosed = true;
     try {
         FConfiguration->SaveSettings(*FStatistics, *FLevelSettings);
-    } catch (const std::exception& Error) {
+    } catch (const std::exception& error) {
         // Reported once; the window still closes as the player asked.
-        TMessages::ShowError(QString::fromStdString(Error.what()));
+        TMessages::ShowError(QString::fromStdString(error.what()));
     }
     FHelp.HelpCommand(IHelpCommands::Quit, 0);
     FLeftGrid.reset();
@@ -525,29 +525,29 @@ void TMainForm::SecondsTimerTimer()
         FMyTimer->SetSeconds(FMyTimer->Seconds() + 1);
 }
 
-void TMainForm::MediaPlayerNotify(bool Successful)
+void TMainForm::MediaPlayerNotify(bool successful)
 {
     if (FMusic)
-        FMusic->MediaPlayerNotify(Successful);
+        FMusic->MediaPlayerNotify(successful);
 }
 
-int TMainForm::HelpContextOf(const QObject* Object)
+int TMainForm::HelpContextOf(const QObject* object)
 {
-    return Object ? Object->property(HelpContextProperty).toInt() : 0;
+    return object ? object->property(HelpContextProperty).toInt() : 0;
 }
 
 // ---- Events
 
-bool TMainForm::event(QEvent* Event)
+bool TMainForm::event(QEvent* event)
 {
     // Shift+F1, then a click: the context of the control clicked, or of the
     // nearest control around it that has one.
-    if (Event->type() == QEvent::QueryWhatsThis) {
-        Event->accept();
+    if (event->type() == QEvent::QueryWhatsThis) {
+        event->accept();
         return true;
     }
-    if (Event->type() == QEvent::WhatsThis) {
-        const QPoint pos = mapFromGlobal(static_cast<QHelpEvent*>(Event)->globalPos());
+    if (event->type() == QEvent::WhatsThis) {
+        const QPoint pos = mapFromGlobal(static_cast<QHelpEvent*>(event)->globalPos());
         int context = 0;
         for (QWidget* w = childAt(pos); w && w != this && context == 0; w = w->parentWidget())
             context = HelpContextOf(w);
@@ -555,25 +555,25 @@ bool TMainForm::event(QEvent* Event)
             FHelp.HelpCommand(IHelpCommands::ContextPopup, context);
         return true;
     }
-    if (Event->type() == QEvent::StatusTip) {
-        SetStatusHint(static_cast<QStatusTipEvent*>(Event)->tip());
+    if (event->type() == QEvent::StatusTip) {
+        SetStatusHint(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }
-    return QMainWindow::event(Event);
+    return QMainWindow::event(event);
 }
 
-void TMainForm::SetStatusHint(const QString& Hint)
+void TMainForm::SetStatusHint(const QString& hint)
 {
-    FStatusBar->SetPanelText(1, Hint);
+    FStatusBar->SetPanelText(1, hint);
 }
 
-bool TMainForm::eventFilter(QObject* Watched, QEvent* Event)
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
-    if (Watched == FLeftBoard)
-        return LeftBoardEvent(Event);
+    if (watched == FLeftBoard)
+        return LeftBoardEvent(event);
 
-    if (auto* menu = qobject_cast<QMenu*>(Watched); menu && Event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(Event);
+    if (auto* menu = qobject_cast<QMenu*>(watched); menu && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_F1 && menu->activeAction()) {
             const int context = HelpContextOf(menu->activeAction());
             if (context != 0)
@@ -583,30 +583,30 @@ bool TMainForm::eventFilter(QObject* Watched, QEvent* Event)
         return false;
     }
 
-    if (Event->type() == QEvent::Enter && Watched->property("hint").isValid()) {
-        SetStatusHint(LongHint(Watched->property("hint").toString()));
+    if (event->type() == QEvent::Enter && watched->property("hint").isValid()) {
+        SetStatusHint(LongHint(watched->property("hint").toString()));
         return false;
     }
 
-    if (Event->type() == QEvent::ContextMenu &&
-        (Watched == FRightBoard || Watched == FColorsBarPanel || Watched == FPanel2)) {
-        FPopupComponent = static_cast<QWidget*>(Watched);
-        FPopupMenu2->exec(static_cast<QContextMenuEvent*>(Event)->globalPos());
+    if (event->type() == QEvent::ContextMenu &&
+        (watched == FRightBoard || watched == FColorsBarPanel || watched == FPanel2)) {
+        FPopupComponent = static_cast<QWidget*>(watched);
+        FPopupMenu2->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
         return true;
     }
-    return QMainWindow::eventFilter(Watched, Event);
+    return QMainWindow::eventFilter(watched, event);
 }
 
-bool TMainForm::IsOverCurrentRow(const QPoint& Pos) const
+bool TMainForm::IsOverCurrentRow(const QPoint& pos) const
 {
-    return FLeftGrid && FLeftGrid->IsOnCurrentRow(Pos.x(), Pos.y(), FLogic->CurrentRow());
+    return FLeftGrid && FLeftGrid->IsOnCurrentRow(pos.x(), pos.y(), FLogic->CurrentRow());
 }
 
-bool TMainForm::LeftBoardEvent(QEvent* Event)
+bool TMainForm::LeftBoardEvent(QEvent* event)
 {
-    switch (Event->type()) {
+    switch (event->type()) {
     case QEvent::MouseButtonPress: {
-        auto* mouse = static_cast<QMouseEvent*>(Event);
+        auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton && FLeftGrid) {
             const QPoint p = mouse->position().toPoint();
             FLeftGrid->SetMousePos(p.x(), p.y());
@@ -615,10 +615,10 @@ bool TMainForm::LeftBoardEvent(QEvent* Event)
     }
     case QEvent::ContextMenu:
         if (FLeftGrid)
-            FPopupMenu1->exec(static_cast<QContextMenuEvent*>(Event)->globalPos());
+            FPopupMenu1->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
         return true;
     case QEvent::DragEnter: {
-        auto* drag = static_cast<QDragEnterEvent*>(Event);
+        auto* drag = static_cast<QDragEnterEvent*>(event);
         TColor colour;
         if (TColorSwatch::ColorFromMimeData(drag->mimeData(), colour))
             drag->acceptProposedAction();
@@ -627,7 +627,7 @@ bool TMainForm::LeftBoardEvent(QEvent* Event)
         return true;
     }
     case QEvent::DragMove: {
-        auto* drag = static_cast<QDragMoveEvent*>(Event);
+        auto* drag = static_cast<QDragMoveEvent*>(event);
         TColor colour;
         if (TColorSwatch::ColorFromMimeData(drag->mimeData(), colour) && IsOverCurrentRow(drag->position().toPoint()))
             drag->acceptProposedAction();
@@ -636,7 +636,7 @@ bool TMainForm::LeftBoardEvent(QEvent* Event)
         return true;
     }
     case QEvent::Drop: {
-        auto* drop = static_cast<QDropEvent*>(Event);
+        auto* drop = static_cast<QDropEvent*>(event);
         TColor colour;
         const QPoint p = drop->position().toPoint();
         if (!TColorSwatch::ColorFromMimeData(drop->mimeData(), colour) || !IsOverCurrentRow(p)) {
@@ -647,43 +647,42 @@ bool TMainForm::LeftBoardEvent(QEvent* Event)
         FLogic->DropPeg(p.x(), p.y(), colour, FConfiguration->AutoCheck());
         return true;
     }
-    default:
-        return false;
+    default: return false;
     }
 }
 
 // ---- IMainWindowPort
 
-void TMainForm::SetRowMarkerTop(int Top)
+void TMainForm::SetRowMarkerTop(int top)
 {
-    FHand->move(RowMarkerLeft, Top);
+    FHand->move(RowMarkerLeft, top);
 }
 
-void TMainForm::SetStatusRowText(const std::string& Text)
+void TMainForm::SetStatusRowText(const std::string& text)
 {
-    FStatusBar->SetPanelText(0, QString::fromStdString(Text));
+    FStatusBar->SetPanelText(0, QString::fromStdString(text));
 }
 
 namespace {
-void ApplyLayout(TBoardGrid& Grid, const TGridLayout& Layout)
+void ApplyLayout(TBoardGrid& grid, const TGridLayout& layout)
 {
-    Grid.SetDefaultColWidth(Layout.DefaultColWidth);
-    Grid.SetDefaultRowHeight(Layout.DefaultRowHeight);
-    Grid.SetColCount(Layout.ColCount);
-    Grid.SetFixedCols(Layout.FixedCols);
-    Grid.SetRowCount(Layout.RowCount);
-    Grid.setGeometry(Layout.Left, Layout.Top, Layout.Width, Layout.Height);
+    grid.SetDefaultColWidth(layout.DefaultColWidth);
+    grid.SetDefaultRowHeight(layout.DefaultRowHeight);
+    grid.SetColCount(layout.ColCount);
+    grid.SetFixedCols(layout.FixedCols);
+    grid.SetRowCount(layout.RowCount);
+    grid.setGeometry(layout.Left, layout.Top, layout.Width, layout.Height);
 }
 }  // namespace
 
-void TMainForm::SetLeftBoardLayout(const TGridLayout& Layout)
+void TMainForm::SetLeftBoardLayout(const TGridLayout& layout)
 {
-    ApplyLayout(*FLeftBoard, Layout);
+    ApplyLayout(*FLeftBoard, layout);
 }
 
-void TMainForm::SetRightBoardLayout(const TGridLayout& Layout)
+void TMainForm::SetRightBoardLayout(const TGridLayout& layout)
 {
-    ApplyLayout(*FRightBoard, Layout);
+    ApplyLayout(*FRightBoard, layout);
 }
 
 int TMainForm::StatusBarHeight() const
@@ -691,10 +690,10 @@ int TMainForm::StatusBarHeight() const
     return StatusHeight;
 }
 
-void TMainForm::SetClientSize(int Width, int Height)
+void TMainForm::SetClientSize(int width, int height)
 {
-    FClient->setFixedSize(Width, Height);
-    FStatusBar->setGeometry(0, Height - StatusHeight, Width, StatusHeight);
+    FClient->setFixedSize(width, height);
+    FStatusBar->setGeometry(0, height - StatusHeight, width, StatusHeight);
     // Take the new size at once, so the outer size is right for centring.
     layout()->activate();
     adjustSize();
@@ -717,10 +716,10 @@ TSize TMainForm::ScreenSize() const
     return {screen->size().width(), screen->size().height()};
 }
 
-void TMainForm::MoveTo(int Left, int Top)
+void TMainForm::MoveTo(int left, int top)
 {
     // Under Wayland the compositor places windows and this does nothing.
-    move(Left, Top);
+    move(left, top);
 }
 
 // ---- IMessagesPort
@@ -759,10 +758,10 @@ void TMainForm::ResetClock()
         FMyTimer->ResetClock();
 }
 
-void TMainForm::CheckLevelItem(int Level)
+void TMainForm::CheckLevelItem(int level)
 {
-    if (Level >= 0 && Level < 4)
-        FLevelItems[Level]->setChecked(true);
+    if (level >= 0 && level < 4)
+        FLevelItems[level]->setChecked(true);
 }
 
 void TMainForm::PlayMusic()
@@ -777,14 +776,14 @@ void TMainForm::StopMusic()
         FMusic->Stop();
 }
 
-void TMainForm::SetTooltipsEnabled(bool Enabled)
+void TMainForm::SetTooltipsEnabled(bool enabled)
 {
-    FTooltips->SetEnabled(Enabled);
+    FTooltips->SetEnabled(enabled);
 }
 
-void TMainForm::SetCheckButtonEnabled(bool Enabled)
+void TMainForm::SetCheckButtonEnabled(bool enabled)
 {
-    FCheckButton->setEnabled(Enabled);
+    FCheckButton->setEnabled(enabled);
 }
 
 }  // namespace peglore

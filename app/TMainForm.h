@@ -6,14 +6,14 @@
 
 #include <memory>
 
-#include "platform/help/IHelpCommands.h"
 #include "app/TGridSurface.h"
+#include "components/versioninfo/TVersionResource.h"
 #include "game/IClockPort.h"
 #include "game/ILevelMenuPort.h"
 #include "game/IMainWindowPort.h"
 #include "game/IMessagesPort.h"
-#include "components/versioninfo/TVersionResource.h"
 #include "game/TBoardSize.h"
+#include "platform/help/IHelpCommands.h"
 #include "settings/configuration/IOptionEffects.h"
 
 class QAction;
@@ -58,13 +58,13 @@ public:
     static constexpr int DesignedClientWidth = 288;
     static constexpr int DesignedClientHeight = 373;
 
-    // SettingsFolder: where Peglore.ini and Peglore.mid lie, with its
-    // trailing "/". Player: plays the music file.
-    TMainForm(IHelpCommands& Help, IMediaPlayer& Player, std::string SettingsFolder, QWidget* Parent = nullptr);
+    // settingsFolder: where Peglore.ini and Peglore.mid lie, with its
+    // trailing "/". player: plays the music file.
+    TMainForm(IHelpCommands& help, IMediaPlayer& player, std::string settingsFolder, QWidget* parent = nullptr);
     ~TMainForm() override;
 
     // The four dialogs, created after the main window.
-    void SetDialogs(QDialog* CorrectAnswer, QDialog* Properties, QDialog* CustomBoard, QDialog* About);
+    void SetDialogs(QDialog* correctAnswer, QDialog* properties, QDialog* customBoard, QDialog* about);
 
     // The service objects; null before the first show and after closing.
     TLogic* Logic() const { return FLogic.get(); }
@@ -86,7 +86,7 @@ public:
     QWidget* ClientArea() const { return FClient; }
     TTooltipSwitch& TooltipSwitch() const { return *FTooltips; }
     TActiveFormTracker& ActiveForms() const { return *FActiveForms; }
-    TDigit* TimerDigit(int Index) const { return FDigits[Index]; }
+    TDigit* TimerDigit(int index) const { return FDigits[index]; }
     QMenu* PopupMenu1() const { return FPopupMenu1; }
     QMenu* PopupMenu2() const { return FPopupMenu2; }
 
@@ -112,22 +112,22 @@ public:
     void pmenuWhatsThisClick();
     void SecondsTimerTimer();
     // The media player's completion report; true when it ended successfully.
-    void MediaPlayerNotify(bool Successful);
+    void MediaPlayerNotify(bool successful);
 
-    // Opens PopupMenu2 as over Control, as a right click there does.
-    void SetPopupComponent(QWidget* Control) { FPopupComponent = Control; }
+    // Opens PopupMenu2 as over control, as a right click there does.
+    void SetPopupComponent(QWidget* control) { FPopupComponent = control; }
 
     // IMainWindowPort
-    void SetRowMarkerTop(int Top) override;
-    void SetStatusRowText(const std::string& Text) override;
-    void SetLeftBoardLayout(const TGridLayout& Layout) override;
-    void SetRightBoardLayout(const TGridLayout& Layout) override;
+    void SetRowMarkerTop(int top) override;
+    void SetStatusRowText(const std::string& text) override;
+    void SetLeftBoardLayout(const TGridLayout& layout) override;
+    void SetRightBoardLayout(const TGridLayout& layout) override;
     int InitialClientWidth() const override { return FInitialClientWidth; }
     int StatusBarHeight() const override;
-    void SetClientSize(int Width, int Height) override;
+    void SetClientSize(int width, int height) override;
     TSize OuterSize() const override;
     TSize ScreenSize() const override;
-    void MoveTo(int Left, int Top) override;
+    void MoveTo(int left, int top) override;
 
     // IMessagesPort
     void ShowRowNotFull() override;
@@ -140,32 +140,32 @@ public:
     void ResetClock() override;
 
     // ILevelMenuPort
-    void CheckLevelItem(int Level) override;
+    void CheckLevelItem(int level) override;
 
     // IOptionEffects
     void PlayMusic() override;
     void StopMusic() override;
-    void SetTooltipsEnabled(bool Enabled) override;
-    void SetCheckButtonEnabled(bool Enabled) override;
+    void SetTooltipsEnabled(bool enabled) override;
+    void SetCheckButtonEnabled(bool enabled) override;
 
 protected:
-    bool event(QEvent* Event) override;
-    bool eventFilter(QObject* Watched, QEvent* Event) override;
-    void showEvent(QShowEvent* Event) override;
-    void closeEvent(QCloseEvent* Event) override;
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void CreateMenus();
     void CreateComponents();
-    QAction* AddMenuItem(QMenu* Menu, const char* Name, const QString& Caption, const QString& Hint, int HelpContext,
-                         void (TMainForm::*Handler)());
-    QToolButton* AddToolButton(const char* Name, const QString& Hint, const QString& Glyph, bool DisabledGlyph,
-                               int Left, void (TMainForm::*Handler)());
+    QAction* AddMenuItem(QMenu* menu, const char* name, const QString& caption, const QString& hint, int helpContext,
+                         void (TMainForm::*handler)());
+    QToolButton* AddToolButton(const char* name, const QString& hint, const QString& glyph, bool disabledGlyph,
+                               int left, void (TMainForm::*handler)());
     void FormClose();
-    void SetStatusHint(const QString& Hint);
-    bool LeftBoardEvent(QEvent* Event);
-    bool IsOverCurrentRow(const QPoint& Pos) const;
-    static int HelpContextOf(const QObject* Object);
+    void SetStatusHint(const QString& hint);
+    bool LeftBoardEvent(QEvent* event);
+    bool IsOverCurrentRow(const QPoint& pos) const;
+    static int HelpContextOf(const QObject* object);
 
     IHelpCommands& FHelp;
     IMediaPlayer& FPlayer;

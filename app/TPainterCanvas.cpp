@@ -6,14 +6,14 @@
 
 namespace peglore {
 
-QColor ToQColor(TColor Color)
+QColor ToQColor(TColor color)
 {
-    return QColor(int(Color & 0xFF), int((Color >> 8) & 0xFF), int((Color >> 16) & 0xFF));
+    return QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
 }
 
-TColor FromQColor(const QColor& Color)
+TColor FromQColor(const QColor& color)
 {
-    return TColor(Color.red()) | (TColor(Color.green()) << 8) | (TColor(Color.blue()) << 16);
+    return TColor(color.red()) | (TColor(color.green()) << 8) | (TColor(color.blue()) << 16);
 }
 
 void TPainterCanvas::SetCopyMode()
@@ -21,31 +21,31 @@ void TPainterCanvas::SetCopyMode()
     FPainter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
-void TPainterCanvas::Rectangle(int Left, int Top, int Right, int Bottom)
+void TPainterCanvas::Rectangle(int left, int top, int right, int bottom)
 {
-    const int w = Right - Left, h = Bottom - Top;
+    const int w = right - left, h = bottom - top;
     if (w <= 0 || h <= 0)
         return;
-    FPainter.fillRect(QRect(Left, Top, w, h), FBrush);
+    FPainter.fillRect(QRect(left, top, w, h), FBrush);
     const int p = std::min({FPenWidth, w, h});
     if (p <= 0)
         return;
-    FPainter.fillRect(QRect(Left, Top, w, p), FPen);
-    FPainter.fillRect(QRect(Left, Bottom - p, w, p), FPen);
-    FPainter.fillRect(QRect(Left, Top, p, h), FPen);
-    FPainter.fillRect(QRect(Right - p, Top, p, h), FPen);
+    FPainter.fillRect(QRect(left, top, w, p), FPen);
+    FPainter.fillRect(QRect(left, bottom - p, w, p), FPen);
+    FPainter.fillRect(QRect(left, top, p, h), FPen);
+    FPainter.fillRect(QRect(right - p, top, p, h), FPen);
 }
 
-void TPainterCanvas::Ellipse(int Left, int Top, int Right, int Bottom)
+void TPainterCanvas::Ellipse(int left, int top, int right, int bottom)
 {
-    if (Right - Left <= 0 || Bottom - Top <= 0)
+    if (right - left <= 0 || bottom - top <= 0)
         return;
     FPainter.save();
     FPainter.setRenderHint(QPainter::Antialiasing, false);
     FPainter.setBrush(FBrush);
     FPainter.setPen(FPenWidth > 0 ? QPen(FPen, FPenWidth) : QPen(Qt::NoPen));
     // A 1-pixel pen on QRect(x, y, w, h) covers w + 1 pixels across.
-    FPainter.drawEllipse(QRect(Left, Top, Right - Left - 1, Bottom - Top - 1));
+    FPainter.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
     FPainter.restore();
 }
 

@@ -8,21 +8,21 @@ class QPainter;
 
 namespace peglore {
 
-QColor ToQColor(TColor Color);
-TColor FromQColor(const QColor& Color);
+QColor ToQColor(TColor color);
+TColor FromQColor(const QColor& color);
 
 // The game core's canvas over a QPainter. Rectangles and ellipses cover
-// Left..Right-1 and Top..Bottom-1, outline included, as on the boards.
+// left..right-1 and top..bottom-1, outline included, as on the boards.
 class TPainterCanvas final : public ICanvas {
 public:
-    explicit TPainterCanvas(QPainter& Painter) : FPainter(Painter) {}
+    explicit TPainterCanvas(QPainter& painter) : FPainter(painter) {}
 
-    void SetBrushColor(TColor Color) override { FBrush = ToQColor(Color); }
-    void SetPenColor(TColor Color) override { FPen = ToQColor(Color); }
-    void SetPenWidth(int Width) override { FPenWidth = Width; }
+    void SetBrushColor(TColor color) override { FBrush = ToQColor(color); }
+    void SetPenColor(TColor color) override { FPen = ToQColor(color); }
+    void SetPenWidth(int width) override { FPenWidth = width; }
     void SetCopyMode() override;
-    void Rectangle(int Left, int Top, int Right, int Bottom) override;
-    void Ellipse(int Left, int Top, int Right, int Bottom) override;
+    void Rectangle(int left, int top, int right, int bottom) override;
+    void Ellipse(int left, int top, int right, int bottom) override;
 
 private:
     QPainter& FPainter;

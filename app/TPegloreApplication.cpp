@@ -6,18 +6,18 @@
 
 namespace peglore {
 
-TPegloreApplication::TPegloreApplication(int& Argc, char** Argv) : QApplication(Argc, Argv)
+TPegloreApplication::TPegloreApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     // The title names the game in the captions of the standard boxes.
     setApplicationName(QStringLiteral("Peglore"));
 }
 
-bool TPegloreApplication::notify(QObject* Receiver, QEvent* Event)
+bool TPegloreApplication::notify(QObject* receiver, QEvent* event)
 {
     try {
-        return QApplication::notify(Receiver, Event);
-    } catch (const std::exception& Error) {
-        TMessages::ShowError(QString::fromLocal8Bit(Error.what()));
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        TMessages::ShowError(QString::fromLocal8Bit(error.what()));
     } catch (...) {
         TMessages::ShowError(QStringLiteral("An unexpected error occurred"));
     }

@@ -9,9 +9,9 @@ namespace peglore {
 // command never takes the game down with it.
 class TPegloreApplication : public QApplication {
 public:
-    TPegloreApplication(int& Argc, char** Argv);
+    TPegloreApplication(int& argc, char** argv);
 
-    bool notify(QObject* Receiver, QEvent* Event) override;
+    bool notify(QObject* receiver, QEvent* event) override;
 };
 
 }  // namespace peglore

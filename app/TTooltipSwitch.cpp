@@ -23,15 +23,15 @@ THintPauseStyle* EnsurePauseStyle()
 }
 }  // namespace
 
-int THintPauseStyle::styleHint(StyleHint Hint, const QStyleOption* Option, const QWidget* Widget,
-                               QStyleHintReturn* Return) const
+int THintPauseStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                               QStyleHintReturn* hintReturn) const
 {
-    if (Hint == QStyle::SH_ToolTip_WakeUpDelay)
+    if (hint == QStyle::SH_ToolTip_WakeUpDelay)
         return Pause;
-    return QProxyStyle::styleHint(Hint, Option, Widget, Return);
+    return QProxyStyle::styleHint(hint, option, widget, hintReturn);
 }
 
-TTooltipSwitch::TTooltipSwitch(QObject* Parent) : QObject(Parent)
+TTooltipSwitch::TTooltipSwitch(QObject* parent) : QObject(parent)
 {
     qApp->installEventFilter(this);
 }
@@ -42,10 +42,10 @@ TTooltipSwitch::~TTooltipSwitch()
         qApp->removeEventFilter(this);
 }
 
-void TTooltipSwitch::SetEnabled(bool Enabled)
+void TTooltipSwitch::SetEnabled(bool enabled)
 {
-    FEnabled = Enabled;
-    if (!Enabled)
+    FEnabled = enabled;
+    if (!enabled)
         QToolTip::hideText();
 }
 
@@ -55,16 +55,16 @@ int TTooltipSwitch::HintPause() const
     return style ? style->Pause : QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay);
 }
 
-void TTooltipSwitch::SetHintPause(int Milliseconds)
+void TTooltipSwitch::SetHintPause(int milliseconds)
 {
-    EnsurePauseStyle()->Pause = Milliseconds;
+    EnsurePauseStyle()->Pause = milliseconds;
 }
 
-bool TTooltipSwitch::eventFilter(QObject* Watched, QEvent* Event)
+bool TTooltipSwitch::eventFilter(QObject* watched, QEvent* event)
 {
-    if (!FEnabled && Event->type() == QEvent::ToolTip)
+    if (!FEnabled && event->type() == QEvent::ToolTip)
         return true;
-    return QObject::eventFilter(Watched, Event);
+    return QObject::eventFilter(watched, event);
 }
 
 }  // namespace peglore

@@ -11,18 +11,18 @@ class TTooltipSwitch : public QObject {
     Q_OBJECT
 public:
     // Installs itself on the application.
-    explicit TTooltipSwitch(QObject* Parent = nullptr);
+    explicit TTooltipSwitch(QObject* parent = nullptr);
     ~TTooltipSwitch() override;
 
     bool Enabled() const { return FEnabled; }
-    void SetEnabled(bool Enabled);
+    void SetEnabled(bool enabled);
 
     // How long the pointer must rest before a tooltip shows.
     int HintPause() const;
-    void SetHintPause(int Milliseconds);
+    void SetHintPause(int milliseconds);
 
 protected:
-    bool eventFilter(QObject* Watched, QEvent* Event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool FEnabled = true;
@@ -34,8 +34,8 @@ class THintPauseStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
     int Pause = 700;
-    int styleHint(StyleHint Hint, const QStyleOption* Option, const QWidget* Widget,
-                  QStyleHintReturn* Return) const override;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* hintReturn) const override;
 };
 
 }  // namespace peglore

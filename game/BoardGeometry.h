@@ -18,7 +18,7 @@ inline constexpr int ScoreCellHeight = 25;
 inline constexpr int LeftBoardLeft = 43;
 inline constexpr int LeftBoardTop = 83;
 inline constexpr int RightBoardTop = 83;
-inline constexpr int BoardGap = 10;         // between the guess and the score board
+inline constexpr int BoardGap = 10;  // between the guess and the score board
 inline constexpr int ClientRightMargin = 15;
 inline constexpr int ClientBottomMargin = 15;
 

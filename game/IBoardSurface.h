@@ -7,12 +7,12 @@ namespace peglore {
 // The grid control a board is shown on.
 class IBoardSurface {
 public:
-    virtual TRect CellRect(int Col, int Row) const = 0;
+    virtual TRect CellRect(int col, int row) const = 0;
     // The cell under a client point, or NoCell over no cell.
-    virtual TCell CellAt(int X, int Y) const = 0;
+    virtual TCell CellAt(int x, int y) const = 0;
     // Ask for this one cell to be painted again soon; the paint comes back
     // through the board's DrawCell.
-    virtual void InvalidateCell(int Col, int Row) = 0;
+    virtual void InvalidateCell(int col, int row) = 0;
 
 protected:
     ~IBoardSurface() = default;

@@ -2,11 +2,11 @@
 
 namespace peglore {
 
-// The Level menu's radio group.
+// The level menu's radio group.
 class ILevelMenuPort {
 public:
-    // Puts the check mark on the item of Level (0 to 3).
-    virtual void CheckLevelItem(int Level) = 0;
+    // Puts the check mark on the item of level (0 to 3).
+    virtual void CheckLevelItem(int level) = 0;
 
 protected:
     ~ILevelMenuPort() = default;

@@ -23,15 +23,15 @@ struct TGridLayout {
 // What the game core changes in the main window.
 class IMainWindowPort : public IWindowPlacement {
 public:
-    virtual void SetRowMarkerTop(int Top) = 0;
+    virtual void SetRowMarkerTop(int top) = 0;
     // Status bar panel 0.
-    virtual void SetStatusRowText(const std::string& Text) = 0;
-    virtual void SetLeftBoardLayout(const TGridLayout& Layout) = 0;
-    virtual void SetRightBoardLayout(const TGridLayout& Layout) = 0;
+    virtual void SetStatusRowText(const std::string& text) = 0;
+    virtual void SetLeftBoardLayout(const TGridLayout& layout) = 0;
+    virtual void SetRightBoardLayout(const TGridLayout& layout) = 0;
     // The client width as designed: the window never gets narrower.
     virtual int InitialClientWidth() const = 0;
     virtual int StatusBarHeight() const = 0;
-    virtual void SetClientSize(int Width, int Height) = 0;
+    virtual void SetClientSize(int width, int height) = 0;
 
 protected:
     ~IMainWindowPort() = default;

@@ -12,7 +12,7 @@ public:
     // The primary screen's size in pixels.
     virtual TSize ScreenSize() const = 0;
     // Moves the window's outer top-left corner.
-    virtual void MoveTo(int Left, int Top) = 0;
+    virtual void MoveTo(int left, int top) = 0;
 
 protected:
     ~IWindowPlacement() = default;

@@ -21,10 +21,10 @@ inline constexpr std::array<TColor, 8> PegColors = {
     0x00FF00,  // lime
 };
 
-inline constexpr TColor EmptyHole = 0xFFFFFF;     // guess board, no peg
+inline constexpr TColor EmptyHole = 0xFFFFFF;  // guess board, no peg
 inline constexpr TColor EmptyKeyHole = 0x808000;  // score board, no key peg (teal)
-inline constexpr TColor BlackKeyPeg = 0x000000;   // right colour, right hole
-inline constexpr TColor WhiteKeyPeg = 0xFFFFFF;   // right colour, wrong hole
+inline constexpr TColor BlackKeyPeg = 0x000000;  // right colour, right hole
+inline constexpr TColor WhiteKeyPeg = 0xFFFFFF;  // right colour, wrong hole
 inline constexpr TColor OutlineColor = 0x000000;
 
 }  // namespace peglore

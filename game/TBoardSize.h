@@ -13,10 +13,10 @@ public:
 
 private:
     friend class TLogic;
-    void Set(int Columns, int Rows)
+    void Set(int columns, int rows)
     {
-        FBoardColumns = Columns;
-        FBoardRows = Rows;
+        FBoardColumns = columns;
+        FBoardRows = rows;
     }
 
     int FBoardColumns = 4;

@@ -2,46 +2,45 @@
 
 namespace peglore {
 
-TLeftGrid::TLeftGrid(const TBoardSize& Size, IBoardSurface& Surface)
-    : FSize(Size), FSurface(Surface)
+TLeftGrid::TLeftGrid(const TBoardSize& size, IBoardSurface& surface) : FSize(size), FSurface(surface)
 {
     for (auto& column : FCells)
         column.fill(EmptyHole);
 }
 
-bool TLeftGrid::InStore(int Col, int Row)
+bool TLeftGrid::InStore(int col, int row)
 {
-    return Col >= 0 && Col < MaxStoreCells && Row >= 0 && Row < MaxStoreCells;
+    return col >= 0 && col < MaxStoreCells && row >= 0 && row < MaxStoreCells;
 }
 
-bool TLeftGrid::InUse(int Col, int Row) const
+bool TLeftGrid::InUse(int col, int row) const
 {
-    return Col >= 0 && Col < FSize.BoardColumns() && Row >= 0 && Row < FSize.BoardRows();
+    return col >= 0 && col < FSize.BoardColumns() && row >= 0 && row < FSize.BoardRows();
 }
 
-void TLeftGrid::DrawPeg(int Col, int Row, TColor Color)
+void TLeftGrid::DrawPeg(int col, int row, TColor color)
 {
-    if (!InStore(Col, Row))
+    if (!InStore(col, row))
         return;
-    FCells[Col][Row] = Color;
-    FSurface.InvalidateCell(Col, Row);
+    FCells[col][row] = color;
+    FSurface.InvalidateCell(col, row);
 }
 
-void TLeftGrid::DrawEmpty(int Col, int Row)
+void TLeftGrid::DrawEmpty(int col, int row)
 {
-    DrawPeg(Col, Row, EmptyHole);
+    DrawPeg(col, row, EmptyHole);
 }
 
-void TLeftGrid::PlacePegAt(int X, int Y, TColor Color)
+void TLeftGrid::PlacePegAt(int x, int y, TColor color)
 {
-    const TCell cell = FSurface.CellAt(X, Y);
+    const TCell cell = FSurface.CellAt(x, y);
     if (InUse(cell.Col, cell.Row))
-        DrawPeg(cell.Col, cell.Row, Color);
+        DrawPeg(cell.Col, cell.Row, color);
 }
 
-void TLeftGrid::ClearAt(int X, int Y)
+void TLeftGrid::ClearAt(int x, int y)
 {
-    const TCell cell = FSurface.CellAt(X, Y);
+    const TCell cell = FSurface.CellAt(x, y);
     if (InUse(cell.Col, cell.Row))
         DrawEmpty(cell.Col, cell.Row);
 }
@@ -53,59 +52,59 @@ void TLeftGrid::ClearAll()
             DrawEmpty(col, row);
 }
 
-bool TLeftGrid::IsEmpty(int Col, int Row) const
+bool TLeftGrid::IsEmpty(int col, int row) const
 {
-    return Cell(Col, Row) == EmptyHole;
+    return Cell(col, row) == EmptyHole;
 }
 
-bool TLeftGrid::IsEmptyAt(int X, int Y) const
+bool TLeftGrid::IsEmptyAt(int x, int y) const
 {
-    const TCell cell = FSurface.CellAt(X, Y);
+    const TCell cell = FSurface.CellAt(x, y);
     return IsEmpty(cell.Col, cell.Row);
 }
 
-bool TLeftGrid::IsRowEmpty(int Row) const
+bool TLeftGrid::IsRowEmpty(int row) const
 {
     for (int col = 0; col < FSize.BoardColumns(); ++col)
-        if (!IsEmpty(col, Row))
+        if (!IsEmpty(col, row))
             return false;
     return true;
 }
 
-bool TLeftGrid::IsOnCurrentRow(int X, int Y, int CurrentRow) const
+bool TLeftGrid::IsOnCurrentRow(int x, int y, int currentRow) const
 {
-    const TCell cell = FSurface.CellAt(X, Y);
-    return cell.Row == CurrentRow && InUse(cell.Col, cell.Row);
+    const TCell cell = FSurface.CellAt(x, y);
+    return cell.Row == currentRow && InUse(cell.Col, cell.Row);
 }
 
-TColor TLeftGrid::Cell(int Col, int Row) const
+TColor TLeftGrid::Cell(int col, int row) const
 {
-    return InStore(Col, Row) ? FCells[Col][Row] : EmptyHole;
+    return InStore(col, row) ? FCells[col][row] : EmptyHole;
 }
 
-void TLeftGrid::DrawCell(int Col, int Row, ICanvas& Canvas) const
+void TLeftGrid::DrawCell(int col, int row, ICanvas& canvas) const
 {
-    if (!InStore(Col, Row))
+    if (!InStore(col, row))
         return;
-    const TRect r = FSurface.CellRect(Col, Row);
-    Canvas.SetCopyMode();
-    Canvas.SetPenWidth(1);
-    if (IsEmpty(Col, Row)) {
+    const TRect r = FSurface.CellRect(col, row);
+    canvas.SetCopyMode();
+    canvas.SetPenWidth(1);
+    if (IsEmpty(col, row)) {
         // Erase the whole cell to the board's fixed colour.
-        Canvas.SetBrushColor(EmptyHole);
-        Canvas.SetPenColor(EmptyHole);
-        Canvas.Rectangle(r.Left, r.Top, r.Right, r.Bottom);
+        canvas.SetBrushColor(EmptyHole);
+        canvas.SetPenColor(EmptyHole);
+        canvas.Rectangle(r.Left, r.Top, r.Right, r.Bottom);
     } else {
-        Canvas.SetBrushColor(FCells[Col][Row]);
-        Canvas.SetPenColor(OutlineColor);
-        Canvas.Rectangle(r.Left + PegInset, r.Top + PegInset, r.Right - PegInset, r.Bottom - PegInset);
+        canvas.SetBrushColor(FCells[col][row]);
+        canvas.SetPenColor(OutlineColor);
+        canvas.Rectangle(r.Left + PegInset, r.Top + PegInset, r.Right - PegInset, r.Bottom - PegInset);
     }
 }
 
-void TLeftGrid::SetMousePos(int X, int Y)
+void TLeftGrid::SetMousePos(int x, int y)
 {
-    FMouseX = X;
-    FMouseY = Y;
+    FMouseX = x;
+    FMouseY = y;
 }
 
 TCell TLeftGrid::PressedCell() const
@@ -113,41 +112,41 @@ TCell TLeftGrid::PressedCell() const
     return FSurface.CellAt(FMouseX, FMouseY);
 }
 
-void TLeftGrid::RepeatFromAbove(int CurrentRow)
+void TLeftGrid::RepeatFromAbove(int currentRow)
 {
-    if (!CanRepeat(CurrentRow))
+    if (!CanRepeat(currentRow))
         return;
     const TCell cell = PressedCell();
     DrawPeg(cell.Col, cell.Row, Cell(cell.Col, cell.Row - 1));
 }
 
-void TLeftGrid::Clear(int CurrentRow)
+void TLeftGrid::Clear(int currentRow)
 {
-    if (IsOnCurrentRow(FMouseX, FMouseY, CurrentRow))
+    if (IsOnCurrentRow(FMouseX, FMouseY, currentRow))
         ClearAt(FMouseX, FMouseY);
 }
 
-void TLeftGrid::ClearRow(int CurrentRow)
+void TLeftGrid::ClearRow(int currentRow)
 {
-    if (!IsOnCurrentRow(FMouseX, FMouseY, CurrentRow))
+    if (!IsOnCurrentRow(FMouseX, FMouseY, currentRow))
         return;
     for (int col = 0; col < FSize.BoardColumns(); ++col)
-        DrawEmpty(col, CurrentRow);
+        DrawEmpty(col, currentRow);
 }
 
-bool TLeftGrid::CanRepeat(int CurrentRow) const
+bool TLeftGrid::CanRepeat(int currentRow) const
 {
-    return CurrentRow != 0 && IsOnCurrentRow(FMouseX, FMouseY, CurrentRow);
+    return currentRow != 0 && IsOnCurrentRow(FMouseX, FMouseY, currentRow);
 }
 
-bool TLeftGrid::CanClear(int CurrentRow) const
+bool TLeftGrid::CanClear(int currentRow) const
 {
-    return !IsEmptyAt(FMouseX, FMouseY) && IsOnCurrentRow(FMouseX, FMouseY, CurrentRow);
+    return !IsEmptyAt(FMouseX, FMouseY) && IsOnCurrentRow(FMouseX, FMouseY, currentRow);
 }
 
-bool TLeftGrid::CanClearRow(int CurrentRow) const
+bool TLeftGrid::CanClearRow(int currentRow) const
 {
-    return !IsRowEmpty(CurrentRow) && IsOnCurrentRow(FMouseX, FMouseY, CurrentRow);
+    return !IsRowEmpty(currentRow) && IsOnCurrentRow(FMouseX, FMouseY, currentRow);
 }
 
 }  // namespace peglore

@@ -18,43 +18,43 @@ namespace peglore {
 // draws from the store.
 class TLeftGrid {
 public:
-    TLeftGrid(const TBoardSize& Size, IBoardSurface& Surface);
+    TLeftGrid(const TBoardSize& size, IBoardSurface& surface);
 
-    void DrawPeg(int Col, int Row, TColor Color);
-    void DrawEmpty(int Col, int Row);
-    void PlacePegAt(int X, int Y, TColor Color);
-    void ClearAt(int X, int Y);
+    void DrawPeg(int col, int row, TColor color);
+    void DrawEmpty(int col, int row);
+    void PlacePegAt(int x, int y, TColor color);
+    void ClearAt(int x, int y);
     // Empties every cell in use, column by column.
     void ClearAll();
 
-    bool IsEmpty(int Col, int Row) const;
-    bool IsEmptyAt(int X, int Y) const;
-    bool IsRowEmpty(int Row) const;
-    bool IsOnCurrentRow(int X, int Y, int CurrentRow) const;
+    bool IsEmpty(int col, int row) const;
+    bool IsEmptyAt(int x, int y) const;
+    bool IsRowEmpty(int row) const;
+    bool IsOnCurrentRow(int x, int y, int currentRow) const;
     // The stored colour of a cell; EmptyHole outside the store.
-    TColor Cell(int Col, int Row) const;
+    TColor Cell(int col, int row) const;
 
     // Paints one cell from the store (the grid's cell-drawing event).
-    void DrawCell(int Col, int Row, ICanvas& Canvas) const;
+    void DrawCell(int col, int row, ICanvas& canvas) const;
 
     // The last right-button press on the board, in client pixels.
     int MouseX() const { return FMouseX; }
     int MouseY() const { return FMouseY; }
-    void SetMousePos(int X, int Y);
+    void SetMousePos(int x, int y);
 
     // Popup commands on the cell under the last right-button press.
-    void RepeatFromAbove(int CurrentRow);
-    void Clear(int CurrentRow);
-    void ClearRow(int CurrentRow);
+    void RepeatFromAbove(int currentRow);
+    void Clear(int currentRow);
+    void ClearRow(int currentRow);
 
     // When each popup command is enabled.
-    bool CanRepeat(int CurrentRow) const;
-    bool CanClear(int CurrentRow) const;
-    bool CanClearRow(int CurrentRow) const;
+    bool CanRepeat(int currentRow) const;
+    bool CanClear(int currentRow) const;
+    bool CanClearRow(int currentRow) const;
 
 private:
-    static bool InStore(int Col, int Row);
-    bool InUse(int Col, int Row) const;
+    static bool InStore(int col, int row);
+    bool InUse(int col, int row) const;
     TCell PressedCell() const;
 
     const TBoardSize& FSize;

@@ -11,38 +11,36 @@ struct TLevelSize {
 };
 constexpr TLevelSize FixedLevels[] = {
     {3, 10},  // Beginner
-    {5, 9},   // Intermediate
+    {5, 9},  // Intermediate
     {8, 12},  // Expert
 };
 }  // namespace
 
-TLevelSettings::TLevelSettings(TLogic& Logic, ILevelMenuPort& Menu) : FLogic(Logic), FMenu(Menu)
+TLevelSettings::TLevelSettings(TLogic& logic, ILevelMenuPort& menu) : FLogic(logic), FMenu(menu) {}
+
+int TLevelSettings::ColumnsOf(int level) const
 {
+    return level == Custom ? FCustomColumns : FixedLevels[level].Columns;
 }
 
-int TLevelSettings::ColumnsOf(int Level) const
+int TLevelSettings::RowsOf(int level) const
 {
-    return Level == Custom ? FCustomColumns : FixedLevels[Level].Columns;
+    return level == Custom ? FCustomRows : FixedLevels[level].Rows;
 }
 
-int TLevelSettings::RowsOf(int Level) const
+void TLevelSettings::SetLevel(int level)
 {
-    return Level == Custom ? FCustomRows : FixedLevels[Level].Rows;
-}
-
-void TLevelSettings::SetLevel(int Level)
-{
-    if (Level < Beginner || Level > Custom)
+    if (level < Beginner || level > Custom)
         return;
-    FDifficultyLevel = static_cast<std::uint8_t>(Level);
-    FMenu.CheckLevelItem(Level);
-    FLogic.SetBoardSize(ColumnsOf(Level), RowsOf(Level));
+    FDifficultyLevel = static_cast<std::uint8_t>(level);
+    FMenu.CheckLevelItem(level);
+    FLogic.SetBoardSize(ColumnsOf(level), RowsOf(level));
 }
 
-std::uint8_t TLevelSettings::LevelFromStored(long long Stored)
+std::uint8_t TLevelSettings::LevelFromStored(long long stored)
 {
-    if (Stored == Intermediate || Stored == Expert || Stored == Custom)
-        return static_cast<std::uint8_t>(Stored);
+    if (stored == Intermediate || stored == Expert || stored == Custom)
+        return static_cast<std::uint8_t>(stored);
     return Beginner;
 }
 

@@ -17,27 +17,27 @@ public:
     static constexpr int DefaultCustomColumns = 4;
     static constexpr int DefaultCustomRows = 10;
 
-    TLevelSettings(TLogic& Logic, ILevelMenuPort& Menu);
+    TLevelSettings(TLogic& logic, ILevelMenuPort& menu);
 
     std::uint8_t DifficultyLevel() const { return FDifficultyLevel; }
     // The custom size is kept exactly as given, even outside the sizes the
     // board is built for; SetBoardSize clamps when it is applied.
     int CustomColumns() const { return FCustomColumns; }
     int CustomRows() const { return FCustomRows; }
-    void SetCustomColumns(int Columns) { FCustomColumns = Columns; }
-    void SetCustomRows(int Rows) { FCustomRows = Rows; }
+    void SetCustomColumns(int columns) { FCustomColumns = columns; }
+    void SetCustomRows(int rows) { FCustomRows = rows; }
 
     // Applies a level 0 to 3: the check mark, the board size and a new game.
     // Any other value does nothing.
-    void SetLevel(int Level);
+    void SetLevel(int level);
 
     // The level a stored value selects: 1, 2 and 3 their levels, anything
     // else Beginner.
-    static std::uint8_t LevelFromStored(long long Stored);
+    static std::uint8_t LevelFromStored(long long stored);
 
-    // Columns and rows of a level; Custom gives the custom size.
-    int ColumnsOf(int Level) const;
-    int RowsOf(int Level) const;
+    // columns and rows of a level; Custom gives the custom size.
+    int ColumnsOf(int level) const;
+    int RowsOf(int level) const;
 
 private:
     TLogic& FLogic;

@@ -13,47 +13,46 @@ namespace peglore {
 
 namespace {
 // Counters have no upper limit; wrap instead of overflowing.
-int PlusOne(int Value)
+int PlusOne(int value)
 {
-    return static_cast<int>(static_cast<unsigned>(Value) + 1u);
+    return static_cast<int>(static_cast<unsigned>(value) + 1u);
 }
 
-// A board of Columns x Rows cells with a spare column beyond its width, and
+// A board of columns x rows cells with a spare column beyond its width, and
 // 1-pixel lines inside a 2-pixel border.
-TGridLayout BoardLayout(int Left, int Top, int CellWidth, int CellHeight, int Columns, int Rows)
+TGridLayout BoardLayout(int left, int top, int cellWidth, int cellHeight, int columns, int rows)
 {
     const int g = GridLineWidth;
     TGridLayout layout;
-    layout.Left = Left;
-    layout.Top = Top;
-    layout.DefaultColWidth = CellWidth;
-    layout.DefaultRowHeight = CellHeight;
-    layout.ColCount = Columns + 1;
-    layout.FixedCols = Columns;
-    layout.RowCount = Rows;
-    layout.Width = (CellWidth + g) * Columns + 4 * g;
-    layout.Height = (CellHeight + g) * Rows + 4 * g;
+    layout.Left = left;
+    layout.Top = top;
+    layout.DefaultColWidth = cellWidth;
+    layout.DefaultRowHeight = cellHeight;
+    layout.ColCount = columns + 1;
+    layout.FixedCols = columns;
+    layout.RowCount = rows;
+    layout.Width = (cellWidth + g) * columns + 4 * g;
+    layout.Height = (cellHeight + g) * rows + 4 * g;
     return layout;
 }
 }  // namespace
 
-TLogic::TLogic(TLeftGrid& LeftGrid, TRightGrid& RightGrid, TBoardSize& Size)
-    : FLeftGrid(LeftGrid), FRightGrid(RightGrid), FSize(Size)
+TLogic::TLogic(TLeftGrid& leftGrid, TRightGrid& rightGrid, TBoardSize& size)
+    : FLeftGrid(leftGrid), FRightGrid(rightGrid), FSize(size)
 {
 }
 
-void TLogic::Connect(IMainWindowPort& Window, IMessagesPort& Messages, IClockPort& Clock,
-                     TStatistics& Statistics)
+void TLogic::Connect(IMainWindowPort& window, IMessagesPort& messages, IClockPort& clock, TStatistics& statistics)
 {
-    FWindow = &Window;
-    FMessages = &Messages;
-    FClock = &Clock;
-    FStatistics = &Statistics;
+    FWindow = &window;
+    FMessages = &messages;
+    FClock = &clock;
+    FStatistics = &statistics;
 }
 
-void TLogic::Randomize(std::uint32_t Seed)
+void TLogic::Randomize(std::uint32_t seed)
 {
-    FRandom.seed(Seed);
+    FRandom.seed(seed);
 }
 
 std::span<const TColor> TLogic::Secret() const
@@ -61,18 +60,18 @@ std::span<const TColor> TLogic::Secret() const
     return std::span<const TColor>(FSecret.data(), static_cast<std::size_t>(FSize.BoardColumns()));
 }
 
-bool TLogic::IsValidRow(int Row) const
+bool TLogic::IsValidRow(int row) const
 {
-    return Row >= 0 && Row < FSize.BoardRows();
+    return row >= 0 && row < FSize.BoardRows();
 }
 
-void TLogic::NewGame(bool Confirm, bool CountUnfinished)
+void TLogic::NewGame(bool confirm, bool countUnfinished)
 {
     assert(FWindow && FMessages && FClock && FStatistics);
     // Only an explicit Yes throws the game in progress away.
-    if (Confirm && FMessages->AskNewGame() != TAnswer::Yes)
+    if (confirm && FMessages->AskNewGame() != TAnswer::Yes)
         return;
-    if (CountUnfinished && !IsBoardEmpty())
+    if (countUnfinished && !IsBoardEmpty())
         FStatistics->SetTotalGames(PlusOne(FStatistics->TotalGames()));
     FRightGrid.ClearAll();
     FLeftGrid.ClearAll();
@@ -89,10 +88,10 @@ void TLogic::GenerateSecret()
         FSecret[static_cast<std::size_t>(i)] = PegColors[static_cast<std::size_t>(pick(FRandom))];
 }
 
-void TLogic::SetCurrentRow(int Row)
+void TLogic::SetCurrentRow(int row)
 {
-    FCurrentRow = Row;
-    FWindow->SetStatusRowText("Row: " + std::to_string(Row + 1));
+    FCurrentRow = row;
+    FWindow->SetStatusRowText("Row: " + std::to_string(row + 1));
 }
 
 bool TLogic::IsBoardEmpty() const
@@ -103,58 +102,58 @@ bool TLogic::IsBoardEmpty() const
     return true;
 }
 
-bool TLogic::IsRowComplete(int Row) const
+bool TLogic::IsRowComplete(int row) const
 {
     for (int col = 0; col < FSize.BoardColumns(); ++col)
-        if (FLeftGrid.IsEmpty(col, Row))
+        if (FLeftGrid.IsEmpty(col, row))
             return false;
     return true;
 }
 
-std::array<TColor, TLogic::MaxSecret> TLogic::GuessRow(int Row) const
+std::array<TColor, TLogic::MaxSecret> TLogic::GuessRow(int row) const
 {
     std::array<TColor, MaxSecret> guess{};
     for (int col = 0; col < FSize.BoardColumns(); ++col)
-        guess[static_cast<std::size_t>(col)] = FLeftGrid.Cell(col, Row);
+        guess[static_cast<std::size_t>(col)] = FLeftGrid.Cell(col, row);
     return guess;
 }
 
-int TLogic::CountBlacks(int Row) const
+int TLogic::CountBlacks(int row) const
 {
-    const auto guess = GuessRow(Row);
+    const auto guess = GuessRow(row);
     return peglore::CountBlacks(std::span(guess).first(Secret().size()), Secret());
 }
 
-int TLogic::CountWhites(int Row) const
+int TLogic::CountWhites(int row) const
 {
-    const auto guess = GuessRow(Row);
+    const auto guess = GuessRow(row);
     return peglore::CountWhites(std::span(guess).first(Secret().size()), Secret());
 }
 
-void TLogic::ScoreRow(int Row)
+void TLogic::ScoreRow(int row)
 {
-    if (!IsValidRow(Row))
+    if (!IsValidRow(row))
         return;
-    const int blacks = CountBlacks(Row);
-    const int whites = CountWhites(Row);
+    const int blacks = CountBlacks(row);
+    const int whites = CountWhites(row);
     for (int col = 0; col < blacks; ++col)
-        FRightGrid.DrawPeg(col, Row, BlackKeyPeg);
+        FRightGrid.DrawPeg(col, row, BlackKeyPeg);
     for (int col = blacks; col < blacks + whites; ++col)
-        FRightGrid.DrawPeg(col, Row, WhiteKeyPeg);
+        FRightGrid.DrawPeg(col, row, WhiteKeyPeg);
 }
 
-void TLogic::SetBoardSize(int Columns, int Rows)
+void TLogic::SetBoardSize(int columns, int rows)
 {
     // Sizes from the settings file are not checked anywhere else; keep
     // them inside the stores.
-    Columns = std::clamp(Columns, 1, MaxColumns);
-    Rows = std::clamp(Rows, 1, MaxRows);
-    FSize.Set(Columns, Rows);
+    columns = std::clamp(columns, 1, MaxColumns);
+    rows = std::clamp(rows, 1, MaxRows);
+    FSize.Set(columns, rows);
 
-    const TGridLayout left = BoardLayout(LeftBoardLeft, LeftBoardTop, GuessCellWidth, GuessCellHeight, Columns, Rows);
+    const TGridLayout left = BoardLayout(LeftBoardLeft, LeftBoardTop, GuessCellWidth, GuessCellHeight, columns, rows);
     FWindow->SetLeftBoardLayout(left);
-    const TGridLayout right = BoardLayout(left.Left + left.Width + BoardGap, RightBoardTop, ScoreCellWidth,
-                                          ScoreCellHeight, Columns, Rows);
+    const TGridLayout right =
+        BoardLayout(left.Left + left.Width + BoardGap, RightBoardTop, ScoreCellWidth, ScoreCellHeight, columns, rows);
     FWindow->SetRightBoardLayout(right);
 
     const int clientWidth = std::max(right.Left + right.Width + ClientRightMargin, FWindow->InitialClientWidth());
@@ -192,22 +191,22 @@ void TLogic::GiveUp()
     NewGame(false, true);
 }
 
-void TLogic::AutoCheckCurrentRow(bool AutoCheck)
+void TLogic::AutoCheckCurrentRow(bool autoCheck)
 {
-    if (AutoCheck && IsRowComplete(FCurrentRow))
+    if (autoCheck && IsRowComplete(FCurrentRow))
         CheckCurrentRow();
 }
 
-void TLogic::DropPeg(int X, int Y, TColor Color, bool AutoCheck)
+void TLogic::DropPeg(int x, int y, TColor color, bool autoCheck)
 {
-    FLeftGrid.PlacePegAt(X, Y, Color);
-    AutoCheckCurrentRow(AutoCheck);
+    FLeftGrid.PlacePegAt(x, y, color);
+    AutoCheckCurrentRow(autoCheck);
 }
 
-void TLogic::RepeatFromAbove(bool AutoCheck)
+void TLogic::RepeatFromAbove(bool autoCheck)
 {
     FLeftGrid.RepeatFromAbove(FCurrentRow);
-    AutoCheckCurrentRow(AutoCheck);
+    AutoCheckCurrentRow(autoCheck);
 }
 
 }  // namespace peglore

@@ -23,16 +23,15 @@ class TLogic {
 public:
     static constexpr int MaxSecret = MaxColumns;
 
-    TLogic(TLeftGrid& LeftGrid, TRightGrid& RightGrid, TBoardSize& Size);
+    TLogic(TLeftGrid& leftGrid, TRightGrid& rightGrid, TBoardSize& size);
 
     // Hands in the collaborators that are created after the logic. Every
     // operation below that reaches the window, the messages, the clock or
     // the statistics needs them.
-    void Connect(IMainWindowPort& Window, IMessagesPort& Messages, IClockPort& Clock,
-                 TStatistics& Statistics);
+    void Connect(IMainWindowPort& window, IMessagesPort& messages, IClockPort& clock, TStatistics& statistics);
 
     // Seeds the secret generator once; the program seeds it from the clock.
-    void Randomize(std::uint32_t Seed);
+    void Randomize(std::uint32_t seed);
 
     int CurrentRow() const { return FCurrentRow; }
     // The current secret, BoardColumns pegs long.
@@ -40,33 +39,33 @@ public:
     int BoardColumns() const { return FSize.BoardColumns(); }
     int BoardRows() const { return FSize.BoardRows(); }
 
-    void NewGame(bool Confirm, bool CountUnfinished);
+    void NewGame(bool confirm, bool countUnfinished);
     void GenerateSecret();
-    void SetCurrentRow(int Row);
+    void SetCurrentRow(int row);
     bool IsBoardEmpty() const;
-    bool IsRowComplete(int Row) const;
-    int CountBlacks(int Row) const;
-    int CountWhites(int Row) const;
-    void ScoreRow(int Row);
+    bool IsRowComplete(int row) const;
+    int CountBlacks(int row) const;
+    int CountWhites(int row) const;
+    void ScoreRow(int row);
     // Sets the dimensions (clamped to the board stores), lays out both
     // boards and the window, centres it and starts a new game.
-    void SetBoardSize(int Columns, int Rows);
+    void SetBoardSize(int columns, int rows);
 
     void CheckCurrentRow();
     void GiveUp();
     // The automatic check after a peg was dropped or repeated: with the
     // option on and the current row full, the row is checked.
-    void AutoCheckCurrentRow(bool AutoCheck);
+    void AutoCheckCurrentRow(bool autoCheck);
 
     // A dropped colour on the guess board, then the automatic check.
-    void DropPeg(int X, int Y, TColor Color, bool AutoCheck);
+    void DropPeg(int x, int y, TColor color, bool autoCheck);
     // The popup's Repeat on the cell of the last right-button press, then
     // the automatic check.
-    void RepeatFromAbove(bool AutoCheck);
+    void RepeatFromAbove(bool autoCheck);
 
 private:
-    std::array<TColor, MaxSecret> GuessRow(int Row) const;
-    bool IsValidRow(int Row) const;
+    std::array<TColor, MaxSecret> GuessRow(int row) const;
+    bool IsValidRow(int row) const;
 
     TLeftGrid& FLeftGrid;
     TRightGrid& FRightGrid;

@@ -2,29 +2,28 @@
 
 namespace peglore {
 
-TRightGrid::TRightGrid(const TBoardSize& Size, IBoardSurface& Surface)
-    : FSize(Size), FSurface(Surface)
+TRightGrid::TRightGrid(const TBoardSize& size, IBoardSurface& surface) : FSize(size), FSurface(surface)
 {
     for (auto& column : FCells)
         column.fill(EmptyKeyHole);
 }
 
-bool TRightGrid::InStore(int Col, int Row)
+bool TRightGrid::InStore(int col, int row)
 {
-    return Col >= 0 && Col < MaxStoreCells && Row >= 0 && Row < MaxStoreCells;
+    return col >= 0 && col < MaxStoreCells && row >= 0 && row < MaxStoreCells;
 }
 
-void TRightGrid::DrawPeg(int Col, int Row, TColor Color)
+void TRightGrid::DrawPeg(int col, int row, TColor color)
 {
-    if (!InStore(Col, Row))
+    if (!InStore(col, row))
         return;
-    FCells[Col][Row] = Color;
-    FSurface.InvalidateCell(Col, Row);
+    FCells[col][row] = color;
+    FSurface.InvalidateCell(col, row);
 }
 
-void TRightGrid::DrawEmpty(int Col, int Row)
+void TRightGrid::DrawEmpty(int col, int row)
 {
-    DrawPeg(Col, Row, EmptyKeyHole);
+    DrawPeg(col, row, EmptyKeyHole);
 }
 
 void TRightGrid::ClearAll()
@@ -34,29 +33,29 @@ void TRightGrid::ClearAll()
             DrawEmpty(col, row);
 }
 
-TColor TRightGrid::Cell(int Col, int Row) const
+TColor TRightGrid::Cell(int col, int row) const
 {
-    return InStore(Col, Row) ? FCells[Col][Row] : EmptyKeyHole;
+    return InStore(col, row) ? FCells[col][row] : EmptyKeyHole;
 }
 
-void TRightGrid::DrawCell(int Col, int Row, ICanvas& Canvas) const
+void TRightGrid::DrawCell(int col, int row, ICanvas& canvas) const
 {
-    if (!InStore(Col, Row))
+    if (!InStore(col, row))
         return;
-    const TRect r = FSurface.CellRect(Col, Row);
-    Canvas.SetCopyMode();
-    Canvas.SetPenWidth(1);
-    const TColor stored = FCells[Col][Row];
+    const TRect r = FSurface.CellRect(col, row);
+    canvas.SetCopyMode();
+    canvas.SetPenWidth(1);
+    const TColor stored = FCells[col][row];
     if (stored == EmptyKeyHole) {
-        Canvas.SetBrushColor(EmptyKeyHole);
-        Canvas.SetPenColor(EmptyKeyHole);
-        Canvas.Rectangle(r.Left, r.Top, r.Right, r.Bottom);
+        canvas.SetBrushColor(EmptyKeyHole);
+        canvas.SetPenColor(EmptyKeyHole);
+        canvas.Rectangle(r.Left, r.Top, r.Right, r.Bottom);
     } else {
         // The teal background stays around the key peg; the cell was
         // erased when the peg's row was cleared.
-        Canvas.SetBrushColor(stored);
-        Canvas.SetPenColor(OutlineColor);
-        Canvas.Ellipse(r.Left + PegInset, r.Top + PegInset, r.Right - PegInset, r.Bottom - PegInset);
+        canvas.SetBrushColor(stored);
+        canvas.SetPenColor(OutlineColor);
+        canvas.Ellipse(r.Left + PegInset, r.Top + PegInset, r.Right - PegInset, r.Bottom - PegInset);
     }
 }
 

@@ -14,20 +14,20 @@ namespace peglore {
 // guess row of the same index.
 class TRightGrid {
 public:
-    TRightGrid(const TBoardSize& Size, IBoardSurface& Surface);
+    TRightGrid(const TBoardSize& size, IBoardSurface& surface);
 
-    void DrawPeg(int Col, int Row, TColor Color);
-    void DrawEmpty(int Col, int Row);
+    void DrawPeg(int col, int row, TColor color);
+    void DrawEmpty(int col, int row);
     // Empties every cell in use, column by column.
     void ClearAll();
     // The stored colour of a cell; EmptyKeyHole outside the store.
-    TColor Cell(int Col, int Row) const;
+    TColor Cell(int col, int row) const;
 
     // Paints one cell from the store (the grid's cell-drawing event).
-    void DrawCell(int Col, int Row, ICanvas& Canvas) const;
+    void DrawCell(int col, int row, ICanvas& canvas) const;
 
 private:
-    static bool InStore(int Col, int Row);
+    static bool InStore(int col, int row);
 
     const TBoardSize& FSize;
     IBoardSurface& FSurface;

@@ -40,10 +40,10 @@ public:
     void SetOnNotify(std::function<void(TMediaResult)>) override {}
 };
 
-double MedianMs(std::vector<qint64> Nanos)
+double MedianMs(std::vector<qint64> nanos)
 {
-    std::sort(Nanos.begin(), Nanos.end());
-    return Nanos[Nanos.size() / 2] / 1e6;
+    std::sort(nanos.begin(), nanos.end());
+    return nanos[nanos.size() / 2] / 1e6;
 }
 }  // namespace
 
@@ -51,12 +51,12 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     InitPictures();
-    constexpr int Runs = 30;
+    constexpr int runs = 30;
     TSilentHelp help;
     TSilentPlayer player;
     std::vector<qint64> shows, levels, paints;
     QTemporaryDir folder;
-    for (int i = 0; i < Runs; ++i) {
+    for (int i = 0; i < runs; ++i) {
         QElapsedTimer clock;
         clock.start();
         auto form = std::make_unique<TMainForm>(help, player, folder.path().toStdString() + "/");
@@ -78,7 +78,7 @@ int main(int argc, char** argv)
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("first show: %.2f ms  level change: %.2f ms  full paint (Expert): %.2f ms  (medians of %d)\n",
-                MedianMs(shows), MedianMs(levels), MedianMs(paints), Runs);
+                MedianMs(shows), MedianMs(levels), MedianMs(paints), runs);
     std::printf("peak resident memory: %ld KiB\n", usage.ru_maxrss);
     return 0;
 }

@@ -28,6 +28,7 @@ int main()
         }
     }
     const std::chrono::duration<double, std::nano> elapsed = std::chrono::steady_clock::now() - start;
-    std::printf("pairs: %d, checksum: %lld, %.1f ns per pair\n", 4096 * 4096, total, elapsed.count() / (4096.0 * 4096.0));
+    std::printf("pairs: %d, checksum: %lld, %.1f ns per pair\n", 4096 * 4096, total,
+                elapsed.count() / (4096.0 * 4096.0));
     return 0;
 }

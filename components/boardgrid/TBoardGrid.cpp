@@ -7,51 +7,51 @@
 
 namespace peglore {
 
-TBoardGrid::TBoardGrid(QWidget* Parent) : QWidget(Parent)
+TBoardGrid::TBoardGrid(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
 }
 
-void TBoardGrid::SetColCount(int Count)
+void TBoardGrid::SetColCount(int count)
 {
-    FColCount = std::max(0, Count);
+    FColCount = std::max(0, count);
     update();
 }
 
-void TBoardGrid::SetRowCount(int Count)
+void TBoardGrid::SetRowCount(int count)
 {
-    FRowCount = std::max(0, Count);
+    FRowCount = std::max(0, count);
     update();
 }
 
-void TBoardGrid::SetFixedCols(int Count)
+void TBoardGrid::SetFixedCols(int count)
 {
-    FFixedCols = std::max(0, Count);
+    FFixedCols = std::max(0, count);
     update();
 }
 
-void TBoardGrid::SetDefaultColWidth(int Width)
+void TBoardGrid::SetDefaultColWidth(int width)
 {
-    FColWidth = std::max(1, Width);
+    FColWidth = std::max(1, width);
     update();
 }
 
-void TBoardGrid::SetDefaultRowHeight(int Height)
+void TBoardGrid::SetDefaultRowHeight(int height)
 {
-    FRowHeight = std::max(1, Height);
+    FRowHeight = std::max(1, height);
     update();
 }
 
-void TBoardGrid::SetCellColor(const QColor& Color)
+void TBoardGrid::SetCellColor(const QColor& color)
 {
-    FCellColor = Color;
+    FCellColor = color;
     update();
 }
 
-void TBoardGrid::SetLineColor(const QColor& Color)
+void TBoardGrid::SetLineColor(const QColor& color)
 {
-    FLineColor = Color;
+    FLineColor = color;
     update();
 }
 
@@ -65,21 +65,21 @@ int TBoardGrid::VisibleCols() const
     return std::min(FColCount, starting);
 }
 
-QSize TBoardGrid::SizeFor(int Columns, int Rows, int ColWidth, int RowHeight)
+QSize TBoardGrid::SizeFor(int columns, int rows, int colWidth, int rowHeight)
 {
-    return {(ColWidth + LineWidth) * Columns + 2 * BorderWidth, (RowHeight + LineWidth) * Rows + 2 * BorderWidth};
+    return {(colWidth + LineWidth) * columns + 2 * BorderWidth, (rowHeight + LineWidth) * rows + 2 * BorderWidth};
 }
 
-QRect TBoardGrid::CellRect(int Col, int Row) const
+QRect TBoardGrid::CellRect(int col, int row) const
 {
-    return {BorderWidth + Col * (FColWidth + LineWidth), BorderWidth + Row * (FRowHeight + LineWidth), FColWidth,
+    return {BorderWidth + col * (FColWidth + LineWidth), BorderWidth + row * (FRowHeight + LineWidth), FColWidth,
             FRowHeight};
 }
 
-QPoint TBoardGrid::CellAt(const QPoint& Pos) const
+QPoint TBoardGrid::CellAt(const QPoint& pos) const
 {
-    const int x = Pos.x() - BorderWidth;
-    const int y = Pos.y() - BorderWidth;
+    const int x = pos.x() - BorderWidth;
+    const int y = pos.y() - BorderWidth;
     if (x < 0 || y < 0)
         return {-1, -1};
     const int col = x / (FColWidth + LineWidth);
@@ -95,17 +95,17 @@ QPoint TBoardGrid::CellAt(const QPoint& Pos) const
     return {col, row};
 }
 
-void TBoardGrid::InvalidateCell(int Col, int Row)
+void TBoardGrid::InvalidateCell(int col, int row)
 {
-    update(CellRect(Col, Row));
+    update(CellRect(col, row));
 }
 
-void TBoardGrid::paintEvent(QPaintEvent* Event)
+void TBoardGrid::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const QRect inner = rect().adjusted(BorderWidth, BorderWidth, -BorderWidth, -BorderWidth);
     painter.setClipRect(inner);
-    painter.fillRect(Event->rect() & inner, FCellColor);
+    painter.fillRect(event->rect() & inner, FCellColor);
 
     const int cols = VisibleCols();
     const int pitchX = FColWidth + LineWidth;
@@ -123,7 +123,7 @@ void TBoardGrid::paintEvent(QPaintEvent* Event)
         for (int col = 0; col < cols; ++col) {
             for (int row = 0; row < FRowCount; ++row) {
                 const QRect cell = CellRect(col, row);
-                if (!Event->rect().intersects(cell))
+                if (!event->rect().intersects(cell))
                     continue;
                 painter.save();
                 painter.setClipRect(cell & inner);

@@ -10,7 +10,7 @@ namespace peglore {
 // default size, separated by 1-pixel grid lines, inside a 2-pixel sunken
 // border. No scroll bars, no selection, no focus frame.
 //
-// Columns are shown as far as the width reaches; a column that would
+// columns are shown as far as the width reaches; a column that would
 // begin at the border (the board keeps one there as a spare) is not.
 class TBoardGrid : public QWidget {
     Q_OBJECT
@@ -19,15 +19,15 @@ public:
     static constexpr int LineWidth = 1;
 
     // Paints one cell; the painter is clipped to the cell's rectangle.
-    using TDrawCell = std::function<void(QPainter& Painter, int Col, int Row, const QRect& Rect)>;
+    using TDrawCell = std::function<void(QPainter& painter, int col, int row, const QRect& rect)>;
 
-    explicit TBoardGrid(QWidget* Parent = nullptr);
+    explicit TBoardGrid(QWidget* parent = nullptr);
 
-    void SetColCount(int Count);
-    void SetRowCount(int Count);
-    void SetFixedCols(int Count);
-    void SetDefaultColWidth(int Width);
-    void SetDefaultRowHeight(int Height);
+    void SetColCount(int count);
+    void SetRowCount(int count);
+    void SetFixedCols(int count);
+    void SetDefaultColWidth(int width);
+    void SetDefaultRowHeight(int height);
     int ColCount() const { return FColCount; }
     int RowCount() const { return FRowCount; }
     int FixedCols() const { return FFixedCols; }
@@ -35,27 +35,27 @@ public:
     int DefaultRowHeight() const { return FRowHeight; }
 
     // The colour of the cells' background and of the area beyond them.
-    void SetCellColor(const QColor& Color);
+    void SetCellColor(const QColor& color);
     QColor CellColor() const { return FCellColor; }
-    void SetLineColor(const QColor& Color);
+    void SetLineColor(const QColor& color);
     QColor LineColor() const { return FLineColor; }
 
-    void SetDrawCell(TDrawCell DrawCell) { FDrawCell = std::move(DrawCell); }
+    void SetDrawCell(TDrawCell drawCell) { FDrawCell = std::move(drawCell); }
 
     // The rectangle of a cell in client pixels.
-    QRect CellRect(int Col, int Row) const;
+    QRect CellRect(int col, int row) const;
     // The cell under a client point; (-1, -1) over no cell (the border,
     // a grid line, or beyond the last row or column).
-    QPoint CellAt(const QPoint& Pos) const;
+    QPoint CellAt(const QPoint& pos) const;
     // Repaints one cell soon.
-    void InvalidateCell(int Col, int Row);
+    void InvalidateCell(int col, int row);
 
-    // The size that shows exactly Columns x Rows cells: the border on both
+    // The size that shows exactly columns x rows cells: the border on both
     // sides and one line after every cell.
-    static QSize SizeFor(int Columns, int Rows, int ColWidth, int RowHeight);
+    static QSize SizeFor(int columns, int rows, int colWidth, int rowHeight);
 
 protected:
-    void paintEvent(QPaintEvent* Event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     int VisibleCols() const;

@@ -16,32 +16,29 @@ constexpr std::array<std::uint8_t, 10> DigitPatterns = {
 };
 
 // A horizontal bar whose top edge is at b.
-QPolygon HorizontalBar(int W1, int T, int S, int b)
+QPolygon HorizontalBar(int w1, int t, int s, int b)
 {
-    return QPolygon({QPoint(S + T, b + T), QPoint(2 * T + S, b),
-                     QPoint(W1 - 2 * T - S, b), QPoint(W1 - T - S, b + T),
-                     QPoint(W1 - 2 * T - S, b + 2 * T), QPoint(2 * T + S, b + 2 * T)});
+    return QPolygon({QPoint(s + t, b + t), QPoint(2 * t + s, b), QPoint(w1 - 2 * t - s, b), QPoint(w1 - t - s, b + t),
+                     QPoint(w1 - 2 * t - s, b + 2 * t), QPoint(2 * t + s, b + 2 * t)});
 }
 
-// A vertical bar with left edge e, moved down by b; M is the half height.
-QPolygon VerticalBar(int M, int T, int S, int e, int b)
+// A vertical bar with left edge e, moved down by b; m is the half height.
+QPolygon VerticalBar(int m, int t, int s, int e, int b)
 {
-    return QPolygon({QPoint(e, b + 2 * T + S), QPoint(e + T, b + T + S),
-                     QPoint(e + 2 * T, b + 2 * T + S), QPoint(e + 2 * T, b + M - T - S),
-                     QPoint(e + T, b + M - S), QPoint(e, b + M - T - S)});
+    return QPolygon({QPoint(e, b + 2 * t + s), QPoint(e + t, b + t + s), QPoint(e + 2 * t, b + 2 * t + s),
+                     QPoint(e + 2 * t, b + m - t - s), QPoint(e + t, b + m - s), QPoint(e, b + m - t - s)});
 }
 
 }  // namespace
 
-std::uint8_t TDigit::DigitPattern(int Digit)
+std::uint8_t TDigit::DigitPattern(int digit)
 {
-    if (Digit < 0 || Digit > 9)
+    if (digit < 0 || digit > 9)
         return DigitPatterns[0];
-    return DigitPatterns[static_cast<std::size_t>(Digit)];
+    return DigitPatterns[static_cast<std::size_t>(digit)];
 }
 
-TDigit::TDigit(QWidget* Parent)
-    : QWidget(Parent)
+TDigit::TDigit(QWidget* parent) : QWidget(parent)
 {
     // Every pixel is painted here, so Qt need not erase behind the digit.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -58,101 +55,101 @@ TDigit::TDigit(QWidget* Parent)
     SetThickness(2);
 }
 
-void TDigit::SetValue(int NewValue)
+void TDigit::SetValue(int newValue)
 {
-    if (NewValue == FValue)
+    if (newValue == FValue)
         return;
-    if (NewValue < 0 || NewValue > 9) {
+    if (newValue < 0 || newValue > 9) {
         FValue = 0;
         if (FOnOverflow)
             FOnOverflow(this);
     } else {
-        FValue = NewValue;
+        FValue = newValue;
     }
     FValueBinary = DigitPattern(FValue);
     repaint();
 }
 
-void TDigit::SetValueBinary(std::uint8_t NewMask)
+void TDigit::SetValueBinary(std::uint8_t newMask)
 {
-    if (NewMask == FValueBinary)
+    if (newMask == FValueBinary)
         return;
-    FValueBinary = NewMask;
+    FValueBinary = newMask;
     repaint();
 }
 
-void TDigit::SetBorderStyle(TBorderStyle NewStyle)
+void TDigit::SetBorderStyle(TBorderStyle newStyle)
 {
-    if (NewStyle == FBorderStyle)
+    if (newStyle == FBorderStyle)
         return;
-    FBorderStyle = NewStyle;
+    FBorderStyle = newStyle;
     repaint();
 }
 
-void TDigit::SetColor(const QColor& NewColor)
+void TDigit::SetColor(const QColor& newColor)
 {
-    if (NewColor == FColor)
+    if (newColor == FColor)
         return;
-    FColor = NewColor;
+    FColor = newColor;
     update();
 }
 
-void TDigit::SetColorOff(const QColor& NewColor)
+void TDigit::SetColorOff(const QColor& newColor)
 {
-    if (NewColor == FColorOff)
+    if (newColor == FColorOff)
         return;
-    FColorOff = NewColor;
+    FColorOff = newColor;
     repaint();
 }
 
-void TDigit::SetColorOn(const QColor& NewColor)
+void TDigit::SetColorOn(const QColor& newColor)
 {
-    if (NewColor == FColorOn)
+    if (newColor == FColorOn)
         return;
-    FColorOn = NewColor;
+    FColorOn = newColor;
     repaint();
 }
 
-void TDigit::SetSeparation(int NewSeparation)
+void TDigit::SetSeparation(int newSeparation)
 {
-    FSeparation = NewSeparation;
+    FSeparation = newSeparation;
     update();
 }
 
-void TDigit::SetThickness(int NewThickness)
+void TDigit::SetThickness(int newThickness)
 {
-    if (NewThickness > width() / 2 || NewThickness > height() / 2)
+    if (newThickness > width() / 2 || newThickness > height() / 2)
         return;
-    FThickness = NewThickness;
+    FThickness = newThickness;
     update();
 }
 
-void TDigit::paintEvent(QPaintEvent* Event)
+void TDigit::paintEvent(QPaintEvent* event)
 {
-    const int W1 = width() - 1;
-    const int H1 = height() - 1;
-    const int T = FThickness;
-    const int S = FSeparation;
-    const int M = H1 / 2;
+    const int w1 = width() - 1;
+    const int h1 = height() - 1;
+    const int t = FThickness;
+    const int s = FSeparation;
+    const int m = h1 / 2;
 
-    const std::array<QPolygon, 8> Shapes = {
-        HorizontalBar(W1, T, S, 0),
-        HorizontalBar(W1, T, S, M - T),
-        HorizontalBar(W1, T, S, H1 - 2 * T),
-        VerticalBar(M, T, S, 0, 0),
-        VerticalBar(M, T, S, W1 - 2 * T, 0),
-        VerticalBar(M, T, S, 0, M - T),
-        VerticalBar(M, T, S, W1 - 2 * T, M - T),
-        QPolygon({QPoint(W1, H1), QPoint(W1 - 2 * T + S, H1), QPoint(W1, H1 - 2 * T + S)}),
+    const std::array<QPolygon, 8> shapes = {
+        HorizontalBar(w1, t, s, 0),
+        HorizontalBar(w1, t, s, m - t),
+        HorizontalBar(w1, t, s, h1 - 2 * t),
+        VerticalBar(m, t, s, 0, 0),
+        VerticalBar(m, t, s, w1 - 2 * t, 0),
+        VerticalBar(m, t, s, 0, m - t),
+        VerticalBar(m, t, s, w1 - 2 * t, m - t),
+        QPolygon({QPoint(w1, h1), QPoint(w1 - 2 * t + s, h1), QPoint(w1, h1 - 2 * t + s)}),
     };
 
-    QPainter Painter(this);
-    Painter.fillRect(Event->rect(), FColor);
-    Painter.setPen(QPen(Qt::black, 1));
-    for (std::size_t Bit = 0; Bit < Shapes.size(); ++Bit) {
-        const bool Lit = (FValueBinary >> Bit) & 1U;
-        Painter.setBrush(Lit ? FColorOn : FColorOff);
-        Painter.drawPolygon(Shapes[Bit]);
+    QPainter painter(this);
+    painter.fillRect(event->rect(), FColor);
+    painter.setPen(QPen(Qt::black, 1));
+    for (std::size_t bit = 0; bit < shapes.size(); ++bit) {
+        const bool lit = (FValueBinary >> bit) & 1U;
+        painter.setBrush(lit ? FColorOn : FColorOff);
+        painter.drawPolygon(shapes[bit]);
     }
 }
 

@@ -21,7 +21,7 @@ class TDigit : public QWidget {
 
 public:
     // Raised after Value was given a number outside 0..9 (Value is then 0).
-    using TOverflow = std::function<void(TDigit* Sender)>;
+    using TOverflow = std::function<void(TDigit* sender)>;
 
     // Segment bits of ValueBinary; also the drawing order.
     enum : std::uint8_t {
@@ -36,43 +36,43 @@ public:
     };
 
     // The mask of each digit 0..9; no digit lights the corner.
-    static std::uint8_t DigitPattern(int Digit);
+    static std::uint8_t DigitPattern(int digit);
 
-    explicit TDigit(QWidget* Parent = nullptr);
+    explicit TDigit(QWidget* parent = nullptr);
 
     int Value() const { return FValue; }
-    void SetValue(int NewValue);
+    void SetValue(int newValue);
 
     std::uint8_t ValueBinary() const { return FValueBinary; }
-    void SetValueBinary(std::uint8_t NewMask);
+    void SetValueBinary(std::uint8_t newMask);
 
     const TOverflow& OnOverflow() const { return FOnOverflow; }
-    void SetOnOverflow(TOverflow Handler) { FOnOverflow = std::move(Handler); }
+    void SetOnOverflow(TOverflow handler) { FOnOverflow = std::move(handler); }
 
     // Stored only; the drawing does not depend on it.
     TBorderStyle BorderStyle() const { return FBorderStyle; }
-    void SetBorderStyle(TBorderStyle NewStyle);
+    void SetBorderStyle(TBorderStyle newStyle);
 
     QColor Color() const { return FColor; }
-    void SetColor(const QColor& NewColor);
+    void SetColor(const QColor& newColor);
 
     QColor ColorOff() const { return FColorOff; }
-    void SetColorOff(const QColor& NewColor);
+    void SetColorOff(const QColor& newColor);
 
     QColor ColorOn() const { return FColorOn; }
-    void SetColorOn(const QColor& NewColor);
+    void SetColorOn(const QColor& newColor);
 
     // Gap in pixels between neighbouring segments; never checked.
     int Separation() const { return FSeparation; }
-    void SetSeparation(int NewSeparation);
+    void SetSeparation(int newSeparation);
 
     // Half the width of a bar. Ignored unless it fits: not above
     // width()/2 nor height()/2. There is no lower bound.
     int Thickness() const { return FThickness; }
-    void SetThickness(int NewThickness);
+    void SetThickness(int newThickness);
 
 protected:
-    void paintEvent(QPaintEvent* Event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     int FValue = 0;

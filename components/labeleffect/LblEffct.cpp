@@ -20,10 +20,16 @@ namespace peglore {
 
 namespace {
 
-constexpr std::size_t Index(TColourScheme Scheme) { return static_cast<std::size_t>(Scheme); }
+constexpr std::size_t Index(TColourScheme scheme)
+{
+    return static_cast<std::size_t>(scheme);
+}
 
 // Nearest integer, halves to the even neighbour (the default rounding mode).
-int RoundEven(double Value) { return static_cast<int>(std::nearbyint(Value)); }
+int RoundEven(double value)
+{
+    return static_cast<int>(std::nearbyint(value));
+}
 
 const QColor clWhite(255, 255, 255);
 const QColor clBlack(0, 0, 0);
@@ -40,63 +46,62 @@ const QColor clTeal(0, 128, 128);
 // average character widths, and optionally lines broken at word boundaries.
 class TCaptionLayout {
 public:
-    TCaptionLayout(const QString& Text, const QFont& Font, bool Prefix, bool WordBreak,
-                   int Width, TAlignment Alignment)
-        : FLineHeight(QFontMetrics(Font).height())
+    TCaptionLayout(const QString& text, const QFont& font, bool prefix, bool wordBreak, int width, TAlignment alignment)
+        : FLineHeight(QFontMetrics(font).height())
     {
-        QString Plain;
-        QList<QTextLayout::FormatRange> Underlines;
-        for (qsizetype I = 0; I < Text.size(); ++I) {
-            QChar C = Text[I];
-            if (Prefix && C == u'&') {
-                if (++I == Text.size())
+        QString plain;
+        QList<QTextLayout::FormatRange> underlines;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            QChar c = text[i];
+            if (prefix && c == u'&') {
+                if (++i == text.size())
                     break;
-                C = Text[I];
-                if (C != u'&') {
-                    QTextLayout::FormatRange Range;
-                    Range.start = int(Plain.size());
-                    Range.length = 1;
-                    Range.format.setFontUnderline(true);
-                    Underlines.append(Range);
+                c = text[i];
+                if (c != u'&') {
+                    QTextLayout::FormatRange range;
+                    range.start = int(plain.size());
+                    range.length = 1;
+                    range.format.setFontUnderline(true);
+                    underlines.append(range);
                 }
             }
-            if (C == u'\r' && I + 1 < Text.size() && Text[I + 1] == u'\n')
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
                 continue;
-            Plain += (C == u'\r' || C == u'\n') ? QChar(QChar::LineSeparator) : C;
+            plain += (c == u'\r' || c == u'\n') ? QChar(QChar::LineSeparator) : c;
         }
 
-        FLayout = std::make_unique<QTextLayout>(Plain, Font);
-        QTextOption Option;
-        Option.setWrapMode(WordBreak ? QTextOption::WordWrap : QTextOption::ManualWrap);
-        Option.setTabStopDistance(8.0 * QFontMetrics(Font).averageCharWidth());
-        switch (Alignment) {
-        case TAlignment::taLeftJustify: Option.setAlignment(Qt::AlignLeft); break;
-        case TAlignment::taRightJustify: Option.setAlignment(Qt::AlignRight); break;
-        case TAlignment::taCenter: Option.setAlignment(Qt::AlignHCenter); break;
+        FLayout = std::make_unique<QTextLayout>(plain, font);
+        QTextOption option;
+        option.setWrapMode(wordBreak ? QTextOption::WordWrap : QTextOption::ManualWrap);
+        option.setTabStopDistance(8.0 * QFontMetrics(font).averageCharWidth());
+        switch (alignment) {
+        case TAlignment::taLeftJustify: option.setAlignment(Qt::AlignLeft); break;
+        case TAlignment::taRightJustify: option.setAlignment(Qt::AlignRight); break;
+        case TAlignment::taCenter: option.setAlignment(Qt::AlignHCenter); break;
         }
-        FLayout->setTextOption(Option);
-        FLayout->setFormats(Underlines);
+        FLayout->setTextOption(option);
+        FLayout->setFormats(underlines);
         FLayout->beginLayout();
-        int Y = 0;
-        for (QTextLine Line = FLayout->createLine(); Line.isValid(); Line = FLayout->createLine()) {
-            Line.setLineWidth(std::max(Width, 0));
-            Line.setPosition(QPointF(0, Y));
-            Y += FLineHeight;
-            FWidth = std::max(FWidth, int(std::ceil(Line.naturalTextWidth())));
+        int y = 0;
+        for (QTextLine line = FLayout->createLine(); line.isValid(); line = FLayout->createLine()) {
+            line.setLineWidth(std::max(width, 0));
+            line.setPosition(QPointF(0, y));
+            y += FLineHeight;
+            FWidth = std::max(FWidth, int(std::ceil(line.naturalTextWidth())));
         }
         FLayout->endLayout();
-        FHeight = Y;
+        FHeight = y;
     }
 
     QSize Extent() const { return {FWidth, FHeight}; }
 
-    void Draw(QPainter& Painter, const QRect& Rect, const QColor& Colour) const
+    void Draw(QPainter& painter, const QRect& rect, const QColor& colour) const
     {
-        Painter.save();
-        Painter.setClipRect(Rect, Qt::IntersectClip);
-        Painter.setPen(Colour);
-        FLayout->draw(&Painter, Rect.topLeft());
-        Painter.restore();
+        painter.save();
+        painter.setClipRect(rect, Qt::IntersectClip);
+        painter.setPen(colour);
+        FLayout->draw(&painter, rect.topLeft());
+        painter.restore();
     }
 
 private:
@@ -108,9 +113,9 @@ private:
 
 }  // namespace
 
-QPoint TLabelEffect::DirectionOffset(TEffectDirection Direction)
+QPoint TLabelEffect::DirectionOffset(TEffectDirection direction)
 {
-    switch (Direction) {
+    switch (direction) {
     case TEffectDirection::edNone: return {0, 0};
     case TEffectDirection::edUp: return {0, -1};
     case TEffectDirection::edUpRight: return {1, -1};
@@ -124,24 +129,23 @@ QPoint TLabelEffect::DirectionOffset(TEffectDirection Direction)
     return {0, 0};
 }
 
-QPoint TLabelEffect::TurnedTextOrigin(int H, int TW, int TH, double Cos, double Sin)
+QPoint TLabelEffect::TurnedTextOrigin(int h, int tw, int th, double cos, double sin)
 {
-    return {H - RoundEven(TW * 0.5 * Cos) - RoundEven(TH * 0.5 * Sin),
-            H + RoundEven(TW * 0.5 * Sin) - RoundEven(TH * 0.5 * Cos)};
+    return {h - RoundEven(tw * 0.5 * cos) - RoundEven(th * 0.5 * sin),
+            h + RoundEven(tw * 0.5 * sin) - RoundEven(th * 0.5 * cos)};
 }
 
-QPolygon TLabelEffect::TurnedBox(int H, int TW, int TH, double Cos, double Sin)
+QPolygon TLabelEffect::TurnedBox(int h, int tw, int th, double cos, double sin)
 {
-    const int WC = RoundEven(TW / 2.0 * Cos);
-    const int WS = RoundEven(TW / 2.0 * Sin);
-    const int HC = RoundEven(TH / 2.0 * Cos);
-    const int HS = RoundEven(TH / 2.0 * Sin);
-    return QPolygon({QPoint(H - WC - HS, H + WS - HC), QPoint(H + WC - HS, H - WS - HC),
-                     QPoint(H + WC + HS, H - WS + HC), QPoint(H - WC + HS, H + WS + HC)});
+    const int wc = RoundEven(tw / 2.0 * cos);
+    const int ws = RoundEven(tw / 2.0 * sin);
+    const int hc = RoundEven(th / 2.0 * cos);
+    const int hs = RoundEven(th / 2.0 * sin);
+    return QPolygon({QPoint(h - wc - hs, h + ws - hc), QPoint(h + wc - hs, h - ws - hc),
+                     QPoint(h + wc + hs, h - ws + hc), QPoint(h - wc + hs, h + ws + hc)});
 }
 
-TLabelEffect::TLabelEffect(QWidget* Parent)
-    : QWidget(Parent)
+TLabelEffect::TLabelEffect(QWidget* parent) : QWidget(parent)
 {
     resize(65, 17);
     setMouseTracking(true);  // OnMouseMove without a button held, as labels do
@@ -183,78 +187,78 @@ TLabelEffect::TLabelEffect(QWidget* Parent)
 
 // ---- effect properties
 
-void TLabelEffect::SetDepthHighlight(TEffectDepth Value)
+void TLabelEffect::SetDepthHighlight(TEffectDepth value)
 {
-    if (Value == FDepthHighlight)
+    if (value == FDepthHighlight)
         return;
-    FDepthHighlight = Value;
+    FDepthHighlight = value;
     if (!FStyleGuard)
         SetEffectStyle(TEffectStyle::esCustom);
     repaint();
 }
 
-void TLabelEffect::SetDepthShadow(TEffectDepth Value)
+void TLabelEffect::SetDepthShadow(TEffectDepth value)
 {
-    if (Value == FDepthShadow)
+    if (value == FDepthShadow)
         return;
-    FDepthShadow = Value;
+    FDepthShadow = value;
     if (!FStyleGuard)
         SetEffectStyle(TEffectStyle::esCustom);
     repaint();
 }
 
-void TLabelEffect::SetDirectionHighlight(TEffectDirection Value)
+void TLabelEffect::SetDirectionHighlight(TEffectDirection value)
 {
-    if (Value == FDirectionHighlight)
+    if (value == FDirectionHighlight)
         return;
-    FDirectionHighlight = Value;
+    FDirectionHighlight = value;
     if (!FStyleGuard)
         SetEffectStyle(TEffectStyle::esCustom);
     repaint();
 }
 
-void TLabelEffect::SetDirectionShadow(TEffectDirection Value)
+void TLabelEffect::SetDirectionShadow(TEffectDirection value)
 {
-    if (Value == FDirectionShadow)
+    if (value == FDirectionShadow)
         return;
-    FDirectionShadow = Value;
+    FDirectionShadow = value;
     if (!FStyleGuard)
         SetEffectStyle(TEffectStyle::esCustom);
     repaint();
 }
 
-void TLabelEffect::SetColourHighlight(QColor Value)
+void TLabelEffect::SetColourHighlight(QColor value)
 {
-    if (Value == FColourHighlight)
+    if (value == FColourHighlight)
         return;
-    FColourHighlight = Value;
-    FSchemes[Index(TColourScheme::csCustom)].Highlight = Value;
+    FColourHighlight = value;
+    FSchemes[Index(TColourScheme::csCustom)].Highlight = value;
     if (!FSchemeGuard)
         SetColourScheme(TColourScheme::csCustom);
     repaint();
 }
 
-void TLabelEffect::SetColourShadow(QColor Value)
+void TLabelEffect::SetColourShadow(QColor value)
 {
-    if (Value == FColourShadow)
+    if (value == FColourShadow)
         return;
-    FColourShadow = Value;
-    FSchemes[Index(TColourScheme::csCustom)].Shadow = Value;
+    FColourShadow = value;
+    FSchemes[Index(TColourScheme::csCustom)].Shadow = value;
     if (!FSchemeGuard)
         SetColourScheme(TColourScheme::csCustom);
     repaint();
 }
 
-void TLabelEffect::SetEffectStyle(TEffectStyle Value)
+void TLabelEffect::SetEffectStyle(TEffectStyle value)
 {
-    if (Value == FEffectStyle)
+    if (value == FEffectStyle)
         return;
     FStyleGuard = true;
     FSchemeGuard = true;
-    FEffectStyle = Value;
+    FEffectStyle = value;
     SetColourHighlight(FSchemes[Index(FColourScheme)].Highlight);
     using D = TEffectDirection;
-    switch (Value) {
+    switch (value) {
     case TEffectStyle::esNone:
         SetDirectionHighlight(D::edNone);
         SetDirectionShadow(D::edNone);
@@ -262,9 +266,7 @@ void TLabelEffect::SetEffectStyle(TEffectStyle Value)
         SetDepthShadow(0);
         SetAsButton(false);
         break;
-    case TEffectStyle::esCustom:
-        SetAsButton(false);
-        break;
+    case TEffectStyle::esCustom: SetAsButton(false); break;
     case TEffectStyle::esRaised:
         SetDirectionHighlight(D::edUpLeft);
         SetDirectionShadow(D::edDownRight);
@@ -297,35 +299,35 @@ void TLabelEffect::SetEffectStyle(TEffectStyle Value)
     FSchemeGuard = false;
 }
 
-void TLabelEffect::SetColourScheme(TColourScheme Value)
+void TLabelEffect::SetColourScheme(TColourScheme value)
 {
-    if (Value == FColourScheme)
+    if (value == FColourScheme)
         return;
     FSchemeGuard = true;
-    FColourScheme = Value;
-    const TSchemeColours Entry = FSchemes[Index(Value)];
-    SetColourHighlight(Entry.Highlight);
-    SetFontColor(Entry.Text);
-    SetColourShadow(Entry.Shadow);
-    if (Value != TColourScheme::csCustom)
-        FSchemes[Index(TColourScheme::csCustom)] = Entry;
+    FColourScheme = value;
+    const TSchemeColours entry = FSchemes[Index(value)];
+    SetColourHighlight(entry.Highlight);
+    SetFontColor(entry.Text);
+    SetColourShadow(entry.Shadow);
+    if (value != TColourScheme::csCustom)
+        FSchemes[Index(TColourScheme::csCustom)] = entry;
     FSchemeGuard = false;
 }
 
-void TLabelEffect::SetAsButton(bool Value)
+void TLabelEffect::SetAsButton(bool value)
 {
-    if (Value == FAsButton)
+    if (value == FAsButton)
         return;
-    FAsButton = Value;
-    if (Value)
+    FAsButton = value;
+    if (value)
         SetEffectStyle(TEffectStyle::esRaised);
 }
 
-void TLabelEffect::SetAngle(TAngleRange Value)
+void TLabelEffect::SetAngle(TAngleRange value)
 {
-    if (Value == FAngle)
+    if (value == FAngle)
         return;
-    FAngle = Value;
+    FAngle = value;
     FAngleCos = std::cos(FAngle * FDegreeFactor);
     FAngleSin = std::sin(FAngle * FDegreeFactor);
     if (FAngle != 0)
@@ -333,89 +335,92 @@ void TLabelEffect::SetAngle(TAngleRange Value)
     update();
 }
 
-const TSchemeColours& TLabelEffect::SchemeColours(TColourScheme Scheme) const
+const TSchemeColours& TLabelEffect::SchemeColours(TColourScheme scheme) const
 {
-    return FSchemes[Index(Scheme)];
+    return FSchemes[Index(scheme)];
 }
 
 // ---- label settings
 
-void TLabelEffect::SetCaption(const QString& Value)
+void TLabelEffect::SetCaption(const QString& value)
 {
-    if (Value == FCaption)
+    if (value == FCaption)
         return;
-    FCaption = Value;
+    FCaption = value;
     UpdateShortcut();
     AdjustBounds();
     update();
 }
 
-void TLabelEffect::SetAlignment(TAlignment Value)
+void TLabelEffect::SetAlignment(TAlignment value)
 {
-    if (Value == FAlignment)
+    if (value == FAlignment)
         return;
-    FAlignment = Value;
+    FAlignment = value;
     update();
 }
 
-void TLabelEffect::SetAutoSize(bool Value)
+void TLabelEffect::SetAutoSize(bool value)
 {
-    if (Value == FAutoSize)
+    if (value == FAutoSize)
         return;
-    FAutoSize = Value;
+    FAutoSize = value;
     AdjustBounds();
 }
 
-void TLabelEffect::SetWordWrap(bool Value)
+void TLabelEffect::SetWordWrap(bool value)
 {
-    if (Value == FWordWrap)
+    if (value == FWordWrap)
         return;
-    FWordWrap = Value;
+    FWordWrap = value;
     AdjustBounds();
     update();
 }
 
-void TLabelEffect::SetShowAccelChar(bool Value)
+void TLabelEffect::SetShowAccelChar(bool value)
 {
-    if (Value == FShowAccelChar)
+    if (value == FShowAccelChar)
         return;
-    FShowAccelChar = Value;
+    FShowAccelChar = value;
     UpdateShortcut();
     AdjustBounds();
     update();
 }
 
-void TLabelEffect::SetTransparent(bool Value)
+void TLabelEffect::SetTransparent(bool value)
 {
-    if (Value == FTransparent)
+    if (value == FTransparent)
         return;
-    FTransparent = Value;
+    FTransparent = value;
     update();
 }
 
-void TLabelEffect::SetColor(QColor Value)
+void TLabelEffect::SetColor(QColor value)
 {
-    if (Value == FColor)
+    if (value == FColor)
         return;
-    FColor = Value;
+    FColor = value;
     update();
 }
 
-QColor TLabelEffect::FontColor() const { return palette().color(QPalette::WindowText); }
-
-void TLabelEffect::SetFontColor(QColor Value)
+QColor TLabelEffect::FontColor() const
 {
-    if (Value == FontColor())
+    return palette().color(QPalette::WindowText);
+}
+
+void TLabelEffect::SetFontColor(QColor value)
+{
+    if (value == FontColor())
         return;
-    QPalette Palette = palette();
-    Palette.setColor(QPalette::WindowText, Value);
-    setPalette(Palette);
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, value);
+    setPalette(colours);
     update();
 }
 
-void TLabelEffect::SetFocusControl(QWidget* Value)
+void TLabelEffect::SetFocusControl(QWidget* value)
 {
-    FFocusControl = Value;
+    FFocusControl = value;
     UpdateShortcut();
 }
 
@@ -437,162 +442,156 @@ void TLabelEffect::AdjustBounds()
 {
     if (!FAutoSize)
         return;
-    QString Text = FCaption;
+    QString text = FCaption;
     // An empty caption still takes the height of a line.
-    if (Text.isEmpty() || (FShowAccelChar && Text == QStringLiteral("&")))
-        Text += u' ';
-    const TCaptionLayout Layout(Text, font(), FShowAccelChar, FWordWrap, width(),
-                                TAlignment::taLeftJustify);
-    const QSize Extent = Layout.Extent();
-    int Left = x();
+    if (text.isEmpty() || (FShowAccelChar && text == QStringLiteral("&")))
+        text += u' ';
+    const TCaptionLayout layout(text, font(), FShowAccelChar, FWordWrap, width(), TAlignment::taLeftJustify);
+    const QSize extent = layout.Extent();
+    int left = x();
     if (FAlignment == TAlignment::taRightJustify)
-        Left += width() - Extent.width();
-    setGeometry(Left, y(), Extent.width(), Extent.height());
+        left += width() - extent.width();
+    setGeometry(left, y(), extent.width(), extent.height());
 }
 
-void TLabelEffect::changeEvent(QEvent* Event)
+void TLabelEffect::changeEvent(QEvent* event)
 {
-    switch (Event->type()) {
+    switch (event->type()) {
     case QEvent::FontChange:
         AdjustBounds();
         update();
         break;
-    case QEvent::PaletteChange:
-        update();
-        break;
-    case QEvent::EnabledChange:
-        UpdateShortcut();
-        break;
-    default:
-        break;
+    case QEvent::PaletteChange: update(); break;
+    case QEvent::EnabledChange: UpdateShortcut(); break;
+    default: break;
     }
-    QWidget::changeEvent(Event);
+    QWidget::changeEvent(event);
 }
 
 // ---- drawing
 
 void TLabelEffect::paintEvent(QPaintEvent*)
 {
-    const QPoint Highlight = DirectionOffset(FDirectionHighlight) * int(FDepthHighlight);
-    const QPoint Shadow = DirectionOffset(FDirectionShadow) * int(FDepthShadow);
-    // Shift every layer by the same amount on both axes so that a layer
+    const QPoint highlight = DirectionOffset(FDirectionHighlight) * int(FDepthHighlight);
+    const QPoint shadow = DirectionOffset(FDirectionShadow) * int(FDepthShadow);
+    // shift every layer by the same amount on both axes so that a layer
     // pushed up or left stays inside.
-    const int M = std::min({Highlight.x(), Shadow.x(), Highlight.y(), Shadow.y(), 0});
-    const QPoint Shift(-M, -M);
+    const int m = std::min({highlight.x(), shadow.x(), highlight.y(), shadow.y(), 0});
+    const QPoint shift(-m, -m);
 
-    QPainter Painter(this);
-    const QFont Font = font();
-    Painter.setFont(Font);
-    const QFontMetrics Metrics(Font);
+    QPainter painter(this);
+    const QFont textFont = font();
+    painter.setFont(textFont);
+    const QFontMetrics metrics(textFont);
 
-    QPoint Origin(0, 0);
-    int H = 0;
-    int TW = 0;
-    int TH = 0;
+    QPoint origin(0, 0);
+    int h = 0;
+    int tw = 0;
+    int th = 0;
     if (FAngle != 0) {
-        H = Metrics.horizontalAdvance(FCaption + QStringLiteral("   ")) / 2;
-        TW = Metrics.horizontalAdvance(FCaption);
-        TH = Metrics.height();
-        Origin = TurnedTextOrigin(H, TW, TH, FAngleCos, FAngleSin);
+        h = metrics.horizontalAdvance(FCaption + QStringLiteral("   ")) / 2;
+        tw = metrics.horizontalAdvance(FCaption);
+        th = metrics.height();
+        origin = TurnedTextOrigin(h, tw, th, FAngleCos, FAngleSin);
     }
 
     if (!FTransparent) {
         if (FAngle == 0) {
-            Painter.fillRect(rect(), FColor);
+            painter.fillRect(rect(), FColor);
         } else {
-            Painter.setPen(QPen(Qt::black, 1));
-            Painter.setBrush(FColor);
-            Painter.drawPolygon(TurnedBox(H, TW + 7, TH + 5, FAngleCos, FAngleSin));
+            painter.setPen(QPen(Qt::black, 1));
+            painter.setBrush(FColor);
+            painter.drawPolygon(TurnedBox(h, tw + 7, th + 5, FAngleCos, FAngleSin));
         }
     }
-    Painter.setBrush(Qt::NoBrush);
+    painter.setBrush(Qt::NoBrush);
 
     const struct {
         QPoint Offset;
         QColor Colour;
-    } Layers[3] = {
-        {Shadow + Shift, FColourShadow},
-        {Highlight + Shift, FColourHighlight},
-        {Shift, FontColor()},
+    } layers[3] = {
+        {shadow + shift, FColourShadow},
+        {highlight + shift, FColourHighlight},
+        {shift, FontColor()},
     };
 
     if (FAngle == 0) {
-        const TCaptionLayout Layout(FCaption.left(255), Font, true, true, width(), FAlignment);
-        for (const auto& Layer : Layers)
-            Layout.Draw(Painter, rect().translated(Layer.Offset), Layer.Colour);
+        const TCaptionLayout layout(FCaption.left(255), textFont, true, true, width(), FAlignment);
+        for (const auto& layer : layers)
+            layout.Draw(painter, rect().translated(layer.Offset), layer.Colour);
     } else {
-        for (const auto& Layer : Layers) {
-            Painter.save();
-            Painter.translate(Origin + Layer.Offset);
-            Painter.rotate(-double(FAngle));
-            Painter.setPen(Layer.Colour);
+        for (const auto& layer : layers) {
+            painter.save();
+            painter.translate(origin + layer.Offset);
+            painter.rotate(-double(FAngle));
+            painter.setPen(layer.Colour);
             // The origin is the top left of the text, not its baseline.
-            Painter.drawText(QPointF(0, Metrics.ascent()), FCaption);
-            Painter.restore();
+            painter.drawText(QPointF(0, metrics.ascent()), FCaption);
+            painter.restore();
         }
     }
 }
 
 // ---- mouse
 
-bool TLabelEffect::InsideInclusive(QPoint Pos) const
+bool TLabelEffect::InsideInclusive(QPoint pos) const
 {
-    return Pos.x() >= 0 && Pos.x() <= width() && Pos.y() >= 0 && Pos.y() <= height();
+    return pos.x() >= 0 && pos.x() <= width() && pos.y() >= 0 && pos.y() <= height();
 }
 
-void TLabelEffect::MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, QPoint Pos)
+void TLabelEffect::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pos)
 {
     if (!FAsButton) {
-        emit OnMouseDown(Button, Shift, Pos.x(), Pos.y());
+        emit OnMouseDown(button, shift, pos.x(), pos.y());
         return;
     }
-    if (Button == Qt::LeftButton && FEffectStyle != TEffectStyle::esSunken && isEnabled())
+    if (button == Qt::LeftButton && FEffectStyle != TEffectStyle::esSunken && isEnabled())
         SetEffectStyle(TEffectStyle::esSunken);
 }
 
-void TLabelEffect::mousePressEvent(QMouseEvent* Event)
+void TLabelEffect::mousePressEvent(QMouseEvent* event)
 {
-    if (Event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton)
         FClickPending = true;
-    MouseDown(Event->button(), Event->modifiers(), Event->position().toPoint());
-    Event->accept();
+    MouseDown(event->button(), event->modifiers(), event->position().toPoint());
+    event->accept();
 }
 
-void TLabelEffect::mouseDoubleClickEvent(QMouseEvent* Event)
+void TLabelEffect::mouseDoubleClickEvent(QMouseEvent* event)
 {
     // The release after a double click is no click.
-    if (Event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton)
         emit OnDblClick();
-    MouseDown(Event->button(), Event->modifiers(), Event->position().toPoint());
-    Event->accept();
+    MouseDown(event->button(), event->modifiers(), event->position().toPoint());
+    event->accept();
 }
 
-void TLabelEffect::mouseMoveEvent(QMouseEvent* Event)
+void TLabelEffect::mouseMoveEvent(QMouseEvent* event)
 {
-    const QPoint Pos = Event->position().toPoint();
+    const QPoint pos = event->position().toPoint();
     if (!FAsButton) {
-        emit OnMouseMove(Event->buttons(), Event->modifiers(), Pos.x(), Pos.y());
+        emit OnMouseMove(event->buttons(), event->modifiers(), pos.x(), pos.y());
     } else {
-        const auto Keys = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
-        if (Event->buttons() == Qt::LeftButton && !(Event->modifiers() & Keys))
-            SetEffectStyle(InsideInclusive(Pos) ? TEffectStyle::esSunken : TEffectStyle::esRaised);
+        const auto keys = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
+        if (event->buttons() == Qt::LeftButton && !(event->modifiers() & keys))
+            SetEffectStyle(InsideInclusive(pos) ? TEffectStyle::esSunken : TEffectStyle::esRaised);
     }
-    Event->accept();
+    event->accept();
 }
 
-void TLabelEffect::mouseReleaseEvent(QMouseEvent* Event)
+void TLabelEffect::mouseReleaseEvent(QMouseEvent* event)
 {
-    const QPoint Pos = Event->position().toPoint();
-    if (Event->button() == Qt::LeftButton && FClickPending) {
+    const QPoint pos = event->position().toPoint();
+    if (event->button() == Qt::LeftButton && FClickPending) {
         FClickPending = false;
-        if (rect().contains(Pos))
+        if (rect().contains(pos))
             emit OnClick();
     }
     if (!FAsButton)
-        emit OnMouseUp(Event->button(), Event->modifiers(), Pos.x(), Pos.y());
-    else if (InsideInclusive(Pos))
+        emit OnMouseUp(event->button(), event->modifiers(), pos.x(), pos.y());
+    else if (InsideInclusive(pos))
         SetEffectStyle(TEffectStyle::esRaised);
-    Event->accept();
+    event->accept();
 }
 
 }  // namespace peglore

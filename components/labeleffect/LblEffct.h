@@ -15,7 +15,15 @@ class QShortcut;
 namespace peglore {
 
 enum class TEffectDirection : std::uint8_t {
-    edNone, edUp, edUpRight, edRight, edDownRight, edDown, edDownLeft, edLeft, edUpLeft,
+    edNone,
+    edUp,
+    edUpRight,
+    edRight,
+    edDownRight,
+    edDown,
+    edDownLeft,
+    edLeft,
+    edUpLeft,
 };
 enum class TEffectStyle { esNone, esCustom, esRaised, esSunken, esShadow, esFlying };
 enum class TColourScheme { csCustom, csText, csWindows, csEmbossed, csGold, csSteel };
@@ -44,89 +52,89 @@ class TLabelEffect : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TLabelEffect(QWidget* Parent = nullptr);
+    explicit TLabelEffect(QWidget* parent = nullptr);
 
     // One step in a direction: x to the right, y downwards.
-    static QPoint DirectionOffset(TEffectDirection Direction);
-    // Where turned text starts so that its centre lands on (H, H); TW and
+    static QPoint DirectionOffset(TEffectDirection direction);
+    // Where turned text starts so that its centre lands on (h, h); TW and
     // TH are the caption's width and height. Products round half to even.
-    static QPoint TurnedTextOrigin(int H, int TW, int TH, double Cos, double Sin);
-    // The four corners of a box of TW x TH turned about (H, H).
-    static QPolygon TurnedBox(int H, int TW, int TH, double Cos, double Sin);
+    static QPoint TurnedTextOrigin(int h, int tw, int th, double cos, double sin);
+    // The four corners of a box of TW x TH turned about (h, h).
+    static QPolygon TurnedBox(int h, int tw, int th, double cos, double sin);
 
     TEffectDepth DepthHighlight() const { return FDepthHighlight; }
-    void SetDepthHighlight(TEffectDepth Value);
+    void SetDepthHighlight(TEffectDepth value);
     TEffectDepth DepthShadow() const { return FDepthShadow; }
-    void SetDepthShadow(TEffectDepth Value);
+    void SetDepthShadow(TEffectDepth value);
     TEffectDirection DirectionHighlight() const { return FDirectionHighlight; }
-    void SetDirectionHighlight(TEffectDirection Value);
+    void SetDirectionHighlight(TEffectDirection value);
     TEffectDirection DirectionShadow() const { return FDirectionShadow; }
-    void SetDirectionShadow(TEffectDirection Value);
+    void SetDirectionShadow(TEffectDirection value);
     QColor ColourHighlight() const { return FColourHighlight; }
-    void SetColourHighlight(QColor Value);
+    void SetColourHighlight(QColor value);
     QColor ColourShadow() const { return FColourShadow; }
-    void SetColourShadow(QColor Value);
+    void SetColourShadow(QColor value);
     TEffectStyle EffectStyle() const { return FEffectStyle; }
-    void SetEffectStyle(TEffectStyle Value);
+    void SetEffectStyle(TEffectStyle value);
     TColourScheme ColourScheme() const { return FColourScheme; }
-    void SetColourScheme(TColourScheme Value);
+    void SetColourScheme(TColourScheme value);
     // While on, the label looks pressed (esSunken) while the left button
     // is held on it, and raised otherwise; its mouse signals are not sent.
     bool AsButton() const { return FAsButton; }
-    void SetAsButton(bool Value);
+    void SetAsButton(bool value);
     // Counter-clockwise. Turned text is one line about the centre of a
     // square as wide as the caption and three blanks.
     TAngleRange Angle() const { return FAngle; }
-    void SetAngle(TAngleRange Value);
+    void SetAngle(TAngleRange value);
 
     // The scheme table; only the csCustom entry ever changes.
-    const TSchemeColours& SchemeColours(TColourScheme Scheme) const;
+    const TSchemeColours& SchemeColours(TColourScheme scheme) const;
 
     // Label settings. The font is QWidget::font(); its colour (the face
     // colour) is the palette's WindowText.
     QString Caption() const { return FCaption; }
-    void SetCaption(const QString& Value);
+    void SetCaption(const QString& value);
     TAlignment Alignment() const { return FAlignment; }
-    void SetAlignment(TAlignment Value);
+    void SetAlignment(TAlignment value);
     // When on, the label is sized to its plain caption (unturned, without
     // the layer offsets); a right-justified label keeps its right edge.
     bool AutoSize() const { return FAutoSize; }
-    void SetAutoSize(bool Value);
+    void SetAutoSize(bool value);
     // Only AutoSize's measuring reads it; drawing always breaks words.
     bool WordWrap() const { return FWordWrap; }
-    void SetWordWrap(bool Value);
+    void SetWordWrap(bool value);
     // Enables the Alt+letter shortcut to FocusControl and "&" in AutoSize's
     // measuring; drawing always treats "&" as a mnemonic prefix.
     bool ShowAccelChar() const { return FShowAccelChar; }
-    void SetShowAccelChar(bool Value);
+    void SetShowAccelChar(bool value);
     bool Transparent() const { return FTransparent; }
-    void SetTransparent(bool Value);
+    void SetTransparent(bool value);
     QColor Color() const { return FColor; }
-    void SetColor(QColor Value);
+    void SetColor(QColor value);
     QColor FontColor() const;
-    void SetFontColor(QColor Value);
+    void SetFontColor(QColor value);
     QWidget* FocusControl() const { return FFocusControl; }
-    void SetFocusControl(QWidget* Value);
+    void SetFocusControl(QWidget* value);
 
 signals:
     // Left button pressed and released inside; sent with AsButton on too.
     void OnClick();
     void OnDblClick();
-    void OnMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
-    void OnMouseMove(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Shift, int X, int Y);
-    void OnMouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void OnMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void OnMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y);
+    void OnMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
 
 protected:
-    void paintEvent(QPaintEvent* Event) override;
-    void mousePressEvent(QMouseEvent* Event) override;
-    void mouseDoubleClickEvent(QMouseEvent* Event) override;
-    void mouseMoveEvent(QMouseEvent* Event) override;
-    void mouseReleaseEvent(QMouseEvent* Event) override;
-    void changeEvent(QEvent* Event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
-    void MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, QPoint Pos);
-    bool InsideInclusive(QPoint Pos) const;
+    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pos);
+    bool InsideInclusive(QPoint pos) const;
     void AdjustBounds();
     void UpdateShortcut();
     void FocusTheControl();

@@ -36,17 +36,13 @@ constexpr TName FileOSNames[] = {
 };
 
 constexpr TName FileTypeNames[] = {
-    {1, "Application"},
-    {2, "Dynamic-Link Library"},
-    {3, "Device Driver"},
-    {4, "Font"},
-    {5, "Virtual Device Driver"},
-    {7, "Static-Link Library"},
+    {1, "Application"}, {2, "Dynamic-Link Library"},  {3, "Device Driver"},
+    {4, "Font"},        {5, "Virtual Device Driver"}, {7, "Static-Link Library"},
 };
 
 constexpr TName DriverSubTypeNames[] = {
-    {1, "Printer"}, {2, "Keyboard"}, {3, "Language"}, {4, "Display"},      {5, "Mouse"},
-    {6, "Network"}, {7, "System"},   {8, "Installable"}, {9, "Sound"}, {10, "Communications"},
+    {1, "Printer"}, {2, "Keyboard"}, {3, "Language"},    {4, "Display"}, {5, "Mouse"},
+    {6, "Network"}, {7, "System"},   {8, "Installable"}, {9, "Sound"},   {10, "Communications"},
 };
 
 constexpr TName FontSubTypeNames[] = {
@@ -66,14 +62,13 @@ std::string NameOf(const TName (&names)[N], DWORD value)
 
 std::string DottedVersion(DWORD mostSignificant, DWORD leastSignificant)
 {
-    return std::to_string(mostSignificant >> 16) + '.' + std::to_string(mostSignificant & 0xFFFF) + '.'
-           + std::to_string(leastSignificant >> 16) + '.' + std::to_string(leastSignificant & 0xFFFF);
+    return std::to_string(mostSignificant >> 16) + '.' + std::to_string(mostSignificant & 0xFFFF) + '.' +
+           std::to_string(leastSignificant >> 16) + '.' + std::to_string(leastSignificant & 0xFFFF);
 }
 
 }  // namespace
 
-TVersionResource::TVersionResource()
-    : FFileName(ProgramFileName()), FVersionInfo(std::make_unique<TVersionInfo>())
+TVersionResource::TVersionResource() : FFileName(ProgramFileName()), FVersionInfo(std::make_unique<TVersionInfo>())
 {
     ReadVersionInfo();
 }
@@ -95,24 +90,24 @@ std::string TVersionResource::ProgramFileName()
     }
 }
 
-void TVersionResource::SetFileName(const std::string& Value)
+void TVersionResource::SetFileName(const std::string& value)
 {
-    FFileName = Value;
+    FFileName = value;
     FFileNameStored = FFileName != ProgramFileName();
     ReadVersionInfo();
     Changed();
 }
 
-void TVersionResource::SetLanguage(TLanguage Value)
+void TVersionResource::SetLanguage(TLanguage value)
 {
-    FLanguage = Value;
+    FLanguage = value;
     ReadVersionInfo();
     Changed();
 }
 
-void TVersionResource::SetCharacterSet(TCharacterSet Value)
+void TVersionResource::SetCharacterSet(TCharacterSet value)
 {
-    FCharacterSet = Value;
+    FCharacterSet = value;
     ReadVersionInfo();
     Changed();
 }
@@ -123,11 +118,11 @@ void TVersionResource::Changed()
         FOnChange(this);
 }
 
-std::string TVersionResource::StringTablePrefix(TLanguage Language, TCharacterSet CharacterSet)
+std::string TVersionResource::StringTablePrefix(TLanguage language, TCharacterSet characterSet)
 {
     char table[9];
-    std::snprintf(table, sizeof table, "%04X%04X", unsigned(LanguageIdentifier(Language)),
-                  unsigned(CodePage(CharacterSet)));
+    std::snprintf(table, sizeof table, "%04X%04X", unsigned(LanguageIdentifier(language)),
+                  unsigned(CodePage(characterSet)));
     return std::string("\\StringFileInfo\\") + table + '\\';
 }
 
@@ -147,12 +142,12 @@ void TVersionResource::ReadVersionInfo()
     DecodeVersionInfo(block.data());
 }
 
-bool TVersionResource::DecodeVersionInfo(const void* Block)
+bool TVersionResource::DecodeVersionInfo(const void* block)
 {
     void* value = nullptr;
     UINT length = 0;
     // A root value too short for the record is treated as no record at all.
-    if (!VerQueryValueA(Block, "\\", &value, &length) || length < sizeof(VS_FIXEDFILEINFO))
+    if (!VerQueryValueA(block, "\\", &value, &length) || length < sizeof(VS_FIXEDFILEINFO))
         return false;
     VS_FIXEDFILEINFO fixed;
     std::memcpy(&fixed, value, sizeof fixed);
@@ -185,7 +180,7 @@ bool TVersionResource::DecodeVersionInfo(const void* Block)
         {"SpecialBuild", &TVersionInfo::FSpecialBuild},
     };
     for (const auto& entry : strings) {
-        if (VerQueryValueA(Block, (prefix + entry.Key).c_str(), &value, &length)) {
+        if (VerQueryValueA(block, (prefix + entry.Key).c_str(), &value, &length)) {
             const char* text = static_cast<const char*>(value);
             info.*entry.Property = std::string(text, ::strnlen(text, length));
         }

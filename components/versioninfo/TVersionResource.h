@@ -20,7 +20,7 @@ namespace peglore {
 // without its fixed record leaves every value empty; nothing is reported.
 class TVersionResource {
 public:
-    using TNotifyEvent = std::function<void(TVersionResource* Sender)>;
+    using TNotifyEvent = std::function<void(TVersionResource* sender)>;
 
     // Starts with the running program's own file, US English and the
     // multilingual code page, read at once; OnChange is not called.
@@ -30,21 +30,21 @@ public:
     ~TVersionResource();
 
     const std::string& FileName() const noexcept { return FFileName; }
-    void SetFileName(const std::string& Value);
+    void SetFileName(const std::string& value);
 
     // Setting a value outside the enumeration throws std::out_of_range with an
     // empty message once a block's fixed record has been decoded, before any
     // string is looked up; OnChange is then not called.
     TLanguage Language() const noexcept { return FLanguage; }
-    void SetLanguage(TLanguage Value);
+    void SetLanguage(TLanguage value);
 
     TCharacterSet CharacterSet() const noexcept { return FCharacterSet; }
-    void SetCharacterSet(TCharacterSet Value);
+    void SetCharacterSet(TCharacterSet value);
 
     const TVersionInfo& VersionInfo() const noexcept { return *FVersionInfo; }
 
     const TNotifyEvent& OnChange() const noexcept { return FOnChange; }
-    void SetOnChange(TNotifyEvent Handler) { FOnChange = std::move(Handler); }
+    void SetOnChange(TNotifyEvent handler) { FOnChange = std::move(handler); }
 
     // Whether FileName belongs in the owner's stored layout: true when it
     // differs, case-sensitively, from the running program's own path.
@@ -52,7 +52,7 @@ public:
 
     // The path under which the string table's keys are looked up, for example
     // "\StringFileInfo\040904E4\".
-    static std::string StringTablePrefix(TLanguage Language, TCharacterSet CharacterSet);
+    static std::string StringTablePrefix(TLanguage language, TCharacterSet characterSet);
 
     // The running program's own full path; empty when the system cannot tell.
     static std::string ProgramFileName();
@@ -60,7 +60,7 @@ public:
 private:
     void ReadVersionInfo();
     // False when BLOCK has no fixed record; the values then stay as they were.
-    bool DecodeVersionInfo(const void* Block);
+    bool DecodeVersionInfo(const void* block);
     void Changed();
 
     bool FFileNameStored = false;

@@ -9,38 +9,38 @@ const QColor Highlight(Qt::white);
 const QColor Shadow(0x80, 0x80, 0x80);
 }  // namespace
 
-void DrawBevelFrame(QPainter& Painter, const QRect& Rect, TBevelCut Cut)
+void DrawBevelFrame(QPainter& painter, const QRect& rect, TBevelCut cut)
 {
-    if (Cut == TBevelCut::None || Rect.width() < 2 || Rect.height() < 2)
+    if (cut == TBevelCut::None || rect.width() < 2 || rect.height() < 2)
         return;
-    const QColor topLeft = Cut == TBevelCut::Raised ? Highlight : Shadow;
-    const QColor bottomRight = Cut == TBevelCut::Raised ? Shadow : Highlight;
-    Painter.fillRect(QRect(Rect.left(), Rect.top(), Rect.width(), 1), topLeft);
-    Painter.fillRect(QRect(Rect.left(), Rect.top(), 1, Rect.height()), topLeft);
-    Painter.fillRect(QRect(Rect.left(), Rect.bottom(), Rect.width(), 1), bottomRight);
-    Painter.fillRect(QRect(Rect.right(), Rect.top(), 1, Rect.height()), bottomRight);
+    const QColor topLeft = cut == TBevelCut::Raised ? Highlight : Shadow;
+    const QColor bottomRight = cut == TBevelCut::Raised ? Shadow : Highlight;
+    painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), 1), topLeft);
+    painter.fillRect(QRect(rect.left(), rect.top(), 1, rect.height()), topLeft);
+    painter.fillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), bottomRight);
+    painter.fillRect(QRect(rect.right(), rect.top(), 1, rect.height()), bottomRight);
 }
 
-TBevelPanel::TBevelPanel(QWidget* Parent) : QWidget(Parent)
+TBevelPanel::TBevelPanel(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TBevelPanel::SetBevelOuter(TBevelCut Cut)
+void TBevelPanel::SetBevelOuter(TBevelCut cut)
 {
-    FOuter = Cut;
+    FOuter = cut;
     update();
 }
 
-void TBevelPanel::SetBevelInner(TBevelCut Cut)
+void TBevelPanel::SetBevelInner(TBevelCut cut)
 {
-    FInner = Cut;
+    FInner = cut;
     update();
 }
 
-void TBevelPanel::SetColor(const QColor& Color)
+void TBevelPanel::SetColor(const QColor& color)
 {
-    FColor = Color;
+    FColor = color;
     update();
 }
 
@@ -56,7 +56,7 @@ void TBevelPanel::paintEvent(QPaintEvent*)
     DrawBevelFrame(painter, r, FInner);
 }
 
-TBevel::TBevel(TBevelShape Shape, QWidget* Parent) : QWidget(Parent), FShape(Shape)
+TBevel::TBevel(TBevelShape shape, QWidget* parent) : QWidget(parent), FShape(shape)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }

@@ -11,16 +11,16 @@ enum class TBevelCut { None, Lowered, Raised };
 class TBevelPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit TBevelPanel(QWidget* Parent = nullptr);
+    explicit TBevelPanel(QWidget* parent = nullptr);
 
-    void SetBevelOuter(TBevelCut Cut);
-    void SetBevelInner(TBevelCut Cut);
+    void SetBevelOuter(TBevelCut cut);
+    void SetBevelInner(TBevelCut cut);
     TBevelCut BevelOuter() const { return FOuter; }
     TBevelCut BevelInner() const { return FInner; }
-    void SetColor(const QColor& Color);
+    void SetColor(const QColor& color);
 
 protected:
-    void paintEvent(QPaintEvent* Event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     TBevelCut FOuter = TBevelCut::Raised;
@@ -34,16 +34,16 @@ enum class TBevelShape { LeftLine, BottomLine };
 class TBevel : public QWidget {
     Q_OBJECT
 public:
-    TBevel(TBevelShape Shape, QWidget* Parent = nullptr);
+    TBevel(TBevelShape shape, QWidget* parent = nullptr);
 
 protected:
-    void paintEvent(QPaintEvent* Event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     TBevelShape FShape;
 };
 
 // Draws a one-pixel frame: Raised puts the highlight above and left.
-void DrawBevelFrame(QPainter& Painter, const QRect& Rect, TBevelCut Cut);
+void DrawBevelFrame(QPainter& painter, const QRect& rect, TBevelCut cut);
 
 }  // namespace peglore

@@ -6,28 +6,28 @@
 
 namespace peglore {
 
-TStatusPanels::TStatusPanels(QList<int> Widths, QWidget* Parent) : QWidget(Parent), FWidths(std::move(Widths))
+TStatusPanels::TStatusPanels(QList<int> widths, QWidget* parent) : QWidget(parent), FWidths(std::move(widths))
 {
     for (qsizetype i = 0; i < FWidths.size(); ++i)
         FTexts << QString();
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TStatusPanels::SetPanelText(int Index, const QString& Text)
+void TStatusPanels::SetPanelText(int index, const QString& text)
 {
-    if (Index < 0 || Index >= FTexts.size() || FTexts[Index] == Text)
+    if (index < 0 || index >= FTexts.size() || FTexts[index] == text)
         return;
-    FTexts[Index] = Text;
-    update(PanelRect(Index));
+    FTexts[index] = text;
+    update(PanelRect(index));
 }
 
-QRect TStatusPanels::PanelRect(int Index) const
+QRect TStatusPanels::PanelRect(int index) const
 {
     int left = 0;
-    for (int i = 0; i < Index; ++i)
+    for (int i = 0; i < index; ++i)
         left += FWidths.value(i);
-    const bool last = Index == FWidths.size() - 1;
-    const int w = last ? std::max(0, width() - left) : FWidths.value(Index);
+    const bool last = index == FWidths.size() - 1;
+    const int w = last ? std::max(0, width() - left) : FWidths.value(index);
     // Panels stand 2 pixels apart, below a 2-pixel top margin.
     return QRect(left, 2, std::max(0, w - 2), height() - 2);
 }

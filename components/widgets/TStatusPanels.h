@@ -10,16 +10,16 @@ namespace peglore {
 class TStatusPanels : public QWidget {
     Q_OBJECT
 public:
-    TStatusPanels(QList<int> Widths, QWidget* Parent = nullptr);
+    TStatusPanels(QList<int> widths, QWidget* parent = nullptr);
 
     int PanelCount() const { return int(FTexts.size()); }
-    QString PanelText(int Index) const { return FTexts.value(Index); }
-    void SetPanelText(int Index, const QString& Text);
+    QString PanelText(int index) const { return FTexts.value(index); }
+    void SetPanelText(int index, const QString& text);
     // The rectangle of a panel, frame included.
-    QRect PanelRect(int Index) const;
+    QRect PanelRect(int index) const;
 
 protected:
-    void paintEvent(QPaintEvent* Event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QList<int> FWidths;

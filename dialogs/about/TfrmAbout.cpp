@@ -19,8 +19,8 @@ const QColor Teal(0, 0x80, 0x80);
 const QColor Gray(128, 128, 128);
 }  // namespace
 
-TfrmAbout::TfrmAbout(IHelpCommands& Help, QWidget* Parent)
-    : TGameDialog(Help, QSize(ClientWidth, ClientHeight), TTitleHelp::None, IHelpCommands::ShowTopic, Parent)
+TfrmAbout::TfrmAbout(IHelpCommands& help, QWidget* parent)
+    : TGameDialog(help, QSize(ClientWidth, ClientHeight), TTitleHelp::None, IHelpCommands::ShowTopic, parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About..."));
@@ -70,33 +70,32 @@ TfrmAbout::TfrmAbout(IHelpCommands& Help, QWidget* Parent)
     bevel3->setGeometry(19, 117, 263, 3);
 
     AddLabel("Label1", QStringLiteral("Total Games Played:"), 82, 129, Qt::black);
-    FlblTotalGames = AddLabel("lblTotalGames", QStringLiteral("10"), 201, 129, Teal);
+    FLblTotalGames = AddLabel("lblTotalGames", QStringLiteral("10"), 201, 129, Teal);
     AddLabel("Label2", QStringLiteral("Games Won:"), 4, 153, Qt::black);
-    FlblGamesWon = AddLabel("lblGamesWon", QStringLiteral("5"), 77, 153, Teal);
+    FLblGamesWon = AddLabel("lblGamesWon", QStringLiteral("5"), 77, 153, Teal);
     AddLabel("Label3", QStringLiteral("Games Lost:"), 92, 153, Qt::black);
-    FlblGamesLost = AddLabel("lblGamesLost", QStringLiteral("3"), 164, 153, Teal);
+    FLblGamesLost = AddLabel("lblGamesLost", QStringLiteral("3"), 164, 153, Teal);
     AddLabel("Label4", QStringLiteral("Unfinished Games:"), 182, 153, Qt::black);
-    FlblUnfinishedGames = AddLabel("lblUnfinishedGames", QStringLiteral("2"), 290, 153, Teal);
+    FLblUnfinishedGames = AddLabel("lblUnfinishedGames", QStringLiteral("2"), 290, 153, Teal);
 }
 
-TAutoSizeLabel* TfrmAbout::AddLabel(const char* Name, const QString& Caption, int Left, int Top,
-                                    const QColor& Color)
+TAutoSizeLabel* TfrmAbout::AddLabel(const char* name, const QString& caption, int left, int top, const QColor& color)
 {
-    auto* label = new TAutoSizeLabel(Caption, this);
-    label->setObjectName(QString::fromLatin1(Name));
+    auto* label = new TAutoSizeLabel(caption, this);
+    label->setObjectName(QString::fromLatin1(name));
     label->setFont(DialogFont(12, true));
-    label->move(Left, Top);
-    SetFontColor(label, Color);
+    label->move(left, top);
+    SetFontColor(label, color);
     return label;
 }
 
 void TfrmAbout::FormShow()
 {
     if (FStatistics) {
-        FlblTotalGames->SetCaption(QString::number(FStatistics->TotalGames()));
-        FlblGamesWon->SetCaption(QString::number(FStatistics->GamesWon()));
-        FlblGamesLost->SetCaption(QString::number(FStatistics->GamesLost()));
-        FlblUnfinishedGames->SetCaption(QString::number(FStatistics->UnfinishedGames()));
+        FLblTotalGames->SetCaption(QString::number(FStatistics->TotalGames()));
+        FLblGamesWon->SetCaption(QString::number(FStatistics->GamesWon()));
+        FLblGamesLost->SetCaption(QString::number(FStatistics->GamesLost()));
+        FLblUnfinishedGames->SetCaption(QString::number(FStatistics->UnfinishedGames()));
     }
     FOkButton->setFocus();
 }

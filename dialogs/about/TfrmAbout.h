@@ -20,24 +20,24 @@ public:
     static const QString VersionText;
     static const QString CopyrightText;
 
-    explicit TfrmAbout(IHelpCommands& Help, QWidget* Parent = nullptr);
+    explicit TfrmAbout(IHelpCommands& help, QWidget* parent = nullptr);
 
     // The counters shown; created after the dialog.
-    void Connect(const TStatistics& Statistics) { FStatistics = &Statistics; }
+    void Connect(const TStatistics& statistics) { FStatistics = &statistics; }
 
 protected:
     void FormShow() override;
 
 private:
-    TAutoSizeLabel* AddLabel(const char* Name, const QString& Caption, int Left, int Top, const QColor& Color);
+    TAutoSizeLabel* AddLabel(const char* name, const QString& caption, int left, int top, const QColor& color);
 
     const TStatistics* FStatistics = nullptr;
     TLabelEffect* FLabelEffect1;
     QPushButton* FOkButton;
-    TAutoSizeLabel* FlblTotalGames;
-    TAutoSizeLabel* FlblGamesWon;
-    TAutoSizeLabel* FlblGamesLost;
-    TAutoSizeLabel* FlblUnfinishedGames;
+    TAutoSizeLabel* FLblTotalGames;
+    TAutoSizeLabel* FLblGamesWon;
+    TAutoSizeLabel* FLblGamesLost;
+    TAutoSizeLabel* FLblUnfinishedGames;
 };
 
 }  // namespace peglore

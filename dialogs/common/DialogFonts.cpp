@@ -5,21 +5,21 @@
 
 namespace peglore {
 
-QFont DialogFont(int PixelSize, bool Bold)
+QFont DialogFont(int pixelSize, bool bold)
 {
     QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(PixelSize);
-    font.setBold(Bold);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
     return font;
 }
 
-void SetFontColor(QWidget* Control, const QColor& Color)
+void SetFontColor(QWidget* control, const QColor& color)
 {
-    QPalette palette = Control->palette();
-    palette.setColor(QPalette::WindowText, Color);
-    palette.setColor(QPalette::ButtonText, Color);
-    palette.setColor(QPalette::Text, Color);
-    Control->setPalette(palette);
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::ButtonText, color);
+    palette.setColor(QPalette::Text, color);
+    control->setPalette(palette);
 }
 
 }  // namespace peglore

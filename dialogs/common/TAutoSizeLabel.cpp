@@ -5,23 +5,23 @@
 
 namespace peglore {
 
-TAutoSizeLabel::TAutoSizeLabel(const QString& Caption, QWidget* Parent) : QLabel(Parent)
+TAutoSizeLabel::TAutoSizeLabel(const QString& caption, QWidget* parent) : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    SetCaption(Caption);
+    SetCaption(caption);
 }
 
-void TAutoSizeLabel::SetCaption(const QString& Caption)
+void TAutoSizeLabel::SetCaption(const QString& caption)
 {
-    setText(Caption);
+    setText(caption);
     AdjustBounds();
 }
 
-void TAutoSizeLabel::changeEvent(QEvent* Event)
+void TAutoSizeLabel::changeEvent(QEvent* event)
 {
-    QLabel::changeEvent(Event);
-    if (Event->type() == QEvent::FontChange)
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
         AdjustBounds();
 }
 

@@ -10,12 +10,12 @@ namespace peglore {
 class TAutoSizeLabel : public QLabel {
     Q_OBJECT
 public:
-    explicit TAutoSizeLabel(const QString& Caption, QWidget* Parent = nullptr);
+    explicit TAutoSizeLabel(const QString& caption, QWidget* parent = nullptr);
 
-    void SetCaption(const QString& Caption);
+    void SetCaption(const QString& caption);
 
 protected:
-    void changeEvent(QEvent* Event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void AdjustBounds();

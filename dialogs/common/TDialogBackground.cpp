@@ -6,8 +6,7 @@ namespace peglore {
 
 const QColor TDialogBackground::FallbackColor(0xD4, 0xD0, 0xC8);
 
-TDialogBackground::TDialogBackground(QWidget* Parent)
-    : QWidget(Parent), FTexture(QString::fromLatin1(TexturePath))
+TDialogBackground::TDialogBackground(QWidget* parent) : QWidget(parent), FTexture(QString::fromLatin1(TexturePath))
 {
     setObjectName(QStringLiteral("imgBackGround"));
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -13,12 +13,12 @@ public:
     static constexpr const char* TexturePath = ":/pictures/marble.png";
     static const QColor FallbackColor;
 
-    explicit TDialogBackground(QWidget* Parent = nullptr);
+    explicit TDialogBackground(QWidget* parent = nullptr);
 
     bool HasTexture() const { return !FTexture.isNull(); }
 
 protected:
-    void paintEvent(QPaintEvent* Event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QPixmap FTexture;

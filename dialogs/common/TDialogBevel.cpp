@@ -7,7 +7,7 @@ namespace peglore {
 const QColor TDialogBevel::ShadowColor(0x80, 0x80, 0x80);
 const QColor TDialogBevel::HighlightColor(Qt::white);
 
-TDialogBevel::TDialogBevel(TDialogBevelShape Shape, QWidget* Parent) : QWidget(Parent), FShape(Shape)
+TDialogBevel::TDialogBevel(TDialogBevelShape shape, QWidget* parent) : QWidget(parent), FShape(shape)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }

@@ -14,12 +14,12 @@ public:
     static const QColor ShadowColor;
     static const QColor HighlightColor;
 
-    explicit TDialogBevel(TDialogBevelShape Shape, QWidget* Parent = nullptr);
+    explicit TDialogBevel(TDialogBevelShape shape, QWidget* parent = nullptr);
 
     TDialogBevelShape Shape() const { return FShape; }
 
 protected:
-    void paintEvent(QPaintEvent* Event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     TDialogBevelShape FShape;

@@ -17,41 +17,41 @@
 namespace peglore {
 
 namespace {
-Qt::WindowFlags FrameFlags(TGameDialog::TTitleHelp TitleHelp)
+Qt::WindowFlags FrameFlags(TGameDialog::TTitleHelp titleHelp)
 {
     Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                             Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
-    if (TitleHelp == TGameDialog::TTitleHelp::ContextHelpButton)
+    if (titleHelp == TGameDialog::TTitleHelp::ContextHelpButton)
         flags |= Qt::WindowContextHelpButtonHint;
     return flags;
 }
 }  // namespace
 
-TGameDialog::TGameDialog(IHelpCommands& Help, const QSize& ClientSize, TTitleHelp TitleHelp, int F1Command,
-                         QWidget* Parent)
-    : QDialog(Parent, FrameFlags(TitleHelp)), FHelp(Help), FTitleHelp(TitleHelp), FF1Command(F1Command),
+TGameDialog::TGameDialog(IHelpCommands& help, const QSize& clientSize, TTitleHelp titleHelp, int f1Command,
+                         QWidget* parent)
+    : QDialog(parent, FrameFlags(titleHelp)), FHelp(help), FTitleHelp(titleHelp), FF1Command(f1Command),
       FPopupMenu2(nullptr)
 {
-    setFixedSize(ClientSize);
+    setFixedSize(clientSize);
     setFont(DialogFont(11));
     FBackground = new TDialogBackground(this);
-    FBackground->setGeometry(QRect(QPoint(0, 0), ClientSize));
+    FBackground->setGeometry(QRect(QPoint(0, 0), clientSize));
     FBackground->lower();
 }
 
-void TGameDialog::SetHelpContext(QObject* Control, int Context)
+void TGameDialog::SetHelpContext(QObject* control, int context)
 {
-    Control->setProperty(HelpContextProperty, Context);
+    control->setProperty(HelpContextProperty, context);
 }
 
-int TGameDialog::HelpContextOf(const QObject* Control)
+int TGameDialog::HelpContextOf(const QObject* control)
 {
-    return Control ? Control->property(HelpContextProperty).toInt() : 0;
+    return control ? control->property(HelpContextProperty).toInt() : 0;
 }
 
-int TGameDialog::HelpContextFrom(const QWidget* Control) const
+int TGameDialog::HelpContextFrom(const QWidget* control) const
 {
-    for (const QWidget* w = Control; w; w = w->parentWidget()) {
+    for (const QWidget* w = control; w; w = w->parentWidget()) {
         if (const int context = HelpContextOf(w))
             return context;
         if (w->isWindow())
@@ -65,7 +65,7 @@ void TGameDialog::pmenuWhatsThisClick()
     FHelp.HelpCommand(IHelpCommands::ContextPopup, HelpContextOf(FPopupComponent));
 }
 
-void TGameDialog::AttachPopupMenu(QWidget* Control)
+void TGameDialog::AttachPopupMenu(QWidget* control)
 {
     if (!FPopupMenu2) {
         FPopupMenu2 = new QMenu(this);
@@ -74,99 +74,98 @@ void TGameDialog::AttachPopupMenu(QWidget* Control)
         whatsThis->setObjectName(QStringLiteral("pmenuWhatsThis"));
         connect(whatsThis, &QAction::triggered, this, &TGameDialog::pmenuWhatsThisClick);
     }
-    FPopupControls.insert(Control);
-    Control->installEventFilter(this);
+    FPopupControls.insert(control);
+    control->installEventFilter(this);
 }
 
-void TGameDialog::done(int Result)
+void TGameDialog::done(int result)
 {
     // A dialog that was never shown has controls that FormShow never
     // loaded; there is nothing of the player's to apply.
     if (isVisible())
-        FormClose(Result);
-    QDialog::done(Result);
+        FormClose(result);
+    QDialog::done(result);
 }
 
-bool TGameDialog::event(QEvent* Event)
+bool TGameDialog::event(QEvent* event)
 {
     if (FTitleHelp == TTitleHelp::ContextHelpButton &&
-        (Event->type() == QEvent::WhatsThis || Event->type() == QEvent::QueryWhatsThis))
-        return WhatsThisEvent(Event);
-    return QDialog::event(Event);
+        (event->type() == QEvent::WhatsThis || event->type() == QEvent::QueryWhatsThis))
+        return WhatsThisEvent(event);
+    return QDialog::event(event);
 }
 
 // A click in What's This mode (or the pointer passing over a control in
 // it) reaches the dialog when no control took it: the help viewer's pop-up
 // replaces Qt's own bubble, for the first context found outwards.
-bool TGameDialog::WhatsThisEvent(QEvent* Event)
+bool TGameDialog::WhatsThisEvent(QEvent* event)
 {
-    const auto* help = static_cast<QHelpEvent*>(Event);
+    const auto* help = static_cast<QHelpEvent*>(event);
     QWidget* control = childAt(help->pos());
     const int context = HelpContextFrom(control ? control : this);
     if (context == 0) {
         // Refused: the pointer shows that nothing is there, and a click
         // just ends the mode.
-        Event->ignore();
+        event->ignore();
         return true;
     }
-    if (Event->type() == QEvent::WhatsThis) {
+    if (event->type() == QEvent::WhatsThis) {
         QWhatsThis::leaveWhatsThisMode();
         FHelp.HelpCommand(IHelpCommands::ContextPopup, context);
     }
-    Event->accept();
+    event->accept();
     return true;
 }
 
-bool TGameDialog::eventFilter(QObject* Watched, QEvent* Event)
+bool TGameDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    if (Event->type() == QEvent::ContextMenu && FPopupControls.contains(static_cast<QWidget*>(Watched))) {
-        FPopupComponent = static_cast<QWidget*>(Watched);
-        FPopupMenu2->exec(static_cast<QContextMenuEvent*>(Event)->globalPos());
+    if (event->type() == QEvent::ContextMenu && FPopupControls.contains(static_cast<QWidget*>(watched))) {
+        FPopupComponent = static_cast<QWidget*>(watched);
+        FPopupMenu2->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
         return true;
     }
-    return QDialog::eventFilter(Watched, Event);
+    return QDialog::eventFilter(watched, event);
 }
 
-void TGameDialog::keyPressEvent(QKeyEvent* Event)
+void TGameDialog::keyPressEvent(QKeyEvent* event)
 {
-    const Qt::KeyboardModifiers modifiers = Event->modifiers() & ~Qt::KeypadModifier;
-    if (Event->key() == Qt::Key_F1 && modifiers == Qt::NoModifier) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (event->key() == Qt::Key_F1 && modifiers == Qt::NoModifier) {
         const QWidget* focus = focusWidget();
         if (const int context = HelpContextFrom(focus ? focus : this))
             FHelp.HelpCommand(FF1Command, context);
-        Event->accept();
+        event->accept();
         return;
     }
-    if (Event->key() == Qt::Key_F1 && modifiers == Qt::ShiftModifier &&
-        FTitleHelp == TTitleHelp::ContextHelpButton) {
+    if (event->key() == Qt::Key_F1 && modifiers == Qt::ShiftModifier && FTitleHelp == TTitleHelp::ContextHelpButton) {
         QWhatsThis::enterWhatsThisMode();
-        Event->accept();
+        event->accept();
         return;
     }
-    if (Event->key() == Qt::Key_Escape && modifiers == Qt::NoModifier && FEscapeButton) {
+    if (event->key() == Qt::Key_Escape && modifiers == Qt::NoModifier && FEscapeButton) {
         FEscapeButton->click();
-        Event->accept();
+        event->accept();
         return;
     }
-    QDialog::keyPressEvent(Event);
+    QDialog::keyPressEvent(event);
 }
 
-void TGameDialog::showEvent(QShowEvent* Event)
+void TGameDialog::showEvent(QShowEvent* event)
 {
-    QDialog::showEvent(Event);
+    QDialog::showEvent(event);
     // A spontaneous show is the window system restoring a minimised
     // window; only the program's own showing counts as opening the dialog.
-    if (Event->spontaneous())
+    if (event->spontaneous())
         return;
     FormShow();
     Place();
 }
 
-void TGameDialog::hideEvent(QHideEvent* Event)
+void TGameDialog::hideEvent(QHideEvent* event)
 {
-    if (!Event->spontaneous())
+    if (!event->spontaneous())
         FLastPlace = pos();
-    QDialog::hideEvent(Event);
+    QDialog::hideEvent(event);
 }
 
 void TGameDialog::Place()
@@ -194,11 +193,11 @@ QSize TGameDialog::OuterSize() const
     return size() + frame;
 }
 
-QPushButton* TGameDialog::AddCloseButton(const QRect& Geometry)
+QPushButton* TGameDialog::AddCloseButton(const QRect& geometry)
 {
     auto* button = new QPushButton(QStringLiteral("OK"), this);
     button->setObjectName(QStringLiteral("OkButton"));
-    button->setGeometry(Geometry);
+    button->setGeometry(geometry);
     button->setFont(DialogFont(11));
     SetFontColor(button, Qt::black);
     button->setDefault(true);

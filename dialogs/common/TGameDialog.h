@@ -31,24 +31,24 @@ public:
 
     enum class TTitleHelp { None, ContextHelpButton };
 
-    // F1Command: the help command F1 sends for the context found from the
+    // f1Command: the help command F1 sends for the context found from the
     // focused control outwards. ContextHelpButton also offers Shift+F1 for
     // the What's This mode, which window managers without the title-bar
     // button cannot start.
-    TGameDialog(IHelpCommands& Help, const QSize& ClientSize, TTitleHelp TitleHelp, int F1Command,
-                QWidget* Parent = nullptr);
+    TGameDialog(IHelpCommands& help, const QSize& clientSize, TTitleHelp titleHelp, int f1Command,
+                QWidget* parent = nullptr);
 
-    static void SetHelpContext(QObject* Control, int Context);
-    static int HelpContextOf(const QObject* Control);
-    // The first non-zero context from Control outwards through the controls
+    static void SetHelpContext(QObject* control, int context);
+    static int HelpContextOf(const QObject* control);
+    // The first non-zero context from control outwards through the controls
     // that enclose it, up to this dialog; 0 when there is none.
-    int HelpContextFrom(const QWidget* Control) const;
+    int HelpContextFrom(const QWidget* control) const;
 
     TDialogBackground* Background() const { return FBackground; }
     QMenu* PopupMenu2() const { return FPopupMenu2; }
     QWidget* PopupComponent() const { return FPopupComponent; }
-    // As a right click on Control does before the menu opens.
-    void SetPopupComponent(QWidget* Control) { FPopupComponent = Control; }
+    // As a right click on control does before the menu opens.
+    void SetPopupComponent(QWidget* control) { FPopupComponent = control; }
     // The "&What's This?" item: the pop-up of the control's own context,
     // without any search outwards, 0 included.
     void pmenuWhatsThisClick();
@@ -58,28 +58,28 @@ public:
 
 protected:
     virtual void FormShow() {}
-    virtual void FormClose(int Result) { Q_UNUSED(Result); }
+    virtual void FormClose(int result) { Q_UNUSED(result); }
 
-    // Right clicks on Control (and on controls inside it without a menu of
-    // their own) open PopupMenu2 for Control.
-    void AttachPopupMenu(QWidget* Control);
-    // Escape presses Button, as the button that answers Escape.
-    void SetEscapeButton(QPushButton* Button) { FEscapeButton = Button; }
+    // Right clicks on control (and on controls inside it without a menu of
+    // their own) open PopupMenu2 for control.
+    void AttachPopupMenu(QWidget* control);
+    // Escape presses button, as the button that answers Escape.
+    void SetEscapeButton(QPushButton* button) { FEscapeButton = button; }
     // The "OK" button of a dialog that only informs: default button and
     // Escape's button alike, help context 1, closing with OK.
-    QPushButton* AddCloseButton(const QRect& Geometry);
+    QPushButton* AddCloseButton(const QRect& geometry);
 
-    void done(int Result) override;
-    bool event(QEvent* Event) override;
-    bool eventFilter(QObject* Watched, QEvent* Event) override;
-    void keyPressEvent(QKeyEvent* Event) override;
-    void showEvent(QShowEvent* Event) override;
-    void hideEvent(QHideEvent* Event) override;
+    void done(int result) override;
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void Place();
     QSize OuterSize() const;
-    bool WhatsThisEvent(QEvent* Event);
+    bool WhatsThisEvent(QEvent* event);
 
     IHelpCommands& FHelp;
     TTitleHelp FTitleHelp;

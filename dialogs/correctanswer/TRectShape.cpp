@@ -4,16 +4,16 @@
 
 namespace peglore {
 
-TRectShape::TRectShape(QWidget* Parent) : QWidget(Parent)
+TRectShape::TRectShape(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TRectShape::SetBrushColor(const QColor& Color)
+void TRectShape::SetBrushColor(const QColor& color)
 {
-    if (Color == FBrushColor)
+    if (color == FBrushColor)
         return;
-    FBrushColor = Color;
+    FBrushColor = color;
     update();
 }
 

@@ -9,13 +9,13 @@ namespace peglore {
 class TRectShape : public QWidget {
     Q_OBJECT
 public:
-    explicit TRectShape(QWidget* Parent = nullptr);
+    explicit TRectShape(QWidget* parent = nullptr);
 
     QColor BrushColor() const { return FBrushColor; }
-    void SetBrushColor(const QColor& Color);
+    void SetBrushColor(const QColor& color);
 
 protected:
-    void paintEvent(QPaintEvent* Event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QColor FBrushColor = Qt::white;

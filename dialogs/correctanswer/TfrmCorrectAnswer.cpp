@@ -15,16 +15,16 @@ namespace {
 // and the sixth.
 constexpr std::array<int, TfrmCorrectAnswer::ShapeCount> ShapeLefts{6, 37, 68, 99, 130, 162, 193, 224, 255, 286};
 
-QColor ToQColor(TColor Color)
+QColor ToQColor(TColor color)
 {
     // Peg colours keep red in the low byte.
-    return QColor(int(Color & 0xFF), int((Color >> 8) & 0xFF), int((Color >> 16) & 0xFF));
+    return QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
 }
 }  // namespace
 
-TfrmCorrectAnswer::TfrmCorrectAnswer(IHelpCommands& Help, QWidget* Parent)
-    : TGameDialog(Help, QSize(ClientWidth, ClientHeight), TTitleHelp::ContextHelpButton,
-                  IHelpCommands::ContextPopup, Parent)
+TfrmCorrectAnswer::TfrmCorrectAnswer(IHelpCommands& help, QWidget* parent)
+    : TGameDialog(help, QSize(ClientWidth, ClientHeight), TTitleHelp::ContextHelpButton, IHelpCommands::ContextPopup,
+                  parent)
 {
     setObjectName(QStringLiteral("frmCorrectAnswer"));
     setWindowTitle(QStringLiteral("Correct Combination"));

@@ -21,13 +21,13 @@ public:
     static constexpr int ClientHeight = 111;
     static constexpr int ShapeCount = 10;
 
-    explicit TfrmCorrectAnswer(IHelpCommands& Help, QWidget* Parent = nullptr);
+    explicit TfrmCorrectAnswer(IHelpCommands& help, QWidget* parent = nullptr);
 
     // The game whose secret is shown; created after the dialog.
-    void Connect(const TLogic& Logic) { FLogic = &Logic; }
+    void Connect(const TLogic& logic) { FLogic = &logic; }
 
     // CorrectColor1 to CorrectColor10.
-    TRectShape* CorrectColor(int Index) const { return FShapes[Index]; }
+    TRectShape* CorrectColor(int index) const { return FShapes[index]; }
 
 protected:
     void FormShow() override;

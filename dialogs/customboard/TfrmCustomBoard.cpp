@@ -17,9 +17,9 @@ const QColor Navy(0, 0, 0x80);
 const QColor Teal(0, 0x80, 0x80);
 }  // namespace
 
-TfrmCustomBoard::TfrmCustomBoard(IHelpCommands& Help, QWidget* Parent)
-    : TGameDialog(Help, QSize(ClientWidth, ClientHeight), TTitleHelp::ContextHelpButton,
-                  IHelpCommands::ContextPopup, Parent)
+TfrmCustomBoard::TfrmCustomBoard(IHelpCommands& help, QWidget* parent)
+    : TGameDialog(help, QSize(ClientWidth, ClientHeight), TTitleHelp::ContextHelpButton, IHelpCommands::ContextPopup,
+                  parent)
 {
     setObjectName(QStringLiteral("frmCustomBoard"));
     setWindowTitle(QStringLiteral("Custom Board Size:"));
@@ -103,20 +103,20 @@ TfrmCustomBoard::TfrmCustomBoard(IHelpCommands& Help, QWidget* Parent)
     setTabOrder(FOkButton, FCancelButton);
 }
 
-QSlider* TfrmCustomBoard::AddTrackBar(const char* Name, Qt::Orientation Orientation, const QRect& Geometry,
-                                      int Maximum, int HelpContext)
+QSlider* TfrmCustomBoard::AddTrackBar(const char* name, Qt::Orientation orientation, const QRect& geometry, int maximum,
+                                      int helpContext)
 {
-    auto* bar = new QSlider(Orientation, this);
-    bar->setObjectName(QString::fromLatin1(Name));
-    bar->setGeometry(Geometry);
-    bar->setRange(1, Maximum);
+    auto* bar = new QSlider(orientation, this);
+    bar->setObjectName(QString::fromLatin1(name));
+    bar->setGeometry(geometry);
+    bar->setRange(1, maximum);
     bar->setSingleStep(1);
     bar->setPageStep(2);
     bar->setTickInterval(1);
     // Below a horizontal bar, right of a vertical one.
     bar->setTickPosition(QSlider::TicksBelow);
     bar->setFocusPolicy(Qt::StrongFocus);
-    SetHelpContext(bar, HelpContext);
+    SetHelpContext(bar, helpContext);
     AttachPopupMenu(bar);
     return bar;
 }
@@ -164,9 +164,9 @@ void TfrmCustomBoard::FormShow()
     FOkButton->setFocus();
 }
 
-void TfrmCustomBoard::FormClose(int Result)
+void TfrmCustomBoard::FormClose(int result)
 {
-    if (Result == Rejected || !FLevelSettings)
+    if (result == Rejected || !FLevelSettings)
         return;
     FLevelSettings->SetCustomColumns(FColumnsTrackBar->value());
     FLevelSettings->SetCustomRows(FRowsTrackBar->value());

@@ -24,10 +24,10 @@ public:
     static constexpr int ClientHeight = 198;
     static constexpr int PreviewCellSize = 8;
 
-    explicit TfrmCustomBoard(IHelpCommands& Help, QWidget* Parent = nullptr);
+    explicit TfrmCustomBoard(IHelpCommands& help, QWidget* parent = nullptr);
 
     // The level object the dialog reads and writes; created after the dialog.
-    void Connect(TLevelSettings& LevelSettings) { FLevelSettings = &LevelSettings; }
+    void Connect(TLevelSettings& levelSettings) { FLevelSettings = &levelSettings; }
 
     // The trackbars' change handlers; they run on every step the player
     // makes, never when a position is set from code.
@@ -36,11 +36,11 @@ public:
 
 protected:
     void FormShow() override;
-    void FormClose(int Result) override;
+    void FormClose(int result) override;
 
 private:
-    QSlider* AddTrackBar(const char* Name, Qt::Orientation Orientation, const QRect& Geometry, int Maximum,
-                         int HelpContext);
+    QSlider* AddTrackBar(const char* name, Qt::Orientation orientation, const QRect& geometry, int maximum,
+                         int helpContext);
     void ShowDimensions();
 
     TLevelSettings* FLevelSettings = nullptr;

@@ -8,57 +8,56 @@
 
 namespace peglore {
 
-TfrmProperties::TfrmProperties(IHelpCommands& Help, QWidget* Parent)
-    : TGameDialog(Help, QSize(ClientWidth, ClientHeight), TTitleHelp::ContextHelpButton,
-                  IHelpCommands::ContextPopup, Parent)
+TfrmProperties::TfrmProperties(IHelpCommands& help, QWidget* parent)
+    : TGameDialog(help, QSize(ClientWidth, ClientHeight), TTitleHelp::ContextHelpButton, IHelpCommands::ContextPopup,
+                  parent)
 {
     setObjectName(QStringLiteral("frmProperties"));
     setWindowTitle(QStringLiteral("Properties"));
 
-    FbtnOk = new QPushButton(QStringLiteral("OK"), this);
-    FbtnOk->setObjectName(QStringLiteral("btnOk"));
-    FbtnOk->setGeometry(22, 159, 75, 25);
-    FbtnOk->setDefault(true);
-    SetHelpContext(FbtnOk, 1);
-    AttachPopupMenu(FbtnOk);
-    connect(FbtnOk, &QPushButton::clicked, this, &QDialog::accept);
+    FBtnOk = new QPushButton(QStringLiteral("OK"), this);
+    FBtnOk->setObjectName(QStringLiteral("btnOk"));
+    FBtnOk->setGeometry(22, 159, 75, 25);
+    FBtnOk->setDefault(true);
+    SetHelpContext(FBtnOk, 1);
+    AttachPopupMenu(FBtnOk);
+    connect(FBtnOk, &QPushButton::clicked, this, &QDialog::accept);
 
-    FbtnCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    FbtnCancel->setObjectName(QStringLiteral("btnCancel"));
-    FbtnCancel->setGeometry(115, 159, 75, 25);
-    SetHelpContext(FbtnCancel, 2);
-    AttachPopupMenu(FbtnCancel);
-    SetEscapeButton(FbtnCancel);
-    connect(FbtnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    FBtnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    FBtnCancel->setObjectName(QStringLiteral("btnCancel"));
+    FBtnCancel->setGeometry(115, 159, 75, 25);
+    SetHelpContext(FBtnCancel, 2);
+    AttachPopupMenu(FBtnCancel);
+    SetEscapeButton(FBtnCancel);
+    connect(FBtnCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     FPageControl1 = new QTabWidget(this);
     FPageControl1->setObjectName(QStringLiteral("PageControl1"));
     FPageControl1->setGeometry(5, 5, 201, 149);
-    FtsheetGeneral = new QWidget;
-    FtsheetGeneral->setObjectName(QStringLiteral("tsheetGeneral"));
-    FPageControl1->addTab(FtsheetGeneral, QStringLiteral("General"));
-    FPageControl1->setCurrentWidget(FtsheetGeneral);
+    FTsheetGeneral = new QWidget;
+    FTsheetGeneral->setObjectName(QStringLiteral("tsheetGeneral"));
+    FPageControl1->addTab(FTsheetGeneral, QStringLiteral("General"));
+    FPageControl1->setCurrentWidget(FTsheetGeneral);
 
-    FchkBackGroundMusic = AddCheckBox("chkBackGroundMusic", QStringLiteral("Background music"), 18, 116, 1101);
-    FchkSmartHints = AddCheckBox("chkSmartHints", QStringLiteral("Smart Hints"), 51, 97, 1102);
-    FchkAutoCheck = AddCheckBox("chkAutoCheck", QStringLiteral("Automatic Checking"), 84, 122, 1103);
+    FChkBackGroundMusic = AddCheckBox("chkBackGroundMusic", QStringLiteral("Background music"), 18, 116, 1101);
+    FChkSmartHints = AddCheckBox("chkSmartHints", QStringLiteral("Smart Hints"), 51, 97, 1102);
+    FChkAutoCheck = AddCheckBox("chkAutoCheck", QStringLiteral("Automatic Checking"), 84, 122, 1103);
 
-    setTabOrder(FbtnOk, FbtnCancel);
-    setTabOrder(FbtnCancel, FPageControl1);
-    setTabOrder(FPageControl1, FchkBackGroundMusic);
-    setTabOrder(FchkBackGroundMusic, FchkSmartHints);
-    setTabOrder(FchkSmartHints, FchkAutoCheck);
+    setTabOrder(FBtnOk, FBtnCancel);
+    setTabOrder(FBtnCancel, FPageControl1);
+    setTabOrder(FPageControl1, FChkBackGroundMusic);
+    setTabOrder(FChkBackGroundMusic, FChkSmartHints);
+    setTabOrder(FChkSmartHints, FChkAutoCheck);
 }
 
-QCheckBox* TfrmProperties::AddCheckBox(const char* Name, const QString& Caption, int Top, int Width,
-                                       int HelpContext)
+QCheckBox* TfrmProperties::AddCheckBox(const char* name, const QString& caption, int top, int width, int helpContext)
 {
-    auto* box = new QCheckBox(Caption, FtsheetGeneral);
-    box->setObjectName(QString::fromLatin1(Name));
-    box->setGeometry(19, Top, Width, 17);
+    auto* box = new QCheckBox(caption, FTsheetGeneral);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(19, top, width, 17);
     // Checked as designed; every showing overwrites it.
     box->setChecked(true);
-    SetHelpContext(box, HelpContext);
+    SetHelpContext(box, helpContext);
     AttachPopupMenu(box);
     return box;
 }
@@ -66,22 +65,22 @@ QCheckBox* TfrmProperties::AddCheckBox(const char* Name, const QString& Caption,
 void TfrmProperties::FormShow()
 {
     if (FConfiguration) {
-        FchkBackGroundMusic->setChecked(FConfiguration->Music());
-        FchkSmartHints->setChecked(FConfiguration->SmartHints());
-        FchkAutoCheck->setChecked(FConfiguration->AutoCheck());
+        FChkBackGroundMusic->setChecked(FConfiguration->Music());
+        FChkSmartHints->setChecked(FConfiguration->SmartHints());
+        FChkAutoCheck->setChecked(FConfiguration->AutoCheck());
     }
-    FbtnOk->setFocus();
+    FBtnOk->setFocus();
 }
 
-void TfrmProperties::FormClose(int Result)
+void TfrmProperties::FormClose(int result)
 {
-    if (Result == Rejected || !FConfiguration)
+    if (result == Rejected || !FConfiguration)
         return;
     // Each setter acts only on a change; music goes first, so turning it
     // off and hints on in one visit stops the music before the hints.
-    FConfiguration->SetMusic(FchkBackGroundMusic->isChecked());
-    FConfiguration->SetSmartHints(FchkSmartHints->isChecked());
-    FConfiguration->SetAutoCheck(FchkAutoCheck->isChecked());
+    FConfiguration->SetMusic(FChkBackGroundMusic->isChecked());
+    FConfiguration->SetSmartHints(FChkSmartHints->isChecked());
+    FConfiguration->SetAutoCheck(FChkAutoCheck->isChecked());
 }
 
 }  // namespace peglore

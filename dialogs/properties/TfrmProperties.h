@@ -19,26 +19,26 @@ public:
     static constexpr int ClientWidth = 211;
     static constexpr int ClientHeight = 190;
 
-    explicit TfrmProperties(IHelpCommands& Help, QWidget* Parent = nullptr);
+    explicit TfrmProperties(IHelpCommands& help, QWidget* parent = nullptr);
 
     // The settings the dialog shows and changes; created after the dialog.
-    void Connect(TConfiguration& Configuration) { FConfiguration = &Configuration; }
+    void Connect(TConfiguration& configuration) { FConfiguration = &configuration; }
 
 protected:
     void FormShow() override;
-    void FormClose(int Result) override;
+    void FormClose(int result) override;
 
 private:
-    QCheckBox* AddCheckBox(const char* Name, const QString& Caption, int Top, int Width, int HelpContext);
+    QCheckBox* AddCheckBox(const char* name, const QString& caption, int top, int width, int helpContext);
 
     TConfiguration* FConfiguration = nullptr;
-    QPushButton* FbtnOk;
-    QPushButton* FbtnCancel;
+    QPushButton* FBtnOk;
+    QPushButton* FBtnCancel;
     QTabWidget* FPageControl1;
-    QWidget* FtsheetGeneral;
-    QCheckBox* FchkBackGroundMusic;
-    QCheckBox* FchkSmartHints;
-    QCheckBox* FchkAutoCheck;
+    QWidget* FTsheetGeneral;
+    QCheckBox* FChkBackGroundMusic;
+    QCheckBox* FChkSmartHints;
+    QCheckBox* FChkAutoCheck;
 };
 
 }  // namespace peglore

@@ -40,9 +40,8 @@ void CheckEntities(std::string_view text)
         const char c = text[i];
         Check(c != '<' && c != '>' && c != '"' && c != '\'');
         if (c == '&')
-            Check(StartsWith(text, i, "&amp;") || StartsWith(text, i, "&lt;")
-                  || StartsWith(text, i, "&gt;") || StartsWith(text, i, "&quot;")
-                  || StartsWith(text, i, "&#39;"));
+            Check(StartsWith(text, i, "&amp;") || StartsWith(text, i, "&lt;") || StartsWith(text, i, "&gt;") ||
+                  StartsWith(text, i, "&quot;") || StartsWith(text, i, "&#39;"));
         Check(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F);
     }
 }
@@ -51,14 +50,12 @@ void CheckEntities(std::string_view text)
 // them that CheckEntities accepts.
 void CheckPage(std::string_view html, bool linksAllowed)
 {
-    static const std::set<std::string_view> Names{"html", "body", "h2", "h3", "p",
-                                                  "ul",   "li",   "b",  "a"};
+    static const std::set<std::string_view> names{"html", "body", "h2", "h3", "p", "ul", "li", "b", "a"};
     std::vector<std::string> open;
     std::size_t i = 0;
     while (i < html.size()) {
         const std::size_t tag = html.find('<', i);
-        CheckEntities(
-            html.substr(i, tag == std::string_view::npos ? std::string_view::npos : tag - i));
+        CheckEntities(html.substr(i, tag == std::string_view::npos ? std::string_view::npos : tag - i));
         if (tag == std::string_view::npos)
             break;
         const std::size_t end = html.find('>', tag);
@@ -80,7 +77,7 @@ void CheckPage(std::string_view html, bool linksAllowed)
                 Check(c >= '0' && c <= '9');
             inside = "a";
         }
-        Check(Names.count(inside) == 1);
+        Check(names.count(inside) == 1);
         open.emplace_back(inside);
     }
     Check(open.empty());

@@ -18,11 +18,11 @@ void Check(bool condition)
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size)
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     using peglore::TMidiEvent;
     using peglore::TMidiFile;
-    const auto file = TMidiFile::Parse(std::string_view(reinterpret_cast<const char*>(Data), Size));
+    const auto file = TMidiFile::Parse(std::string_view(reinterpret_cast<const char*>(data), size));
     if (!file)
         return 0;
     Check(file->Duration() >= 0 && file->Duration() <= TMidiFile::MaxDuration);

@@ -34,30 +34,30 @@ public:
     TScratchFile()
     {
         char name[] = "/tmp/peglore-versioninfo-XXXXXX";
-        Fd_ = ::mkstemp(name);
-        Check(Fd_ >= 0);
-        Path_ = name;
+        FD = ::mkstemp(name);
+        Check(FD >= 0);
+        FPath = name;
     }
     ~TScratchFile()
     {
-        ::close(Fd_);
-        ::unlink(Path_.c_str());
+        ::close(FD);
+        ::unlink(FPath.c_str());
     }
     void Write(const std::uint8_t* data, std::size_t size)
     {
-        Check(::ftruncate(Fd_, 0) == 0);
+        Check(::ftruncate(FD, 0) == 0);
         std::size_t done = 0;
         while (done < size) {
-            const ssize_t put = ::pwrite(Fd_, data + done, size - done, off_t(done));
+            const ssize_t put = ::pwrite(FD, data + done, size - done, off_t(done));
             Check(put > 0);
             done += std::size_t(put);
         }
     }
-    const std::string& Path() const { return Path_; }
+    const std::string& Path() const { return FPath; }
 
 private:
-    int Fd_ = -1;
-    std::string Path_;
+    int FD = -1;
+    std::string FPath;
 };
 
 // The text at PATH, checked to lie inside BLOCK and to end with its zero.
@@ -104,10 +104,10 @@ std::optional<TCharacterSet> CharacterSetOf(std::uint16_t codePage)
 bool AllEmpty(const TVersionInfo& info)
 {
     for (const std::string* value :
-         {&info.Comment(), &info.CompanyName(), &info.FileDescription(), &info.FileVersion(),
-          &info.InternalName(), &info.LegalCopyright(), &info.LegalTradeMarks(), &info.OriginalFileName(),
-          &info.PrivateBuild(), &info.ProductName(), &info.ProductVersion(), &info.SpecialBuild(),
-          &info.FileOS(), &info.FileType(), &info.FileSubType()})
+         {&info.Comment(), &info.CompanyName(), &info.FileDescription(), &info.FileVersion(), &info.InternalName(),
+          &info.LegalCopyright(), &info.LegalTradeMarks(), &info.OriginalFileName(), &info.PrivateBuild(),
+          &info.ProductName(), &info.ProductVersion(), &info.SpecialBuild(), &info.FileOS(), &info.FileType(),
+          &info.FileSubType()})
         if (!value->empty())
             return false;
     return true;
@@ -147,9 +147,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 char table[9];
                 std::snprintf(table, sizeof table, "%04X%04X", unsigned(lang), unsigned(page));
                 const std::string prefix = std::string("\\StringFileInfo\\") + table + '\\';
-                for (const char* key : {"Comment", "CompanyName", "FileDescription", "InternalName",
-                                        "LegalCopyright", "LegalTradeMarks", "OriginalFileName", "PrivateBuild",
-                                        "ProductName", "ProductVersion", "SpecialBuild"})
+                for (const char* key :
+                     {"Comment", "CompanyName", "FileDescription", "InternalName", "LegalCopyright", "LegalTradeMarks",
+                      "OriginalFileName", "PrivateBuild", "ProductName", "ProductVersion", "SpecialBuild"})
                     Text(block, prefix + key);
                 if (at == 0) {
                     company = Text(block, prefix + "CompanyName");

@@ -32,10 +32,17 @@ int main(int argc, char** argv)
     std::filesystem::create_directories(folder);
 
     const TStrings strings = {
-        {"Comment", "c"},           {"CompanyName", "Peglore Makers"}, {"FileDescription", "Game"},
-        {"InternalName", "PEGLORE"}, {"LegalCopyright", "\u00a9 us"},   {"LegalTradeMarks", "tm"},
-        {"OriginalFileName", "Peglore.exe"}, {"PrivateBuild", "p"},      {"ProductName", "Peglore"},
-        {"ProductVersion", "1.1"},   {"SpecialBuild", "s"},
+        {"Comment", "c"},
+        {"CompanyName", "Peglore Makers"},
+        {"FileDescription", "Game"},
+        {"InternalName", "PEGLORE"},
+        {"LegalCopyright", "\u00a9 us"},
+        {"LegalTradeMarks", "tm"},
+        {"OriginalFileName", "Peglore.exe"},
+        {"PrivateBuild", "p"},
+        {"ProductName", "Peglore"},
+        {"ProductVersion", "1.1"},
+        {"SpecialBuild", "s"},
     };
     TFixedInfo driver;
     driver.FileType = 3;
@@ -45,9 +52,11 @@ int main(int argc, char** argv)
     font.FileSubtype = 3;
     font.FileOS = 0x00010001;
     const TNode simple = SimpleRoot({}, strings);
-    const TNode tables = VersionRoot({}, {StringTable("040904E4", strings), StringTable("100C0000", {{"CompanyName", "ch"}}),
-                                          StringTable("04090000", {{"ProductVersion", "2"}})},
-                                     {0x04E40409, 0x0000100C, 0x00000409});
+    const TNode tables =
+        VersionRoot({},
+                    {StringTable("040904E4", strings), StringTable("100C0000", {{"CompanyName", "ch"}}),
+                     StringTable("04090000", {{"ProductVersion", "2"}})},
+                    {0x04E40409, 0x0000100C, 0x00000409});
 
     bool ok = true;
     ok &= Write(folder, "pe32", BuildPe(TPeKind::Pe32, {{0x0409, EncodeUnicode(simple)}}));

@@ -28,13 +28,9 @@ QListWidgetItem* NewItem(const QString& text, int context)
 
 }  // namespace
 
-THelpContentsWindow::THelpContentsWindow(std::shared_ptr<const THelpFile> file,
-                                         const QString& caption, QWidget* parent)
-    : QWidget(parent, Qt::Window)
-    , Pages_(new QTabWidget(this))
-    , Contents_(new QListWidget)
-    , Filter_(new QLineEdit)
-    , Index_(new QListWidget)
+THelpContentsWindow::THelpContentsWindow(std::shared_ptr<const THelpFile> file, const QString& caption, QWidget* parent)
+    : QWidget(parent, Qt::Window), FPages(new QTabWidget(this)), FContents(new QListWidget), FIlter(new QLineEdit),
+      FIndex(new QListWidget)
 {
     setProperty("pegloreHelpWindow", true);
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -42,8 +38,8 @@ THelpContentsWindow::THelpContentsWindow(std::shared_ptr<const THelpFile> file,
     resize(380, 440);
 
     for (const THelpTopic& topic : file->Topics())
-        Contents_->addItem(NewItem(QString::fromStdString(topic.Title), topic.Context));
-    Contents_->setCurrentRow(0);
+        FContents->addItem(NewItem(QString::fromStdString(topic.Title), topic.Context));
+    FContents->setCurrentRow(0);
 
     // A keyword of several topics is listed once per topic, with the title
     // to tell them apart.
@@ -55,37 +51,33 @@ THelpContentsWindow::THelpContentsWindow(std::shared_ptr<const THelpFile> file,
     std::vector<TEntry> entries;
     for (const THelpTopic& topic : file->Topics())
         for (const std::string& keyword : topic.Keywords)
-            entries.push_back({QString::fromStdString(keyword), QString::fromStdString(topic.Title),
-                               topic.Context});
+            entries.push_back({QString::fromStdString(keyword), QString::fromStdString(topic.Title), topic.Context});
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(entries.begin(), entries.end(), [&](const TEntry& a, const TEntry& b) {
-        return collator.compare(a.Keyword, b.Keyword) < 0;
-    });
+    std::stable_sort(entries.begin(), entries.end(),
+                     [&](const TEntry& a, const TEntry& b) { return collator.compare(a.Keyword, b.Keyword) < 0; });
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const bool shared =
-            (i > 0 && entries[i - 1].Keyword.compare(entries[i].Keyword, Qt::CaseInsensitive) == 0)
-            || (i + 1 < entries.size()
-                && entries[i + 1].Keyword.compare(entries[i].Keyword, Qt::CaseInsensitive) == 0);
+            (i > 0 && entries[i - 1].Keyword.compare(entries[i].Keyword, Qt::CaseInsensitive) == 0) ||
+            (i + 1 < entries.size() && entries[i + 1].Keyword.compare(entries[i].Keyword, Qt::CaseInsensitive) == 0);
         const QString text =
-            shared ? QStringLiteral("%1 (%2)").arg(entries[i].Keyword, entries[i].Title)
-                   : entries[i].Keyword;
+            shared ? QStringLiteral("%1 (%2)").arg(entries[i].Keyword, entries[i].Title) : entries[i].Keyword;
         QListWidgetItem* item = NewItem(text, entries[i].Context);
         item->setData(KeywordRole, entries[i].Keyword);
-        Index_->addItem(item);
+        FIndex->addItem(item);
     }
-    Index_->setCurrentRow(0);
+    FIndex->setCurrentRow(0);
 
-    Filter_->setPlaceholderText(tr("Type a word to look for"));
+    FIlter->setPlaceholderText(tr("Type a word to look for"));
     auto* indexPage = new QWidget;
     auto* indexLayout = new QVBoxLayout(indexPage);
     auto* filterLabel = new QLabel(tr("&Type the word you are looking for:"));
-    filterLabel->setBuddy(Filter_);
+    filterLabel->setBuddy(FIlter);
     indexLayout->addWidget(filterLabel);
-    indexLayout->addWidget(Filter_);
-    indexLayout->addWidget(Index_);
-    Pages_->addTab(Contents_, tr("Contents"));
-    Pages_->addTab(indexPage, tr("Index"));
+    indexLayout->addWidget(FIlter);
+    indexLayout->addWidget(FIndex);
+    FPages->addTab(FContents, tr("Contents"));
+    FPages->addTab(indexPage, tr("Index"));
 
     auto* display = new QPushButton(tr("&Display"), this);
     display->setDefault(true);
@@ -96,44 +88,43 @@ THelpContentsWindow::THelpContentsWindow(std::shared_ptr<const THelpFile> file,
     buttons->addWidget(close);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Pages_);
+    layout->addWidget(FPages);
     layout->addLayout(buttons);
 
-    connect(Filter_, &QLineEdit::textChanged, this, &THelpContentsWindow::Filter);
-    connect(Filter_, &QLineEdit::returnPressed, this, &THelpContentsWindow::ChooseCurrent);
-    connect(Contents_, &QListWidget::itemActivated, this, &THelpContentsWindow::Choose);
-    connect(Index_, &QListWidget::itemActivated, this, &THelpContentsWindow::Choose);
+    connect(FIlter, &QLineEdit::textChanged, this, &THelpContentsWindow::Filter);
+    connect(FIlter, &QLineEdit::returnPressed, this, &THelpContentsWindow::ChooseCurrent);
+    connect(FContents, &QListWidget::itemActivated, this, &THelpContentsWindow::Choose);
+    connect(FIndex, &QListWidget::itemActivated, this, &THelpContentsWindow::Choose);
     connect(display, &QPushButton::clicked, this, &THelpContentsWindow::ChooseCurrent);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void THelpContentsWindow::ShowPage(TPage page)
 {
-    Pages_->setCurrentIndex(page == TPage::Contents ? 0 : 1);
+    FPages->setCurrentIndex(page == TPage::Contents ? 0 : 1);
     if (page == TPage::Index)
-        Filter_->setFocus();
+        FIlter->setFocus();
     else
-        Contents_->setFocus();
+        FContents->setFocus();
 }
 
 THelpContentsWindow::TPage THelpContentsWindow::CurrentPage() const
 {
-    return Pages_->currentIndex() == 0 ? TPage::Contents : TPage::Index;
+    return FPages->currentIndex() == 0 ? TPage::Contents : TPage::Index;
 }
 
 void THelpContentsWindow::Filter(const QString& text)
 {
     const QString wanted = text.trimmed();
     QListWidgetItem* first = nullptr;
-    for (int row = 0; row < Index_->count(); ++row) {
-        QListWidgetItem* item = Index_->item(row);
-        const bool shown =
-            item->data(KeywordRole).toString().contains(wanted, Qt::CaseInsensitive);
+    for (int row = 0; row < FIndex->count(); ++row) {
+        QListWidgetItem* item = FIndex->item(row);
+        const bool shown = item->data(KeywordRole).toString().contains(wanted, Qt::CaseInsensitive);
         item->setHidden(!shown);
         if (shown && first == nullptr)
             first = item;
     }
-    Index_->setCurrentItem(first);
+    FIndex->setCurrentItem(first);
 }
 
 void THelpContentsWindow::Choose(const QListWidgetItem* item)
@@ -144,7 +135,7 @@ void THelpContentsWindow::Choose(const QListWidgetItem* item)
 
 void THelpContentsWindow::ChooseCurrent()
 {
-    Choose(CurrentPage() == TPage::Contents ? Contents_->currentItem() : Index_->currentItem());
+    Choose(CurrentPage() == TPage::Contents ? FContents->currentItem() : FIndex->currentItem());
 }
 
 }  // namespace peglore

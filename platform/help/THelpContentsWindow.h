@@ -21,15 +21,14 @@ class THelpContentsWindow : public QWidget {
 public:
     enum class TPage { Contents, Index };
 
-    THelpContentsWindow(std::shared_ptr<const THelpFile> file, const QString& caption,
-                        QWidget* parent = nullptr);
+    THelpContentsWindow(std::shared_ptr<const THelpFile> file, const QString& caption, QWidget* parent = nullptr);
 
     void ShowPage(TPage page);
     TPage CurrentPage() const;
 
-    QListWidget* ContentsList() const { return Contents_; }
-    QListWidget* IndexList() const { return Index_; }
-    QLineEdit* IndexFilter() const { return Filter_; }
+    QListWidget* ContentsList() const { return FContents; }
+    QListWidget* IndexList() const { return FIndex; }
+    QLineEdit* IndexFilter() const { return FIlter; }
 
 signals:
     // The player chose a topic to read.
@@ -40,10 +39,10 @@ private:
     void Choose(const QListWidgetItem* item);
     void ChooseCurrent();
 
-    QTabWidget* Pages_;
-    QListWidget* Contents_;
-    QLineEdit* Filter_;
-    QListWidget* Index_;
+    QTabWidget* FPages;
+    QListWidget* FContents;
+    QLineEdit* FIlter;
+    QListWidget* FIndex;
 };
 
 }  // namespace peglore

@@ -57,34 +57,34 @@ bool IsFieldName(std::string_view name)
 
 class TFileDescriptor {
 public:
-    explicit TFileDescriptor(int fd) : Fd_(fd) {}
+    explicit TFileDescriptor(int fd) : FD(fd) {}
     ~TFileDescriptor()
     {
-        if (Fd_ >= 0)
-            ::close(Fd_);
+        if (FD >= 0)
+            ::close(FD);
     }
     TFileDescriptor(const TFileDescriptor&) = delete;
     TFileDescriptor& operator=(const TFileDescriptor&) = delete;
-    int Get() const { return Fd_; }
+    int Get() const { return FD; }
 
 private:
-    int Fd_;
+    int FD;
 };
 
 }  // namespace
 
 void THelpFile::Note(std::size_t line, const std::string& what)
 {
-    ++ProblemCount_;
-    if (Problems_.size() < MaxProblems)
-        Problems_.push_back("line " + std::to_string(line) + ": " + what);
+    ++FProblemCount;
+    if (FProblems.size() < MaxProblems)
+        FProblems.push_back("line " + std::to_string(line) + ": " + what);
 }
 
 THelpFile THelpFile::Parse(std::string_view text)
 {
     THelpFile file;
     if (text.find('\0') != std::string_view::npos) {
-        file.Error_ = TError::NotText;
+        file.FError = TError::NotText;
         return file;
     }
     if (text.substr(0, 3) == "\xEF\xBB\xBF")
@@ -119,8 +119,7 @@ THelpFile THelpFile::Parse(std::string_view text)
             continue;
 
         // A line in single brackets opens a section; "[[" starts a link.
-        if (trimmed.size() >= 2 && trimmed[0] == '[' && trimmed[1] != '['
-            && trimmed.back() == ']') {
+        if (trimmed.size() >= 2 && trimmed[0] == '[' && trimmed[1] != '[' && trimmed.back() == ']') {
             finishTopic();
             part = TPart::Skipped;
             const std::string_view inside = Trim(trimmed.substr(1, trimmed.size() - 2));
@@ -130,24 +129,22 @@ THelpFile THelpFile::Parse(std::string_view text)
             const std::string_view word = inside.substr(0, blank);
             const std::string_view number = Trim(inside.substr(blank));
             if (!SameWord(word, "topic")) {
-                file.Note(lineNumber, "unknown section " + Cut(trimmed, MaxTitleLength)
-                                          + " skipped");
+                file.Note(lineNumber, "unknown section " + Cut(trimmed, MaxTitleLength) + " skipped");
                 continue;
             }
             const int context = ParseContext(number);
             if (context == 0) {
-                file.Note(lineNumber, "topic number " + Cut(number, MaxTitleLength)
-                                          + " is not 1 to 999999999; section skipped");
+                file.Note(lineNumber,
+                          "topic number " + Cut(number, MaxTitleLength) + " is not 1 to 999999999; section skipped");
                 continue;
             }
-            if (file.ByContext_.count(context) != 0) {
-                file.Note(lineNumber, "topic " + std::to_string(context)
-                                          + " appears again; the first one is kept");
+            if (file.FByContext.count(context) != 0) {
+                file.Note(lineNumber, "topic " + std::to_string(context) + " appears again; the first one is kept");
                 continue;
             }
-            file.ByContext_[context] = file.Topics_.size();
-            file.Topics_.push_back(THelpTopic{context, {}, {}, {}});
-            topic = &file.Topics_.back();
+            file.FByContext[context] = file.FTopics.size();
+            file.FTopics.push_back(THelpTopic{context, {}, {}, {}});
+            topic = &file.FTopics.back();
             part = TPart::Header;
             continue;
         }
@@ -157,13 +154,11 @@ THelpFile THelpFile::Parse(std::string_view text)
             if (!trimmed.empty())
                 file.Note(lineNumber, "text outside a topic ignored");
             break;
-        case TPart::Skipped:
-            break;
+        case TPart::Skipped: break;
         case TPart::Header: {
             const std::size_t equals = trimmed.find('=');
-            const std::string_view name = equals == std::string_view::npos
-                ? std::string_view()
-                : Trim(trimmed.substr(0, equals));
+            const std::string_view name =
+                equals == std::string_view::npos ? std::string_view() : Trim(trimmed.substr(0, equals));
             if (IsFieldName(name)) {
                 const std::string_view value = Trim(trimmed.substr(equals + 1));
                 if (SameWord(name, "title")) {
@@ -174,8 +169,7 @@ THelpFile THelpFile::Parse(std::string_view text)
                         std::size_t semicolon = value.find(';', from);
                         if (semicolon == std::string_view::npos)
                             semicolon = value.size();
-                        const std::string keyword =
-                            Cut(Trim(value.substr(from, semicolon - from)), MaxTitleLength);
+                        const std::string keyword = Cut(Trim(value.substr(from, semicolon - from)), MaxTitleLength);
                         from = semicolon + 1;
                         bool known = keyword.empty();
                         for (const std::string& k : topic->Keywords)
@@ -184,8 +178,7 @@ THelpFile THelpFile::Parse(std::string_view text)
                             topic->Keywords.push_back(keyword);
                     }
                 } else {
-                    file.Note(
-                        lineNumber, "unknown field " + Cut(name, MaxTitleLength) + " ignored");
+                    file.Note(lineNumber, "unknown field " + Cut(name, MaxTitleLength) + " ignored");
                 }
                 break;
             }
@@ -205,10 +198,10 @@ THelpFile THelpFile::Parse(std::string_view text)
     }
     finishTopic();
 
-    for (THelpTopic& t : file.Topics_)
+    for (THelpTopic& t : file.FTopics)
         if (t.Title.empty())
             t.Title = "Topic " + std::to_string(t.Context);
-    file.Error_ = file.Topics_.empty() ? TError::NoTopics : TError::None;
+    file.FError = file.FTopics.empty() ? TError::NoTopics : TError::None;
     return file;
 }
 
@@ -216,18 +209,17 @@ THelpFile THelpFile::Load(const std::string& path)
 {
     const auto failed = [&](TError error, int systemError) {
         THelpFile file;
-        file.Path_ = path;
-        file.Error_ = error;
+        file.FPath = path;
+        file.FError = error;
         if (systemError != 0)
-            file.SystemReason_ = std::strerror(systemError);
+            file.FSystemReason = std::strerror(systemError);
         return file;
     };
 
     // O_NONBLOCK keeps a named pipe at the path from blocking the open.
     TFileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.Get() < 0)
-        return failed(errno == ENOENT || errno == ENOTDIR ? TError::Missing : TError::Unreadable,
-                      errno);
+        return failed(errno == ENOENT || errno == ENOTDIR ? TError::Missing : TError::Unreadable, errno);
     struct stat status {};
     if (::fstat(fd.Get(), &status) != 0)
         return failed(TError::Unreadable, errno);
@@ -255,37 +247,30 @@ THelpFile THelpFile::Load(const std::string& path)
     text.resize(length);
 
     THelpFile file = Parse(text);
-    file.Path_ = path;
+    file.FPath = path;
     return file;
 }
 
 std::string THelpFile::ErrorText() const
 {
-    const std::string name = "Cannot open the help file \"" + Path_ + "\"";
-    switch (Error_) {
-    case TError::None:
-        return {};
-    case TError::Missing:
-        return name + ": there is no such file.";
-    case TError::Unreadable:
-        return name + ": " + (SystemReason_.empty() ? "it cannot be read" : SystemReason_) + ".";
-    case TError::NotAFile:
-        return name + ": it is not a file.";
+    const std::string name = "Cannot open the help file \"" + FPath + "\"";
+    switch (FError) {
+    case TError::None: return {};
+    case TError::Missing: return name + ": there is no such file.";
+    case TError::Unreadable: return name + ": " + (FSystemReason.empty() ? "it cannot be read" : FSystemReason) + ".";
+    case TError::NotAFile: return name + ": it is not a file.";
     case TError::TooLarge:
-        return name + ": it is larger than " + std::to_string(MaxFileSize / 1024)
-               + " KiB, too large for a help file.";
-    case TError::NotText:
-        return name + ": it is not a help file.";
-    case TError::NoTopics:
-        return name + ": it holds no help topics.";
+        return name + ": it is larger than " + std::to_string(MaxFileSize / 1024) + " KiB, too large for a help file.";
+    case TError::NotText: return name + ": it is not a help file.";
+    case TError::NoTopics: return name + ": it holds no help topics.";
     }
     return name + ".";
 }
 
 const THelpTopic* THelpFile::Find(int context) const noexcept
 {
-    const auto found = ByContext_.find(context);
-    return found == ByContext_.end() ? nullptr : &Topics_[found->second];
+    const auto found = FByContext.find(context);
+    return found == FByContext.end() ? nullptr : &FTopics[found->second];
 }
 
 }  // namespace peglore

@@ -37,12 +37,12 @@ class THelpFile {
 public:
     enum class TError {
         None,
-        Missing,     // no file at the path
+        Missing,  // no file at the path
         Unreadable,  // the system refused to open or read it
-        NotAFile,    // a folder, device or pipe
-        TooLarge,    // more than MaxFileSize bytes
-        NotText,     // holds NUL bytes
-        NoTopics,    // empty, or no valid section
+        NotAFile,  // a folder, device or pipe
+        TooLarge,  // more than MaxFileSize bytes
+        NotText,  // holds NUL bytes
+        NoTopics,  // empty, or no valid section
     };
 
     // A help file of ours is some tens of kilobytes; this bounds the work a
@@ -60,31 +60,31 @@ public:
     static THelpFile Load(const std::string& path);
     static THelpFile Parse(std::string_view text);
 
-    TError Error() const noexcept { return Error_; }
-    bool IsValid() const noexcept { return Error_ == TError::None; }
+    TError Error() const noexcept { return FError; }
+    bool IsValid() const noexcept { return FError == TError::None; }
     // The path given to Load; empty after Parse.
-    const std::string& Path() const noexcept { return Path_; }
+    const std::string& Path() const noexcept { return FPath; }
     // For an error, why the file cannot be used, for the player to read.
     std::string ErrorText() const;
 
-    const std::vector<THelpTopic>& Topics() const noexcept { return Topics_; }
+    const std::vector<THelpTopic>& Topics() const noexcept { return FTopics; }
     // The topic of CONTEXT, or nullptr.
     const THelpTopic* Find(int context) const noexcept;
 
     // "line 12: ..." notes on what was skipped while reading.
-    const std::vector<std::string>& Problems() const noexcept { return Problems_; }
-    std::size_t ProblemCount() const noexcept { return ProblemCount_; }
+    const std::vector<std::string>& Problems() const noexcept { return FProblems; }
+    std::size_t ProblemCount() const noexcept { return FProblemCount; }
 
 private:
     void Note(std::size_t line, const std::string& what);
 
-    std::vector<THelpTopic> Topics_;
-    std::map<int, std::size_t> ByContext_;
-    std::vector<std::string> Problems_;
-    std::size_t ProblemCount_ = 0;
-    std::string Path_;
-    std::string SystemReason_;
-    TError Error_ = TError::NoTopics;
+    std::vector<THelpTopic> FTopics;
+    std::map<int, std::size_t> FByContext;
+    std::vector<std::string> FProblems;
+    std::size_t FProblemCount = 0;
+    std::string FPath;
+    std::string FSystemReason;
+    TError FError = TError::NoTopics;
 };
 
 }  // namespace peglore

@@ -21,15 +21,13 @@ void AppendEscaped(std::string& out, char c)
     case '>': out += "&gt;"; break;
     case '"': out += "&quot;"; break;
     case '\'': out += "&#39;"; break;
-    default:
-        out.push_back(static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? ' ' : c);
+    default: out.push_back(static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? ' ' : c);
     }
 }
 
 class TInlineWriter {
 public:
-    TInlineWriter(const THelpFile& file, THelpMarkup::TTarget target)
-        : File_(file), Target_(target) {}
+    TInlineWriter(const THelpFile& file, THelpMarkup::TTarget target) : FIle(file), FTarget(target) {}
 
     // Appends the inline markup of TEXT to OUT. Bold is closed at the end, so
     // every block's tags balance.
@@ -70,12 +68,11 @@ private:
         const int context = helptext::ParseContext(Trim(inside.substr(0, bar)));
         if (context == 0)
             return false;
-        const THelpTopic* topic = File_.Find(context);
-        std::string_view label =
-            bar == std::string_view::npos ? std::string_view() : Trim(inside.substr(bar + 1));
+        const THelpTopic* topic = FIle.Find(context);
+        std::string_view label = bar == std::string_view::npos ? std::string_view() : Trim(inside.substr(bar + 1));
         if (label.empty())
             label = topic != nullptr ? std::string_view(topic->Title) : std::string_view();
-        const bool linked = topic != nullptr && Target_ == THelpMarkup::TTarget::Window;
+        const bool linked = topic != nullptr && FTarget == THelpMarkup::TTarget::Window;
         if (linked)
             out += "<a href=\"topic:" + std::to_string(context) + "\">";
         if (label.empty())
@@ -88,8 +85,8 @@ private:
         return true;
     }
 
-    const THelpFile& File_;
-    THelpMarkup::TTarget Target_;
+    const THelpFile& FIle;
+    THelpMarkup::TTarget FTarget;
 };
 
 }  // namespace
@@ -105,8 +102,7 @@ std::string THelpMarkup::Escape(std::string_view text)
 
 std::string THelpMarkup::MessageHtml(std::string_view title, std::string_view text)
 {
-    return "<html><body><h2>" + Escape(title) + "</h2><p>" + Escape(text)
-           + "</p></body></html>";
+    return "<html><body><h2>" + Escape(title) + "</h2><p>" + Escape(text) + "</p></body></html>";
 }
 
 std::string THelpMarkup::TopicHtml(const THelpTopic& topic, const THelpFile& file, TTarget target)

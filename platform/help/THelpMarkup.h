@@ -27,7 +27,7 @@ class THelpMarkup {
 public:
     enum class TTarget {
         Window,  // links become <a href="topic:N">
-        Popup,   // links become plain text: a pop-up closes on any click
+        Popup,  // links become plain text: a pop-up closes on any click
     };
 
     // The whole page of TOPIC: its title as a heading, then its body. Links

@@ -18,8 +18,7 @@ constexpr int PopupTextWidth = 320;
 }  // namespace
 
 THelpPopup::THelpPopup(const QString& html, QWidget* parent)
-    : QFrame(parent, Qt::Popup | Qt::FramelessWindowHint)
-    , Text_(new QLabel(this))
+    : QFrame(parent, Qt::Popup | Qt::FramelessWindowHint), FText(new QLabel(this))
 {
     setProperty("pegloreHelpWindow", true);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -32,16 +31,16 @@ THelpPopup::THelpPopup(const QString& html, QWidget* parent)
     colours.setColor(QPalette::WindowText, Qt::black);
     setPalette(colours);
 
-    Text_->setTextFormat(Qt::RichText);
-    Text_->setTextInteractionFlags(Qt::NoTextInteraction);
-    Text_->setOpenExternalLinks(false);
-    Text_->setWordWrap(true);
-    Text_->setText(html);
-    Text_->setFixedWidth(PopupTextWidth);
+    FText->setTextFormat(Qt::RichText);
+    FText->setTextInteractionFlags(Qt::NoTextInteraction);
+    FText->setOpenExternalLinks(false);
+    FText->setWordWrap(true);
+    FText->setText(html);
+    FText->setFixedWidth(PopupTextWidth);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 8);
-    layout->addWidget(Text_);
+    layout->addWidget(FText);
 }
 
 void THelpPopup::ShowNear(const QPoint& globalPos)
@@ -64,7 +63,7 @@ void THelpPopup::ShowNear(const QPoint& globalPos)
 QString THelpPopup::PlainText() const
 {
     QTextDocument document;
-    document.setHtml(Text_->text());
+    document.setHtml(FText->text());
     return document.toPlainText();
 }
 

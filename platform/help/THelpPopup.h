@@ -28,7 +28,7 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    QLabel* Text_;
+    QLabel* FText;
 };
 
 }  // namespace peglore

@@ -17,13 +17,9 @@ constexpr std::size_t MaxHistory = 100;
 
 }  // namespace
 
-THelpTopicWindow::THelpTopicWindow(std::shared_ptr<const THelpFile> file, const QString& caption,
-                                   QWidget* parent)
-    : QWidget(parent, Qt::Window)
-    , File_(std::move(file))
-    , Browser_(new QTextBrowser(this))
-    , Back_(new QPushButton(tr("&Back"), this))
-    , Forward_(new QPushButton(tr("&Forward"), this))
+THelpTopicWindow::THelpTopicWindow(std::shared_ptr<const THelpFile> file, const QString& caption, QWidget* parent)
+    : QWidget(parent, Qt::Window), FIle(std::move(file)), FBrowser(new QTextBrowser(this)),
+      FBack(new QPushButton(tr("&Back"), this)), FOrward(new QPushButton(tr("&Forward"), this))
 {
     setProperty("pegloreHelpWindow", true);
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -35,55 +31,53 @@ THelpTopicWindow::THelpTopicWindow(std::shared_ptr<const THelpFile> file, const 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(contents);
     buttons->addWidget(index);
-    buttons->addWidget(Back_);
-    buttons->addWidget(Forward_);
+    buttons->addWidget(FBack);
+    buttons->addWidget(FOrward);
     buttons->addStretch();
 
     // Links are followed here, only to topics; nothing is ever fetched.
-    Browser_->setOpenLinks(false);
-    Browser_->setOpenExternalLinks(false);
+    FBrowser->setOpenLinks(false);
+    FBrowser->setOpenExternalLinks(false);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
-    layout->addWidget(Browser_);
+    layout->addWidget(FBrowser);
 
     connect(contents, &QPushButton::clicked, this, &THelpTopicWindow::ContentsRequested);
     connect(index, &QPushButton::clicked, this, &THelpTopicWindow::IndexRequested);
-    connect(Back_, &QPushButton::clicked, this, &THelpTopicWindow::GoBack);
-    connect(Forward_, &QPushButton::clicked, this, &THelpTopicWindow::GoForward);
-    connect(Browser_, &QTextBrowser::anchorClicked, this, &THelpTopicWindow::FollowLink);
+    connect(FBack, &QPushButton::clicked, this, &THelpTopicWindow::GoBack);
+    connect(FOrward, &QPushButton::clicked, this, &THelpTopicWindow::GoForward);
+    connect(FBrowser, &QTextBrowser::anchorClicked, this, &THelpTopicWindow::FollowLink);
     UpdateButtons();
 }
 
 void THelpTopicWindow::ShowContext(int context)
 {
-    if (!History_.empty() && History_[Position_] == context) {
+    if (!FHistory.empty() && FHistory[FPosition] == context) {
         Display(context);
         return;
     }
-    if (!History_.empty())
-        History_.resize(Position_ + 1);
-    History_.push_back(context);
-    if (History_.size() > MaxHistory)
-        History_.erase(History_.begin());
-    Position_ = History_.size() - 1;
+    if (!FHistory.empty())
+        FHistory.resize(FPosition + 1);
+    FHistory.push_back(context);
+    if (FHistory.size() > MaxHistory)
+        FHistory.erase(FHistory.begin());
+    FPosition = FHistory.size() - 1;
     Display(context);
 }
 
 QString THelpTopicWindow::PlainText() const
 {
-    return Browser_->toPlainText();
+    return FBrowser->toPlainText();
 }
 
 void THelpTopicWindow::Display(int context)
 {
-    const THelpTopic* topic = File_->Find(context);
+    const THelpTopic* topic = FIle->Find(context);
     const std::string html =
-        topic != nullptr
-            ? THelpMarkup::TopicHtml(*topic, *File_, THelpMarkup::TTarget::Window)
-            : THelpMarkup::MessageHtml("Topic not found",
-                                       "No help topic is associated with this item.");
-    Browser_->setHtml(QString::fromStdString(html));
+        topic != nullptr ? THelpMarkup::TopicHtml(*topic, *FIle, THelpMarkup::TTarget::Window)
+                         : THelpMarkup::MessageHtml("Topic not found", "No help topic is associated with this item.");
+    FBrowser->setHtml(QString::fromStdString(html));
     UpdateButtons();
 }
 
@@ -99,24 +93,24 @@ void THelpTopicWindow::FollowLink(const QUrl& url)
 
 void THelpTopicWindow::GoBack()
 {
-    if (Position_ > 0) {
-        --Position_;
-        Display(History_[Position_]);
+    if (FPosition > 0) {
+        --FPosition;
+        Display(FHistory[FPosition]);
     }
 }
 
 void THelpTopicWindow::GoForward()
 {
-    if (Position_ + 1 < History_.size()) {
-        ++Position_;
-        Display(History_[Position_]);
+    if (FPosition + 1 < FHistory.size()) {
+        ++FPosition;
+        Display(FHistory[FPosition]);
     }
 }
 
 void THelpTopicWindow::UpdateButtons()
 {
-    Back_->setEnabled(Position_ > 0);
-    Forward_->setEnabled(Position_ + 1 < History_.size());
+    FBack->setEnabled(FPosition > 0);
+    FOrward->setEnabled(FPosition + 1 < FHistory.size());
 }
 
 }  // namespace peglore

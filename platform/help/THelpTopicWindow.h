@@ -20,16 +20,15 @@ class THelpTopicWindow : public QWidget {
     Q_OBJECT
 
 public:
-    THelpTopicWindow(std::shared_ptr<const THelpFile> file, const QString& caption,
-                     QWidget* parent = nullptr);
+    THelpTopicWindow(std::shared_ptr<const THelpFile> file, const QString& caption, QWidget* parent = nullptr);
 
     // Shows the topic of CONTEXT, or a page saying there is none, and
     // remembers it for Back.
     void ShowContext(int context);
 
-    int CurrentContext() const { return History_.empty() ? 0 : History_[Position_]; }
+    int CurrentContext() const { return FHistory.empty() ? 0 : FHistory[FPosition]; }
     QString PlainText() const;
-    QTextBrowser* Browser() const { return Browser_; }
+    QTextBrowser* Browser() const { return FBrowser; }
 
 signals:
     void ContentsRequested();
@@ -42,12 +41,12 @@ private:
     void GoForward();
     void UpdateButtons();
 
-    std::shared_ptr<const THelpFile> File_;
-    QTextBrowser* Browser_;
-    QPushButton* Back_;
-    QPushButton* Forward_;
-    std::vector<int> History_;
-    std::size_t Position_ = 0;
+    std::shared_ptr<const THelpFile> FIle;
+    QTextBrowser* FBrowser;
+    QPushButton* FBack;
+    QPushButton* FOrward;
+    std::vector<int> FHistory;
+    std::size_t FPosition = 0;
 };
 
 }  // namespace peglore

@@ -27,8 +27,7 @@ void Raise(QWidget* window)
     window->winId();
     if (QWindow* handle = window->windowHandle()) {
         const QWidget* modal = QApplication::activeModalWidget();
-        handle->setTransientParent(modal != nullptr && modal != window ? modal->windowHandle()
-                                                                       : nullptr);
+        handle->setTransientParent(modal != nullptr && modal != window ? modal->windowHandle() : nullptr);
     }
     window->show();
     window->raise();
@@ -45,41 +44,31 @@ void DeleteWindow(QWidget* window)
 
 }  // namespace
 
-THelpViewer::THelpViewer(const QString& helpFile, QObject* parent)
-    : QObject(parent)
+THelpViewer::THelpViewer(const QString& helpFile, QObject* parent) : QObject(parent)
 {
     const QString folder = QString::fromStdString(ProgramDir());
-    Path_ = QDir::isAbsolutePath(helpFile) ? QDir::cleanPath(helpFile)
-                                           : QDir::cleanPath(QDir(folder).filePath(helpFile));
-    Caption_ = tr("%1 Help").arg(QFileInfo(Path_).completeBaseName());
+    FPath =
+        QDir::isAbsolutePath(helpFile) ? QDir::cleanPath(helpFile) : QDir::cleanPath(QDir(folder).filePath(helpFile));
+    FCaption = tr("%1 Help").arg(QFileInfo(FPath).completeBaseName());
 }
 
 THelpViewer::~THelpViewer()
 {
     // The windows are top-level and have no parent to take them along.
-    delete Popup_.data();
-    delete Topic_.data();
-    delete Contents_.data();
-    delete Message_.data();
+    delete FPopup.data();
+    delete FTopic.data();
+    delete FContents.data();
+    delete FMessage.data();
 }
 
-void THelpViewer::HelpCommand(int Command, int Data)
+void THelpViewer::HelpCommand(int command, int data)
 {
-    switch (Command) {
-    case IHelpCommands::ShowTopic:
-        DisplayTopic(Data);
-        break;
-    case IHelpCommands::Quit:
-        CloseAll();
-        break;
-    case IHelpCommands::ContextPopup:
-        DisplayPopup(Data);
-        break;
-    case IHelpCommands::Contents:
-        DisplayContents();
-        break;
-    default:
-        break;
+    switch (command) {
+    case IHelpCommands::ShowTopic: DisplayTopic(data); break;
+    case IHelpCommands::Quit: CloseAll(); break;
+    case IHelpCommands::ContextPopup: DisplayPopup(data); break;
+    case IHelpCommands::Contents: DisplayContents(); break;
+    default: break;
     }
 }
 
@@ -96,13 +85,13 @@ void THelpViewer::DisplayPopup(int context, const QPoint& globalPos)
 {
     if (!EnsureLoaded())
         return;
-    delete Popup_.data();
-    const THelpTopic* topic = context > 0 ? File_->Find(context) : nullptr;
+    delete FPopup.data();
+    const THelpTopic* topic = context > 0 ? FIle->Find(context) : nullptr;
     const std::string html = topic != nullptr
-        ? THelpMarkup::TopicHtml(*topic, *File_, THelpMarkup::TTarget::Popup)
-        : "<html><body><p>" + THelpMarkup::Escape(NoTopicText) + "</p></body></html>";
-    Popup_ = new THelpPopup(QString::fromStdString(html));
-    Popup_->ShowNear(globalPos);
+                                 ? THelpMarkup::TopicHtml(*topic, *FIle, THelpMarkup::TTarget::Popup)
+                                 : "<html><body><p>" + THelpMarkup::Escape(NoTopicText) + "</p></body></html>";
+    FPopup = new THelpPopup(QString::fromStdString(html));
+    FPopup->ShowNear(globalPos);
 }
 
 void THelpViewer::DisplayPopup(int context)
@@ -128,57 +117,57 @@ void THelpViewer::DisplayIndex()
 
 void THelpViewer::CloseAll()
 {
-    DeleteWindow(Popup_);
-    DeleteWindow(Topic_);
-    DeleteWindow(Contents_);
-    DeleteWindow(Message_);
-    Popup_ = nullptr;
-    Topic_ = nullptr;
-    Contents_ = nullptr;
-    Message_ = nullptr;
+    DeleteWindow(FPopup);
+    DeleteWindow(FTopic);
+    DeleteWindow(FContents);
+    DeleteWindow(FMessage);
+    FPopup = nullptr;
+    FTopic = nullptr;
+    FContents = nullptr;
+    FMessage = nullptr;
 }
 
 bool THelpViewer::EnsureLoaded()
 {
-    if (File_ == nullptr || !File_->IsValid())
-        File_ = std::make_shared<const THelpFile>(THelpFile::Load(Path_.toStdString()));
-    if (File_->IsValid())
+    if (FIle == nullptr || !FIle->IsValid())
+        FIle = std::make_shared<const THelpFile>(THelpFile::Load(FPath.toStdString()));
+    if (FIle->IsValid())
         return true;
-    ShowMessage(QString::fromStdString(File_->ErrorText()));
+    ShowMessage(QString::fromStdString(FIle->ErrorText()));
     return false;
 }
 
 void THelpViewer::ShowMessage(const QString& text)
 {
-    if (Message_ == nullptr) {
+    if (FMessage == nullptr) {
         // Not modal: like a viewer of its own, it must not hold up the game.
-        Message_ = new QMessageBox(QMessageBox::Warning, Caption_, QString(), QMessageBox::Ok);
-        Message_->setWindowModality(Qt::NonModal);
-        Message_->setModal(false);
-        Message_->setProperty("pegloreHelpWindow", true);
-        Message_->setAttribute(Qt::WA_QuitOnClose, false);
+        FMessage = new QMessageBox(QMessageBox::Warning, FCaption, QString(), QMessageBox::Ok);
+        FMessage->setWindowModality(Qt::NonModal);
+        FMessage->setModal(false);
+        FMessage->setProperty("pegloreHelpWindow", true);
+        FMessage->setAttribute(Qt::WA_QuitOnClose, false);
     }
-    Message_->setText(text);
-    Raise(Message_);
+    FMessage->setText(text);
+    Raise(FMessage);
 }
 
 THelpTopicWindow* THelpViewer::TopicWindowCreated()
 {
-    if (Topic_ == nullptr) {
-        Topic_ = new THelpTopicWindow(File_, Caption_);
-        connect(Topic_, &THelpTopicWindow::ContentsRequested, this, &THelpViewer::DisplayContents);
-        connect(Topic_, &THelpTopicWindow::IndexRequested, this, &THelpViewer::DisplayIndex);
+    if (FTopic == nullptr) {
+        FTopic = new THelpTopicWindow(FIle, FCaption);
+        connect(FTopic, &THelpTopicWindow::ContentsRequested, this, &THelpViewer::DisplayContents);
+        connect(FTopic, &THelpTopicWindow::IndexRequested, this, &THelpViewer::DisplayIndex);
     }
-    return Topic_;
+    return FTopic;
 }
 
 THelpContentsWindow* THelpViewer::ContentsWindowCreated()
 {
-    if (Contents_ == nullptr) {
-        Contents_ = new THelpContentsWindow(File_, Caption_);
-        connect(Contents_, &THelpContentsWindow::TopicChosen, this, &THelpViewer::DisplayTopic);
+    if (FContents == nullptr) {
+        FContents = new THelpContentsWindow(FIle, FCaption);
+        connect(FContents, &THelpContentsWindow::TopicChosen, this, &THelpViewer::DisplayTopic);
     }
-    return Contents_;
+    return FContents;
 }
 
 }  // namespace peglore

@@ -33,7 +33,7 @@ public:
 
     // ShowTopic, Quit, ContextPopup and Contents of IHelpCommands, carried out
     // by the functions below; other commands are ignored.
-    void HelpCommand(int Command, int Data) override;
+    void HelpCommand(int command, int data) override;
 
     // The topic window with the topic of CONTEXT (a "not found" page for an
     // unknown one), raised.
@@ -48,13 +48,13 @@ public:
     // Closes every window of the viewer.
     void CloseAll();
 
-    QString FilePath() const { return Path_; }
+    QString FilePath() const { return FPath; }
 
     // The windows now open, or nullptr; for tests.
-    THelpTopicWindow* TopicWindow() const { return Topic_; }
-    THelpContentsWindow* ContentsWindow() const { return Contents_; }
-    THelpPopup* Popup() const { return Popup_; }
-    QMessageBox* MessageWindow() const { return Message_; }
+    THelpTopicWindow* TopicWindow() const { return FTopic; }
+    THelpContentsWindow* ContentsWindow() const { return FContents; }
+    THelpPopup* Popup() const { return FPopup; }
+    QMessageBox* MessageWindow() const { return FMessage; }
 
 private:
     bool EnsureLoaded();
@@ -63,13 +63,13 @@ private:
     THelpContentsWindow* ContentsWindowCreated();
     void DisplayIndex();
 
-    QString Path_;
-    QString Caption_;
-    std::shared_ptr<const THelpFile> File_;
-    QPointer<THelpTopicWindow> Topic_;
-    QPointer<THelpContentsWindow> Contents_;
-    QPointer<THelpPopup> Popup_;
-    QPointer<QMessageBox> Message_;
+    QString FPath;
+    QString FCaption;
+    std::shared_ptr<const THelpFile> FIle;
+    QPointer<THelpTopicWindow> FTopic;
+    QPointer<THelpContentsWindow> FContents;
+    QPointer<THelpPopup> FPopup;
+    QPointer<QMessageBox> FMessage;
 };
 
 }  // namespace peglore

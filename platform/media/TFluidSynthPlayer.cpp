@@ -26,17 +26,17 @@ void SilenceFluidSynthLog()
 
 void QuietAlsa(const char*, int, const char*, int, const char*, ...) {}
 
-void AddUnique(std::vector<std::string>& List, const std::string& Item)
+void AddUnique(std::vector<std::string>& list, const std::string& item)
 {
-    if (!Item.empty() && std::find(List.begin(), List.end(), Item) == List.end())
-        List.push_back(Item);
+    if (!item.empty() && std::find(list.begin(), list.end(), item) == list.end())
+        list.push_back(item);
 }
 
-std::string SettingString(fluid_settings_t* Settings, const char* Name)
+std::string SettingString(fluid_settings_t* settings, const char* name)
 {
     char* value = nullptr;
     std::string result;
-    if (fluid_settings_dupstr(Settings, Name, &value) == FLUID_OK && value)
+    if (fluid_settings_dupstr(settings, name, &value) == FLUID_OK && value)
         result = value;
     fluid_free(value);
     return result;
@@ -46,8 +46,8 @@ std::string SettingString(fluid_settings_t* Settings, const char* Name)
 
 TFluidSynthPlayer::TFluidSynthPlayer() : TFluidSynthPlayer(TFluidSynthOptions{}) {}
 
-TFluidSynthPlayer::TFluidSynthPlayer(TFluidSynthOptions Options)
-    : FOptions(std::move(Options)), FNotifier(std::make_unique<QObject>())
+TFluidSynthPlayer::TFluidSynthPlayer(TFluidSynthOptions options)
+    : FOptions(std::move(options)), FNotifier(std::make_unique<QObject>())
 {
 }
 
@@ -86,14 +86,14 @@ std::string TFluidSynthPlayer::FindSoundFont() const
     return {};
 }
 
-void TFluidSynthPlayer::SetFileName(const std::string& FileName)
+void TFluidSynthPlayer::SetFileName(const std::string& fileName)
 {
-    FFileName = FileName;
+    FFileName = fileName;
 }
 
-void TFluidSynthPlayer::SetOnNotify(std::function<void(TMediaResult)> OnNotify)
+void TFluidSynthPlayer::SetOnNotify(std::function<void(TMediaResult)> onNotify)
 {
-    FOnNotify = std::move(OnNotify);
+    FOnNotify = std::move(onNotify);
 }
 
 bool TFluidSynthPlayer::Open()
@@ -131,8 +131,8 @@ bool TFluidSynthPlayer::Open()
     FSong = std::move(song);
     FEventFrames.clear();
     FEventFrames.reserve(FSong->Events().size());
-    const auto frameOf = [this](std::int64_t Microseconds) {
-        return std::int64_t(double(Microseconds) * FSampleRate / 1e6 + 0.5);
+    const auto frameOf = [this](std::int64_t microseconds) {
+        return std::int64_t(double(microseconds) * FSampleRate / 1e6 + 0.5);
     };
     for (const TMidiEvent& e : FSong->Events())
         FEventFrames.push_back(frameOf(e.Microseconds));
@@ -151,7 +151,8 @@ bool TFluidSynthPlayer::Open()
 
 bool TFluidSynthPlayer::CreateDriver()
 {
-    const std::vector<std::string> drivers = FOptions.AudioDrivers.empty() ? DefaultAudioDrivers() : FOptions.AudioDrivers;
+    const std::vector<std::string> drivers =
+        FOptions.AudioDrivers.empty() ? DefaultAudioDrivers() : FOptions.AudioDrivers;
     // ALSA prints its own complaints about a missing card; only while
     // probing are they kept quiet.
     snd_lib_error_set_handler(&QuietAlsa);
@@ -230,48 +231,48 @@ void TFluidSynthPlayer::Stop()
         EndPlayCommand(TMediaResult::Aborted);
 }
 
-void TFluidSynthPlayer::EndPlayCommand(TMediaResult Result)
+void TFluidSynthPlayer::EndPlayCommand(TMediaResult result)
 {
     FPlayPending = false;
     QMetaObject::invokeMethod(
-        FNotifier.get(), [this, Result] { Notify(Result); }, Qt::QueuedConnection);
+        FNotifier.get(), [this, result] { Notify(result); }, Qt::QueuedConnection);
 }
 
-void TFluidSynthPlayer::Notify(TMediaResult Result)
+void TFluidSynthPlayer::Notify(TMediaResult result)
 {
     // A copy, so that the handler may replace the callback.
     const std::function<void(TMediaResult)> onNotify = FOnNotify;
     if (onNotify)
-        onNotify(Result);
+        onNotify(result);
 }
 
-void TFluidSynthPlayer::Render(float* Left, float* Right, int Frames)
+void TFluidSynthPlayer::Render(float* left, float* right, int frames)
 {
-    if (Frames <= 0)
+    if (frames <= 0)
         return;
-    std::fill(Left, Left + Frames, 0.0f);
-    std::fill(Right, Right + Frames, 0.0f);
+    std::fill(left, left + frames, 0.0f);
+    std::fill(right, right + frames, 0.0f);
     if (FSynth && FOptions.Output == TAudioOutput::Caller)
-        Process(Left, Right, Frames);
+        Process(left, right, frames);
 }
 
-int TFluidSynthPlayer::AudioCallback(void* Data, int Length, int EffectCount, float* Effects[], int OutputCount,
-                                     float* Outputs[])
+int TFluidSynthPlayer::AudioCallback(void* data, int length, int effectCount, float* effects[], int outputCount,
+                                     float* outputs[])
 {
     // Every buffer the driver hands over is filled, the sound going to
     // the first two, effects included.
-    for (int i = 0; i < EffectCount; ++i)
-        if (Effects[i])
-            std::fill(Effects[i], Effects[i] + Length, 0.0f);
-    for (int i = 0; i < OutputCount; ++i)
-        if (Outputs[i])
-            std::fill(Outputs[i], Outputs[i] + Length, 0.0f);
-    if (OutputCount >= 2 && Outputs[0] && Outputs[1] && Length > 0)
-        static_cast<TFluidSynthPlayer*>(Data)->Process(Outputs[0], Outputs[1], Length);
+    for (int i = 0; i < effectCount; ++i)
+        if (effects[i])
+            std::fill(effects[i], effects[i] + length, 0.0f);
+    for (int i = 0; i < outputCount; ++i)
+        if (outputs[i])
+            std::fill(outputs[i], outputs[i] + length, 0.0f);
+    if (outputCount >= 2 && outputs[0] && outputs[1] && length > 0)
+        static_cast<TFluidSynthPlayer*>(data)->Process(outputs[0], outputs[1], length);
     return FLUID_OK;
 }
 
-void TFluidSynthPlayer::Process(float* Left, float* Right, int Frames)
+void TFluidSynthPlayer::Process(float* left, float* right, int frames)
 {
     std::uint64_t endedGeneration = 0;
     {
@@ -283,8 +284,8 @@ void TFluidSynthPlayer::Process(float* Left, float* Right, int Frames)
             }
         };
         int done = 0;
-        while (done < Frames) {
-            int chunk = Frames - done;
+        while (done < frames) {
+            int chunk = frames - done;
             if (FPlaying) {
                 const std::vector<TMidiEvent>& events = FSong->Events();
                 while (FNextEvent < events.size() && FEventFrames[FNextEvent] <= FPosition)
@@ -295,7 +296,7 @@ void TFluidSynthPlayer::Process(float* Left, float* Right, int Frames)
                     chunk = int(std::min<std::int64_t>(chunk, next - FPosition));
                 checkEnd();
             }
-            std::array<float*, 2> buffers{Left + done, Right + done};
+            std::array<float*, 2> buffers{left + done, right + done};
             // Dry sound and effects mixed into the same two buffers.
             fluid_synth_process(FSynth, chunk, 2, buffers.data(), 2, buffers.data());
             if (FPlaying)
@@ -319,36 +320,23 @@ void TFluidSynthPlayer::Process(float* Left, float* Right, int Frames)
     }
 }
 
-void TFluidSynthPlayer::Dispatch(const TMidiEvent& Event)
+void TFluidSynthPlayer::Dispatch(const TMidiEvent& event)
 {
-    const int channel = Event.Status & 0x0F;
-    switch (Event.Status & 0xF0) {
-    case 0x80:
-        fluid_synth_noteoff(FSynth, channel, Event.Data1);
-        break;
+    const int channel = event.Status & 0x0F;
+    switch (event.Status & 0xF0) {
+    case 0x80: fluid_synth_noteoff(FSynth, channel, event.Data1); break;
     case 0x90:
-        if (Event.Data2)
-            fluid_synth_noteon(FSynth, channel, Event.Data1, Event.Data2);
+        if (event.Data2)
+            fluid_synth_noteon(FSynth, channel, event.Data1, event.Data2);
         else
-            fluid_synth_noteoff(FSynth, channel, Event.Data1);
+            fluid_synth_noteoff(FSynth, channel, event.Data1);
         break;
-    case 0xA0:
-        fluid_synth_key_pressure(FSynth, channel, Event.Data1, Event.Data2);
-        break;
-    case 0xB0:
-        fluid_synth_cc(FSynth, channel, Event.Data1, Event.Data2);
-        break;
-    case 0xC0:
-        fluid_synth_program_change(FSynth, channel, Event.Data1);
-        break;
-    case 0xD0:
-        fluid_synth_channel_pressure(FSynth, channel, Event.Data1);
-        break;
-    case 0xE0:
-        fluid_synth_pitch_bend(FSynth, channel, Event.Data1 | (Event.Data2 << 7));
-        break;
-    default:
-        break;
+    case 0xA0: fluid_synth_key_pressure(FSynth, channel, event.Data1, event.Data2); break;
+    case 0xB0: fluid_synth_cc(FSynth, channel, event.Data1, event.Data2); break;
+    case 0xC0: fluid_synth_program_change(FSynth, channel, event.Data1); break;
+    case 0xD0: fluid_synth_channel_pressure(FSynth, channel, event.Data1); break;
+    case 0xE0: fluid_synth_pitch_bend(FSynth, channel, event.Data1 | (event.Data2 << 7)); break;
+    default: break;
     }
 }
 

@@ -27,19 +27,19 @@ namespace peglore {
 class TFluidSynthPlayer final : public IMediaPlayer {
 public:
     TFluidSynthPlayer();
-    explicit TFluidSynthPlayer(TFluidSynthOptions Options);
+    explicit TFluidSynthPlayer(TFluidSynthOptions options);
     ~TFluidSynthPlayer() override;
 
     TFluidSynthPlayer(const TFluidSynthPlayer&) = delete;
     TFluidSynthPlayer& operator=(const TFluidSynthPlayer&) = delete;
 
-    void SetFileName(const std::string& FileName) override;
+    void SetFileName(const std::string& fileName) override;
     bool Open() override;
     void SeekToStart() override;
     void Play() override;
     void Stop() override;
     void Close() override;
-    void SetOnNotify(std::function<void(TMediaResult)> OnNotify) override;
+    void SetOnNotify(std::function<void(TMediaResult)> onNotify) override;
 
     bool IsOpen() const { return FSynth != nullptr; }
     double SampleRate() const { return FSampleRate; }
@@ -53,20 +53,20 @@ public:
     // The sound server first, then the sound card directly.
     static std::vector<std::string> DefaultAudioDrivers();
 
-    // With TAudioOutput::Caller: synthesizes the next Frames frames of
-    // stereo sound into Left and Right, advancing the music as an audio
+    // With TAudioOutput::Caller: synthesizes the next frames frames of
+    // stereo sound into left and right, advancing the music as an audio
     // device would. Silence when the player is not open or plays to a device.
-    void Render(float* Left, float* Right, int Frames);
+    void Render(float* left, float* right, int frames);
 
 private:
-    static int AudioCallback(void* Data, int Length, int EffectCount, float* Effects[], int OutputCount,
-                             float* Outputs[]);
+    static int AudioCallback(void* data, int length, int effectCount, float* effects[], int outputCount,
+                             float* outputs[]);
     // Runs in the audio thread (or Render's caller) for each block.
-    void Process(float* Left, float* Right, int Frames);
-    void Dispatch(const TMidiEvent& Event);
+    void Process(float* left, float* right, int frames);
+    void Dispatch(const TMidiEvent& event);
     bool CreateDriver();
-    void EndPlayCommand(TMediaResult Result);
-    void Notify(TMediaResult Result);
+    void EndPlayCommand(TMediaResult result);
+    void Notify(TMediaResult result);
 
     TFluidSynthOptions FOptions;
     std::string FFileName;

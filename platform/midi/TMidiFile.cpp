@@ -24,66 +24,63 @@ struct TTempoChange {
 // Bounds-checked big-endian reading over the file's bytes.
 class TByteReader {
 public:
-    TByteReader(std::string_view Bytes, std::size_t Begin, std::size_t End)
-        : FBytes(Bytes), FPos(Begin), FEnd(End)
-    {
-    }
+    TByteReader(std::string_view bytes, std::size_t begin, std::size_t end) : FBytes(bytes), FPos(begin), FEnd(end) {}
 
     bool AtEnd() const { return FPos >= FEnd; }
     std::size_t Position() const { return FPos; }
     std::size_t Left() const { return FEnd - FPos; }
 
-    bool Byte(std::uint8_t& Value)
+    bool Byte(std::uint8_t& value)
     {
         if (FPos >= FEnd)
             return false;
-        Value = std::uint8_t(FBytes[FPos++]);
+        value = std::uint8_t(FBytes[FPos++]);
         return true;
     }
-    bool Peek(std::uint8_t& Value) const
+    bool Peek(std::uint8_t& value) const
     {
         if (FPos >= FEnd)
             return false;
-        Value = std::uint8_t(FBytes[FPos]);
+        value = std::uint8_t(FBytes[FPos]);
         return true;
     }
-    bool BigEndian(int Count, std::uint32_t& Value)
+    bool BigEndian(int count, std::uint32_t& value)
     {
-        Value = 0;
-        for (int i = 0; i < Count; ++i) {
+        value = 0;
+        for (int i = 0; i < count; ++i) {
             std::uint8_t b = 0;
             if (!Byte(b))
                 return false;
-            Value = (Value << 8) | b;
+            value = (value << 8) | b;
         }
         return true;
     }
     // A variable-length quantity: at most four bytes of seven bits each.
-    bool VariableLength(std::uint32_t& Value)
+    bool VariableLength(std::uint32_t& value)
     {
-        Value = 0;
+        value = 0;
         for (int i = 0; i < 4; ++i) {
             std::uint8_t b = 0;
             if (!Byte(b))
                 return false;
-            Value = (Value << 7) | (b & 0x7F);
+            value = (value << 7) | (b & 0x7F);
             if (!(b & 0x80))
                 return true;
         }
         return false;
     }
-    bool Skip(std::size_t Count)
+    bool Skip(std::size_t count)
     {
-        if (Count > Left())
+        if (count > Left())
             return false;
-        FPos += Count;
+        FPos += count;
         return true;
     }
-    bool Tag(std::string_view Expected)
+    bool Tag(std::string_view expected)
     {
-        if (Left() < Expected.size() || FBytes.substr(FPos, Expected.size()) != Expected)
+        if (Left() < expected.size() || FBytes.substr(FPos, expected.size()) != expected)
             return false;
-        FPos += Expected.size();
+        FPos += expected.size();
         return true;
     }
 
@@ -98,28 +95,28 @@ struct TTrackEvent {
     TMidiEvent Event;
 };
 
-// Reads one MTrk chunk's body; the tick of its end goes to EndTick.
-bool ReadTrack(TByteReader& Track, std::vector<TTrackEvent>& Events, std::vector<TTempoChange>& Tempos,
-               std::uint64_t& EndTick)
+// Reads one MTrk chunk's body; the tick of its end goes to endTick.
+bool ReadTrack(TByteReader& track, std::vector<TTrackEvent>& events, std::vector<TTempoChange>& tempos,
+               std::uint64_t& endTick)
 {
     std::uint64_t tick = 0;
     std::uint8_t running = 0;
-    while (!Track.AtEnd()) {
+    while (!track.AtEnd()) {
         std::uint32_t delta = 0;
-        if (!Track.VariableLength(delta))
+        if (!track.VariableLength(delta))
             return false;
         tick += delta;
         if (tick > MaxTicks)
             return false;
         std::uint8_t status = 0;
-        if (!Track.Peek(status))
+        if (!track.Peek(status))
             return false;
         if (status < 0x80) {
             if (!running)
                 return false;
             status = running;
         } else {
-            Track.Byte(status);
+            track.Byte(status);
         }
 
         if (status < 0xF0) {
@@ -128,48 +125,47 @@ bool ReadTrack(TByteReader& Track, std::vector<TTrackEvent>& Events, std::vector
             const int dataBytes = kind == 0xC0 || kind == 0xD0 ? 1 : 2;
             std::uint8_t data[2] = {0, 0};
             for (int i = 0; i < dataBytes; ++i)
-                if (!Track.Byte(data[i]) || data[i] >= 0x80)
+                if (!track.Byte(data[i]) || data[i] >= 0x80)
                     return false;
-            Events.push_back({tick, {0, status, data[0], data[1]}});
+            events.push_back({tick, {0, status, data[0], data[1]}});
         } else if (status == 0xF0 || status == 0xF7) {
             running = 0;
             std::uint32_t length = 0;
-            if (!Track.VariableLength(length) || !Track.Skip(length))
+            if (!track.VariableLength(length) || !track.Skip(length))
                 return false;
         } else if (status == 0xFF) {
             running = 0;
             std::uint8_t type = 0;
             std::uint32_t length = 0;
-            if (!Track.Byte(type) || !Track.VariableLength(length) || length > Track.Left())
+            if (!track.Byte(type) || !track.VariableLength(length) || length > track.Left())
                 return false;
             if (type == 0x2F)
                 break;
             if (type == 0x51 && length == 3) {
                 std::uint32_t tempo = 0;
-                Track.BigEndian(3, tempo);
+                track.BigEndian(3, tempo);
                 // A tempo of zero would stop time; such a change is ignored.
                 if (tempo > 0)
-                    Tempos.push_back({tick, tempo});
+                    tempos.push_back({tick, tempo});
             } else {
-                Track.Skip(length);
+                track.Skip(length);
             }
         } else {
             // System common and real-time messages have no place in a file.
             return false;
         }
     }
-    EndTick = tick;
+    endTick = tick;
     return true;
 }
 
 }  // namespace
 
-std::optional<TMidiFile> TMidiFile::Parse(std::string_view Bytes)
+std::optional<TMidiFile> TMidiFile::Parse(std::string_view bytes)
 {
-    TByteReader file(Bytes, 0, Bytes.size());
+    TByteReader file(bytes, 0, bytes.size());
     std::uint32_t headerLength = 0, format = 0, trackCount = 0, division = 0;
-    if (!file.Tag("MThd") || !file.BigEndian(4, headerLength) || headerLength < 6
-        || headerLength > file.Left())
+    if (!file.Tag("MThd") || !file.BigEndian(4, headerLength) || headerLength < 6 || headerLength > file.Left())
         return std::nullopt;
     const std::size_t headerEnd = file.Position() + headerLength;
     file.BigEndian(2, format);
@@ -194,7 +190,7 @@ std::optional<TMidiFile> TMidiFile::Parse(std::string_view Bytes)
         if (length > file.Left())
             return std::nullopt;
         if (isTrack) {
-            TByteReader track(Bytes, file.Position(), file.Position() + length);
+            TByteReader track(bytes, file.Position(), file.Position() + length);
             std::uint64_t trackEnd = 0;
             if (!ReadTrack(track, events, tempos, trackEnd))
                 return std::nullopt;
@@ -218,14 +214,14 @@ std::optional<TMidiFile> TMidiFile::Parse(std::string_view Bytes)
     std::uint64_t segmentTick = 0;
     std::uint32_t tempo = DefaultTempo;
     std::size_t nextTempo = 0;
-    const auto timeOf = [&](std::uint64_t Tick) {
-        while (nextTempo < tempos.size() && tempos[nextTempo].Tick <= Tick) {
+    const auto timeOf = [&](std::uint64_t tick) {
+        while (nextTempo < tempos.size() && tempos[nextTempo].Tick <= tick) {
             segmentStart += double(tempos[nextTempo].Tick - segmentTick) * tempo / division;
             segmentTick = tempos[nextTempo].Tick;
             tempo = tempos[nextTempo].MicrosecondsPerQuarter;
             ++nextTempo;
         }
-        return segmentStart + double(Tick - segmentTick) * tempo / division;
+        return segmentStart + double(tick - segmentTick) * tempo / division;
     };
 
     TMidiFile result;
@@ -246,17 +242,17 @@ std::optional<TMidiFile> TMidiFile::Parse(std::string_view Bytes)
     return result;
 }
 
-std::optional<TMidiFile> TMidiFile::Load(const std::string& Path)
+std::optional<TMidiFile> TMidiFile::Load(const std::string& path)
 {
     // Non-blocking, so that a pipe or device under the file's name cannot
     // hold the caller; only regular files are read.
-    const int fd = ::open(Path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return std::nullopt;
     struct stat info {};
     std::string bytes;
-    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size >= 0
-              && std::uint64_t(info.st_size) <= MaxFileSize;
+    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size >= 0 &&
+              std::uint64_t(info.st_size) <= MaxFileSize;
     if (ok) {
         // One byte more than the size tells a file that grew meanwhile.
         const std::size_t size = std::size_t(info.st_size);

@@ -14,7 +14,7 @@ struct TMidiEvent {
     std::int64_t Microseconds = 0;
     std::uint8_t Status = 0;  // 0x80 to 0xEF: the kind in the high half, the channel in the low
     std::uint8_t Data1 = 0;
-    std::uint8_t Data2 = 0;   // 0 for the one-byte kinds (program change, channel pressure)
+    std::uint8_t Data2 = 0;  // 0 for the one-byte kinds (program change, channel pressure)
 };
 
 // A standard MIDI file (format 0 or 1, metrical time) read into the channel
@@ -30,10 +30,10 @@ public:
 
     // Empty when the bytes are not a MIDI file of the kind above, are cut
     // short, or run longer than MaxDuration.
-    static std::optional<TMidiFile> Parse(std::string_view Bytes);
+    static std::optional<TMidiFile> Parse(std::string_view bytes);
     // Empty also when the file is missing, unreadable, not a regular file or
     // larger than MaxFileSize.
-    static std::optional<TMidiFile> Load(const std::string& Path);
+    static std::optional<TMidiFile> Load(const std::string& path);
 
     // In time order; messages at the same time keep the order of their
     // tracks, and within a track the order of the file.

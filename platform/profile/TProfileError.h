@@ -5,19 +5,19 @@ namespace peglore {
 // Why a profile file operation did not do what was asked.
 enum class TProfileError {
     None,
-    InvalidPath,     // empty path, or a path naming a folder
+    InvalidPath,  // empty path, or a path naming a folder
     InvalidSection,  // empty after trimming, or holds ']', CR or LF
-    InvalidKey,      // empty after trimming, holds '=', CR or LF, or starts with '[', ';' or '#'
-    InvalidValue,    // holds CR or LF
-    FileMissing,     // reading only: there is no such file (not a failure for callers)
-    FolderMissing,   // the folder of the file does not exist or is not a folder
+    InvalidKey,  // empty after trimming, holds '=', CR or LF, or starts with '[', ';' or '#'
+    InvalidValue,  // holds CR or LF
+    FileMissing,  // reading only: there is no such file (not a failure for callers)
+    FolderMissing,  // the folder of the file does not exist or is not a folder
     FolderReadOnly,  // no write permission on the folder
-    FileReadOnly,    // no write permission on the file
+    FileReadOnly,  // no write permission on the file
     NotRegularFile,  // a folder, device, pipe or dangling link stands at the path
-    FileTooLarge,    // larger than TProfileFile::MaxFileSize: never read, never replaced
-    ReadFailed,      // the existing file could not be read, so it cannot be kept
-    WriteFailed,     // creating, writing, syncing or renaming the new file failed
-    Interrupted,     // the save hook stopped the save before the rename
+    FileTooLarge,  // larger than TProfileFile::MaxFileSize: never read, never replaced
+    ReadFailed,  // the existing file could not be read, so it cannot be kept
+    WriteFailed,  // creating, writing, syncing or renaming the new file failed
+    Interrupted,  // the save hook stopped the save before the rename
 };
 
 // A short English description, for diagnostics.

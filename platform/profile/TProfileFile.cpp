@@ -18,7 +18,7 @@ constexpr mode_t AnyWriteBit = S_IWUSR | S_IWGRP | S_IWOTH;
 // Closes a descriptor on every way out.
 class TFileDescriptor {
 public:
-    explicit TFileDescriptor(int fd = -1) noexcept : Fd_(fd) {}
+    explicit TFileDescriptor(int fd = -1) noexcept : FD(fd) {}
     TFileDescriptor(const TFileDescriptor&) = delete;
     TFileDescriptor& operator=(const TFileDescriptor&) = delete;
     ~TFileDescriptor() { Close(); }
@@ -26,40 +26,40 @@ public:
     void Reset(int fd) noexcept
     {
         Close();
-        Fd_ = fd;
+        FD = fd;
     }
-    int Get() const noexcept { return Fd_; }
-    bool Valid() const noexcept { return Fd_ >= 0; }
+    int Get() const noexcept { return FD; }
+    bool Valid() const noexcept { return FD >= 0; }
     // Returns false when close reports an error (a write may have been lost).
     bool Close() noexcept
     {
-        if (Fd_ < 0)
+        if (FD < 0)
             return true;
-        const int result = ::close(Fd_);
-        Fd_ = -1;
+        const int result = ::close(FD);
+        FD = -1;
         return result == 0;
     }
 
 private:
-    int Fd_;
+    int FD;
 };
 
 // Removes the temporary file unless the save got as far as the rename.
 class TTempFileGuard {
 public:
-    explicit TTempFileGuard(const std::string& path) : Path_(path) {}
+    explicit TTempFileGuard(const std::string& path) : FPath(path) {}
     TTempFileGuard(const TTempFileGuard&) = delete;
     TTempFileGuard& operator=(const TTempFileGuard&) = delete;
     ~TTempFileGuard()
     {
-        if (!Committed_)
-            ::unlink(Path_.c_str());
+        if (!FCommitted)
+            ::unlink(FPath.c_str());
     }
-    void Commit() noexcept { Committed_ = true; }
+    void Commit() noexcept { FCommitted = true; }
 
 private:
-    const std::string& Path_;
-    bool Committed_ = false;
+    const std::string& FPath;
+    bool FCommitted = false;
 };
 
 // Reads at most LIMIT + 1 bytes, so the caller can tell a file that grew past
@@ -109,8 +109,8 @@ std::string TempPathFor(const std::string& folder, const std::string& baseName, 
 {
     static std::atomic<unsigned> counter{0};
     const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
-    return folder + "/." + baseName + ".tmp-" + std::to_string(::getpid()) + "-"
-           + std::to_string(counter++) + "-" + std::to_string((ticks + attempt) & 0xFFFFFF);
+    return folder + "/." + baseName + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + "-" +
+           std::to_string((ticks + attempt) & 0xFFFFFF);
 }
 
 void SyncFolder(const std::string& folder)
@@ -122,12 +122,12 @@ void SyncFolder(const std::string& folder)
 
 }  // namespace
 
-TProfileFile::TProfileFile(std::string path) : Path_(std::move(path)) {}
+TProfileFile::TProfileFile(std::string path) : FPath(std::move(path)) {}
 
 bool TProfileFile::Fail(TProfileError error, int systemError)
 {
-    LastError_ = error;
-    LastSystemError_ = systemError;
+    FLastError = error;
+    FLastSystemError = systemError;
     return false;
 }
 
@@ -138,10 +138,10 @@ TProfileText TProfileFile::Load(TProfileError* error) const
             *error = why;
         return TProfileText();
     };
-    if (Path_.empty())
+    if (FPath.empty())
         return fail(TProfileError::InvalidPath);
     // O_NONBLOCK keeps a named pipe at the path from blocking the open.
-    TFileDescriptor fd(::open(Path_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    TFileDescriptor fd(::open(FPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (!fd.Valid())
         return fail(errno == ENOENT ? TProfileError::FileMissing : TProfileError::ReadFailed);
     struct stat status {};
@@ -168,22 +168,20 @@ std::string TProfileFile::ReadString(std::string_view section, std::string_view 
     return Load().ReadString(section, key, defaultValue);
 }
 
-bool TProfileFile::WriteString(std::string_view section, std::string_view key,
-                               std::string_view value)
+bool TProfileFile::WriteString(std::string_view section, std::string_view key, std::string_view value)
 {
-    LastError_ = TProfileError::None;
-    LastSystemError_ = 0;
-    if (const TProfileError error = TProfileText::CheckEntry(section, key, value);
-        error != TProfileError::None)
+    FLastError = TProfileError::None;
+    FLastSystemError = 0;
+    if (const TProfileError error = TProfileText::CheckEntry(section, key, value); error != TProfileError::None)
         return Fail(error, 0);
-    if (Path_.empty() || Path_.back() == '/')
+    if (FPath.empty() || FPath.back() == '/')
         return Fail(TProfileError::InvalidPath, 0);
 
     // Write through a symbolic link rather than replace the link by a file.
-    std::string target = Path_;
+    std::string target = FPath;
     struct stat linkStatus {};
-    if (::lstat(Path_.c_str(), &linkStatus) == 0 && S_ISLNK(linkStatus.st_mode)) {
-        char* resolved = ::realpath(Path_.c_str(), nullptr);
+    if (::lstat(FPath.c_str(), &linkStatus) == 0 && S_ISLNK(linkStatus.st_mode)) {
+        char* resolved = ::realpath(FPath.c_str(), nullptr);
         if (!resolved)
             return Fail(TProfileError::NotRegularFile, errno);
         target = resolved;
@@ -232,8 +230,7 @@ bool TProfileFile::WriteString(std::string_view section, std::string_view key,
         }
     }
 
-    if (const TProfileError error = text.WriteString(section, key, value);
-        error != TProfileError::None)
+    if (const TProfileError error = text.WriteString(section, key, value); error != TProfileError::None)
         return Fail(error, 0);
     // Never write what the next read would refuse.
     if (text.Text().size() > MaxFileSize)
@@ -244,8 +241,7 @@ bool TProfileFile::WriteString(std::string_view section, std::string_view key,
     for (int attempt = 0; attempt < 100 && !temp.Valid(); ++attempt) {
         tempPath = TempPathFor(folder, baseName, attempt);
         // A new file gets 0666 less the umask, as any created file would.
-        temp.Reset(::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
-                          exists ? 0600 : 0666));
+        temp.Reset(::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, exists ? 0600 : 0666));
         if (!temp.Valid() && errno != EEXIST)
             return Fail(TProfileError::WriteFailed, errno);
     }
@@ -259,8 +255,8 @@ bool TProfileFile::WriteString(std::string_view section, std::string_view key,
     if (exists) {
         // The owner first: a change of owner may clear set-id bits of the mode.
         struct stat tempStatus {};
-        if (::fstat(temp.Get(), &tempStatus) == 0
-            && (tempStatus.st_uid != fileStatus.st_uid || tempStatus.st_gid != fileStatus.st_gid)) {
+        if (::fstat(temp.Get(), &tempStatus) == 0 &&
+            (tempStatus.st_uid != fileStatus.st_uid || tempStatus.st_gid != fileStatus.st_gid)) {
             [[maybe_unused]] const int ignored =
                 ::fchown(temp.Get(), fileStatus.st_uid, fileStatus.st_gid);  // only root may
         }
@@ -272,7 +268,7 @@ bool TProfileFile::WriteString(std::string_view section, std::string_view key,
     if (!temp.Close())
         return Fail(TProfileError::WriteFailed, errno);
 
-    if (SaveHook_ && !SaveHook_(tempPath, target))
+    if (FSaveHook && !FSaveHook(tempPath, target))
         return Fail(TProfileError::Interrupted, 0);
 
     if (::rename(tempPath.c_str(), target.c_str()) != 0)
@@ -282,14 +278,14 @@ bool TProfileFile::WriteString(std::string_view section, std::string_view key,
     return true;
 }
 
-std::string ReadProfileString(const std::string& path, std::string_view section,
-                              std::string_view key, std::string_view defaultValue)
+std::string ReadProfileString(const std::string& path, std::string_view section, std::string_view key,
+                              std::string_view defaultValue)
 {
     return TProfileFile(path).ReadString(section, key, defaultValue);
 }
 
-bool WriteProfileString(const std::string& path, std::string_view section, std::string_view key,
-                        std::string_view value, TProfileError* error)
+bool WriteProfileString(const std::string& path, std::string_view section, std::string_view key, std::string_view value,
+                        TProfileError* error)
 {
     TProfileFile file(path);
     const bool written = file.WriteString(section, key, value);

@@ -14,8 +14,7 @@ namespace peglore {
 // Called after the new contents are written and synced to TEMPPATH, just
 // before TEMPPATH is renamed over TARGETPATH. Returning false abandons the
 // save: the temporary file is removed and the old file stays as it was.
-using TProfileSaveHook =
-    std::function<bool(const std::string& tempPath, const std::string& targetPath)>;
+using TProfileSaveHook = std::function<bool(const std::string& tempPath, const std::string& targetPath)>;
 
 // One profile (INI) file on disk, named by its path. Nothing is cached: every
 // read and every write starts from the file as it is now.
@@ -38,7 +37,7 @@ public:
 
     explicit TProfileFile(std::string path);
 
-    const std::string& Path() const noexcept { return Path_; }
+    const std::string& Path() const noexcept { return FPath; }
 
     // The whole file, for reading many keys with one pass over the disk. When
     // the file cannot be read, an empty text and the reason in *ERROR
@@ -46,8 +45,7 @@ public:
     TProfileText Load(TProfileError* error = nullptr) const;
 
     // See TProfileText::ReadString.
-    std::string ReadString(std::string_view section, std::string_view key,
-                           std::string_view defaultValue) const;
+    std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
 
     // See TProfileText::WriteString for where the value goes. Creates the file
     // when it does not exist (mode 0666 less the umask), never its folder.
@@ -56,26 +54,26 @@ public:
     bool WriteString(std::string_view section, std::string_view key, std::string_view value);
 
     // Why the last WriteString failed; None after a success.
-    TProfileError LastError() const noexcept { return LastError_; }
+    TProfileError LastError() const noexcept { return FLastError; }
     // The errno behind LastError(), or 0 when the refusal was our own.
-    int LastSystemError() const noexcept { return LastSystemError_; }
+    int LastSystemError() const noexcept { return FLastSystemError; }
 
     // For tests: a hook run between the write and the rename of every save.
-    void SetSaveHook(TProfileSaveHook hook) { SaveHook_ = std::move(hook); }
+    void SetSaveHook(TProfileSaveHook hook) { FSaveHook = std::move(hook); }
 
 private:
     bool Fail(TProfileError error, int systemError);
 
-    std::string Path_;
-    TProfileSaveHook SaveHook_;
-    TProfileError LastError_ = TProfileError::None;
-    int LastSystemError_ = 0;
+    std::string FPath;
+    TProfileSaveHook FSaveHook;
+    TProfileError FLastError = TProfileError::None;
+    int FLastSystemError = 0;
 };
 
 // One-call forms of TProfileFile(path).ReadString and .WriteString.
-std::string ReadProfileString(const std::string& path, std::string_view section,
-                              std::string_view key, std::string_view defaultValue);
-bool WriteProfileString(const std::string& path, std::string_view section, std::string_view key,
-                        std::string_view value, TProfileError* error = nullptr);
+std::string ReadProfileString(const std::string& path, std::string_view section, std::string_view key,
+                              std::string_view defaultValue);
+bool WriteProfileString(const std::string& path, std::string_view section, std::string_view key, std::string_view value,
+                        TProfileError* error = nullptr);
 
 }  // namespace peglore

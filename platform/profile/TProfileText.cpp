@@ -9,7 +9,10 @@ namespace {
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
-bool IsBlank(char c) noexcept { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) noexcept
+{
+    return c == ' ' || c == '\t';
+}
 
 std::string_view Trim(std::string_view s) noexcept
 {
@@ -20,7 +23,10 @@ std::string_view Trim(std::string_view s) noexcept
     return s;
 }
 
-char AsciiLower(char c) noexcept { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
+char AsciiLower(char c) noexcept
+{
+    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+}
 
 bool EqualNoCase(std::string_view a, std::string_view b) noexcept
 {
@@ -36,8 +42,8 @@ enum class TLineKind { Blank, Comment, Section, Entry, Other };
 
 struct TLine {
     std::size_t ContentBegin = 0;  // after a byte order mark on the first line
-    std::size_t ContentEnd = 0;    // before the line ending
-    std::size_t End = 0;           // after the line ending
+    std::size_t ContentEnd = 0;  // before the line ending
+    std::size_t End = 0;  // after the line ending
     TLineKind Kind = TLineKind::Blank;
     std::string_view Name;
     std::string_view Value;
@@ -46,32 +52,32 @@ struct TLine {
 // Walks the lines of a text once, front to back.
 class TLineScanner {
 public:
-    explicit TLineScanner(std::string_view text) noexcept : Text_(text) {}
+    explicit TLineScanner(std::string_view text) noexcept : FText(text) {}
 
     // Outside the section sought only headers matter: with ENTRIESWANTED false
     // every other line is left as Other, which saves most of the work.
     bool Next(TLine& line, bool entriesWanted) noexcept
     {
-        if (Pos_ >= Text_.size())
+        if (FPos >= FText.size())
             return false;
-        const std::size_t begin = Pos_;
-        const void* found = std::memchr(Text_.data() + begin, '\n', Text_.size() - begin);
+        const std::size_t begin = FPos;
+        const void* found = std::memchr(FText.data() + begin, '\n', FText.size() - begin);
         std::size_t contentEnd;
         if (found) {
-            contentEnd = std::size_t(static_cast<const char*>(found) - Text_.data());
+            contentEnd = std::size_t(static_cast<const char*>(found) - FText.data());
             line.End = contentEnd + 1;
         } else {
-            contentEnd = Text_.size();
+            contentEnd = FText.size();
             line.End = contentEnd;
         }
         // A CR before the LF, or a lone CR ending the text, belongs to the ending.
-        if (contentEnd > begin && Text_[contentEnd - 1] == '\r')
+        if (contentEnd > begin && FText[contentEnd - 1] == '\r')
             --contentEnd;
         line.ContentBegin = begin;
-        if (begin == 0 && Text_.substr(0, contentEnd).starts_with(ByteOrderMark))
+        if (begin == 0 && FText.substr(0, contentEnd).starts_with(ByteOrderMark))
             line.ContentBegin = ByteOrderMark.size();
         line.ContentEnd = contentEnd;
-        Pos_ = line.End;
+        FPos = line.End;
         Classify(line, entriesWanted);
         return true;
     }
@@ -79,8 +85,7 @@ public:
 private:
     void Classify(TLine& line, bool entriesWanted) const noexcept
     {
-        std::string_view content =
-            Text_.substr(line.ContentBegin, line.ContentEnd - line.ContentBegin);
+        std::string_view content = FText.substr(line.ContentBegin, line.ContentEnd - line.ContentBegin);
         while (!content.empty() && IsBlank(content.front()))
             content.remove_prefix(1);
         line.Name = {};
@@ -108,14 +113,13 @@ private:
         }
     }
 
-    std::string_view Text_;
-    std::size_t Pos_ = 0;
+    std::string_view FText;
+    std::size_t FPos = 0;
 };
 
 std::string ValueAsRead(std::string_view value)
 {
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'')
-        && value.back() == value.front()) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
         value.remove_prefix(1);
         value.remove_suffix(1);
     }
@@ -129,7 +133,7 @@ bool HoldsAny(std::string_view s, std::string_view chars) noexcept
 
 }  // namespace
 
-TProfileText::TProfileText(std::string text) : Text_(std::move(text)) {}
+TProfileText::TProfileText(std::string text) : FText(std::move(text)) {}
 
 std::string TProfileText::ReadString(std::string_view section, std::string_view key,
                                      std::string_view defaultValue) const
@@ -139,7 +143,7 @@ std::string TProfileText::ReadString(std::string_view section, std::string_view 
     if (section.empty() || key.empty())
         return std::string(defaultValue);
 
-    TLineScanner scanner(Text_);
+    TLineScanner scanner(FText);
     TLine line;
     bool inSection = false;
     while (scanner.Next(line, inSection)) {
@@ -154,15 +158,13 @@ std::string TProfileText::ReadString(std::string_view section, std::string_view 
     return std::string(defaultValue);
 }
 
-TProfileError TProfileText::CheckEntry(std::string_view section, std::string_view key,
-                                       std::string_view value) noexcept
+TProfileError TProfileText::CheckEntry(std::string_view section, std::string_view key, std::string_view value) noexcept
 {
     section = Trim(section);
     key = Trim(key);
     if (section.empty() || HoldsAny(section, "]\r\n"))
         return TProfileError::InvalidSection;
-    if (key.empty() || HoldsAny(key, "=\r\n") || key.front() == '[' || key.front() == ';'
-        || key.front() == '#')
+    if (key.empty() || HoldsAny(key, "=\r\n") || key.front() == '[' || key.front() == ';' || key.front() == '#')
         return TProfileError::InvalidKey;
     if (HoldsAny(value, "\r\n"))
         return TProfileError::InvalidValue;
@@ -171,14 +173,13 @@ TProfileError TProfileText::CheckEntry(std::string_view section, std::string_vie
 
 std::string_view TProfileText::LineEnding() const noexcept
 {
-    const std::size_t lf = Text_.find('\n');
-    if (lf != std::string::npos && lf > 0 && Text_[lf - 1] == '\r')
+    const std::size_t lf = FText.find('\n');
+    if (lf != std::string::npos && lf > 0 && FText[lf - 1] == '\r')
         return "\r\n";
     return "\n";
 }
 
-TProfileError TProfileText::WriteString(std::string_view section, std::string_view key,
-                                        std::string_view value)
+TProfileError TProfileText::WriteString(std::string_view section, std::string_view key, std::string_view value)
 {
     if (const TProfileError error = CheckEntry(section, key, value); error != TProfileError::None)
         return error;
@@ -190,7 +191,7 @@ TProfileError TProfileText::WriteString(std::string_view section, std::string_vi
     entry.reserve(key.size() + 1 + value.size() + eol.size());
     entry.append(key).append("=").append(value);
 
-    TLineScanner scanner(Text_);
+    TLineScanner scanner(FText);
     TLine line;
     bool inSection = false;
     TLine anchor;  // the line a new entry goes after
@@ -204,7 +205,7 @@ TProfileError TProfileText::WriteString(std::string_view section, std::string_vi
             }
         } else if (inSection && line.Kind == TLineKind::Entry) {
             if (EqualNoCase(line.Name, key)) {
-                Text_.replace(line.ContentBegin, line.ContentEnd - line.ContentBegin, entry);
+                FText.replace(line.ContentBegin, line.ContentEnd - line.ContentBegin, entry);
                 return TProfileError::None;
             }
             anchor = line;
@@ -214,22 +215,21 @@ TProfileError TProfileText::WriteString(std::string_view section, std::string_vi
     if (inSection) {
         // The anchor may be the last line of a text without a final newline, or
         // end in a lone CR; give it a proper ending so the new entry stands alone.
-        const std::string_view ending(Text_.data() + anchor.ContentEnd,
-                                      anchor.End - anchor.ContentEnd);
+        const std::string_view ending(FText.data() + anchor.ContentEnd, anchor.End - anchor.ContentEnd);
         std::string insert;
         if (ending.empty())
             insert.append(eol);
         else if (ending == "\r")
             insert.append("\n");
         insert.append(entry).append(eol);
-        Text_.insert(anchor.End, insert);
+        FText.insert(anchor.End, insert);
         return TProfileError::None;
     }
 
-    if (!Text_.empty() && Text_.back() != '\n')
-        Text_.append(Text_.back() == '\r' ? std::string_view("\n") : eol);
-    Text_.append("[").append(section).append("]").append(eol);
-    Text_.append(entry).append(eol);
+    if (!FText.empty() && FText.back() != '\n')
+        FText.append(FText.back() == '\r' ? std::string_view("\n") : eol);
+    FText.append("[").append(section).append("]").append(eol);
+    FText.append(entry).append(eol);
     return TProfileError::None;
 }
 

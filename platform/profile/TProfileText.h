@@ -26,13 +26,12 @@ public:
     TProfileText() = default;
     explicit TProfileText(std::string text);
 
-    const std::string& Text() const noexcept { return Text_; }
+    const std::string& Text() const noexcept { return FText; }
 
     // The value of KEY in SECTION: trimmed, with one pair of matching single or
     // double quotes around it removed, cut to MaxValueLength bytes. An entry
     // that is present with an empty value gives "", not the default.
-    std::string ReadString(std::string_view section, std::string_view key,
-                           std::string_view defaultValue) const;
+    std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
 
     // Sets KEY in SECTION to VALUE, written "key=value". An existing entry is
     // rewritten in place (keeping its line ending); a missing key goes after the
@@ -41,17 +40,15 @@ public:
     // byte stays as it was. New lines use the line ending of the text's first
     // line, LF for a text without any. Section and key are trimmed first.
     // Returns None, or why nothing was changed.
-    TProfileError WriteString(std::string_view section, std::string_view key,
-                              std::string_view value);
+    TProfileError WriteString(std::string_view section, std::string_view key, std::string_view value);
 
     // Whether SECTION, KEY and VALUE can be written so that they read back.
-    static TProfileError CheckEntry(std::string_view section, std::string_view key,
-                                    std::string_view value) noexcept;
+    static TProfileError CheckEntry(std::string_view section, std::string_view key, std::string_view value) noexcept;
 
 private:
     std::string_view LineEnding() const noexcept;
 
-    std::string Text_;
+    std::string FText;
 };
 
 }  // namespace peglore

@@ -25,8 +25,8 @@ inline std::uint32_t LoadU32(const std::vector<std::uint8_t>& bytes, std::uint64
 {
     if (!Fits(bytes, offset, 4))
         return 0;
-    return std::uint32_t(bytes[offset]) | std::uint32_t(bytes[offset + 1]) << 8
-           | std::uint32_t(bytes[offset + 2]) << 16 | std::uint32_t(bytes[offset + 3]) << 24;
+    return std::uint32_t(bytes[offset]) | std::uint32_t(bytes[offset + 1]) << 8 |
+           std::uint32_t(bytes[offset + 2]) << 16 | std::uint32_t(bytes[offset + 3]) << 24;
 }
 
 inline std::uint64_t AlignUp4(std::uint64_t offset)

@@ -20,25 +20,25 @@ TFileBytes::TFileBytes(const std::string& path)
         ::close(fd);
         return;
     }
-    Fd_ = fd;
-    Size_ = std::uint64_t(info.st_size);
+    FD = fd;
+    FSize = std::uint64_t(info.st_size);
 }
 
 TFileBytes::~TFileBytes()
 {
-    if (Fd_ >= 0)
-        ::close(Fd_);
+    if (FD >= 0)
+        ::close(FD);
 }
 
 bool TFileBytes::Read(std::uint64_t offset, std::uint64_t length, std::vector<std::uint8_t>& out) const
 {
     out.clear();
-    if (Fd_ < 0 || length > MaxRead || offset > Size_ || length > Size_ - offset)
+    if (FD < 0 || length > MaxRead || offset > FSize || length > FSize - offset)
         return false;
     out.resize(std::size_t(length));
     std::size_t done = 0;
     while (done < out.size()) {
-        const ssize_t got = ::pread(Fd_, out.data() + done, out.size() - done, off_t(offset + done));
+        const ssize_t got = ::pread(FD, out.data() + done, out.size() - done, off_t(offset + done));
         if (got < 0 && errno == EINTR)
             continue;
         if (got <= 0) {

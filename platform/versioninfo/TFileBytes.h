@@ -21,9 +21,9 @@ public:
     TFileBytes& operator=(const TFileBytes&) = delete;
     ~TFileBytes();
 
-    bool IsOpen() const noexcept { return Fd_ >= 0; }
+    bool IsOpen() const noexcept { return FD >= 0; }
     // The size when the file was opened.
-    std::uint64_t Size() const noexcept { return Size_; }
+    std::uint64_t Size() const noexcept { return FSize; }
 
     // Exactly LENGTH bytes from OFFSET into OUT. False, with OUT empty, when
     // they do not all lie inside the file, LENGTH exceeds MaxRead, or the
@@ -31,8 +31,8 @@ public:
     bool Read(std::uint64_t offset, std::uint64_t length, std::vector<std::uint8_t>& out) const;
 
 private:
-    int Fd_ = -1;
-    std::uint64_t Size_ = 0;
+    int FD = -1;
+    std::uint64_t FSize = 0;
 };
 
 }  // namespace peglore

@@ -18,18 +18,17 @@ constexpr std::uint16_t MaxAlignShift = 24;
 
 }  // namespace
 
-TNeResourceReader::TNeResourceReader(const TFileBytes& file, std::uint32_t neOffset)
-    : File_(file), NeOffset_(neOffset)
+TNeResourceReader::TNeResourceReader(const TFileBytes& file, std::uint32_t neOffset) : FIle(file), FNeOffset(neOffset)
 {
 }
 
 std::vector<std::uint8_t> TNeResourceReader::VersionResource() const
 {
-    if (NeOffset_ >= File_.Size())
+    if (FNeOffset >= FIle.Size())
         return {};
     std::vector<std::uint8_t> window;
-    const std::uint64_t length = std::min<std::uint64_t>(TableWindow, File_.Size() - NeOffset_);
-    if (!File_.Read(NeOffset_, length, window))
+    const std::uint64_t length = std::min<std::uint64_t>(TableWindow, FIle.Size() - FNeOffset);
+    if (!FIle.Read(FNeOffset, length, window))
         return {};
 
     const std::uint64_t table = LoadU16(window, ResourceTableField);
@@ -55,7 +54,7 @@ std::vector<std::uint8_t> TNeResourceReader::VersionResource() const
                 const std::uint64_t size =
                     std::min<std::uint64_t>(std::uint64_t(LoadU16(window, name + 2)) << shift, MaxResource);
                 std::vector<std::uint8_t> resource;
-                if (!File_.Read(offset, size, resource))
+                if (!FIle.Read(offset, size, resource))
                     return {};
                 return resource;
             }

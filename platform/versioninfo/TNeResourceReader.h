@@ -28,8 +28,8 @@ public:
     std::vector<std::uint8_t> VersionResource() const;
 
 private:
-    const TFileBytes& File_;
-    std::uint32_t NeOffset_;
+    const TFileBytes& FIle;
+    std::uint32_t FNeOffset;
 };
 
 }  // namespace peglore

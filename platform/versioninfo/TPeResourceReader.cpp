@@ -33,57 +33,52 @@ std::optional<std::uint32_t> FindId(const auto& entries, std::uint32_t id, bool 
 
 }  // namespace
 
-TPeResourceReader::TPeResourceReader(const TFileBytes& file, std::uint32_t peOffset) : File_(file)
+TPeResourceReader::TPeResourceReader(const TFileBytes& file, std::uint32_t peOffset) : FIle(file)
 {
-    Valid_ = ReadHeaders(peOffset);
+    FValid = ReadHeaders(peOffset);
 }
 
 bool TPeResourceReader::ReadHeaders(std::uint32_t peOffset)
 {
     std::vector<std::uint8_t> coff;
-    if (!File_.Read(std::uint64_t(peOffset) + 4, CoffHeaderSize, coff))
+    if (!FIle.Read(std::uint64_t(peOffset) + 4, CoffHeaderSize, coff))
         return false;
     const std::uint16_t sectionCount = LoadU16(coff, 2);
     const std::uint16_t optionalSize = LoadU16(coff, 16);
     const std::uint64_t optionalOffset = std::uint64_t(peOffset) + 4 + CoffHeaderSize;
 
     std::vector<std::uint8_t> optional;
-    if (!File_.Read(optionalOffset, optionalSize, optional))
+    if (!FIle.Read(optionalOffset, optionalSize, optional))
         return false;
     std::uint64_t countField = 0;
     switch (LoadU16(optional, 0)) {
-    case MagicPe32:
-        countField = 92;
-        break;
-    case MagicPe32Plus:
-        countField = 108;
-        break;
-    default:
-        return false;
+    case MagicPe32: countField = 92; break;
+    case MagicPe32Plus: countField = 108; break;
+    default: return false;
     }
     const std::uint64_t directoryField = countField + 4 + ResourceDataDirectory * 8;
     if (!Fits(optional, directoryField, 8) || LoadU32(optional, countField) <= ResourceDataDirectory)
         return false;
-    ResourceRva_ = LoadU32(optional, directoryField);
-    if (ResourceRva_ == 0)
+    FResourceRva = LoadU32(optional, directoryField);
+    if (FResourceRva == 0)
         return false;
 
     std::vector<std::uint8_t> table;
-    if (!File_.Read(optionalOffset + optionalSize, sectionCount * SectionHeaderSize, table))
+    if (!FIle.Read(optionalOffset + optionalSize, sectionCount * SectionHeaderSize, table))
         return false;
     for (std::uint64_t at = 0; at < table.size(); at += SectionHeaderSize) {
         const std::uint32_t virtualSize = LoadU32(table, at + 8);
         const std::uint32_t rawSize = LoadU32(table, at + 16);
         // Raw data beyond the virtual size is file alignment, not section.
         const std::uint32_t size = virtualSize ? std::min(virtualSize, rawSize) : rawSize;
-        Sections_.push_back({LoadU32(table, at + 12), size, LoadU32(table, at + 20)});
+        FSections.push_back({LoadU32(table, at + 12), size, LoadU32(table, at + 20)});
     }
     return true;
 }
 
 bool TPeResourceReader::RvaToFile(std::uint64_t rva, std::uint64_t length, std::uint64_t& fileOffset) const
 {
-    for (const TSection& section : Sections_) {
+    for (const TSection& section : FSections) {
         if (rva < section.VirtualAddress)
             continue;
         const std::uint64_t inside = rva - section.VirtualAddress;
@@ -100,14 +95,14 @@ bool TPeResourceReader::ReadRva(std::uint64_t rva, std::uint64_t length, std::ve
     std::uint64_t fileOffset = 0;
     if (!RvaToFile(rva, length, fileOffset))
         return false;
-    return File_.Read(fileOffset, length, out);
+    return FIle.Read(fileOffset, length, out);
 }
 
 bool TPeResourceReader::ReadDirectory(std::uint32_t offset, std::vector<TEntry>& entries) const
 {
     entries.clear();
     std::vector<std::uint8_t> header;
-    const std::uint64_t rva = std::uint64_t(ResourceRva_) + offset;
+    const std::uint64_t rva = std::uint64_t(FResourceRva) + offset;
     if (!ReadRva(rva, DirectorySize, header))
         return false;
     const std::uint64_t count = std::uint64_t(LoadU16(header, 12)) + LoadU16(header, 14);
@@ -121,7 +116,7 @@ bool TPeResourceReader::ReadDirectory(std::uint32_t offset, std::vector<TEntry>&
 
 std::vector<std::uint8_t> TPeResourceReader::VersionResource() const
 {
-    if (!Valid_)
+    if (!FValid)
         return {};
     std::vector<TEntry> entries;
     if (!ReadDirectory(0, entries))
@@ -146,7 +141,7 @@ std::vector<std::uint8_t> TPeResourceReader::VersionResource() const
         return {};
 
     std::vector<std::uint8_t> dataEntry;
-    if (!ReadRva(std::uint64_t(ResourceRva_) + *data, DataEntrySize, dataEntry))
+    if (!ReadRva(std::uint64_t(FResourceRva) + *data, DataEntrySize, dataEntry))
         return {};
     const std::uint32_t size = std::min(LoadU32(dataEntry, 4), MaxResource);
     std::vector<std::uint8_t> resource;

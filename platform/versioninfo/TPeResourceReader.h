@@ -47,10 +47,10 @@ private:
     // The entries of the directory at OFFSET inside the resource section.
     bool ReadDirectory(std::uint32_t offset, std::vector<TEntry>& entries) const;
 
-    const TFileBytes& File_;
-    std::vector<TSection> Sections_;
-    std::uint32_t ResourceRva_ = 0;
-    bool Valid_ = false;
+    const TFileBytes& FIle;
+    std::vector<TSection> FSections;
+    std::uint32_t FResourceRva = 0;
+    bool FValid = false;
 };
 
 }  // namespace peglore

@@ -32,9 +32,8 @@ char AsciiLower(char c)
 
 bool SameKey(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return AsciiLower(x) == AsciiLower(y);
-           });
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
 }
 
 void AppendUtf8(std::string& out, std::uint32_t code)
@@ -59,8 +58,8 @@ void AppendUtf8(std::string& out, std::uint32_t code)
 // UTF-16 text in [AT, END) up to its zero, as UTF-8; a lone surrogate
 // becomes U+FFFD. TERMINATED tells whether the zero was found, NEXT is just
 // past it (or END).
-std::string Utf16ToUtf8(const std::vector<std::uint8_t>& raw, std::uint64_t at, std::uint64_t end,
-                        bool& terminated, std::uint64_t& next)
+std::string Utf16ToUtf8(const std::vector<std::uint8_t>& raw, std::uint64_t at, std::uint64_t end, bool& terminated,
+                        std::uint64_t& next)
 {
     std::string out;
     terminated = false;
@@ -84,8 +83,8 @@ std::string Utf16ToUtf8(const std::vector<std::uint8_t>& raw, std::uint64_t at, 
     return out;
 }
 
-std::string AnsiText(const std::vector<std::uint8_t>& raw, std::uint64_t at, std::uint64_t end,
-                     bool& terminated, std::uint64_t& next)
+std::string AnsiText(const std::vector<std::uint8_t>& raw, std::uint64_t at, std::uint64_t end, bool& terminated,
+                     std::uint64_t& next)
 {
     std::string out;
     terminated = false;
@@ -104,44 +103,44 @@ std::string AnsiText(const std::vector<std::uint8_t>& raw, std::uint64_t at, std
 class TParser {
 public:
     TParser(const std::vector<std::uint8_t>& raw, TVersionBlockFormat format)
-        : Raw_(raw), HeaderSize_(format == TVersionBlockFormat::Unicode ? 6 : 4),
-          Unicode_(format == TVersionBlockFormat::Unicode)
+        : FRaw(raw), FHeaderSize(format == TVersionBlockFormat::Unicode ? 6 : 4),
+          FUnicode(format == TVersionBlockFormat::Unicode)
     {
     }
 
     // Parses the node at AT, which must end by LIMIT. Returns the node's
     // length field, or 0 when the header is unusable and no sibling can be
     // found after it; NODEOK tells whether the node itself is well-formed.
-    std::uint64_t Parse(std::uint64_t at, std::uint64_t limit, int depth, bool inStringFileInfo,
-                        TNode& node, bool& nodeOk) const
+    std::uint64_t Parse(std::uint64_t at, std::uint64_t limit, int depth, bool inStringFileInfo, TNode& node,
+                        bool& nodeOk) const
     {
         nodeOk = false;
-        if (at > limit || limit - at < HeaderSize_)
+        if (at > limit || limit - at < FHeaderSize)
             return 0;
-        const std::uint64_t length = LoadU16(Raw_, at);
-        if (length < HeaderSize_ || length > limit - at)
+        const std::uint64_t length = LoadU16(FRaw, at);
+        if (length < FHeaderSize || length > limit - at)
             return 0;
         const std::uint64_t end = at + length;
-        const std::uint64_t valueField = LoadU16(Raw_, at + 2);
+        const std::uint64_t valueField = LoadU16(FRaw, at + 2);
 
         bool terminated = false;
         std::uint64_t keyEnd = 0;
-        node.Key = Unicode_ ? Utf16ToUtf8(Raw_, at + HeaderSize_, end, terminated, keyEnd)
-                            : AnsiText(Raw_, at + HeaderSize_, end, terminated, keyEnd);
+        node.Key = FUnicode ? Utf16ToUtf8(FRaw, at + FHeaderSize, end, terminated, keyEnd)
+                            : AnsiText(FRaw, at + FHeaderSize, end, terminated, keyEnd);
         if (!terminated)
             return length;
 
         node.Text = depth == 3 && inStringFileInfo;
         const std::uint64_t valueAt = std::min(AlignUp4(keyEnd), end);
         // A text value's length counts UTF-16 units in a Unicode block.
-        const std::uint64_t valueSize = std::min(node.Text && Unicode_ ? valueField * 2 : valueField, end - valueAt);
+        const std::uint64_t valueSize = std::min(node.Text && FUnicode ? valueField * 2 : valueField, end - valueAt);
         if (!node.Text) {
-            node.Value.assign(Raw_.begin() + std::ptrdiff_t(valueAt),
-                              Raw_.begin() + std::ptrdiff_t(valueAt + valueSize));
+            node.Value.assign(FRaw.begin() + std::ptrdiff_t(valueAt),
+                              FRaw.begin() + std::ptrdiff_t(valueAt + valueSize));
         } else {
             std::uint64_t ignored = 0;
-            node.Value = Unicode_ ? Utf16ToUtf8(Raw_, valueAt, valueAt + valueSize, terminated, ignored)
-                                  : AnsiText(Raw_, valueAt, valueAt + valueSize, terminated, ignored);
+            node.Value = FUnicode ? Utf16ToUtf8(FRaw, valueAt, valueAt + valueSize, terminated, ignored)
+                                  : AnsiText(FRaw, valueAt, valueAt + valueSize, terminated, ignored);
         }
 
         const bool childrenInStringFileInfo = depth == 1 ? SameKey(node.Key, "StringFileInfo") : inStringFileInfo;
@@ -161,9 +160,9 @@ public:
     }
 
 private:
-    const std::vector<std::uint8_t>& Raw_;
-    const std::uint64_t HeaderSize_;
-    const bool Unicode_;
+    const std::vector<std::uint8_t>& FRaw;
+    const std::uint64_t FHeaderSize;
+    const bool FUnicode;
 };
 
 void PutU16(std::vector<std::uint8_t>& out, std::uint64_t at, std::uint16_t value)
@@ -212,8 +211,7 @@ void WriteNode(const TNode& node, std::vector<std::uint8_t>& out)
 
 std::uint32_t ReadU32(const std::uint8_t* at)
 {
-    return std::uint32_t(at[0]) | std::uint32_t(at[1]) << 8 | std::uint32_t(at[2]) << 16
-           | std::uint32_t(at[3]) << 24;
+    return std::uint32_t(at[0]) | std::uint32_t(at[1]) << 8 | std::uint32_t(at[2]) << 16 | std::uint32_t(at[3]) << 24;
 }
 
 // Where a node of our copy keeps its parts, checked against the tree's end.
@@ -234,8 +232,7 @@ bool ReadTreeNode(const std::uint8_t* tree, std::uint64_t treeLength, std::uint6
     const std::uint64_t length = ReadU32(tree + at);
     const std::uint64_t valueLength = ReadU32(tree + at + 4);
     const std::uint64_t keyLength = ReadU32(tree + at + 8);
-    if (length < TreeHeaderSize || length > limit - at || keyLength == 0
-        || keyLength > length - TreeHeaderSize)
+    if (length < TreeHeaderSize || length > limit - at || keyLength == 0 || keyLength > length - TreeHeaderSize)
         return false;
     node.Start = at;
     node.End = at + length;
@@ -265,7 +262,7 @@ TVersionBlock::TVersionBlock(const std::vector<std::uint8_t>& resource, TVersion
     const std::uint64_t treeStart = buffer.size();
     WriteNode(root, buffer);
     PutU32(buffer, lengthField, std::uint32_t(buffer.size() - treeStart));
-    Buffer_ = std::move(buffer);
+    FBuffer = std::move(buffer);
 }
 
 bool TVersionBlock::Query(const std::uint8_t* buffer, std::string_view path, const std::uint8_t*& value,

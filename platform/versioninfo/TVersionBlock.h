@@ -34,9 +34,9 @@ public:
     // invalid.
     TVersionBlock(const std::vector<std::uint8_t>& resource, TVersionBlockFormat format);
 
-    bool IsValid() const noexcept { return !Buffer_.empty(); }
+    bool IsValid() const noexcept { return !FBuffer.empty(); }
     // Empty when the block is invalid.
-    const std::vector<std::uint8_t>& Buffer() const noexcept { return Buffer_; }
+    const std::vector<std::uint8_t>& Buffer() const noexcept { return FBuffer; }
 
     // The value at PATH (keys separated by "\", matched without regard to
     // ASCII letter case; no key at all names the root) in BUFFER, made by this
@@ -47,7 +47,7 @@ public:
                       std::uint32_t& length);
 
 private:
-    std::vector<std::uint8_t> Buffer_;
+    std::vector<std::uint8_t> FBuffer;
 };
 
 }  // namespace peglore

@@ -36,20 +36,20 @@ constexpr int SlowStrings = 49;
 constexpr int AcousticBass = 32;
 
 // "A4" is 69, "C#5" 73, "Bb4" 70; "-" is a rest.
-int Key(const std::string& Name)
+int Key(const std::string& name)
 {
     static const std::map<char, int> steps{{'C', 0}, {'D', 2}, {'E', 4}, {'F', 5}, {'G', 7}, {'A', 9}, {'B', 11}};
     std::size_t i = 1;
-    int key = steps.at(Name.at(0));
-    if (Name.at(i) == '#')
+    int key = steps.at(name.at(0));
+    if (name.at(i) == '#')
         ++key, ++i;
-    else if (Name.at(i) == 'b')
+    else if (name.at(i) == 'b')
         --key, ++i;
-    return key + 12 * (std::stoi(Name.substr(i)) + 1);
+    return key + 12 * (std::stoi(name.substr(i)) + 1);
 }
 
 struct TChord {
-    int Root;                    // pitch class
+    int Root;  // pitch class
     std::vector<int> Intervals;  // above the root, the root included
 };
 
@@ -123,10 +123,10 @@ const std::vector<TMelodyBar> OutroMelody{
 
 // The key a diatonic third below Key in F major, for the oboe's second
 // voice under the flute in the return of A.
-int ThirdBelow(int Key)
+int ThirdBelow(int key)
 {
     static const std::vector<int> scale{0, 2, 4, 5, 7, 9, 11};  // F G A Bb C D E
-    const int degreeKey = Key - 5;
+    const int degreeKey = key - 5;
     const int octave = degreeKey >= 0 ? degreeKey / 12 : -((11 - degreeKey) / 12);
     const int pitch = degreeKey - 12 * octave;
     for (int i = 0; i < 7; ++i)
@@ -142,8 +142,8 @@ public:
     TTune() : FMidi(Quarter)
     {
         FConductor = FMidi.AddTrack("Peglore");
-        FMidi.Meta(FConductor, 0, 0x58, std::string{4, 2, 24, 8});     // 4/4
-        FMidi.Meta(FConductor, 0, 0x59, std::string{char(-1), 0});     // F major
+        FMidi.Meta(FConductor, 0, 0x58, std::string{4, 2, 24, 8});  // 4/4
+        FMidi.Meta(FConductor, 0, 0x59, std::string{char(-1), 0});  // F major
         FMidi.Tempo(FConductor, 0, std::uint32_t(60000000 / BeatsPerMinute + 0.5));
         FFlute = Part("Flute", 0, Flute, 100, 74, 0);
         FOboe = Part("Oboe", 1, Oboe, 90, 52, 0);
@@ -184,36 +184,36 @@ private:
         int Channel;
     };
 
-    TPart Part(const std::string& Name, int Channel, int Program, int Volume, int Pan, int Chorus)
+    TPart Part(const std::string& name, int channel, int program, int volume, int pan, int chorus)
     {
-        const TPart part{FMidi.AddTrack(Name), Channel};
-        FMidi.Program(part.Track, Channel, 0, Program);
-        FMidi.Controller(part.Track, Channel, 0, 7, Volume);
-        FMidi.Controller(part.Track, Channel, 0, 10, Pan);
-        FMidi.Controller(part.Track, Channel, 0, 91, 56);
-        FMidi.Controller(part.Track, Channel, 0, 93, Chorus);
+        const TPart part{FMidi.AddTrack(name), channel};
+        FMidi.Program(part.Track, channel, 0, program);
+        FMidi.Controller(part.Track, channel, 0, 7, volume);
+        FMidi.Controller(part.Track, channel, 0, 10, pan);
+        FMidi.Controller(part.Track, channel, 0, 91, 56);
+        FMidi.Controller(part.Track, channel, 0, 93, chorus);
         return part;
     }
 
     // Notes that would ring past the end are cut at it.
-    void Note(const TPart& Part, int Start, int Length, int Key, int Velocity)
+    void Note(const TPart& part, int start, int length, int key, int velocity)
     {
-        Length = std::min(Length, End - Start);
-        FMidi.Note(Part.Track, Part.Channel, std::uint32_t(Start), std::uint32_t(Length), Key, Velocity);
+        length = std::min(length, End - start);
+        FMidi.Note(part.Track, part.Channel, std::uint32_t(start), std::uint32_t(length), key, velocity);
     }
 
-    // Harp, strings and bass under the chords of each bar; Loudness is the
+    // Harp, strings and bass under the chords of each bar; loudness is the
     // strings' velocity, the others follow it.
-    void Section(const std::vector<TBarChords>& Bars, int Loudness)
+    void Section(const std::vector<TBarChords>& bars, int loudness)
     {
-        for (const TBarChords& chords : Bars) {
+        for (const TBarChords& chords : bars) {
             const int share = Bar / int(chords.size());
             for (std::size_t c = 0; c < chords.size(); ++c) {
                 const TChord& chord = Chords().at(chords[c]);
                 const int start = FBar * Bar + int(c) * share;
-                Harp(chord, start, share, Loudness + 8);
-                Strings(chord, start, share, Loudness);
-                Bass(chord, start, share, Loudness + 26);
+                Harp(chord, start, share, loudness + 8);
+                Strings(chord, start, share, loudness);
+                Bass(chord, start, share, loudness + 26);
             }
             ++FBar;
         }
@@ -221,16 +221,16 @@ private:
 
     // Rising and falling broken chord in eighths, each note ringing on
     // under the next ones.
-    void Harp(const TChord& Chord, int Start, int Length, int Velocity)
+    void Harp(const TChord& chord, int start, int length, int velocity)
     {
-        const int root = 48 + Chord.Root;
-        const int third = Chord.Intervals[1];
-        const int top = Chord.Intervals.size() > 3 ? Chord.Intervals[3] : 12;
+        const int root = 48 + chord.Root;
+        const int third = chord.Intervals[1];
+        const int top = chord.Intervals.size() > 3 ? chord.Intervals[3] : 12;
         const std::vector<int> full{0, 7, top, 12 + third, 19, 12 + third, top, 7};
         const std::vector<int> half{0, 7, top, 12 + third};
-        const std::vector<int>& steps = Length == Bar ? full : half;
+        const std::vector<int>& steps = length == Bar ? full : half;
         for (std::size_t i = 0; i < steps.size(); ++i) {
-            const int at = Start + int(i) * Eighth;
+            const int at = start + int(i) * Eighth;
             // Rings for three eighths, but is released before its key is
             // struck again, and at the change of chord.
             int ring = 3;
@@ -240,50 +240,50 @@ private:
                     break;
                 }
             const int accent = i == 0 ? 8 : (i % 2 ? -4 : 0);
-            Note(FHarp, at, std::min(ring * Eighth, Start + Length - at), root + steps[i], Velocity + accent);
+            Note(FHarp, at, std::min(ring * Eighth, start + length - at), root + steps[i], velocity + accent);
         }
     }
 
     // The chord's tones between F3 and G4, held.
-    void Strings(const TChord& Chord, int Start, int Length, int Velocity)
+    void Strings(const TChord& chord, int start, int length, int velocity)
     {
         for (int key = 53; key <= 67; ++key)
-            for (int interval : Chord.Intervals)
-                if ((key - Chord.Root - interval) % 12 == 0)
-                    Note(FStrings, Start, Length - 10, key, Velocity);
+            for (int interval : chord.Intervals)
+                if ((key - chord.Root - interval) % 12 == 0)
+                    Note(FStrings, start, length - 10, key, velocity);
     }
 
     // Root on the beat, the fifth before the next chord.
-    void Bass(const TChord& Chord, int Start, int Length, int Velocity)
+    void Bass(const TChord& chord, int start, int length, int velocity)
     {
-        const int root = 36 + Chord.Root;
+        const int root = 36 + chord.Root;
         const int fifth = root + 7 > 47 ? root - 5 : root + 7;
-        if (Length == Bar) {
-            Note(FBass, Start, 5 * Eighth, root, Velocity);
-            Note(FBass, Start + 6 * Eighth, 2 * Eighth - 20, fifth, Velocity - 12);
+        if (length == Bar) {
+            Note(FBass, start, 5 * Eighth, root, velocity);
+            Note(FBass, start + 6 * Eighth, 2 * Eighth - 20, fifth, velocity - 12);
         } else {
-            Note(FBass, Start, Length - 20, root, Velocity);
+            Note(FBass, start, length - 20, root, velocity);
         }
     }
 
-    // SecondVoice plays each note a third lower.
-    void Melody(const TPart& Part, int FirstBar, const std::vector<TMelodyBar>& Bars, int Velocity, bool SecondVoice)
+    // secondVoice plays each note a third lower.
+    void Melody(const TPart& part, int firstBar, const std::vector<TMelodyBar>& bars, int velocity, bool secondVoice)
     {
-        for (std::size_t b = 0; b < Bars.size(); ++b) {
-            int at = (FirstBar + int(b)) * Bar;
+        for (std::size_t b = 0; b < bars.size(); ++b) {
+            int at = (firstBar + int(b)) * Bar;
             int eighths = 0;
-            for (const auto& [name, length] : Bars[b]) {
+            for (const auto& [name, length] : bars[b]) {
                 if (name != "-") {
-                    const int key = SecondVoice ? ThirdBelow(Key(name)) : Key(name);
+                    const int key = secondVoice ? ThirdBelow(Key(name)) : Key(name);
                     const int accent = eighths == 0 ? 6 : (eighths == 4 ? 3 : 0);
                     // A short breath between notes; the melody is not slurred.
-                    Note(Part, at, length * Eighth - 24, key, Velocity + accent);
+                    Note(part, at, length * Eighth - 24, key, velocity + accent);
                 }
                 at += length * Eighth;
                 eighths += length;
             }
             if (eighths != 8)
-                throw std::logic_error("bar " + std::to_string(FirstBar + int(b) + 1) + " is not eight eighths long");
+                throw std::logic_error("bar " + std::to_string(firstBar + int(b) + 1) + " is not eight eighths long");
         }
     }
 
@@ -312,8 +312,8 @@ int main(int argc, char** argv)
             std::cerr << "MakePegloreTune: cannot write " << argv[1] << "\n";
             return 1;
         }
-    } catch (const std::exception& Error) {
-        std::cerr << "MakePegloreTune: " << Error.what() << "\n";
+    } catch (const std::exception& error) {
+        std::cerr << "MakePegloreTune: " << error.what() << "\n";
         return 1;
     }
     return 0;

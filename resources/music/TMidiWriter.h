@@ -13,18 +13,18 @@ namespace peglore {
 // same key is released before it is struck again.
 class TMidiWriter {
 public:
-    explicit TMidiWriter(int TicksPerQuarter);
+    explicit TMidiWriter(int ticksPerQuarter);
 
     // Returns the new track's index; the name goes into a track name event.
-    int AddTrack(const std::string& Name);
-    void Meta(int Track, std::uint32_t Tick, std::uint8_t Type, const std::string& Data);
-    void Tempo(int Track, std::uint32_t Tick, std::uint32_t MicrosecondsPerQuarter);
-    void Controller(int Track, int Channel, std::uint32_t Tick, int Number, int Value);
-    void Program(int Track, int Channel, std::uint32_t Tick, int Program);
-    void Note(int Track, int Channel, std::uint32_t Start, std::uint32_t Length, int Key, int Velocity);
+    int AddTrack(const std::string& name);
+    void Meta(int track, std::uint32_t tick, std::uint8_t type, const std::string& data);
+    void Tempo(int track, std::uint32_t tick, std::uint32_t microsecondsPerQuarter);
+    void Controller(int track, int channel, std::uint32_t tick, int number, int value);
+    void Program(int track, int channel, std::uint32_t tick, int program);
+    void Note(int track, int channel, std::uint32_t start, std::uint32_t length, int key, int velocity);
 
     // Every track ends at Tick, which must not lie before any of its events.
-    std::string Bytes(std::uint32_t EndTick) const;
+    std::string Bytes(std::uint32_t endTick) const;
 
 private:
     struct TEvent {
@@ -32,7 +32,7 @@ private:
         int Rank;  // order among events of one tick
         std::string Data;  // status byte (0xFF for meta) and what follows it
     };
-    void Add(int Track, std::uint32_t Tick, int Rank, std::string Data);
+    void Add(int track, std::uint32_t tick, int rank, std::string data);
 
     int FTicksPerQuarter;
     std::vector<std::vector<TEvent>> FTracks;

@@ -8,27 +8,24 @@
 
 namespace peglore {
 
-TMyTimer::TMyTimer(TDigit& Hundreds, TDigit& Tens, TDigit& Units)
-    : FHundreds(Hundreds)
-    , FTens(Tens)
-    , FUnits(Units)
+TMyTimer::TMyTimer(TDigit& hundreds, TDigit& tens, TDigit& units) : FHundreds(hundreds), FTens(tens), FUnits(units)
 {
-    const QColor Red(255, 0, 0);
-    FHundreds.SetColorOn(Red);
-    FTens.SetColorOn(Red);
-    FUnits.SetColorOn(Red);
+    const QColor red(255, 0, 0);
+    FHundreds.SetColorOn(red);
+    FTens.SetColorOn(red);
+    FUnits.SetColorOn(red);
 }
 
-void TMyTimer::SetSeconds(int NewSeconds)
+void TMyTimer::SetSeconds(int newSeconds)
 {
-    FSeconds = NewSeconds;
+    FSeconds = newSeconds;
     // A three-digit clock cannot show more; it stops at 999 rather than
     // showing the leading digits of a longer number.
-    const int Shown = std::clamp(NewSeconds, 0, MaxShown);
+    const int shown = std::clamp(newSeconds, 0, MaxShown);
     // Digits whose value is unchanged are not redrawn.
-    FHundreds.SetValue(Shown / 100);
-    FTens.SetValue(Shown / 10 % 10);
-    FUnits.SetValue(Shown % 10);
+    FHundreds.SetValue(shown / 100);
+    FTens.SetValue(shown / 10 % 10);
+    FUnits.SetValue(shown % 10);
 }
 
 }  // namespace peglore

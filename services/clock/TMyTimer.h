@@ -13,13 +13,13 @@ public:
     static constexpr int MaxShown = 999;
 
     // Sets the lit colour of the three digits to red; the count starts at 0.
-    TMyTimer(TDigit& Hundreds, TDigit& Tens, TDigit& Units);
+    TMyTimer(TDigit& hundreds, TDigit& tens, TDigit& units);
     TMyTimer(const TMyTimer&) = delete;
     TMyTimer& operator=(const TMyTimer&) = delete;
 
     int Seconds() const { return FSeconds; }
     // Stores the count and shows it, clamped to 0..999.
-    void SetSeconds(int NewSeconds);
+    void SetSeconds(int newSeconds);
     void ResetClock() { SetSeconds(0); }
 
 private:

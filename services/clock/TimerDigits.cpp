@@ -7,23 +7,23 @@
 
 namespace peglore {
 
-std::array<TDigit*, 3> CreateTimerDigits(QWidget& Panel)
+std::array<TDigit*, 3> CreateTimerDigits(QWidget& panel)
 {
-    constexpr int Lefts[3] = {3, 19, 35};
-    std::array<TDigit*, 3> Digits{};
-    for (int I = 0; I < 3; ++I) {
-        auto* Digit = new TDigit(&Panel);
-        Digit->setObjectName(QStringLiteral("TimerDigit%1").arg(I + 1));
-        Digit->setGeometry(Lefts[I], 3, 16, 32);
-        Digit->SetColor(QColor(0, 0, 0));
-        Digit->SetColorOff(QColor(128, 0, 0));
-        Digit->SetColorOn(QColor(255, 255, 0));
-        Digit->SetValueBinary(TDigit::DigitPattern(0));
-        Digit->SetThickness(2);
-        Digit->SetSeparation(1);
-        Digits[static_cast<std::size_t>(I)] = Digit;
+    constexpr int lefts[3] = {3, 19, 35};
+    std::array<TDigit*, 3> digits{};
+    for (int i = 0; i < 3; ++i) {
+        auto* digit = new TDigit(&panel);
+        digit->setObjectName(QStringLiteral("TimerDigit%1").arg(i + 1));
+        digit->setGeometry(lefts[i], 3, 16, 32);
+        digit->SetColor(QColor(0, 0, 0));
+        digit->SetColorOff(QColor(128, 0, 0));
+        digit->SetColorOn(QColor(255, 255, 0));
+        digit->SetValueBinary(TDigit::DigitPattern(0));
+        digit->SetThickness(2);
+        digit->SetSeparation(1);
+        digits[static_cast<std::size_t>(i)] = digit;
     }
-    return Digits;
+    return digits;
 }
 
 }  // namespace peglore

@@ -6,9 +6,9 @@
 namespace peglore {
 
 namespace {
-QString CaptionOf(TBoxKind Kind)
+QString CaptionOf(TBoxKind kind)
 {
-    switch (Kind) {
+    switch (kind) {
     case TBoxKind::Information: return QStringLiteral("Information");
     case TBoxKind::Error: return QStringLiteral("Error");
     case TBoxKind::Confirmation: return QStringLiteral("Confirm");
@@ -16,9 +16,9 @@ QString CaptionOf(TBoxKind Kind)
     return {};
 }
 
-QMessageBox::Icon IconOf(TBoxKind Kind)
+QMessageBox::Icon IconOf(TBoxKind kind)
 {
-    switch (Kind) {
+    switch (kind) {
     case TBoxKind::Information: return QMessageBox::Information;
     case TBoxKind::Error: return QMessageBox::Critical;
     case TBoxKind::Confirmation: return QMessageBox::Question;
@@ -27,15 +27,15 @@ QMessageBox::Icon IconOf(TBoxKind Kind)
 }
 }  // namespace
 
-TMessageBox::TMessageBox(TBoxKind Kind, const QString& Text, QWidget* Parent, const QString& Caption)
-    : QMessageBox(Parent)
+TMessageBox::TMessageBox(TBoxKind kind, const QString& text, QWidget* parent, const QString& caption)
+    : QMessageBox(parent)
 {
-    setWindowTitle(Caption.isEmpty() ? CaptionOf(Kind) : Caption);
-    setIcon(IconOf(Kind));
-    setText(Text);
+    setWindowTitle(caption.isEmpty() ? CaptionOf(kind) : caption);
+    setIcon(IconOf(kind));
+    setText(text);
     setTextFormat(Qt::PlainText);
     setWindowModality(Qt::ApplicationModal);
-    if (Kind == TBoxKind::Confirmation) {
+    if (kind == TBoxKind::Confirmation) {
         FYes = addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
         FNo = addButton(QStringLiteral("&No"), QMessageBox::NoRole);
         setDefaultButton(static_cast<QPushButton*>(FYes));
@@ -47,12 +47,12 @@ TMessageBox::TMessageBox(TBoxKind Kind, const QString& Text, QWidget* Parent, co
     }
 }
 
-void TMessageBox::closeEvent(QCloseEvent* Event)
+void TMessageBox::closeEvent(QCloseEvent* event)
 {
     // Escape clicks the escape button and never comes here; a close
     // request from the window frame does.
     FClosedFromTitleBar = true;
-    QMessageBox::closeEvent(Event);
+    QMessageBox::closeEvent(event);
 }
 
 TMessageBox::TResult TMessageBox::Ask()

@@ -15,8 +15,8 @@ public:
     enum TResult { Ok, Yes, No, Cancel };
 
     // Caption and icon follow the kind; Confirmation boxes get "&Yes" and
-    // "&No", the others "OK". Caption may override the kind's caption.
-    TMessageBox(TBoxKind Kind, const QString& Text, QWidget* Parent = nullptr, const QString& Caption = {});
+    // "&No", the others "OK". caption may override the kind's caption.
+    TMessageBox(TBoxKind kind, const QString& text, QWidget* parent = nullptr, const QString& caption = {});
 
     // Shows the box modally and returns the answer.
     TResult Ask();
@@ -26,7 +26,7 @@ public:
     QAbstractButton* NoButton() const { return FNo; }
 
 protected:
-    void closeEvent(QCloseEvent* Event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QAbstractButton* FOk = nullptr;

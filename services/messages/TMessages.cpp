@@ -7,16 +7,15 @@ namespace peglore {
 
 const QString TMessages::WonText = QStringLiteral("You won the game!");
 const QString TMessages::LostText = QStringLiteral("You lost the game!");
-const QString TMessages::RowNotFullText =
-    QStringLiteral("You must completely fill the row before trying to check it!");
+const QString TMessages::RowNotFullText = QStringLiteral("You must completely fill the row before trying to check it!");
 const QString TMessages::DisplayErrorText =
     QStringLiteral("Sorry, Peglore requires at least 256 color display driver.");
 const QString TMessages::NewGameText = QStringLiteral("Do you really want to start a new game?");
 const QString TMessages::GiveUpText = QStringLiteral("Are you sure you want to give up?");
 
-TMessages::TAnswer TMessages::Show(TBoxKind Kind, const QString& Text)
+TMessages::TAnswer TMessages::Show(TBoxKind kind, const QString& text)
 {
-    TMessageBox box(Kind, Text, QApplication::activeWindow());
+    TMessageBox box(kind, text, QApplication::activeWindow());
     return box.Ask();
 }
 
@@ -51,26 +50,26 @@ TMessages::TAnswer TMessages::AskGiveUp()
     return Show(TBoxKind::Confirmation, GiveUpText);
 }
 
-void TMessages::ShowError(const QString& Message)
+void TMessages::ShowError(const QString& message)
 {
-    const QString text = Message + QLatin1Char('.');
+    const QString text = message + QLatin1Char('.');
     TMessageBox box(TBoxKind::Error, text, QApplication::activeWindow(), QApplication::applicationName());
     box.Ask();
 }
 
-void TMessages::ShowAbout(QDialog& About)
+void TMessages::ShowAbout(QDialog& about)
 {
-    About.exec();
+    about.exec();
 }
 
-void TMessages::ShowCorrectAnswer(QDialog& CorrectAnswer)
+void TMessages::ShowCorrectAnswer(QDialog& correctAnswer)
 {
-    CorrectAnswer.exec();
+    correctAnswer.exec();
 }
 
-void TMessages::ShowProperties(QDialog& Properties)
+void TMessages::ShowProperties(QDialog& properties)
 {
-    Properties.exec();
+    properties.exec();
 }
 
 }  // namespace peglore

@@ -25,12 +25,12 @@ public:
     static TAnswer AskGiveUp();
     // The general error report: the message with a full stop added, in a
     // box captioned with the application's title.
-    static void ShowError(const QString& Message);
+    static void ShowError(const QString& message);
 
     // The three dialogs that are opened through the messages.
-    static void ShowAbout(QDialog& About);
-    static void ShowCorrectAnswer(QDialog& CorrectAnswer);
-    static void ShowProperties(QDialog& Properties);
+    static void ShowAbout(QDialog& about);
+    static void ShowCorrectAnswer(QDialog& correctAnswer);
+    static void ShowProperties(QDialog& properties);
 
     static const QString WonText;
     static const QString LostText;
@@ -40,7 +40,7 @@ public:
     static const QString GiveUpText;
 
 private:
-    static TAnswer Show(TBoxKind Kind, const QString& Text);
+    static TAnswer Show(TBoxKind kind, const QString& text);
 };
 
 }  // namespace peglore

@@ -5,8 +5,8 @@
 
 namespace peglore {
 
-TMusic::TMusic(IMediaPlayer& Player, TConfiguration& Configuration, std::string ProgramFolder)
-    : FPlayer(Player), FConfiguration(Configuration), FProgramFolder(std::move(ProgramFolder))
+TMusic::TMusic(IMediaPlayer& player, TConfiguration& configuration, std::string programFolder)
+    : FPlayer(player), FConfiguration(configuration), FProgramFolder(std::move(programFolder))
 {
 }
 
@@ -41,11 +41,11 @@ void TMusic::Stop()
         FPlayer.Stop();
 }
 
-void TMusic::MediaPlayerNotify(bool Successful)
+void TMusic::MediaPlayerNotify(bool successful)
 {
     // A report of an end reached just before the option was switched off
     // must not start the music again.
-    if (Successful && FConfiguration.Music())
+    if (successful && FConfiguration.Music())
         Play();
 }
 

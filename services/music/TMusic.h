@@ -16,8 +16,8 @@ class TMusic {
 public:
     static constexpr const char* FileName = "Peglore.mid";
 
-    // ProgramFolder: where the music file lies, with its trailing "/".
-    TMusic(IMediaPlayer& Player, TConfiguration& Configuration, std::string ProgramFolder);
+    // programFolder: where the music file lies, with its trailing "/".
+    TMusic(IMediaPlayer& player, TConfiguration& configuration, std::string programFolder);
 
     // The music file is open in the player.
     bool Opened() const { return FOpened; }
@@ -30,7 +30,7 @@ public:
     void Stop();
     // The end of a play command: a successful one, the music having
     // reached its end, starts it again.
-    void MediaPlayerNotify(bool Successful);
+    void MediaPlayerNotify(bool successful);
 
 private:
     void OpenMusic();

@@ -8,8 +8,8 @@ public:
     virtual void PlayMusic() = 0;
     virtual void StopMusic() = 0;
     // The application-wide switch for tooltips.
-    virtual void SetTooltipsEnabled(bool Enabled) = 0;
-    virtual void SetCheckButtonEnabled(bool Enabled) = 0;
+    virtual void SetTooltipsEnabled(bool enabled) = 0;
+    virtual void SetCheckButtonEnabled(bool enabled) = 0;
 
 protected:
     ~IOptionEffects() = default;

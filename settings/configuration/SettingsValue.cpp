@@ -18,12 +18,12 @@ int HexDigit(char c)
 }
 
 // Hexadecimal digits fill 32 bits, as stored by older tools: $FFFFFFFF is -1.
-std::optional<int> ParseHex(std::string_view Digits, bool Negative)
+std::optional<int> ParseHex(std::string_view digits, bool negative)
 {
-    if (Digits.empty())
+    if (digits.empty())
         return std::nullopt;
     std::uint64_t value = 0;
-    for (char c : Digits) {
+    for (char c : digits) {
         const int d = HexDigit(c);
         if (d < 0)
             return std::nullopt;
@@ -32,24 +32,24 @@ std::optional<int> ParseHex(std::string_view Digits, bool Negative)
             return std::nullopt;
     }
     std::uint32_t bits = static_cast<std::uint32_t>(value);
-    if (Negative)
+    if (negative)
         bits = 0u - bits;
     return static_cast<int>(bits);
 }
 
-std::optional<int> ParseDecimal(std::string_view Digits, bool Negative)
+std::optional<int> ParseDecimal(std::string_view digits, bool negative)
 {
-    if (Digits.empty())
+    if (digits.empty())
         return std::nullopt;
     std::int64_t value = 0;
-    for (char c : Digits) {
+    for (char c : digits) {
         if (c < '0' || c > '9')
             return std::nullopt;
         value = value * 10 + (c - '0');
         if (value > std::int64_t{std::numeric_limits<int>::max()} + 1)
             return std::nullopt;
     }
-    if (Negative)
+    if (negative)
         value = -value;
     if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
         return std::nullopt;
@@ -57,18 +57,18 @@ std::optional<int> ParseDecimal(std::string_view Digits, bool Negative)
 }
 }  // namespace
 
-std::optional<int> ParseSettingsInteger(std::string_view Text)
+std::optional<int> ParseSettingsInteger(std::string_view text)
 {
-    if (Text.size() > 2 && Text[0] == '0' && (Text[1] == 'x' || Text[1] == 'X'))
-        return ParseHex(Text.substr(2), false);
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
+        return ParseHex(text.substr(2), false);
     bool negative = false;
-    if (!Text.empty() && (Text[0] == '-' || Text[0] == '+')) {
-        negative = Text[0] == '-';
-        Text.remove_prefix(1);
+    if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
+        negative = text[0] == '-';
+        text.remove_prefix(1);
     }
-    if (!Text.empty() && Text[0] == '$')
-        return ParseHex(Text.substr(1), negative);
-    return ParseDecimal(Text, negative);
+    if (!text.empty() && text[0] == '$')
+        return ParseHex(text.substr(1), negative);
+    return ParseDecimal(text, negative);
 }
 
 }  // namespace peglore

@@ -48,60 +48,57 @@ constexpr std::array<TSettingsKey, kKeyCount> Keys{{
 
 class TSettingsReader {
 public:
-    explicit TSettingsReader(const std::string& Path) : FText(TProfileFile(Path).Load()) {}
+    explicit TSettingsReader(const std::string& path) : FText(TProfileFile(path).Load()) {}
 
-    int Integer(TKeyId Id) const
+    int Integer(TKeyId id) const
     {
-        const TSettingsKey& k = Keys[Id];
+        const TSettingsKey& k = Keys[id];
         const std::string text = FText.ReadString(k.Section, k.Key, "");
         return ParseSettingsInteger(text).value_or(k.Default);
     }
-    bool Boolean(TKeyId Id) const { return Integer(Id) != 0; }
+    bool Boolean(TKeyId id) const { return Integer(id) != 0; }
 
 private:
     TProfileText FText;
 };
 }  // namespace
 
-TSettingsWriteError::TSettingsWriteError(const std::string& Path)
-    : std::runtime_error("Unable to write to " + Path)
+TSettingsWriteError::TSettingsWriteError(const std::string& path) : std::runtime_error("Unable to write to " + path) {}
+
+TConfiguration::TConfiguration(IOptionEffects& effects, std::string folder)
+    : FEffects(effects), FFolder(std::move(folder))
 {
 }
 
-TConfiguration::TConfiguration(IOptionEffects& Effects, std::string Folder)
-    : FEffects(Effects), FFolder(std::move(Folder))
+void TConfiguration::SetMusic(bool value)
 {
-}
-
-void TConfiguration::SetMusic(bool Value)
-{
-    if (Value == FMusic)
+    if (value == FMusic)
         return;
-    FMusic = Value;
+    FMusic = value;
     // Playing may fail and switch the option off again from inside Play.
-    if (Value)
+    if (value)
         FEffects.PlayMusic();
     else
         FEffects.StopMusic();
 }
 
-void TConfiguration::SetSmartHints(bool Value)
+void TConfiguration::SetSmartHints(bool value)
 {
-    if (Value == FSmartHints)
+    if (value == FSmartHints)
         return;
-    FSmartHints = Value;
-    FEffects.SetTooltipsEnabled(Value);
+    FSmartHints = value;
+    FEffects.SetTooltipsEnabled(value);
 }
 
-void TConfiguration::SetAutoCheck(bool Value)
+void TConfiguration::SetAutoCheck(bool value)
 {
-    if (Value == FAutoCheck)
+    if (value == FAutoCheck)
         return;
-    FAutoCheck = Value;
-    FEffects.SetCheckButtonEnabled(!Value);
+    FAutoCheck = value;
+    FEffects.SetCheckButtonEnabled(!value);
 }
 
-void TConfiguration::LoadSettings(TStatistics& Statistics, TLevelSettings& Levels)
+void TConfiguration::LoadSettings(TStatistics& statistics, TLevelSettings& levels)
 {
     const TSettingsReader file(SettingsPath());
 
@@ -111,23 +108,30 @@ void TConfiguration::LoadSettings(TStatistics& Statistics, TLevelSettings& Level
     FEffects.SetTooltipsEnabled(FSmartHints);
     SetAutoCheck(file.Boolean(kAutoCheck));
 
-    Statistics.SetTotalGames(file.Integer(kTotalGames));
-    Statistics.SetGamesWon(file.Integer(kGamesWon));
-    Statistics.SetGamesLost(file.Integer(kGamesLost));
-    Statistics.SetUnfinishedGames(file.Integer(kUnfinishedGames));
+    statistics.SetTotalGames(file.Integer(kTotalGames));
+    statistics.SetGamesWon(file.Integer(kGamesWon));
+    statistics.SetGamesLost(file.Integer(kGamesLost));
+    statistics.SetUnfinishedGames(file.Integer(kUnfinishedGames));
 
     // The custom size first, so a stored Custom level opens with it.
-    Levels.SetCustomColumns(file.Integer(kCustomColumns));
-    Levels.SetCustomRows(file.Integer(kCustomRows));
-    Levels.SetLevel(TLevelSettings::LevelFromStored(file.Integer(kDifficultyLevel)));
+    levels.SetCustomColumns(file.Integer(kCustomColumns));
+    levels.SetCustomRows(file.Integer(kCustomRows));
+    levels.SetLevel(TLevelSettings::LevelFromStored(file.Integer(kDifficultyLevel)));
 }
 
-void TConfiguration::SaveSettings(const TStatistics& Statistics, const TLevelSettings& Levels) const
+void TConfiguration::SaveSettings(const TStatistics& statistics, const TLevelSettings& levels) const
 {
     const std::array<int, kKeyCount> values{
-        FMusic, FSmartHints, FAutoCheck,
-        Statistics.TotalGames(), Statistics.GamesWon(), Statistics.GamesLost(), Statistics.UnfinishedGames(),
-        Levels.CustomColumns(), Levels.CustomRows(), Levels.DifficultyLevel(),
+        FMusic,
+        FSmartHints,
+        FAutoCheck,
+        statistics.TotalGames(),
+        statistics.GamesWon(),
+        statistics.GamesLost(),
+        statistics.UnfinishedGames(),
+        levels.CustomColumns(),
+        levels.CustomRows(),
+        levels.DifficultyLevel(),
     };
     TProfileFile file(SettingsPath());
     for (std::size_t i = 0; i < Keys.size(); ++i) {

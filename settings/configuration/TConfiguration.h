@@ -13,7 +13,7 @@ class TStatistics;
 // A write to the settings file that was refused.
 class TSettingsWriteError : public std::runtime_error {
 public:
-    explicit TSettingsWriteError(const std::string& Path);
+    explicit TSettingsWriteError(const std::string& path);
 };
 
 // The three player options and the settings file "Peglore.ini" beside the
@@ -23,8 +23,8 @@ class TConfiguration {
 public:
     static constexpr const char* FileName = "Peglore.ini";
 
-    // Folder: where the settings file lies, with its trailing "/".
-    TConfiguration(IOptionEffects& Effects, std::string Folder);
+    // folder: where the settings file lies, with its trailing "/".
+    TConfiguration(IOptionEffects& effects, std::string folder);
 
     bool Music() const { return FMusic; }
     bool SmartHints() const { return FSmartHints; }
@@ -32,18 +32,18 @@ public:
 
     // Each does nothing when the value is unchanged, and otherwise stores
     // it and applies it at once.
-    void SetMusic(bool Value);
-    void SetSmartHints(bool Value);
-    void SetAutoCheck(bool Value);
+    void SetMusic(bool value);
+    void SetSmartHints(bool value);
+    void SetAutoCheck(bool value);
 
     std::string SettingsPath() const { return FFolder + FileName; }
 
     // Reads the file and applies every value: the options, the statistics,
     // the custom size and last the level, which starts the first game.
-    void LoadSettings(TStatistics& Statistics, TLevelSettings& Levels);
+    void LoadSettings(TStatistics& statistics, TLevelSettings& levels);
     // Writes every value, key by key; throws TSettingsWriteError at the
     // first refused key, leaving the later keys as they were in the file.
-    void SaveSettings(const TStatistics& Statistics, const TLevelSettings& Levels) const;
+    void SaveSettings(const TStatistics& statistics, const TLevelSettings& levels) const;
 
 private:
     IOptionEffects& FEffects;

@@ -5,34 +5,33 @@ namespace peglore {
 namespace {
 // Counters read from the settings file are taken as they are; the
 // difference is formed without signed overflow.
-int Difference(int Total, int Won, int Lost)
+int Difference(int total, int won, int lost)
 {
-    return static_cast<int>(static_cast<unsigned>(Total) - static_cast<unsigned>(Won) -
-                            static_cast<unsigned>(Lost));
+    return static_cast<int>(static_cast<unsigned>(total) - static_cast<unsigned>(won) - static_cast<unsigned>(lost));
 }
 }  // namespace
 
-void TStatistics::SetTotalGames(int Value)
+void TStatistics::SetTotalGames(int value)
 {
-    FTotalGames = Value;
+    FTotalGames = value;
     DeriveUnfinished();
 }
 
-void TStatistics::SetGamesWon(int Value)
+void TStatistics::SetGamesWon(int value)
 {
-    FGamesWon = Value;
+    FGamesWon = value;
     DeriveUnfinished();
 }
 
-void TStatistics::SetGamesLost(int Value)
+void TStatistics::SetGamesLost(int value)
 {
-    FGamesLost = Value;
+    FGamesLost = value;
     DeriveUnfinished();
 }
 
-void TStatistics::SetUnfinishedGames(int Value)
+void TStatistics::SetUnfinishedGames(int value)
 {
-    FUnfinishedGames = Value;
+    FUnfinishedGames = value;
 }
 
 void TStatistics::DeriveUnfinished()

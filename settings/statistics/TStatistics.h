@@ -13,10 +13,10 @@ public:
     int GamesLost() const { return FGamesLost; }
     int UnfinishedGames() const { return FUnfinishedGames; }
 
-    void SetTotalGames(int Value);
-    void SetGamesWon(int Value);
-    void SetGamesLost(int Value);
-    void SetUnfinishedGames(int Value);
+    void SetTotalGames(int value);
+    void SetGamesWon(int value);
+    void SetGamesLost(int value);
+    void SetUnfinishedGames(int value);
 
 private:
     void DeriveUnfinished();

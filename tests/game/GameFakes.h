@@ -12,8 +12,8 @@
 
 #include "game/BoardGeometry.h"
 #include "game/IBoardSurface.h"
-#include "game/IClockPort.h"
 #include "game/ICanvas.h"
+#include "game/IClockPort.h"
 #include "game/ILevelMenuPort.h"
 #include "game/IMainWindowPort.h"
 #include "game/IMessagesPort.h"
@@ -34,17 +34,17 @@ inline QString Hex(TColor c)
 class TRecordingCanvas final : public ICanvas {
 public:
     QStringList Calls;
-    void SetBrushColor(TColor Color) override { Calls << "brush " + Hex(Color); }
-    void SetPenColor(TColor Color) override { Calls << "pen " + Hex(Color); }
-    void SetPenWidth(int Width) override { Calls << QStringLiteral("penwidth %1").arg(Width); }
+    void SetBrushColor(TColor color) override { Calls << "brush " + Hex(color); }
+    void SetPenColor(TColor color) override { Calls << "pen " + Hex(color); }
+    void SetPenWidth(int width) override { Calls << QStringLiteral("penwidth %1").arg(width); }
     void SetCopyMode() override { Calls << "copy"; }
-    void Rectangle(int L, int T, int R, int B) override
+    void Rectangle(int l, int t, int r, int b) override
     {
-        Calls << QStringLiteral("rect %1 %2 %3 %4").arg(L).arg(T).arg(R).arg(B);
+        Calls << QStringLiteral("rect %1 %2 %3 %4").arg(l).arg(t).arg(r).arg(b);
     }
-    void Ellipse(int L, int T, int R, int B) override
+    void Ellipse(int l, int t, int r, int b) override
     {
-        Calls << QStringLiteral("ellipse %1 %2 %3 %4").arg(L).arg(T).arg(R).arg(B);
+        Calls << QStringLiteral("ellipse %1 %2 %3 %4").arg(l).arg(t).arg(r).arg(b);
     }
 };
 
@@ -52,32 +52,32 @@ public:
 // cells separated by 1-pixel lines. Points on lines or borders hit no cell.
 class TFakeSurface final : public IBoardSurface {
 public:
-    TFakeSurface(int CellWidth, int CellHeight) : FW(CellWidth), FH(CellHeight) {}
+    TFakeSurface(int cellWidth, int cellHeight) : FW(cellWidth), FH(cellHeight) {}
     QStringList Invalidated;
     int Columns = MaxStoreCells;
     int Rows = MaxStoreCells;
 
-    TRect CellRect(int Col, int Row) const override
+    TRect CellRect(int col, int row) const override
     {
-        const int l = 2 + Col * (FW + 1);
-        const int t = 2 + Row * (FH + 1);
+        const int l = 2 + col * (FW + 1);
+        const int t = 2 + row * (FH + 1);
         return {l, t, l + FW, t + FH};
     }
-    TCell CellAt(int X, int Y) const override
+    TCell CellAt(int x, int y) const override
     {
-        if (X < 2 || Y < 2)
+        if (x < 2 || y < 2)
             return NoCell;
-        const int col = (X - 2) / (FW + 1);
-        const int row = (Y - 2) / (FH + 1);
-        if ((X - 2) % (FW + 1) == FW || (Y - 2) % (FH + 1) == FH || col >= Columns || row >= Rows)
+        const int col = (x - 2) / (FW + 1);
+        const int row = (y - 2) / (FH + 1);
+        if ((x - 2) % (FW + 1) == FW || (y - 2) % (FH + 1) == FH || col >= Columns || row >= Rows)
             return NoCell;
         return {col, row};
     }
-    void InvalidateCell(int Col, int Row) override { Invalidated << QStringLiteral("%1,%2").arg(Col).arg(Row); }
+    void InvalidateCell(int col, int row) override { Invalidated << QStringLiteral("%1,%2").arg(col).arg(row); }
 
     // The centre of a cell, for pointer positions.
-    int X(int Col) const { return 2 + Col * (FW + 1) + FW / 2; }
-    int Y(int Row) const { return 2 + Row * (FH + 1) + FH / 2; }
+    int X(int col) const { return 2 + col * (FW + 1) + FW / 2; }
+    int Y(int row) const { return 2 + row * (FH + 1) + FH / 2; }
 
 private:
     int FW;
@@ -86,7 +86,7 @@ private:
 
 class TFakeWindow final : public IMainWindowPort {
 public:
-    explicit TFakeWindow(QStringList& Log) : FLog(Log) {}
+    explicit TFakeWindow(QStringList& log) : FLog(log) {}
     int MarkerTop = -1;
     QString RowText;
     TGridLayout Left, Right;
@@ -97,33 +97,33 @@ public:
     int Initial = 288;
     int StatusHeight = 19;
 
-    void SetRowMarkerTop(int Top) override
+    void SetRowMarkerTop(int top) override
     {
-        MarkerTop = Top;
-        FLog << QStringLiteral("marker %1").arg(Top);
+        MarkerTop = top;
+        FLog << QStringLiteral("marker %1").arg(top);
     }
-    void SetStatusRowText(const std::string& Text) override
+    void SetStatusRowText(const std::string& text) override
     {
-        RowText = QString::fromStdString(Text);
+        RowText = QString::fromStdString(text);
         FLog << "status " + RowText;
     }
-    void SetLeftBoardLayout(const TGridLayout& L) override { Left = L; }
-    void SetRightBoardLayout(const TGridLayout& L) override { Right = L; }
+    void SetLeftBoardLayout(const TGridLayout& l) override { Left = l; }
+    void SetRightBoardLayout(const TGridLayout& l) override { Right = l; }
     int InitialClientWidth() const override { return Initial; }
     int StatusBarHeight() const override { return StatusHeight; }
-    void SetClientSize(int W, int H) override
+    void SetClientSize(int w, int h) override
     {
-        ClientWidth = W;
-        ClientHeight = H;
-        FLog << QStringLiteral("client %1x%2").arg(W).arg(H);
+        ClientWidth = w;
+        ClientHeight = h;
+        FLog << QStringLiteral("client %1x%2").arg(w).arg(h);
     }
     TSize OuterSize() const override { return {ClientWidth + FrameWidth, ClientHeight + FrameHeight}; }
     TSize ScreenSize() const override { return Screen; }
-    void MoveTo(int L, int T) override
+    void MoveTo(int l, int t) override
     {
-        WindowLeft = L;
-        WindowTop = T;
-        FLog << QStringLiteral("move %1,%2").arg(L).arg(T);
+        WindowLeft = l;
+        WindowTop = t;
+        FLog << QStringLiteral("move %1,%2").arg(l).arg(t);
     }
 
 private:
@@ -134,7 +134,7 @@ private:
 // sees which counters changed before the box appeared.
 class TFakeMessages final : public IMessagesPort {
 public:
-    TFakeMessages(QStringList& Log, const TStatistics& Stats) : FLog(Log), FStats(Stats) {}
+    TFakeMessages(QStringList& log, const TStatistics& stats) : FLog(log), FStats(stats) {}
     std::deque<TAnswer> Answers;  // answers to AskNewGame, in order
     std::function<void()> OnCorrectAnswer;
 
@@ -173,7 +173,7 @@ private:
 
 class TFakeClock final : public IClockPort {
 public:
-    explicit TFakeClock(QStringList& Log) : FLog(Log) {}
+    explicit TFakeClock(QStringList& log) : FLog(log) {}
     int Resets = 0;
     void ResetClock() override
     {
@@ -188,7 +188,7 @@ private:
 class TFakeLevelMenu final : public ILevelMenuPort {
 public:
     int Checked = -1;
-    void CheckLevelItem(int Level) override { Checked = Level; }
+    void CheckLevelItem(int level) override { Checked = level; }
 };
 
 // The whole game core wired to fakes, in the program's creation order.
@@ -207,35 +207,35 @@ struct TGameRig {
     TFakeMessages Messages{Log, Stats};
     TFakeClock Clock{Log};
 
-    explicit TGameRig(int Level = Beginner, std::uint32_t Seed = 1)
+    explicit TGameRig(int level = Beginner, std::uint32_t seed = 1)
     {
         Logic.Connect(Window, Messages, Clock, Stats);
-        Logic.Randomize(Seed);
-        Levels.SetLevel(Level);
+        Logic.Randomize(seed);
+        Levels.SetLevel(level);
         Log.clear();
     }
 
-    void SetStats(int Total, int Won, int Lost, int Unfinished)
+    void SetStats(int total, int won, int lost, int unfinished)
     {
-        Stats.SetTotalGames(Total);
-        Stats.SetGamesWon(Won);
-        Stats.SetGamesLost(Lost);
-        Stats.SetUnfinishedGames(Unfinished);
+        Stats.SetTotalGames(total);
+        Stats.SetGamesWon(won);
+        Stats.SetGamesLost(lost);
+        Stats.SetUnfinishedGames(unfinished);
     }
 
     // Drops a colour on a hole of the current row, as the drag and drop does.
-    void Drop(int Col, TColor Color, bool AutoCheck = false)
+    void Drop(int col, TColor color, bool autoCheck = false)
     {
-        Logic.DropPeg(LeftSurface.X(Col), LeftSurface.Y(Logic.CurrentRow()), Color, AutoCheck);
+        Logic.DropPeg(LeftSurface.X(col), LeftSurface.Y(Logic.CurrentRow()), color, autoCheck);
     }
 
     // Fills the current row with the given colours.
     template <typename Range>
-    void FillRow(const Range& Colors, bool AutoCheck = false)
+    void FillRow(const Range& colors, bool autoCheck = false)
     {
         int col = 0;
-        for (TColor c : Colors)
-            Drop(col++, c, AutoCheck);
+        for (TColor c : colors)
+            Drop(col++, c, autoCheck);
     }
 
     // A colour that differs from every peg of the secret, so a row of it

@@ -74,8 +74,7 @@ void TestBoardSize::gridProperties()
     QVERIFY(rig.Window.Left == expectedLeft);
     QVERIFY(rig.Window.Right == expectedRight);
     // A fresh game without a question: row 1, marker at the top, clock 0.
-    QCOMPARE(rig.Log.mid(rig.Log.size() - 3),
-             (QStringList{"marker 88", "status Row: 1", "clock reset"}));
+    QCOMPARE(rig.Log.mid(rig.Log.size() - 3), (QStringList{"marker 88", "status Row: 1", "clock reset"}));
     QVERIFY(!rig.Log.contains("ask new-game"));
 }
 

@@ -48,7 +48,8 @@ void TestBoards::guessPegDrawing()
     QVERIFY(canvas.Calls.contains("brush " + Hex(Blue)));
     QVERIFY(canvas.Calls.contains("pen 000000"));
     // A 24 x 19 block, inset 3 pixels on every side.
-    QCOMPARE(canvas.Calls.last(), QStringLiteral("rect %1 %2 %3 %4").arg(r.Left + 3).arg(r.Top + 3).arg(r.Left + 27).arg(r.Top + 22));
+    QCOMPARE(canvas.Calls.last(),
+             QStringLiteral("rect %1 %2 %3 %4").arg(r.Left + 3).arg(r.Top + 3).arg(r.Left + 27).arg(r.Top + 22));
     QCOMPARE(canvas.Calls.filter("ellipse").size(), 0);
 }
 
@@ -88,7 +89,8 @@ void TestBoards::keyPegDrawing()
     QVERIFY(canvas.Calls.contains("pen 000000"));
     QVERIFY(canvas.Calls.contains("copy"));
     // A 15 x 19 ellipse.
-    QCOMPARE(canvas.Calls.last(), QStringLiteral("ellipse %1 %2 %3 %4").arg(r.Left + 3).arg(r.Top + 3).arg(r.Left + 18).arg(r.Top + 22));
+    QCOMPARE(canvas.Calls.last(),
+             QStringLiteral("ellipse %1 %2 %3 %4").arg(r.Left + 3).arg(r.Top + 3).arg(r.Left + 18).arg(r.Top + 22));
 }
 
 void TestBoards::emptyKeyHoleDrawing()
@@ -97,8 +99,9 @@ void TestBoards::emptyKeyHoleDrawing()
     TRecordingCanvas canvas;
     rig.RightGrid.DrawCell(0, 0, canvas);
     const TRect r = rig.RightSurface.CellRect(0, 0);
-    QCOMPARE(canvas.Calls, (QStringList{"copy", "penwidth 1", "brush 808000", "pen 808000",
-                                        QStringLiteral("rect %1 %2 %3 %4").arg(r.Left).arg(r.Top).arg(r.Right).arg(r.Bottom)}));
+    QCOMPARE(canvas.Calls,
+             (QStringList{"copy", "penwidth 1", "brush 808000", "pen 808000",
+                          QStringLiteral("rect %1 %2 %3 %4").arg(r.Left).arg(r.Top).arg(r.Right).arg(r.Bottom)}));
 }
 
 void TestBoards::repaintKeepsStore()

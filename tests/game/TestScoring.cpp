@@ -20,16 +20,16 @@ constexpr TColor Red = PegColors[0], Green = PegColors[1], Black = PegColors[2],
 
 // The closed form: per colour, the smaller of the non-black guess pegs and
 // the non-black secret pegs of that colour.
-int WhitesByFormula(std::span<const TColor> Guess, std::span<const TColor> Secret)
+int WhitesByFormula(std::span<const TColor> guess, std::span<const TColor> secret)
 {
     int whites = 0;
     for (TColor colour : PegColors) {
         int inGuess = 0, inSecret = 0;
-        for (std::size_t i = 0; i < Guess.size(); ++i) {
-            if (Guess[i] == Secret[i])
+        for (std::size_t i = 0; i < guess.size(); ++i) {
+            if (guess[i] == secret[i])
                 continue;
-            inGuess += Guess[i] == colour;
-            inSecret += Secret[i] == colour;
+            inGuess += guess[i] == colour;
+            inSecret += secret[i] == colour;
         }
         whites += std::min(inGuess, inSecret);
     }
@@ -55,15 +55,18 @@ void TestScoring::knownRows_data()
     QTest::addColumn<std::vector<TColor>>("guess");
     QTest::addColumn<int>("blacks");
     QTest::addColumn<int>("whites");
-    QTest::newRow("blue and red cross over") << std::vector{Red, Red, Blue, Green} << std::vector{Red, Blue, Red, Red} << 1 << 2;
-    QTest::newRow("reds find only the black red") << std::vector{Red, Green, Blue, Yellow} << std::vector{Red, Red, Red, Red} << 1 << 0;
-    QTest::newRow("all swapped") << std::vector{Red, Red, Green, Green} << std::vector{Green, Green, Red, Red} << 0 << 4;
-    QTest::newRow("all right") << std::vector{Gray, Black, Gray, Blue} << std::vector{Gray, Black, Gray, Blue} << 4 << 0;
+    QTest::newRow("blue and red cross over")
+        << std::vector{Red, Red, Blue, Green} << std::vector{Red, Blue, Red, Red} << 1 << 2;
+    QTest::newRow("reds find only the black red")
+        << std::vector{Red, Green, Blue, Yellow} << std::vector{Red, Red, Red, Red} << 1 << 0;
+    QTest::newRow("all swapped") << std::vector{Red, Red, Green, Green} << std::vector{Green, Green, Red, Red} << 0
+                                 << 4;
+    QTest::newRow("all right") << std::vector{Gray, Black, Gray, Blue} << std::vector{Gray, Black, Gray, Blue} << 4
+                               << 0;
     QTest::newRow("nothing") << std::vector{Red, Red, Red} << std::vector{Blue, Blue, Blue} << 0 << 0;
     QTest::newRow("one hole, right") << std::vector{Yellow} << std::vector{Yellow} << 1 << 0;
     QTest::newRow("one hole, wrong") << std::vector{Yellow} << std::vector{Red} << 0 << 0;
-    QTest::newRow("white never from a black hole")
-        << std::vector{Red, Blue} << std::vector{Red, Red} << 1 << 0;
+    QTest::newRow("white never from a black hole") << std::vector{Red, Blue} << std::vector{Red, Red} << 1 << 0;
 }
 
 void TestScoring::knownRows()

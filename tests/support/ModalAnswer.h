@@ -14,9 +14,9 @@
 namespace peglore::testing {
 
 // Once a modal widget is active, records what the test needs of it (via
-// Inspect) and then lets Answer close it. Gives up after about five
+// inspect) and then lets answer close it. Gives up after about five
 // seconds by closing whatever is modal, so a test never hangs.
-inline void AnswerNextModal(std::function<void(QWidget*)> Answer, std::function<void(QWidget*)> Inspect = {})
+inline void AnswerNextModal(std::function<void(QWidget*)> answer, std::function<void(QWidget*)> inspect = {})
 {
     auto tries = std::make_shared<int>(0);
     auto poll = std::make_shared<std::function<void()>>();
@@ -30,9 +30,9 @@ inline void AnswerNextModal(std::function<void(QWidget*)> Answer, std::function<
             *poll = nullptr;
             return;
         }
-        if (Inspect)
-            Inspect(modal);
-        Answer(modal);
+        if (inspect)
+            inspect(modal);
+        answer(modal);
         // An answer that did not close the window must not hang the test:
         // close it, and the caller sees a different answer than expected.
         QPointer<QWidget> answered(modal);

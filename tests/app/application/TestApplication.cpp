@@ -20,13 +20,13 @@ public:
     int Handled = 0;
 
 protected:
-    bool event(QEvent* Event) override
+    bool event(QEvent* event) override
     {
-        if (Event->type() == QEvent::User) {
+        if (event->type() == QEvent::User) {
             ++Handled;
             throw std::runtime_error("Unable to write to /home/player/Peglore.ini");
         }
-        return QObject::event(Event);
+        return QObject::event(event);
     }
 };
 }  // namespace

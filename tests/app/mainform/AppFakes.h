@@ -18,7 +18,7 @@ namespace peglore::testing {
 class TRecordingHelp final : public IHelpCommands {
 public:
     QList<QPair<int, int>> Calls;
-    void HelpCommand(int Command, int Data) override { Calls << qMakePair(Command, Data); }
+    void HelpCommand(int command, int data) override { Calls << qMakePair(command, data); }
 };
 
 // A player whose open succeeds or fails as told and which reports what
@@ -29,9 +29,9 @@ public:
     QStringList Calls;
     std::function<void(TMediaResult)> OnNotify;
 
-    void SetFileName(const std::string& FileName) override
+    void SetFileName(const std::string& fileName) override
     {
-        Calls << QStringLiteral("file %1").arg(QString::fromStdString(FileName).section('/', -1));
+        Calls << QStringLiteral("file %1").arg(QString::fromStdString(fileName).section('/', -1));
     }
     bool Open() override
     {
@@ -42,12 +42,12 @@ public:
     void Play() override { Calls << QStringLiteral("play"); }
     void Stop() override { Calls << QStringLiteral("stop"); }
     void Close() override { Calls << QStringLiteral("close"); }
-    void SetOnNotify(std::function<void(TMediaResult)> Notify) override { OnNotify = std::move(Notify); }
+    void SetOnNotify(std::function<void(TMediaResult)> notify) override { OnNotify = std::move(notify); }
 
-    void Report(TMediaResult Result)
+    void Report(TMediaResult result)
     {
         if (OnNotify)
-            OnNotify(Result);
+            OnNotify(result);
     }
 };
 

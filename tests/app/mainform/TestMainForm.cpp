@@ -15,11 +15,11 @@
 
 #include "app/TMainForm.h"
 #include "app/TTooltipSwitch.h"
+#include "app/mainform/AppFakes.h"
 #include "components/boardgrid/TBoardGrid.h"
 #include "components/widgets/TStatusPanels.h"
 #include "game/TLevelSettings.h"
 #include "game/TLogic.h"
-#include "app/mainform/AppFakes.h"
 #include "resources/pictures/Pictures.h"
 #include "settings/configuration/TConfiguration.h"
 
@@ -33,23 +33,23 @@ struct TGame {
     TFakePlayer Player;
     std::unique_ptr<TMainForm> Form;
 
-    explicit TGame(const QByteArray& Settings = {})
+    explicit TGame(const QByteArray& settings = {})
     {
-        if (!Settings.isEmpty()) {
+        if (!settings.isEmpty()) {
             QFile file(Folder.filePath("Peglore.ini"));
             file.open(QIODevice::WriteOnly);
-            file.write(Settings);
+            file.write(settings);
         }
         Form = std::make_unique<TMainForm>(Help, Player, Folder.path().toStdString() + "/");
         Form->show();
     }
 
     template <typename T>
-    T* Find(const char* Name) const
+    T* Find(const char* name) const
     {
-        return Form->findChild<T*>(QString::fromLatin1(Name));
+        return Form->findChild<T*>(QString::fromLatin1(name));
     }
-    QAction* Action(const char* Name) const { return Find<QAction>(Name); }
+    QAction* Action(const char* name) const { return Find<QAction>(name); }
 };
 }  // namespace
 
@@ -84,18 +84,25 @@ private slots:
         QTest::addColumn<QRect>("geometry");
         const QString client = QStringLiteral("imgBackGround");
         QTest::newRow("Panel1") << "Panel1" << client << QRect(2, 6, 153, 31);
-        QTest::newRow("sbtnNew") << "sbtnNew" << "Panel1" << QRect(4, 3, 25, 25);
-        QTest::newRow("sbtnProperties") << "sbtnProperties" << "Panel1" << QRect(34, 3, 25, 25);
-        QTest::newRow("sbtnCheck") << "sbtnCheck" << "Panel1" << QRect(64, 3, 25, 25);
-        QTest::newRow("Bevel1") << "Bevel1" << "Panel1" << QRect(92, 2, 3, 25);
+        QTest::newRow("sbtnNew") << "sbtnNew"
+                                 << "Panel1" << QRect(4, 3, 25, 25);
+        QTest::newRow("sbtnProperties") << "sbtnProperties"
+                                        << "Panel1" << QRect(34, 3, 25, 25);
+        QTest::newRow("sbtnCheck") << "sbtnCheck"
+                                   << "Panel1" << QRect(64, 3, 25, 25);
+        QTest::newRow("Bevel1") << "Bevel1"
+                                << "Panel1" << QRect(92, 2, 3, 25);
         QTest::newRow("Bevel4") << "Bevel4" << client << QRect(162, 2, 2, 40);
         QTest::newRow("Panel2") << "Panel2" << client << QRect(172, 2, 54, 39);
-        QTest::newRow("TimerDigit1") << "TimerDigit1" << "Panel2" << QRect(3, 3, 16, 32);
-        QTest::newRow("TimerDigit2") << "TimerDigit2" << "Panel2" << QRect(19, 3, 16, 32);
-        QTest::newRow("TimerDigit3") << "TimerDigit3" << "Panel2" << QRect(35, 3, 16, 32);
+        QTest::newRow("TimerDigit1") << "TimerDigit1"
+                                     << "Panel2" << QRect(3, 3, 16, 32);
+        QTest::newRow("TimerDigit2") << "TimerDigit2"
+                                     << "Panel2" << QRect(19, 3, 16, 32);
+        QTest::newRow("TimerDigit3") << "TimerDigit3"
+                                     << "Panel2" << QRect(35, 3, 16, 32);
         QTest::newRow("Bevel3") << "Bevel3" << client << QRect(1, 38, 226, 9);
         QTest::newRow("ColorsBarPanel") << "ColorsBarPanel" << client << QRect(1, 49, 222, 30);
-        const char* swatches[] = {"RedShape",  "LimeShape",    "BlackShape", "YellowShape",
+        const char* swatches[] = {"RedShape",  "LimeShape", "BlackShape",   "YellowShape",
                                   "BlueShape", "GrayShape", "FuchsiaShape", "GreenShape"};
         const int lefts[] = {3, 30, 58, 85, 112, 139, 167, 194};
         for (int i = 0; i < 8; ++i)
@@ -154,24 +161,50 @@ private slots:
         QTest::addColumn<QString>("shortcut");
         QTest::addColumn<int>("context");
         QTest::addColumn<QString>("hint");
-        QTest::newRow("new") << "&Game" << "mmenuNewGame" << "&New" << "F2" << 201
-                             << "Start a new game with current settings";
-        QTest::newRow("give up") << "&Game" << "mmenuGiveUp" << "&Give Up!" << "" << 0
-                                 << "Abort the game and show the correct solution";
-        QTest::newRow("properties") << "&Game" << "mmenuProperties" << "P&roperties..." << "" << 0
-                                    << "Change various game options";
-        QTest::newRow("exit") << "&Game" << "ExitMenu" << "E&xit" << "" << 202 << "Exit Peglore";
-        QTest::newRow("beginner") << "&Level" << "BeginnerMenu" << "&Beginner" << "" << 0 << "The easiest level";
-        QTest::newRow("intermediate") << "&Level" << "IntermediateMenu" << "&Intermediate" << "" << 0
-                                      << "Medium difficulty level";
-        QTest::newRow("expert") << "&Level" << "mmenuExpert" << "&Expert!" << "" << 0 << "Hardest difficulty level";
-        QTest::newRow("custom") << "&Level" << "CustomMenu" << "&Custom..." << "" << 0
-                                << "Chose any board size you want!";
-        QTest::newRow("topics") << "&Help" << "HelpTopicsMenu" << "Help &Topics" << "" << 221 << "Show help contents";
-        QTest::newRow("whats new") << "&Help" << "WhatsNewMenu" << "What's &New?" << "" << 0
-                                   << "Improvements and bug fixes since last version";
-        QTest::newRow("about") << "&Help" << "mmenuAbout" << "&About..." << "" << 0
-                               << "Show credits and statistics information";
+        QTest::newRow("new") << "&Game"
+                             << "mmenuNewGame"
+                             << "&New"
+                             << "F2" << 201 << "Start a new game with current settings";
+        QTest::newRow("give up") << "&Game"
+                                 << "mmenuGiveUp"
+                                 << "&Give Up!"
+                                 << "" << 0 << "Abort the game and show the correct solution";
+        QTest::newRow("properties") << "&Game"
+                                    << "mmenuProperties"
+                                    << "P&roperties..."
+                                    << "" << 0 << "Change various game options";
+        QTest::newRow("exit") << "&Game"
+                              << "ExitMenu"
+                              << "E&xit"
+                              << "" << 202 << "Exit Peglore";
+        QTest::newRow("beginner") << "&Level"
+                                  << "BeginnerMenu"
+                                  << "&Beginner"
+                                  << "" << 0 << "The easiest level";
+        QTest::newRow("intermediate") << "&Level"
+                                      << "IntermediateMenu"
+                                      << "&Intermediate"
+                                      << "" << 0 << "Medium difficulty level";
+        QTest::newRow("expert") << "&Level"
+                                << "mmenuExpert"
+                                << "&Expert!"
+                                << "" << 0 << "Hardest difficulty level";
+        QTest::newRow("custom") << "&Level"
+                                << "CustomMenu"
+                                << "&Custom..."
+                                << "" << 0 << "Chose any board size you want!";
+        QTest::newRow("topics") << "&Help"
+                                << "HelpTopicsMenu"
+                                << "Help &Topics"
+                                << "" << 221 << "Show help contents";
+        QTest::newRow("whats new") << "&Help"
+                                   << "WhatsNewMenu"
+                                   << "What's &New?"
+                                   << "" << 0 << "Improvements and bug fixes since last version";
+        QTest::newRow("about") << "&Help"
+                               << "mmenuAbout"
+                               << "&About..."
+                               << "" << 0 << "Show credits and statistics information";
     }
     void menus()
     {
@@ -208,8 +241,8 @@ private slots:
                 seen << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
         }
         QCOMPARE(seen, (QStringList{"&Game", "mmenuNewGame", "mmenuGiveUp", "-", "mmenuProperties", "-", "ExitMenu",
-                                    "&Level", "BeginnerMenu", "IntermediateMenu", "mmenuExpert", "CustomMenu",
-                                    "&Help", "HelpTopicsMenu", "WhatsNewMenu", "-", "mmenuAbout"}));
+                                    "&Level", "BeginnerMenu", "IntermediateMenu", "mmenuExpert", "CustomMenu", "&Help",
+                                    "HelpTopicsMenu", "WhatsNewMenu", "-", "mmenuAbout"}));
     }
 
     void levelsResizeTheWindow_data()
@@ -222,8 +255,8 @@ private slots:
                                       << QSize(341, 355);
         QTest::newRow("expert") << "mmenuExpert" << QRect(43, 83, 252, 316) << QRect(305, 83, 180, 316)
                                 << QSize(500, 433);
-        QTest::newRow("beginner after expert") << "BeginnerMenu" << QRect(43, 83, 97, 264)
-                                               << QRect(150, 83, 70, 264) << QSize(288, 381);
+        QTest::newRow("beginner after expert")
+            << "BeginnerMenu" << QRect(43, 83, 97, 264) << QRect(150, 83, 70, 264) << QSize(288, 381);
     }
     void levelsResizeTheWindow()
     {
@@ -269,9 +302,12 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("tooltip");
-        QTest::newRow("new") << "sbtnNew" << "New Game";
-        QTest::newRow("properties") << "sbtnProperties" << "Game Properties";
-        QTest::newRow("check") << "sbtnCheck" << "Check!";
+        QTest::newRow("new") << "sbtnNew"
+                             << "New Game";
+        QTest::newRow("properties") << "sbtnProperties"
+                                    << "Game Properties";
+        QTest::newRow("check") << "sbtnCheck"
+                               << "Check!";
     }
     void toolButtonHints()
     {
@@ -292,8 +328,7 @@ private slots:
         TGame game;
         QAction* item = game.Action("mmenuGiveUp");
         item->showStatusText(game.Form.get());
-        QCOMPARE(game.Form->StatusBar()->PanelText(1),
-                 QStringLiteral("Abort the game and show the correct solution"));
+        QCOMPARE(game.Form->StatusBar()->PanelText(1), QStringLiteral("Abort the game and show the correct solution"));
         QStatusTipEvent cleared{QString()};
         QApplication::sendEvent(game.Form.get(), &cleared);
         QCOMPARE(game.Form->StatusBar()->PanelText(1), QString());

@@ -22,13 +22,13 @@
 #include "app/TColorSwatch.h"
 #include "app/TMainForm.h"
 #include "app/TPainterCanvas.h"
+#include "app/mainform/AppFakes.h"
 #include "components/boardgrid/TBoardGrid.h"
 #include "components/widgets/TStatusPanels.h"
 #include "game/PegColors.h"
 #include "game/TLeftGrid.h"
 #include "game/TLogic.h"
 #include "game/TRightGrid.h"
-#include "app/mainform/AppFakes.h"
 #include "resources/pictures/Pictures.h"
 #include "services/clock/TMyTimer.h"
 #include "settings/configuration/TConfiguration.h"
@@ -49,13 +49,13 @@ struct TGame {
     TFakePlayer Player;
     std::unique_ptr<TMainForm> Form;
 
-    explicit TGame(const QByteArray& Settings = {}, bool MusicOpens = false)
+    explicit TGame(const QByteArray& settings = {}, bool musicOpens = false)
     {
-        Player.OpenSucceeds = MusicOpens;
-        if (!Settings.isEmpty()) {
+        Player.OpenSucceeds = musicOpens;
+        if (!settings.isEmpty()) {
             QFile file(Folder.filePath("Peglore.ini"));
             file.open(QIODevice::WriteOnly);
-            file.write(Settings);
+            file.write(settings);
         }
         Form = std::make_unique<TMainForm>(Help, Player, Folder.path().toStdString() + "/");
         Form->show();
@@ -63,7 +63,7 @@ struct TGame {
     }
 
     TBoardGrid& Board() const { return *Form->LeftBoard(); }
-    QPoint HoleCentre(int Col, int Row) const { return Board().CellRect(Col, Row).center(); }
+    QPoint HoleCentre(int col, int row) const { return Board().CellRect(col, row).center(); }
 
     QString SettingsText() const
     {
@@ -74,60 +74,60 @@ struct TGame {
 
 // Sends a drag of a swatch's colour over the guess board and, when
 // accepted, drops it. Returns whether the board accepted the drag.
-bool DragTo(TBoardGrid& Board, QPoint Pos, TColor Colour, bool Drop = true)
+bool DragTo(TBoardGrid& board, QPoint pos, TColor colour, bool drop = true)
 {
-    std::unique_ptr<QMimeData> data(TColorSwatch::MakeMimeData(Colour));
-    QDragEnterEvent enter(Pos, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&Board, &enter);
-    QDragMoveEvent move(Pos, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&Board, &move);
+    std::unique_ptr<QMimeData> data(TColorSwatch::MakeMimeData(colour));
+    QDragEnterEvent enter(pos, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&board, &enter);
+    QDragMoveEvent move(pos, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&board, &move);
     if (!move.isAccepted())
         return false;
-    if (Drop) {
-        QDropEvent drop(QPointF(Pos), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&Board, &drop);
+    if (drop) {
+        QDropEvent drop(QPointF(pos), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&board, &drop);
     }
     return true;
 }
 
 // A colour that the secret does not hold in its first hole, so a row of
 // it never wins.
-TColor LosingColour(const TLogic& Logic)
+TColor LosingColour(const TLogic& logic)
 {
     for (TColor c : PegColors)
-        if (c != Logic.Secret()[0])
+        if (c != logic.Secret()[0])
             return c;
     return PegColors[0];
 }
 
-void FillRow(TGame& Game, int Row, TColor Colour)
+void FillRow(TGame& game, int row, TColor colour)
 {
-    for (int c = 0; c < Game.Form->BoardSize().BoardColumns(); ++c)
-        QVERIFY(DragTo(Game.Board(), Game.HoleCentre(c, Row), Colour));
+    for (int c = 0; c < game.Form->BoardSize().BoardColumns(); ++c)
+        QVERIFY(DragTo(game.Board(), game.HoleCentre(c, row), colour));
 }
 
-// Opens a pop-up menu through a right click at Pos over Widget, lets
-// Inspect look at it, then triggers the item named Item (or none).
-void RightClick(QWidget& Widget, QPoint Pos, const QString& Item, std::function<void(QMenu&)> Inspect = {})
+// Opens a pop-up menu through a right click at pos over widget, lets
+// inspect look at it, then triggers the item named item (or none).
+void RightClick(QWidget& widget, QPoint pos, const QString& item, std::function<void(QMenu&)> inspect = {})
 {
     QTimer::singleShot(0, [=]() {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (!menu)
             return;
-        if (Inspect)
-            Inspect(*menu);
+        if (inspect)
+            inspect(*menu);
         QAction* chosen = nullptr;
         for (QAction* a : menu->actions())
-            if (a->objectName() == Item)
+            if (a->objectName() == item)
                 chosen = a;
         menu->close();
         if (chosen)
             chosen->trigger();
     });
-    QTest::mousePress(&Widget, Qt::RightButton, Qt::NoModifier, Pos);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, Pos, Widget.mapToGlobal(Pos));
-    QApplication::sendEvent(&Widget, &event);
-    QTest::mouseRelease(&Widget, Qt::RightButton, Qt::NoModifier, Pos);
+    QTest::mousePress(&widget, Qt::RightButton, Qt::NoModifier, pos);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, widget.mapToGlobal(pos));
+    QApplication::sendEvent(&widget, &event);
+    QTest::mouseRelease(&widget, Qt::RightButton, Qt::NoModifier, pos);
 }
 
 struct TMenuState {
@@ -135,13 +135,13 @@ struct TMenuState {
     bool RepeatIsDefault = false;
 };
 
-TMenuState ReadMenu(QMenu& Menu)
+TMenuState ReadMenu(QMenu& menu)
 {
     TMenuState s;
-    for (QAction* a : Menu.actions()) {
+    for (QAction* a : menu.actions()) {
         if (a->objectName() == "pmenuRepeat") {
             s.Repeat = a->isEnabled();
-            s.RepeatIsDefault = Menu.defaultAction() == a && a->font().bold();
+            s.RepeatIsDefault = menu.defaultAction() == a && a->font().bold();
         }
         if (a->objectName() == "pmenuClear")
             s.Clear = a->isEnabled();
@@ -181,8 +181,8 @@ private slots:
     {
         QFETCH(QPoint, where);
         TGame game(NoAutoCheck);
-        const QPoint pos = where.x() < 0 ? QPoint(game.Board().CellRect(0, 0).right() + 1, 10)
-                                         : game.HoleCentre(where.x(), where.y());
+        const QPoint pos =
+            where.x() < 0 ? QPoint(game.Board().CellRect(0, 0).right() + 1, 10) : game.HoleCentre(where.x(), where.y());
         QVERIFY(!DragTo(game.Board(), pos, 0x00FF00));
         QVERIFY(game.Form->LeftGrid()->IsRowEmpty(0));
         QVERIFY(game.Form->LeftGrid()->IsRowEmpty(3));
@@ -391,8 +391,7 @@ private slots:
         auto* widget = game.Form->findChild<QWidget*>(control);
         QVERIFY(widget);
         QString caption;
-        RightClick(*widget, QPoint(5, 5), "pmenuWhatsThis",
-                   [&](QMenu& m) { caption = m.actions().value(0)->text(); });
+        RightClick(*widget, QPoint(5, 5), "pmenuWhatsThis", [&](QMenu& m) { caption = m.actions().value(0)->text(); });
         QCOMPARE(caption, QStringLiteral("&What's This?"));
         QCOMPARE(game.Help.Calls, (QList<QPair<int, int>>{{8, context}}));
     }

@@ -9,23 +9,23 @@ using namespace peglore;
 namespace {
 const QColor Navy(0, 0, 0x80);
 
-QImage Render(TBoardGrid& Grid)
+QImage Render(TBoardGrid& grid)
 {
-    QImage image(Grid.size(), QImage::Format_RGB32);
+    QImage image(grid.size(), QImage::Format_RGB32);
     image.fill(Qt::magenta);
-    Grid.render(&image);
+    grid.render(&image);
     return image;
 }
 
-// A guess-board-like grid: Columns shown, one spare column beyond.
-void SetUpBoard(TBoardGrid& Grid, int Columns, int Rows, int ColWidth, int RowHeight)
+// A guess-board-like grid: columns shown, one spare column beyond.
+void SetUpBoard(TBoardGrid& grid, int columns, int rows, int colWidth, int rowHeight)
 {
-    Grid.SetDefaultColWidth(ColWidth);
-    Grid.SetDefaultRowHeight(RowHeight);
-    Grid.SetColCount(Columns + 1);
-    Grid.SetFixedCols(Columns);
-    Grid.SetRowCount(Rows);
-    Grid.resize(TBoardGrid::SizeFor(Columns, Rows, ColWidth, RowHeight));
+    grid.SetDefaultColWidth(colWidth);
+    grid.SetDefaultRowHeight(rowHeight);
+    grid.SetColCount(columns + 1);
+    grid.SetFixedCols(columns);
+    grid.SetRowCount(rows);
+    grid.resize(TBoardGrid::SizeFor(columns, rows, colWidth, rowHeight));
 }
 }  // namespace
 
@@ -113,10 +113,10 @@ private slots:
         TBoardGrid grid;
         SetUpBoard(grid, 3, 2, 30, 25);
         QList<QPoint> painted;
-        grid.SetDrawCell([&](QPainter& Painter, int Col, int Row, const QRect& Rect) {
-            painted << QPoint(Col, Row);
+        grid.SetDrawCell([&](QPainter& painter, int col, int row, const QRect& rect) {
+            painted << QPoint(col, row);
             // Fill more than the cell: the clip keeps the lines intact.
-            Painter.fillRect(Rect.adjusted(-5, -5, 5, 5), Qt::red);
+            painter.fillRect(rect.adjusted(-5, -5, 5, 5), Qt::red);
         });
         const QImage image = Render(grid);
         QCOMPARE(painted.size(), 6);  // never the spare column
@@ -162,7 +162,7 @@ private slots:
         TBoardGrid grid;
         SetUpBoard(grid, 3, 2, 30, 25);
         QList<QPoint> painted;
-        grid.SetDrawCell([&](QPainter&, int Col, int Row, const QRect&) { painted << QPoint(Col, Row); });
+        grid.SetDrawCell([&](QPainter&, int col, int row, const QRect&) { painted << QPoint(col, row); });
         grid.show();
         QVERIFY(QTest::qWaitForWindowExposed(&grid));
         QTRY_VERIFY(!painted.isEmpty());

@@ -46,79 +46,78 @@ const TShapes Shapes40x80 = {{
     {{39, 79}, {31, 79}, {39, 71}},
 }};
 
-bool OnSegment(TPt P, TPt A, TPt B)
+bool OnSegment(TPt p, TPt a, TPt b)
 {
-    const long Cross = long(B.X - A.X) * (P.Y - A.Y) - long(B.Y - A.Y) * (P.X - A.X);
-    if (Cross != 0)
+    const long cross = long(b.X - a.X) * (p.Y - a.Y) - long(b.Y - a.Y) * (p.X - a.X);
+    if (cross != 0)
         return false;
-    return std::min(A.X, B.X) <= P.X && P.X <= std::max(A.X, B.X) && std::min(A.Y, B.Y) <= P.Y
-        && P.Y <= std::max(A.Y, B.Y);
+    return std::min(a.X, b.X) <= p.X && p.X <= std::max(a.X, b.X) && std::min(a.Y, b.Y) <= p.Y &&
+           p.Y <= std::max(a.Y, b.Y);
 }
 
-bool OnOutline(TPt P, const TShape& Shape)
+bool OnOutline(TPt p, const TShape& shape)
 {
-    for (std::size_t I = 0; I < Shape.size(); ++I)
-        if (OnSegment(P, Shape[I], Shape[(I + 1) % Shape.size()]))
+    for (std::size_t i = 0; i < shape.size(); ++i)
+        if (OnSegment(p, shape[i], shape[(i + 1) % shape.size()]))
             return true;
     return false;
 }
 
 // Even-odd rule, for a point known not to lie on the outline.
-bool Inside(TPt P, const TShape& Shape)
+bool Inside(TPt p, const TShape& shape)
 {
-    bool In = false;
-    for (std::size_t I = 0; I < Shape.size(); ++I) {
-        const TPt A = Shape[I];
-        const TPt B = Shape[(I + 1) % Shape.size()];
-        if ((A.Y > P.Y) != (B.Y > P.Y)) {
-            const double X = A.X + double(P.Y - A.Y) * (B.X - A.X) / double(B.Y - A.Y);
-            if (P.X < X)
-                In = !In;
+    bool in = false;
+    for (std::size_t i = 0; i < shape.size(); ++i) {
+        const TPt a = shape[i];
+        const TPt b = shape[(i + 1) % shape.size()];
+        if ((a.Y > p.Y) != (b.Y > p.Y)) {
+            const double x = a.X + double(p.Y - a.Y) * (b.X - a.X) / double(b.Y - a.Y);
+            if (p.X < x)
+                in = !in;
         }
     }
-    return In;
+    return in;
 }
 
 // Every shape is filled and outlined with a one-pixel black line through
 // its corner points; all edges are straight or at 45 degrees, so the
 // outline passes exactly through whole pixels.
-QImage Reference(QSize Size, const TShapes& Shapes, std::uint8_t Mask, QColor Back, QColor Off,
-                 QColor On)
+QImage Reference(QSize size, const TShapes& shapes, std::uint8_t mask, QColor back, QColor off, QColor on)
 {
-    QImage Image(Size, QImage::Format_RGB32);
-    Image.fill(Back);
-    for (std::size_t Bit = 0; Bit < Shapes.size(); ++Bit) {
-        const QColor Fill = (Mask >> Bit) & 1U ? On : Off;
-        for (int Y = 0; Y < Size.height(); ++Y)
-            for (int X = 0; X < Size.width(); ++X) {
-                const TPt P{X, Y};
-                if (OnOutline(P, Shapes[Bit]))
-                    Image.setPixelColor(X, Y, Qt::black);
-                else if (Inside(P, Shapes[Bit]))
-                    Image.setPixelColor(X, Y, Fill);
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(back);
+    for (std::size_t bit = 0; bit < shapes.size(); ++bit) {
+        const QColor fill = (mask >> bit) & 1U ? on : off;
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x) {
+                const TPt p{x, y};
+                if (OnOutline(p, shapes[bit]))
+                    image.setPixelColor(x, y, Qt::black);
+                else if (Inside(p, shapes[bit]))
+                    image.setPixelColor(x, y, fill);
             }
     }
-    return Image;
+    return image;
 }
 
-QImage Render(TDigit& Digit)
+QImage Render(TDigit& digit)
 {
-    QImage Image(Digit.size(), QImage::Format_RGB32);
-    Image.fill(Qt::magenta);  // shows any pixel the digit leaves unpainted
-    Digit.render(&Image);
-    return Image;
+    QImage image(digit.size(), QImage::Format_RGB32);
+    image.fill(Qt::magenta);  // shows any pixel the digit leaves unpainted
+    digit.render(&image);
+    return image;
 }
 
 // Names the first differing pixel, which is more use than "images differ".
-QString FirstDifference(const QImage& Actual, const QImage& Expected)
+QString FirstDifference(const QImage& actual, const QImage& expected)
 {
-    for (int Y = 0; Y < Expected.height(); ++Y)
-        for (int X = 0; X < Expected.width(); ++X)
-            if (Actual.pixel(X, Y) != Expected.pixel(X, Y))
+    for (int y = 0; y < expected.height(); ++y)
+        for (int x = 0; x < expected.width(); ++x)
+            if (actual.pixel(x, y) != expected.pixel(x, y))
                 return QStringLiteral("pixel (%1,%2): got %3, expected %4")
-                    .arg(X)
-                    .arg(Y)
-                    .arg(QColor(Actual.pixel(X, Y)).name(), QColor(Expected.pixel(X, Y)).name());
+                    .arg(x)
+                    .arg(y)
+                    .arg(QColor(actual.pixel(x, y)).name(), QColor(expected.pixel(x, y)).name());
     return {};
 }
 
@@ -132,44 +131,44 @@ class TestDigitPaint : public QObject {
     Q_OBJECT
 
 private slots:
-    void DigitMatchesReference_data();
-    void DigitMatchesReference();
-    void MaskMatchesReference_data();
-    void MaskMatchesReference();
-    void LargeDigitMatchesReference_data();
-    void LargeDigitMatchesReference();
-    void MainWindowColours();
-    void BorderStyleChangesNoPixel();
-    void SameValueKeepsDirectMask();
+    void digitMatchesReference_data();
+    void digitMatchesReference();
+    void maskMatchesReference_data();
+    void maskMatchesReference();
+    void largeDigitMatchesReference_data();
+    void largeDigitMatchesReference();
+    void mainWindowColours();
+    void borderStyleChangesNoPixel();
+    void sameValueKeepsDirectMask();
 };
 
-void TestDigitPaint::DigitMatchesReference_data()
+void TestDigitPaint::digitMatchesReference_data()
 {
     QTest::addColumn<int>("value");
     QTest::addColumn<int>("mask");
-    const int Masks[10] = {125, 80, 55, 87, 90, 79, 111, 81, 127, 95};
-    for (int V = 0; V < 10; ++V)
-        QTest::addRow("%d", V) << V << Masks[V];
+    const int masks[10] = {125, 80, 55, 87, 90, 79, 111, 81, 127, 95};
+    for (int v = 0; v < 10; ++v)
+        QTest::addRow("%d", v) << v << masks[v];
 }
 
-void TestDigitPaint::DigitMatchesReference()
+void TestDigitPaint::digitMatchesReference()
 {
     QFETCH(int, value);
     QFETCH(int, mask);
-    TDigit Digit;
-    Digit.SetColor(Back);
-    Digit.SetColorOff(Off);
-    Digit.SetColorOn(On);
+    TDigit digit;
+    digit.SetColor(Back);
+    digit.SetColorOff(Off);
+    digit.SetColorOn(On);
     // Start from a different digit so that every row sets Value for real.
-    Digit.SetValue(value == 8 ? 1 : 8);
-    Digit.SetValue(value);
-    QCOMPARE(Digit.ValueBinary(), std::uint8_t(mask));
-    const QImage Actual = Render(Digit);
-    const QImage Expected = Reference({16, 32}, Shapes16x32, std::uint8_t(mask), Back, Off, On);
-    QVERIFY2(Actual == Expected, qPrintable(FirstDifference(Actual, Expected)));
+    digit.SetValue(value == 8 ? 1 : 8);
+    digit.SetValue(value);
+    QCOMPARE(digit.ValueBinary(), std::uint8_t(mask));
+    const QImage actual = Render(digit);
+    const QImage expected = Reference({16, 32}, Shapes16x32, std::uint8_t(mask), Back, Off, On);
+    QVERIFY2(actual == expected, qPrintable(FirstDifference(actual, expected)));
 }
 
-void TestDigitPaint::MaskMatchesReference_data()
+void TestDigitPaint::maskMatchesReference_data()
 {
     QTest::addColumn<int>("mask");
     QTest::newRow("all unlit") << 0;
@@ -177,85 +176,84 @@ void TestDigitPaint::MaskMatchesReference_data()
     QTest::newRow("all lit") << 255;
 }
 
-void TestDigitPaint::MaskMatchesReference()
+void TestDigitPaint::maskMatchesReference()
 {
     QFETCH(int, mask);
-    TDigit Digit;
-    Digit.SetColor(Back);
-    Digit.SetColorOff(Off);
-    Digit.SetColorOn(On);
-    Digit.SetValueBinary(std::uint8_t(mask));
-    const QImage Actual = Render(Digit);
-    const QImage Expected = Reference({16, 32}, Shapes16x32, std::uint8_t(mask), Back, Off, On);
-    QVERIFY2(Actual == Expected, qPrintable(FirstDifference(Actual, Expected)));
+    TDigit digit;
+    digit.SetColor(Back);
+    digit.SetColorOff(Off);
+    digit.SetColorOn(On);
+    digit.SetValueBinary(std::uint8_t(mask));
+    const QImage actual = Render(digit);
+    const QImage expected = Reference({16, 32}, Shapes16x32, std::uint8_t(mask), Back, Off, On);
+    QVERIFY2(actual == expected, qPrintable(FirstDifference(actual, expected)));
 }
 
-void TestDigitPaint::LargeDigitMatchesReference_data()
+void TestDigitPaint::largeDigitMatchesReference_data()
 {
     QTest::addColumn<int>("mask");
-    for (int V = 0; V < 10; ++V)
-        QTest::addRow("digit %d", V) << int(TDigit::DigitPattern(V));
+    for (int v = 0; v < 10; ++v)
+        QTest::addRow("digit %d", v) << int(TDigit::DigitPattern(v));
     QTest::newRow("mask 0") << 0;
     QTest::newRow("mask 128") << 128;
     QTest::newRow("mask 255") << 255;
 }
 
-void TestDigitPaint::LargeDigitMatchesReference()
+void TestDigitPaint::largeDigitMatchesReference()
 {
     QFETCH(int, mask);
-    TDigit Digit;
-    Digit.resize(40, 80);
-    Digit.SetThickness(5);
-    Digit.SetSeparation(2);
-    QCOMPARE(Digit.Thickness(), 5);
-    Digit.SetColor(Back);
-    Digit.SetColorOff(Off);
-    Digit.SetColorOn(On);
-    Digit.SetValueBinary(std::uint8_t(mask));
-    const QImage Actual = Render(Digit);
-    const QImage Expected = Reference({40, 80}, Shapes40x80, std::uint8_t(mask), Back, Off, On);
-    QVERIFY2(Actual == Expected, qPrintable(FirstDifference(Actual, Expected)));
+    TDigit digit;
+    digit.resize(40, 80);
+    digit.SetThickness(5);
+    digit.SetSeparation(2);
+    QCOMPARE(digit.Thickness(), 5);
+    digit.SetColor(Back);
+    digit.SetColorOff(Off);
+    digit.SetColorOn(On);
+    digit.SetValueBinary(std::uint8_t(mask));
+    const QImage actual = Render(digit);
+    const QImage expected = Reference({40, 80}, Shapes40x80, std::uint8_t(mask), Back, Off, On);
+    QVERIFY2(actual == expected, qPrintable(FirstDifference(actual, expected)));
 }
 
-void TestDigitPaint::MainWindowColours()
+void TestDigitPaint::mainWindowColours()
 {
     // Black background: the outline merges with it. 0x000080 is maroon.
-    TDigit Digit;
-    Digit.SetColorOff(QColor(128, 0, 0));
-    Digit.SetValue(4);
-    const QImage Actual = Render(Digit);
-    const QImage Expected =
-        Reference({16, 32}, Shapes16x32, 90, Qt::black, QColor(128, 0, 0), QColor(255, 255, 0));
-    QVERIFY2(Actual == Expected, qPrintable(FirstDifference(Actual, Expected)));
+    TDigit digit;
+    digit.SetColorOff(QColor(128, 0, 0));
+    digit.SetValue(4);
+    const QImage actual = Render(digit);
+    const QImage expected = Reference({16, 32}, Shapes16x32, 90, Qt::black, QColor(128, 0, 0), QColor(255, 255, 0));
+    QVERIFY2(actual == expected, qPrintable(FirstDifference(actual, expected)));
 }
 
-void TestDigitPaint::BorderStyleChangesNoPixel()
+void TestDigitPaint::borderStyleChangesNoPixel()
 {
-    TDigit Digit;
-    Digit.SetColor(Back);
-    Digit.SetValue(2);
-    const QImage Before = Render(Digit);
-    Digit.SetBorderStyle(TBorderStyle::bsNone);
-    QCOMPARE(Digit.BorderStyle(), TBorderStyle::bsNone);
-    QCOMPARE(Render(Digit), Before);
-    Digit.SetBorderStyle(TBorderStyle::bsSingle);
-    QCOMPARE(Render(Digit), Before);
+    TDigit digit;
+    digit.SetColor(Back);
+    digit.SetValue(2);
+    const QImage before = Render(digit);
+    digit.SetBorderStyle(TBorderStyle::bsNone);
+    QCOMPARE(digit.BorderStyle(), TBorderStyle::bsNone);
+    QCOMPARE(Render(digit), before);
+    digit.SetBorderStyle(TBorderStyle::bsSingle);
+    QCOMPARE(Render(digit), before);
 }
 
-void TestDigitPaint::SameValueKeepsDirectMask()
+void TestDigitPaint::sameValueKeepsDirectMask()
 {
-    TDigit Digit;
-    Digit.SetColor(Back);
-    Digit.SetColorOff(Off);
-    Digit.SetColorOn(On);
-    Digit.SetValue(5);
-    Digit.SetValueBinary(0);
-    Digit.SetValue(5);
-    QCOMPARE(Digit.ValueBinary(), std::uint8_t(0));
-    QCOMPARE(Render(Digit), Reference({16, 32}, Shapes16x32, 0, Back, Off, On));
-    Digit.SetValue(4);
-    Digit.SetValue(5);
-    QCOMPARE(Render(Digit), Reference({16, 32}, Shapes16x32, 79, Back, Off, On));
+    TDigit digit;
+    digit.SetColor(Back);
+    digit.SetColorOff(Off);
+    digit.SetColorOn(On);
+    digit.SetValue(5);
+    digit.SetValueBinary(0);
+    digit.SetValue(5);
+    QCOMPARE(digit.ValueBinary(), std::uint8_t(0));
+    QCOMPARE(Render(digit), Reference({16, 32}, Shapes16x32, 0, Back, Off, On));
+    digit.SetValue(4);
+    digit.SetValue(5);
+    QCOMPARE(Render(digit), Reference({16, 32}, Shapes16x32, 79, Back, Off, On));
 }
 
 QTEST_MAIN(TestDigitPaint)

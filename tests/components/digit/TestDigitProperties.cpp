@@ -18,10 +18,10 @@ public:
     int Paints = 0;
 
 protected:
-    void paintEvent(QPaintEvent* Event) override
+    void paintEvent(QPaintEvent* event) override
     {
         ++Paints;
-        TDigit::paintEvent(Event);
+        TDigit::paintEvent(event);
     }
 };
 
@@ -35,36 +35,36 @@ class TestDigitProperties : public QObject {
     Q_OBJECT
 
 private slots:
-    void InitialValues();
-    void OverflowResetsToZeroAndReports_data();
-    void OverflowResetsToZeroAndReports();
-    void OverflowRepeatsForSameOutOfRangeNumber();
-    void OverflowWithoutHandler();
-    void SameValueDoesNothing();
-    void ValueBinaryLeavesValue();
-    void ThicknessMustFit_data();
-    void ThicknessMustFit();
-    void SeparationIsNeverChecked();
-    void RepaintTiming_data();
-    void RepaintTiming();
+    void initialValues();
+    void overflowResetsToZeroAndReports_data();
+    void overflowResetsToZeroAndReports();
+    void overflowRepeatsForSameOutOfRangeNumber();
+    void overflowWithoutHandler();
+    void sameValueDoesNothing();
+    void valueBinaryLeavesValue();
+    void thicknessMustFit_data();
+    void thicknessMustFit();
+    void separationIsNeverChecked();
+    void repaintTiming_data();
+    void repaintTiming();
 };
 
-void TestDigitProperties::InitialValues()
+void TestDigitProperties::initialValues()
 {
-    TDigit Digit;
-    QCOMPARE(Digit.Value(), 0);
-    QCOMPARE(Digit.ValueBinary(), std::uint8_t(125));
-    QCOMPARE(Digit.BorderStyle(), TBorderStyle::bsSingle);
-    QCOMPARE(Digit.ColorOn(), QColor(255, 255, 0));
-    QCOMPARE(Digit.ColorOff(), QColor(0, 0, 0));
-    QCOMPARE(Digit.Color(), QColor(0, 0, 0));
-    QCOMPARE(Digit.size(), QSize(16, 32));
-    QCOMPARE(Digit.Thickness(), 2);
-    QCOMPARE(Digit.Separation(), 1);
-    QVERIFY(!Digit.OnOverflow());
+    TDigit digit;
+    QCOMPARE(digit.Value(), 0);
+    QCOMPARE(digit.ValueBinary(), std::uint8_t(125));
+    QCOMPARE(digit.BorderStyle(), TBorderStyle::bsSingle);
+    QCOMPARE(digit.ColorOn(), QColor(255, 255, 0));
+    QCOMPARE(digit.ColorOff(), QColor(0, 0, 0));
+    QCOMPARE(digit.Color(), QColor(0, 0, 0));
+    QCOMPARE(digit.size(), QSize(16, 32));
+    QCOMPARE(digit.Thickness(), 2);
+    QCOMPARE(digit.Separation(), 1);
+    QVERIFY(!digit.OnOverflow());
 }
 
-void TestDigitProperties::OverflowResetsToZeroAndReports_data()
+void TestDigitProperties::overflowResetsToZeroAndReports_data()
 {
     QTest::addColumn<int>("number");
     QTest::newRow("10") << 10;
@@ -72,72 +72,72 @@ void TestDigitProperties::OverflowResetsToZeroAndReports_data()
     QTest::newRow("large") << 123456;
 }
 
-void TestDigitProperties::OverflowResetsToZeroAndReports()
+void TestDigitProperties::overflowResetsToZeroAndReports()
 {
     QFETCH(int, number);
-    TDigit Digit;
-    Digit.SetValue(7);
-    std::vector<TDigit*> Senders;
-    int ValueSeenByHandler = -1;
-    Digit.SetOnOverflow([&](TDigit* Sender) {
-        Senders.push_back(Sender);
-        ValueSeenByHandler = Sender->Value();
+    TDigit digit;
+    digit.SetValue(7);
+    std::vector<TDigit*> senders;
+    int valueSeenByHandler = -1;
+    digit.SetOnOverflow([&](TDigit* sender) {
+        senders.push_back(sender);
+        valueSeenByHandler = sender->Value();
     });
-    Digit.SetValue(number);
-    QCOMPARE(Digit.Value(), 0);
-    QCOMPARE(Digit.ValueBinary(), std::uint8_t(125));
-    QCOMPARE(Senders, std::vector<TDigit*>{&Digit});
-    QCOMPARE(ValueSeenByHandler, 0);
+    digit.SetValue(number);
+    QCOMPARE(digit.Value(), 0);
+    QCOMPARE(digit.ValueBinary(), std::uint8_t(125));
+    QCOMPARE(senders, std::vector<TDigit*>{&digit});
+    QCOMPARE(valueSeenByHandler, 0);
 }
 
-void TestDigitProperties::OverflowRepeatsForSameOutOfRangeNumber()
+void TestDigitProperties::overflowRepeatsForSameOutOfRangeNumber()
 {
-    TDigit Digit;
-    int Calls = 0;
-    Digit.SetOnOverflow([&](TDigit*) { ++Calls; });
-    Digit.SetValue(10);
-    Digit.SetValue(10);
-    QCOMPARE(Calls, 2);
+    TDigit digit;
+    int calls = 0;
+    digit.SetOnOverflow([&](TDigit*) { ++calls; });
+    digit.SetValue(10);
+    digit.SetValue(10);
+    QCOMPARE(calls, 2);
     // 0 itself is in range and equal to the stored value: nothing.
-    Digit.SetValue(0);
-    QCOMPARE(Calls, 2);
+    digit.SetValue(0);
+    QCOMPARE(calls, 2);
 }
 
-void TestDigitProperties::OverflowWithoutHandler()
+void TestDigitProperties::overflowWithoutHandler()
 {
-    TDigit Digit;
-    Digit.SetValue(3);
-    Digit.SetValue(-5);
-    QCOMPARE(Digit.Value(), 0);
-    QCOMPARE(Digit.ValueBinary(), std::uint8_t(125));
+    TDigit digit;
+    digit.SetValue(3);
+    digit.SetValue(-5);
+    QCOMPARE(digit.Value(), 0);
+    QCOMPARE(digit.ValueBinary(), std::uint8_t(125));
 }
 
-void TestDigitProperties::SameValueDoesNothing()
+void TestDigitProperties::sameValueDoesNothing()
 {
-    TCountingDigit Digit;
-    Digit.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&Digit));
-    Digit.SetValue(5);
-    Digit.SetValueBinary(0);
-    const int Paints = Digit.Paints;
-    Digit.SetValue(5);
-    QCOMPARE(Digit.ValueBinary(), std::uint8_t(0));
-    QCOMPARE(Digit.Paints, Paints);
-    Digit.SetValue(4);
-    Digit.SetValue(5);
-    QCOMPARE(Digit.ValueBinary(), std::uint8_t(79));
+    TCountingDigit digit;
+    digit.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&digit));
+    digit.SetValue(5);
+    digit.SetValueBinary(0);
+    const int paints = digit.Paints;
+    digit.SetValue(5);
+    QCOMPARE(digit.ValueBinary(), std::uint8_t(0));
+    QCOMPARE(digit.Paints, paints);
+    digit.SetValue(4);
+    digit.SetValue(5);
+    QCOMPARE(digit.ValueBinary(), std::uint8_t(79));
 }
 
-void TestDigitProperties::ValueBinaryLeavesValue()
+void TestDigitProperties::valueBinaryLeavesValue()
 {
-    TDigit Digit;
-    Digit.SetValue(3);
-    Digit.SetValueBinary(255);
-    QCOMPARE(Digit.Value(), 3);
-    QCOMPARE(Digit.ValueBinary(), std::uint8_t(255));
+    TDigit digit;
+    digit.SetValue(3);
+    digit.SetValueBinary(255);
+    QCOMPARE(digit.Value(), 3);
+    QCOMPARE(digit.ValueBinary(), std::uint8_t(255));
 }
 
-void TestDigitProperties::ThicknessMustFit_data()
+void TestDigitProperties::thicknessMustFit_data()
 {
     QTest::addColumn<QSize>("size");
     QTest::addColumn<int>("thickness");
@@ -151,58 +151,55 @@ void TestDigitProperties::ThicknessMustFit_data()
     QTest::newRow("no lower bound") << QSize(16, 32) << -3 << true;
 }
 
-void TestDigitProperties::ThicknessMustFit()
+void TestDigitProperties::thicknessMustFit()
 {
     QFETCH(QSize, size);
     QFETCH(int, thickness);
     QFETCH(bool, accepted);
-    TDigit Digit;
-    Digit.resize(size);
-    QCOMPARE(Digit.Thickness(), 2);
-    Digit.SetThickness(thickness);
-    QCOMPARE(Digit.Thickness(), accepted ? thickness : 2);
+    TDigit digit;
+    digit.resize(size);
+    QCOMPARE(digit.Thickness(), 2);
+    digit.SetThickness(thickness);
+    QCOMPARE(digit.Thickness(), accepted ? thickness : 2);
 }
 
-void TestDigitProperties::SeparationIsNeverChecked()
+void TestDigitProperties::separationIsNeverChecked()
 {
-    TDigit Digit;
-    Digit.SetSeparation(-4);
-    QCOMPARE(Digit.Separation(), -4);
-    Digit.SetSeparation(100);
-    QCOMPARE(Digit.Separation(), 100);
+    TDigit digit;
+    digit.SetSeparation(-4);
+    QCOMPARE(digit.Separation(), -4);
+    digit.SetSeparation(100);
+    QCOMPARE(digit.Separation(), 100);
 }
 
-void TestDigitProperties::RepaintTiming_data()
+void TestDigitProperties::repaintTiming_data()
 {
     QTest::addColumn<TSetter>("setter");
     QTest::addColumn<bool>("now");
-    QTest::newRow("Value") << TSetter([](TDigit& D) { D.SetValue(6); }) << true;
-    QTest::newRow("ValueBinary") << TSetter([](TDigit& D) { D.SetValueBinary(1); }) << true;
-    QTest::newRow("ColorOn") << TSetter([](TDigit& D) { D.SetColorOn(Qt::red); }) << true;
-    QTest::newRow("ColorOff") << TSetter([](TDigit& D) { D.SetColorOff(Qt::gray); }) << true;
-    QTest::newRow("BorderStyle")
-        << TSetter([](TDigit& D) { D.SetBorderStyle(TBorderStyle::bsNone); }) << true;
-    QTest::newRow("Color") << TSetter([](TDigit& D) { D.SetColor(Qt::blue); }) << false;
-    QTest::newRow("Thickness same value")
-        << TSetter([](TDigit& D) { D.SetThickness(2); }) << false;
-    QTest::newRow("Separation same value")
-        << TSetter([](TDigit& D) { D.SetSeparation(1); }) << false;
+    QTest::newRow("Value") << TSetter([](TDigit& d) { d.SetValue(6); }) << true;
+    QTest::newRow("ValueBinary") << TSetter([](TDigit& d) { d.SetValueBinary(1); }) << true;
+    QTest::newRow("ColorOn") << TSetter([](TDigit& d) { d.SetColorOn(Qt::red); }) << true;
+    QTest::newRow("ColorOff") << TSetter([](TDigit& d) { d.SetColorOff(Qt::gray); }) << true;
+    QTest::newRow("BorderStyle") << TSetter([](TDigit& d) { d.SetBorderStyle(TBorderStyle::bsNone); }) << true;
+    QTest::newRow("Color") << TSetter([](TDigit& d) { d.SetColor(Qt::blue); }) << false;
+    QTest::newRow("Thickness same value") << TSetter([](TDigit& d) { d.SetThickness(2); }) << false;
+    QTest::newRow("Separation same value") << TSetter([](TDigit& d) { d.SetSeparation(1); }) << false;
 }
 
-void TestDigitProperties::RepaintTiming()
+void TestDigitProperties::repaintTiming()
 {
     QFETCH(TSetter, setter);
     QFETCH(bool, now);
-    TCountingDigit Digit;
-    Digit.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&Digit));
-    QTRY_VERIFY(Digit.Paints > 0);
+    TCountingDigit digit;
+    digit.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&digit));
+    QTRY_VERIFY(digit.Paints > 0);
     QCoreApplication::processEvents();
-    const int Before = Digit.Paints;
-    setter(Digit);
-    QCOMPARE(Digit.Paints, now ? Before + 1 : Before);
+    const int before = digit.Paints;
+    setter(digit);
+    QCOMPARE(digit.Paints, now ? before + 1 : before);
     if (!now)
-        QTRY_COMPARE(Digit.Paints, Before + 1);
+        QTRY_COMPARE(digit.Paints, before + 1);
 }
 
 QTEST_MAIN(TestDigitProperties)

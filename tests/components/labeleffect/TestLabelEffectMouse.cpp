@@ -9,27 +9,27 @@ using S = TEffectStyle;
 
 namespace {
 
-void Send(TLabelEffect& L, QEvent::Type Type, QPoint Pos, Qt::MouseButton Button,
-          Qt::MouseButtons Buttons, Qt::KeyboardModifiers Keys = Qt::NoModifier)
+void Send(TLabelEffect& l, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons,
+          Qt::KeyboardModifiers keys = Qt::NoModifier)
 {
-    QMouseEvent Event(Type, QPointF(Pos), QPointF(L.mapToGlobal(Pos)), Button, Buttons, Keys);
-    QCoreApplication::sendEvent(&L, &Event);
+    QMouseEvent event(type, QPointF(pos), QPointF(l.mapToGlobal(pos)), button, buttons, keys);
+    QCoreApplication::sendEvent(&l, &event);
 }
 
-void Press(TLabelEffect& L, QPoint Pos, Qt::MouseButton Button = Qt::LeftButton)
+void Press(TLabelEffect& l, QPoint pos, Qt::MouseButton button = Qt::LeftButton)
 {
-    Send(L, QEvent::MouseButtonPress, Pos, Button, Button);
+    Send(l, QEvent::MouseButtonPress, pos, button, button);
 }
 
-void Release(TLabelEffect& L, QPoint Pos, Qt::MouseButton Button = Qt::LeftButton)
+void Release(TLabelEffect& l, QPoint pos, Qt::MouseButton button = Qt::LeftButton)
 {
-    Send(L, QEvent::MouseButtonRelease, Pos, Button, Qt::NoButton);
+    Send(l, QEvent::MouseButtonRelease, pos, button, Qt::NoButton);
 }
 
-void Move(TLabelEffect& L, QPoint Pos, Qt::MouseButtons Buttons = Qt::LeftButton,
-          Qt::KeyboardModifiers Keys = Qt::NoModifier)
+void Move(TLabelEffect& l, QPoint pos, Qt::MouseButtons buttons = Qt::LeftButton,
+          Qt::KeyboardModifiers keys = Qt::NoModifier)
 {
-    Send(L, QEvent::MouseMove, Pos, Qt::NoButton, Buttons, Keys);
+    Send(l, QEvent::MouseMove, pos, Qt::NoButton, buttons, keys);
 }
 
 }  // namespace
@@ -40,91 +40,87 @@ class TestLabelEffectMouse : public QObject {
 private slots:
     void init();
     void cleanup();
-    void LeftPressSinks();
-    void RightPressDoesNothing();
-    void MoveWhileHeld_data();
-    void MoveWhileHeld();
-    void ReleaseInsideRaises_data();
-    void ReleaseInsideRaises();
-    void ReleaseOutsideKeepsSunken();
-    void ClickStillRaised();
-    void ClickNeedsReleaseInside();
-    void DisabledDoesNotSink();
-    void PlainLabelSendsMouseSignals();
+    void leftPressSinks();
+    void rightPressDoesNothing();
+    void moveWhileHeld_data();
+    void moveWhileHeld();
+    void releaseInsideRaises_data();
+    void releaseInsideRaises();
+    void releaseOutsideKeepsSunken();
+    void clickStillRaised();
+    void clickNeedsReleaseInside();
+    void disabledDoesNotSink();
+    void plainLabelSendsMouseSignals();
 
 private:
-    TLabelEffect* L = nullptr;
+    TLabelEffect* FL = nullptr;
 };
 
 void TestLabelEffectMouse::init()
 {
-    L = new TLabelEffect;
-    L->resize(80, 30);
-    L->SetAsButton(true);
+    FL = new TLabelEffect;
+    FL->resize(80, 30);
+    FL->SetAsButton(true);
 }
 
 void TestLabelEffectMouse::cleanup()
 {
-    delete L;
-    L = nullptr;
+    delete FL;
+    FL = nullptr;
 }
 
-void TestLabelEffectMouse::LeftPressSinks()
+void TestLabelEffectMouse::leftPressSinks()
 {
-    QSignalSpy Down(L, &TLabelEffect::OnMouseDown);
-    Press(*L, {10, 10});
-    QCOMPARE(L->EffectStyle(), S::esSunken);
-    QVERIFY(L->AsButton());
-    QCOMPARE(Down.count(), 0);
+    QSignalSpy down(FL, &TLabelEffect::OnMouseDown);
+    Press(*FL, {10, 10});
+    QCOMPARE(FL->EffectStyle(), S::esSunken);
+    QVERIFY(FL->AsButton());
+    QCOMPARE(down.count(), 0);
 }
 
-void TestLabelEffectMouse::RightPressDoesNothing()
+void TestLabelEffectMouse::rightPressDoesNothing()
 {
-    QSignalSpy Down(L, &TLabelEffect::OnMouseDown);
-    Press(*L, {10, 10}, Qt::RightButton);
-    QCOMPARE(L->EffectStyle(), S::esRaised);
-    QCOMPARE(Down.count(), 0);
+    QSignalSpy down(FL, &TLabelEffect::OnMouseDown);
+    Press(*FL, {10, 10}, Qt::RightButton);
+    QCOMPARE(FL->EffectStyle(), S::esRaised);
+    QCOMPARE(down.count(), 0);
 }
 
-void TestLabelEffectMouse::MoveWhileHeld_data()
+void TestLabelEffectMouse::moveWhileHeld_data()
 {
     QTest::addColumn<QPoint>("pos");
     QTest::addColumn<int>("buttons");
     QTest::addColumn<int>("keys");
     QTest::addColumn<S>("style");
-    const int Left = Qt::LeftButton;
-    QTest::newRow("outside right") << QPoint(81, 10) << Left << 0 << S::esRaised;
-    QTest::newRow("outside above") << QPoint(10, -1) << Left << 0 << S::esRaised;
-    QTest::newRow("on right edge counts inside") << QPoint(80, 30) << Left << 0 << S::esSunken;
-    QTest::newRow("origin") << QPoint(0, 0) << Left << 0 << S::esSunken;
-    QTest::newRow("shift held") << QPoint(200, 10) << Left << int(Qt::ShiftModifier)
-                                << S::esSunken;
-    QTest::newRow("ctrl held") << QPoint(200, 10) << Left << int(Qt::ControlModifier)
-                               << S::esSunken;
-    QTest::newRow("alt held") << QPoint(200, 10) << Left << int(Qt::AltModifier)
-                              << S::esSunken;
-    QTest::newRow("two buttons") << QPoint(200, 10) << int(Qt::LeftButton | Qt::RightButton) << 0
-                                 << S::esSunken;
+    const int left = Qt::LeftButton;
+    QTest::newRow("outside right") << QPoint(81, 10) << left << 0 << S::esRaised;
+    QTest::newRow("outside above") << QPoint(10, -1) << left << 0 << S::esRaised;
+    QTest::newRow("on right edge counts inside") << QPoint(80, 30) << left << 0 << S::esSunken;
+    QTest::newRow("origin") << QPoint(0, 0) << left << 0 << S::esSunken;
+    QTest::newRow("shift held") << QPoint(200, 10) << left << int(Qt::ShiftModifier) << S::esSunken;
+    QTest::newRow("ctrl held") << QPoint(200, 10) << left << int(Qt::ControlModifier) << S::esSunken;
+    QTest::newRow("alt held") << QPoint(200, 10) << left << int(Qt::AltModifier) << S::esSunken;
+    QTest::newRow("two buttons") << QPoint(200, 10) << int(Qt::LeftButton | Qt::RightButton) << 0 << S::esSunken;
     QTest::newRow("no button") << QPoint(200, 10) << 0 << 0 << S::esSunken;
 }
 
-void TestLabelEffectMouse::MoveWhileHeld()
+void TestLabelEffectMouse::moveWhileHeld()
 {
     QFETCH(QPoint, pos);
     QFETCH(int, buttons);
     QFETCH(int, keys);
     QFETCH(S, style);
-    QSignalSpy Moves(L, &TLabelEffect::OnMouseMove);
-    Press(*L, {10, 10});
-    Move(*L, pos, Qt::MouseButtons(buttons), Qt::KeyboardModifiers(keys));
-    QCOMPARE(L->EffectStyle(), style);
-    QCOMPARE(Moves.count(), 0);
+    QSignalSpy moves(FL, &TLabelEffect::OnMouseMove);
+    Press(*FL, {10, 10});
+    Move(*FL, pos, Qt::MouseButtons(buttons), Qt::KeyboardModifiers(keys));
+    QCOMPARE(FL->EffectStyle(), style);
+    QCOMPARE(moves.count(), 0);
     // Dragged back inside while held, it sinks again.
-    Move(*L, {5, 5});
-    QCOMPARE(L->EffectStyle(), S::esSunken);
+    Move(*FL, {5, 5});
+    QCOMPARE(FL->EffectStyle(), S::esSunken);
 }
 
-void TestLabelEffectMouse::ReleaseInsideRaises_data()
+void TestLabelEffectMouse::releaseInsideRaises_data()
 {
     QTest::addColumn<int>("button");
     QTest::newRow("left") << int(Qt::LeftButton);
@@ -132,68 +128,68 @@ void TestLabelEffectMouse::ReleaseInsideRaises_data()
     QTest::newRow("middle") << int(Qt::MiddleButton);
 }
 
-void TestLabelEffectMouse::ReleaseInsideRaises()
+void TestLabelEffectMouse::releaseInsideRaises()
 {
     QFETCH(int, button);
-    QSignalSpy Up(L, &TLabelEffect::OnMouseUp);
-    Press(*L, {10, 10});
-    Release(*L, {80, 30}, Qt::MouseButton(button));
-    QCOMPARE(L->EffectStyle(), S::esRaised);
-    QCOMPARE(Up.count(), 0);
+    QSignalSpy up(FL, &TLabelEffect::OnMouseUp);
+    Press(*FL, {10, 10});
+    Release(*FL, {80, 30}, Qt::MouseButton(button));
+    QCOMPARE(FL->EffectStyle(), S::esRaised);
+    QCOMPARE(up.count(), 0);
 }
 
-void TestLabelEffectMouse::ReleaseOutsideKeepsSunken()
+void TestLabelEffectMouse::releaseOutsideKeepsSunken()
 {
-    Press(*L, {10, 10});
-    Release(*L, {81, 10});
-    QCOMPARE(L->EffectStyle(), S::esSunken);
+    Press(*FL, {10, 10});
+    Release(*FL, {81, 10});
+    QCOMPARE(FL->EffectStyle(), S::esSunken);
 }
 
-void TestLabelEffectMouse::ClickStillRaised()
+void TestLabelEffectMouse::clickStillRaised()
 {
-    QSignalSpy Clicks(L, &TLabelEffect::OnClick);
-    Press(*L, {10, 10});
-    Release(*L, {10, 10});
-    QCOMPARE(Clicks.count(), 1);
+    QSignalSpy clicks(FL, &TLabelEffect::OnClick);
+    Press(*FL, {10, 10});
+    Release(*FL, {10, 10});
+    QCOMPARE(clicks.count(), 1);
 }
 
-void TestLabelEffectMouse::ClickNeedsReleaseInside()
+void TestLabelEffectMouse::clickNeedsReleaseInside()
 {
-    QSignalSpy Clicks(L, &TLabelEffect::OnClick);
-    Press(*L, {10, 10});
-    Release(*L, {80, 10});  // the right edge is outside for a click
-    Press(*L, {10, 10}, Qt::RightButton);
-    Release(*L, {10, 10}, Qt::RightButton);
-    QCOMPARE(Clicks.count(), 0);
+    QSignalSpy clicks(FL, &TLabelEffect::OnClick);
+    Press(*FL, {10, 10});
+    Release(*FL, {80, 10});  // the right edge is outside for a click
+    Press(*FL, {10, 10}, Qt::RightButton);
+    Release(*FL, {10, 10}, Qt::RightButton);
+    QCOMPARE(clicks.count(), 0);
 }
 
-void TestLabelEffectMouse::DisabledDoesNotSink()
+void TestLabelEffectMouse::disabledDoesNotSink()
 {
-    L->setEnabled(false);
-    Press(*L, {10, 10});
-    QCOMPARE(L->EffectStyle(), S::esRaised);
+    FL->setEnabled(false);
+    Press(*FL, {10, 10});
+    QCOMPARE(FL->EffectStyle(), S::esRaised);
 }
 
-void TestLabelEffectMouse::PlainLabelSendsMouseSignals()
+void TestLabelEffectMouse::plainLabelSendsMouseSignals()
 {
-    L->SetAsButton(false);
-    QSignalSpy Down(L, &TLabelEffect::OnMouseDown);
-    QSignalSpy Moves(L, &TLabelEffect::OnMouseMove);
-    QSignalSpy Up(L, &TLabelEffect::OnMouseUp);
-    QSignalSpy Clicks(L, &TLabelEffect::OnClick);
-    Press(*L, {3, 4});
-    Move(*L, {200, 5});
-    Release(*L, {6, 7});
-    QCOMPARE(L->EffectStyle(), S::esRaised);
-    QCOMPARE(Down.count(), 1);
-    QCOMPARE(Down.at(0).at(0).value<Qt::MouseButton>(), Qt::LeftButton);
-    QCOMPARE(Down.at(0).at(2).toInt(), 3);
-    QCOMPARE(Down.at(0).at(3).toInt(), 4);
-    QCOMPARE(Moves.count(), 1);
-    QCOMPARE(Moves.at(0).at(2).toInt(), 200);
-    QCOMPARE(Up.count(), 1);
-    QCOMPARE(Up.at(0).at(2).toInt(), 6);
-    QCOMPARE(Clicks.count(), 1);
+    FL->SetAsButton(false);
+    QSignalSpy down(FL, &TLabelEffect::OnMouseDown);
+    QSignalSpy moves(FL, &TLabelEffect::OnMouseMove);
+    QSignalSpy up(FL, &TLabelEffect::OnMouseUp);
+    QSignalSpy clicks(FL, &TLabelEffect::OnClick);
+    Press(*FL, {3, 4});
+    Move(*FL, {200, 5});
+    Release(*FL, {6, 7});
+    QCOMPARE(FL->EffectStyle(), S::esRaised);
+    QCOMPARE(down.count(), 1);
+    QCOMPARE(down.at(0).at(0).value<Qt::MouseButton>(), Qt::LeftButton);
+    QCOMPARE(down.at(0).at(2).toInt(), 3);
+    QCOMPARE(down.at(0).at(3).toInt(), 4);
+    QCOMPARE(moves.count(), 1);
+    QCOMPARE(moves.at(0).at(2).toInt(), 200);
+    QCOMPARE(up.count(), 1);
+    QCOMPARE(up.at(0).at(2).toInt(), 6);
+    QCOMPARE(clicks.count(), 1);
 }
 
 QTEST_MAIN(TestLabelEffectMouse)

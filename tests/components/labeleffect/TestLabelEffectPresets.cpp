@@ -25,50 +25,50 @@ class TestLabelEffectPresets : public QObject {
     Q_OBJECT
 
 private slots:
-    void InitialValues();
-    void StylePresets_data();
-    void StylePresets();
-    void ColourSchemes_data();
-    void ColourSchemes();
-    void AboutDialogSettings();
-    void FlyingOnGoldThenRaised();
-    void FlyingOnCustomKeepsShadowAsHighlight();
-    void ManualDepthOnSunkenButtonGivesCustom();
-    void AsButtonOnShadowGivesRaised();
-    void AsButtonOffChangesNothingElse();
-    void UnchangedValueKeepsStyleAndScheme();
-    void FontColourTouchesNeitherTableNorScheme();
-    void AngleForcesLeftJustify();
-    void RangesAreNotEnforced();
+    void initialValues();
+    void stylePresets_data();
+    void stylePresets();
+    void colourSchemes_data();
+    void colourSchemes();
+    void aboutDialogSettings();
+    void flyingOnGoldThenRaised();
+    void flyingOnCustomKeepsShadowAsHighlight();
+    void manualDepthOnSunkenButtonGivesCustom();
+    void asButtonOnShadowGivesRaised();
+    void asButtonOffChangesNothingElse();
+    void unchangedValueKeepsStyleAndScheme();
+    void fontColourTouchesNeitherTableNorScheme();
+    void angleForcesLeftJustify();
+    void rangesAreNotEnforced();
 };
 
-void TestLabelEffectPresets::InitialValues()
+void TestLabelEffectPresets::initialValues()
 {
-    TLabelEffect L;
-    QCOMPARE(L.DepthHighlight(), TEffectDepth(1));
-    QCOMPARE(L.DepthShadow(), TEffectDepth(1));
-    QCOMPARE(L.DirectionHighlight(), D::edUpLeft);
-    QCOMPARE(L.DirectionShadow(), D::edDownRight);
-    QCOMPARE(L.ColourHighlight(), White);
-    QCOMPARE(L.ColourShadow(), Black);
-    QCOMPARE(L.FontColor(), Gray);
-    QCOMPARE(L.EffectStyle(), S::esRaised);
-    QCOMPARE(L.ColourScheme(), C::csWindows);
-    QCOMPARE(L.AsButton(), false);
-    QCOMPARE(L.Angle(), TAngleRange(0));
-    QCOMPARE(L.AutoSize(), false);
-    QCOMPARE(L.Transparent(), true);
-    QCOMPARE(L.ShowAccelChar(), true);
-    QCOMPARE(L.Alignment(), TAlignment::taLeftJustify);
-    QCOMPARE(L.size(), QSize(65, 17));
-    QCOMPARE(L.font().family(), QStringLiteral("Times New Roman"));
-    QCOMPARE(L.font().pointSize(), 20);
-    QCOMPARE(L.SchemeColours(C::csCustom).Highlight, White);
-    QCOMPARE(L.SchemeColours(C::csCustom).Shadow, Black);
-    QCOMPARE(L.SchemeColours(C::csCustom).Text, Gray);
+    TLabelEffect l;
+    QCOMPARE(l.DepthHighlight(), TEffectDepth(1));
+    QCOMPARE(l.DepthShadow(), TEffectDepth(1));
+    QCOMPARE(l.DirectionHighlight(), D::edUpLeft);
+    QCOMPARE(l.DirectionShadow(), D::edDownRight);
+    QCOMPARE(l.ColourHighlight(), White);
+    QCOMPARE(l.ColourShadow(), Black);
+    QCOMPARE(l.FontColor(), Gray);
+    QCOMPARE(l.EffectStyle(), S::esRaised);
+    QCOMPARE(l.ColourScheme(), C::csWindows);
+    QCOMPARE(l.AsButton(), false);
+    QCOMPARE(l.Angle(), TAngleRange(0));
+    QCOMPARE(l.AutoSize(), false);
+    QCOMPARE(l.Transparent(), true);
+    QCOMPARE(l.ShowAccelChar(), true);
+    QCOMPARE(l.Alignment(), TAlignment::taLeftJustify);
+    QCOMPARE(l.size(), QSize(65, 17));
+    QCOMPARE(l.font().family(), QStringLiteral("Times New Roman"));
+    QCOMPARE(l.font().pointSize(), 20);
+    QCOMPARE(l.SchemeColours(C::csCustom).Highlight, White);
+    QCOMPARE(l.SchemeColours(C::csCustom).Shadow, Black);
+    QCOMPARE(l.SchemeColours(C::csCustom).Text, Gray);
 }
 
-void TestLabelEffectPresets::StylePresets_data()
+void TestLabelEffectPresets::stylePresets_data()
 {
     QTest::addColumn<S>("style");
     QTest::addColumn<D>("dirHighlight");
@@ -80,19 +80,14 @@ void TestLabelEffectPresets::StylePresets_data()
     // Each starts from a button on csSteel: sunken, or raised for the
     // sunken row, so that every row changes the style.
     QTest::newRow("none") << S::esNone << D::edNone << D::edNone << 0 << 0 << false << Aqua;
-    QTest::newRow("custom") << S::esCustom << D::edDownRight << D::edUpLeft << 1 << 1 << false
-                            << Aqua;
-    QTest::newRow("raised") << S::esRaised << D::edUpLeft << D::edDownRight << 1 << 1 << true
-                            << Aqua;
-    QTest::newRow("sunken") << S::esSunken << D::edDownRight << D::edUpLeft << 1 << 1 << true
-                            << Aqua;
-    QTest::newRow("shadow") << S::esShadow << D::edNone << D::edDownRight << 0 << 2 << false
-                            << Aqua;
-    QTest::newRow("flying") << S::esFlying << D::edDownRight << D::edDownRight << 1 << 5 << false
-                            << Navy;
+    QTest::newRow("custom") << S::esCustom << D::edDownRight << D::edUpLeft << 1 << 1 << false << Aqua;
+    QTest::newRow("raised") << S::esRaised << D::edUpLeft << D::edDownRight << 1 << 1 << true << Aqua;
+    QTest::newRow("sunken") << S::esSunken << D::edDownRight << D::edUpLeft << 1 << 1 << true << Aqua;
+    QTest::newRow("shadow") << S::esShadow << D::edNone << D::edDownRight << 0 << 2 << false << Aqua;
+    QTest::newRow("flying") << S::esFlying << D::edDownRight << D::edDownRight << 1 << 5 << false << Navy;
 }
 
-void TestLabelEffectPresets::StylePresets()
+void TestLabelEffectPresets::stylePresets()
 {
     QFETCH(S, style);
     QFETCH(D, dirHighlight);
@@ -102,25 +97,25 @@ void TestLabelEffectPresets::StylePresets()
     QFETCH(bool, keepsButton);
     QFETCH(QColor, highlight);
 
-    TLabelEffect L;
-    L.SetColourScheme(C::csSteel);
-    L.SetAsButton(true);
-    L.SetEffectStyle(style == S::esSunken ? S::esRaised : S::esSunken);
-    QVERIFY(L.AsButton());
+    TLabelEffect l;
+    l.SetColourScheme(C::csSteel);
+    l.SetAsButton(true);
+    l.SetEffectStyle(style == S::esSunken ? S::esRaised : S::esSunken);
+    QVERIFY(l.AsButton());
 
-    L.SetEffectStyle(style);
-    QCOMPARE(L.EffectStyle(), style);
-    QCOMPARE(L.DirectionHighlight(), dirHighlight);
-    QCOMPARE(L.DirectionShadow(), dirShadow);
-    QCOMPARE(int(L.DepthHighlight()), depthHighlight);
-    QCOMPARE(int(L.DepthShadow()), depthShadow);
-    QCOMPARE(L.ColourHighlight(), highlight);
-    QCOMPARE(L.ColourShadow(), Navy);
-    QCOMPARE(L.ColourScheme(), C::csSteel);
-    QCOMPARE(L.AsButton(), keepsButton);
+    l.SetEffectStyle(style);
+    QCOMPARE(l.EffectStyle(), style);
+    QCOMPARE(l.DirectionHighlight(), dirHighlight);
+    QCOMPARE(l.DirectionShadow(), dirShadow);
+    QCOMPARE(int(l.DepthHighlight()), depthHighlight);
+    QCOMPARE(int(l.DepthShadow()), depthShadow);
+    QCOMPARE(l.ColourHighlight(), highlight);
+    QCOMPARE(l.ColourShadow(), Navy);
+    QCOMPARE(l.ColourScheme(), C::csSteel);
+    QCOMPARE(l.AsButton(), keepsButton);
 }
 
-void TestLabelEffectPresets::ColourSchemes_data()
+void TestLabelEffectPresets::colourSchemes_data()
 {
     QTest::addColumn<C>("scheme");
     QTest::addColumn<QColor>("highlight");
@@ -132,158 +127,158 @@ void TestLabelEffectPresets::ColourSchemes_data()
     QTest::newRow("steel") << C::csSteel << Aqua << Navy << Teal;
 }
 
-void TestLabelEffectPresets::ColourSchemes()
+void TestLabelEffectPresets::colourSchemes()
 {
     QFETCH(C, scheme);
     QFETCH(QColor, highlight);
     QFETCH(QColor, shadow);
     QFETCH(QColor, text);
-    TLabelEffect L;
-    L.SetColourScheme(scheme);
-    QCOMPARE(L.ColourScheme(), scheme);
-    QCOMPARE(L.ColourHighlight(), highlight);
-    QCOMPARE(L.ColourShadow(), shadow);
-    QCOMPARE(L.FontColor(), text);
-    QCOMPARE(L.EffectStyle(), S::esRaised);
+    TLabelEffect l;
+    l.SetColourScheme(scheme);
+    QCOMPARE(l.ColourScheme(), scheme);
+    QCOMPARE(l.ColourHighlight(), highlight);
+    QCOMPARE(l.ColourShadow(), shadow);
+    QCOMPARE(l.FontColor(), text);
+    QCOMPARE(l.EffectStyle(), S::esRaised);
 
     // The custom entry remembers the last named scheme whole.
-    L.SetFontColor(Qt::magenta);
-    L.SetColourScheme(C::csCustom);
-    QCOMPARE(L.ColourHighlight(), highlight);
-    QCOMPARE(L.ColourShadow(), shadow);
-    QCOMPARE(L.FontColor(), text);
+    l.SetFontColor(Qt::magenta);
+    l.SetColourScheme(C::csCustom);
+    QCOMPARE(l.ColourHighlight(), highlight);
+    QCOMPARE(l.ColourShadow(), shadow);
+    QCOMPARE(l.FontColor(), text);
 
     // Back to csWindows: the named entry was never changed.
-    L.SetColourScheme(C::csWindows);
-    QCOMPARE(L.ColourHighlight(), White);
-    QCOMPARE(L.ColourShadow(), Black);
-    QCOMPARE(L.FontColor(), Gray);
-    QCOMPARE(L.SchemeColours(scheme).Highlight, highlight);
+    l.SetColourScheme(C::csWindows);
+    QCOMPARE(l.ColourHighlight(), White);
+    QCOMPARE(l.ColourShadow(), Black);
+    QCOMPARE(l.FontColor(), Gray);
+    QCOMPARE(l.SchemeColours(scheme).Highlight, highlight);
 }
 
-void TestLabelEffectPresets::AboutDialogSettings()
+void TestLabelEffectPresets::aboutDialogSettings()
 {
-    TLabelEffect L;
-    L.SetDirectionHighlight(D::edDownRight);
-    L.SetDirectionShadow(D::edUpLeft);
-    L.SetColourHighlight(Gray);
-    L.SetColourShadow(Gray);
-    L.SetEffectStyle(S::esCustom);
-    L.SetColourScheme(C::csCustom);
-    L.SetFontColor(Black);
-    QCOMPARE(L.EffectStyle(), S::esCustom);
-    QCOMPARE(L.ColourScheme(), C::csCustom);
-    QCOMPARE(L.ColourHighlight(), Gray);
-    QCOMPARE(L.ColourShadow(), Gray);
-    QCOMPARE(L.DepthHighlight(), TEffectDepth(1));
-    QCOMPARE(L.DepthShadow(), TEffectDepth(1));
-    QCOMPARE(L.SchemeColours(C::csCustom).Highlight, Gray);
-    QCOMPARE(L.SchemeColours(C::csCustom).Shadow, Gray);
+    TLabelEffect l;
+    l.SetDirectionHighlight(D::edDownRight);
+    l.SetDirectionShadow(D::edUpLeft);
+    l.SetColourHighlight(Gray);
+    l.SetColourShadow(Gray);
+    l.SetEffectStyle(S::esCustom);
+    l.SetColourScheme(C::csCustom);
+    l.SetFontColor(Black);
+    QCOMPARE(l.EffectStyle(), S::esCustom);
+    QCOMPARE(l.ColourScheme(), C::csCustom);
+    QCOMPARE(l.ColourHighlight(), Gray);
+    QCOMPARE(l.ColourShadow(), Gray);
+    QCOMPARE(l.DepthHighlight(), TEffectDepth(1));
+    QCOMPARE(l.DepthShadow(), TEffectDepth(1));
+    QCOMPARE(l.SchemeColours(C::csCustom).Highlight, Gray);
+    QCOMPARE(l.SchemeColours(C::csCustom).Shadow, Gray);
 }
 
-void TestLabelEffectPresets::FlyingOnGoldThenRaised()
+void TestLabelEffectPresets::flyingOnGoldThenRaised()
 {
-    TLabelEffect L;
-    L.SetColourScheme(C::csGold);
-    L.SetEffectStyle(S::esFlying);
-    QCOMPARE(L.DirectionHighlight(), D::edDownRight);
-    QCOMPARE(L.DirectionShadow(), D::edDownRight);
-    QCOMPARE(L.DepthHighlight(), TEffectDepth(1));
-    QCOMPARE(L.DepthShadow(), TEffectDepth(5));
-    QCOMPARE(L.ColourHighlight(), Black);
-    QCOMPARE(L.ColourShadow(), Black);
-    QCOMPARE(L.ColourScheme(), C::csGold);
-    L.SetEffectStyle(S::esRaised);
-    QCOMPARE(L.ColourHighlight(), Yellow);
-    QCOMPARE(L.ColourScheme(), C::csGold);
+    TLabelEffect l;
+    l.SetColourScheme(C::csGold);
+    l.SetEffectStyle(S::esFlying);
+    QCOMPARE(l.DirectionHighlight(), D::edDownRight);
+    QCOMPARE(l.DirectionShadow(), D::edDownRight);
+    QCOMPARE(l.DepthHighlight(), TEffectDepth(1));
+    QCOMPARE(l.DepthShadow(), TEffectDepth(5));
+    QCOMPARE(l.ColourHighlight(), Black);
+    QCOMPARE(l.ColourShadow(), Black);
+    QCOMPARE(l.ColourScheme(), C::csGold);
+    l.SetEffectStyle(S::esRaised);
+    QCOMPARE(l.ColourHighlight(), Yellow);
+    QCOMPARE(l.ColourScheme(), C::csGold);
 }
 
-void TestLabelEffectPresets::FlyingOnCustomKeepsShadowAsHighlight()
+void TestLabelEffectPresets::flyingOnCustomKeepsShadowAsHighlight()
 {
-    TLabelEffect L;
-    L.SetColourHighlight(Qt::red);
-    L.SetColourShadow(Qt::blue);
-    QCOMPARE(L.ColourScheme(), C::csCustom);
-    L.SetEffectStyle(S::esFlying);
-    QCOMPARE(L.ColourHighlight(), QColor(Qt::blue));
-    QCOMPARE(L.SchemeColours(C::csCustom).Highlight, QColor(Qt::blue));
-    L.SetEffectStyle(S::esRaised);
-    QCOMPARE(L.ColourHighlight(), QColor(Qt::blue));
+    TLabelEffect l;
+    l.SetColourHighlight(Qt::red);
+    l.SetColourShadow(Qt::blue);
+    QCOMPARE(l.ColourScheme(), C::csCustom);
+    l.SetEffectStyle(S::esFlying);
+    QCOMPARE(l.ColourHighlight(), QColor(Qt::blue));
+    QCOMPARE(l.SchemeColours(C::csCustom).Highlight, QColor(Qt::blue));
+    l.SetEffectStyle(S::esRaised);
+    QCOMPARE(l.ColourHighlight(), QColor(Qt::blue));
 }
 
-void TestLabelEffectPresets::ManualDepthOnSunkenButtonGivesCustom()
+void TestLabelEffectPresets::manualDepthOnSunkenButtonGivesCustom()
 {
-    TLabelEffect L;
-    L.SetAsButton(true);
-    L.SetEffectStyle(S::esSunken);
-    QVERIFY(L.AsButton());
-    L.SetDepthHighlight(3);
-    QCOMPARE(L.EffectStyle(), S::esCustom);
-    QCOMPARE(L.AsButton(), false);
-    QCOMPARE(L.DepthHighlight(), TEffectDepth(3));
-    QCOMPARE(L.DirectionHighlight(), D::edDownRight);
+    TLabelEffect l;
+    l.SetAsButton(true);
+    l.SetEffectStyle(S::esSunken);
+    QVERIFY(l.AsButton());
+    l.SetDepthHighlight(3);
+    QCOMPARE(l.EffectStyle(), S::esCustom);
+    QCOMPARE(l.AsButton(), false);
+    QCOMPARE(l.DepthHighlight(), TEffectDepth(3));
+    QCOMPARE(l.DirectionHighlight(), D::edDownRight);
 }
 
-void TestLabelEffectPresets::AsButtonOnShadowGivesRaised()
+void TestLabelEffectPresets::asButtonOnShadowGivesRaised()
 {
-    TLabelEffect L;
-    L.SetEffectStyle(S::esShadow);
-    L.SetAsButton(true);
-    QCOMPARE(L.EffectStyle(), S::esRaised);
-    QCOMPARE(L.AsButton(), true);
-    QCOMPARE(L.DirectionHighlight(), D::edUpLeft);
-    QCOMPARE(L.DirectionShadow(), D::edDownRight);
-    QCOMPARE(L.DepthHighlight(), TEffectDepth(1));
-    QCOMPARE(L.DepthShadow(), TEffectDepth(1));
+    TLabelEffect l;
+    l.SetEffectStyle(S::esShadow);
+    l.SetAsButton(true);
+    QCOMPARE(l.EffectStyle(), S::esRaised);
+    QCOMPARE(l.AsButton(), true);
+    QCOMPARE(l.DirectionHighlight(), D::edUpLeft);
+    QCOMPARE(l.DirectionShadow(), D::edDownRight);
+    QCOMPARE(l.DepthHighlight(), TEffectDepth(1));
+    QCOMPARE(l.DepthShadow(), TEffectDepth(1));
 }
 
-void TestLabelEffectPresets::AsButtonOffChangesNothingElse()
+void TestLabelEffectPresets::asButtonOffChangesNothingElse()
 {
-    TLabelEffect L;
-    L.SetAsButton(true);
-    L.SetEffectStyle(S::esSunken);
-    L.SetAsButton(false);
-    QCOMPARE(L.EffectStyle(), S::esSunken);
-    QCOMPARE(L.DirectionHighlight(), D::edDownRight);
+    TLabelEffect l;
+    l.SetAsButton(true);
+    l.SetEffectStyle(S::esSunken);
+    l.SetAsButton(false);
+    QCOMPARE(l.EffectStyle(), S::esSunken);
+    QCOMPARE(l.DirectionHighlight(), D::edDownRight);
 }
 
-void TestLabelEffectPresets::UnchangedValueKeepsStyleAndScheme()
+void TestLabelEffectPresets::unchangedValueKeepsStyleAndScheme()
 {
-    TLabelEffect L;
-    L.SetDepthHighlight(1);
-    L.SetDirectionShadow(D::edDownRight);
-    L.SetColourHighlight(White);
-    QCOMPARE(L.EffectStyle(), S::esRaised);
-    QCOMPARE(L.ColourScheme(), C::csWindows);
+    TLabelEffect l;
+    l.SetDepthHighlight(1);
+    l.SetDirectionShadow(D::edDownRight);
+    l.SetColourHighlight(White);
+    QCOMPARE(l.EffectStyle(), S::esRaised);
+    QCOMPARE(l.ColourScheme(), C::csWindows);
 }
 
-void TestLabelEffectPresets::FontColourTouchesNeitherTableNorScheme()
+void TestLabelEffectPresets::fontColourTouchesNeitherTableNorScheme()
 {
-    TLabelEffect L;
-    L.SetFontColor(Qt::red);
-    QCOMPARE(L.ColourScheme(), C::csWindows);
-    QCOMPARE(L.SchemeColours(C::csCustom).Text, Gray);
-    QCOMPARE(L.SchemeColours(C::csWindows).Text, Gray);
+    TLabelEffect l;
+    l.SetFontColor(Qt::red);
+    QCOMPARE(l.ColourScheme(), C::csWindows);
+    QCOMPARE(l.SchemeColours(C::csCustom).Text, Gray);
+    QCOMPARE(l.SchemeColours(C::csWindows).Text, Gray);
 }
 
-void TestLabelEffectPresets::AngleForcesLeftJustify()
+void TestLabelEffectPresets::angleForcesLeftJustify()
 {
-    TLabelEffect L;
-    L.SetAlignment(TAlignment::taCenter);
-    L.SetAngle(90);
-    QCOMPARE(L.Alignment(), TAlignment::taLeftJustify);
-    L.SetAlignment(TAlignment::taRightJustify);
-    L.SetAngle(0);
-    QCOMPARE(L.Alignment(), TAlignment::taRightJustify);
+    TLabelEffect l;
+    l.SetAlignment(TAlignment::taCenter);
+    l.SetAngle(90);
+    QCOMPARE(l.Alignment(), TAlignment::taLeftJustify);
+    l.SetAlignment(TAlignment::taRightJustify);
+    l.SetAngle(0);
+    QCOMPARE(l.Alignment(), TAlignment::taRightJustify);
 }
 
-void TestLabelEffectPresets::RangesAreNotEnforced()
+void TestLabelEffectPresets::rangesAreNotEnforced()
 {
-    TLabelEffect L;
-    L.SetDepthShadow(40);
-    QCOMPARE(L.DepthShadow(), TEffectDepth(40));
-    L.SetAngle(720);
-    QCOMPARE(L.Angle(), TAngleRange(720));
+    TLabelEffect l;
+    l.SetDepthShadow(40);
+    QCOMPARE(l.DepthShadow(), TEffectDepth(40));
+    l.SetAngle(720);
+    QCOMPARE(l.Angle(), TAngleRange(720));
 }
 
 QTEST_MAIN(TestLabelEffectPresets)

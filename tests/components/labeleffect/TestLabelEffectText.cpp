@@ -17,58 +17,61 @@ namespace {
 
 QFont TestFont()
 {
-    QFont Font(QStringLiteral("Liberation Sans"));
-    Font.setPixelSize(20);
-    Font.setStyleStrategy(QFont::NoAntialias);
-    return Font;
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(20);
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
 }
 
 // A label whose three layers coincide in black at the top left.
-std::unique_ptr<TLabelEffect> FlatLabel(const QString& Caption, QSize Size)
+std::unique_ptr<TLabelEffect> FlatLabel(const QString& caption, QSize size)
 {
-    auto L = std::make_unique<TLabelEffect>();
-    L->setFont(TestFont());
-    L->resize(Size);
-    L->SetCaption(Caption);
-    L->SetEffectStyle(TEffectStyle::esNone);
-    L->SetColourHighlight(Qt::black);
-    L->SetColourShadow(Qt::black);
-    L->SetFontColor(Qt::black);
-    return L;
+    auto l = std::make_unique<TLabelEffect>();
+    l->setFont(TestFont());
+    l->resize(size);
+    l->SetCaption(caption);
+    l->SetEffectStyle(TEffectStyle::esNone);
+    l->SetColourHighlight(Qt::black);
+    l->SetColourShadow(Qt::black);
+    l->SetFontColor(Qt::black);
+    return l;
 }
 
-QImage Render(TLabelEffect& L)
+QImage Render(TLabelEffect& l)
 {
-    QImage Image(L.size(), QImage::Format_RGB32);
-    Image.fill(Qt::white);
-    L.render(&Image, QPoint(), QRegion(), QWidget::DrawChildren);
-    return Image;
+    QImage image(l.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    l.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    return image;
 }
 
-QImage Render(const QString& Caption, QSize Size) { return Render(*FlatLabel(Caption, Size)); }
+QImage Render(const QString& caption, QSize size)
+{
+    return Render(*FlatLabel(caption, size));
+}
 
 // Plain text drawn on one line at the top left, for comparison.
-QImage Painted(const QString& Text, QSize Size)
+QImage Painted(const QString& text, QSize size)
 {
-    QImage Image(Size, QImage::Format_RGB32);
-    Image.fill(Qt::white);
-    QPainter P(&Image);
-    P.setFont(TestFont());
-    P.setPen(Qt::black);
-    P.drawText(QPointF(0, QFontMetrics(TestFont()).ascent()), Text);
-    return Image;
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setFont(TestFont());
+    p.setPen(Qt::black);
+    p.drawText(QPointF(0, QFontMetrics(TestFont()).ascent()), text);
+    return image;
 }
 
-QRect InkBounds(const QImage& Image, QRect Within = {})
+QRect InkBounds(const QImage& image, QRect within = {})
 {
-    if (Within.isNull())
-        Within = Image.rect();
-    QRect Bounds;
-    for (int Y = Within.top(); Y <= Within.bottom(); ++Y)
-        for (int X = Within.left(); X <= Within.right(); ++X)
-            if (Image.pixelColor(X, Y) != Qt::white)
-                Bounds |= QRect(X, Y, 1, 1);
-    return Bounds;
+    if (within.isNull())
+        within = image.rect();
+    QRect bounds;
+    for (int y = within.top(); y <= within.bottom(); ++y)
+        for (int x = within.left(); x <= within.right(); ++x)
+            if (image.pixelColor(x, y) != Qt::white)
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
 }
 
 }  // namespace
@@ -77,100 +80,100 @@ class TestLabelEffectText : public QObject {
     Q_OBJECT
 
 private slots:
-    void DoubleAmpersandDrawsOne();
-    void AmpersandUnderlinesNextCharacter();
-    void TurnedTextKeepsAmpersands();
-    void WordsBreakToFitWidth();
-    void LongWordIsNotBroken();
-    void TabsAreExpanded();
-    void OnlyFirst255CharactersDrawn();
-    void Alignment_data();
-    void Alignment();
-    void AutoSizeOffKeepsSize();
-    void AutoSizeFitsCaption_data();
-    void AutoSizeFitsCaption();
-    void AutoSizeRightJustifiedKeepsRightEdge();
-    void AutoSizeWithWordWrap();
-    void MnemonicFocusesFocusControl();
+    void doubleAmpersandDrawsOne();
+    void ampersandUnderlinesNextCharacter();
+    void turnedTextKeepsAmpersands();
+    void wordsBreakToFitWidth();
+    void longWordIsNotBroken();
+    void tabsAreExpanded();
+    void onlyFirst255CharactersDrawn();
+    void alignment_data();
+    void alignment();
+    void autoSizeOffKeepsSize();
+    void autoSizeFitsCaption_data();
+    void autoSizeFitsCaption();
+    void autoSizeRightJustifiedKeepsRightEdge();
+    void autoSizeWithWordWrap();
+    void mnemonicFocusesFocusControl();
 };
 
-void TestLabelEffectText::DoubleAmpersandDrawsOne()
+void TestLabelEffectText::doubleAmpersandDrawsOne()
 {
-    const QSize Size(120, 30);
-    QCOMPARE(Render(QStringLiteral("A&&B"), Size), Painted(QStringLiteral("A&B"), Size));
+    const QSize size(120, 30);
+    QCOMPARE(Render(QStringLiteral("A&&B"), size), Painted(QStringLiteral("A&B"), size));
 }
 
-void TestLabelEffectText::AmpersandUnderlinesNextCharacter()
+void TestLabelEffectText::ampersandUnderlinesNextCharacter()
 {
-    const QSize Size(120, 30);
-    const QImage Marked = Render(QStringLiteral("&Ab"), Size);
-    const QImage Plain = Render(QStringLiteral("Ab"), Size);
-    QCOMPARE(Plain, Painted(QStringLiteral("Ab"), Size));
-    const QFontMetrics Fm(TestFont());
+    const QSize size(120, 30);
+    const QImage marked = Render(QStringLiteral("&Ab"), size);
+    const QImage plain = Render(QStringLiteral("Ab"), size);
+    QCOMPARE(plain, Painted(QStringLiteral("Ab"), size));
+    const QFontMetrics fm(TestFont());
     // The "&" itself is not drawn: above the baseline nothing differs...
-    QCOMPARE(Marked.copy(0, 0, Size.width(), Fm.ascent()), Plain.copy(0, 0, Size.width(), Fm.ascent()));
+    QCOMPARE(marked.copy(0, 0, size.width(), fm.ascent()), plain.copy(0, 0, size.width(), fm.ascent()));
     // ... and below it only an underline under "A" is added.
-    QRect Added;
-    for (int Y = 0; Y < Size.height(); ++Y)
-        for (int X = 0; X < Size.width(); ++X)
-            if (Marked.pixel(X, Y) != Plain.pixel(X, Y))
-                Added |= QRect(X, Y, 1, 1);
-    QVERIFY(!Added.isEmpty());
-    QVERIFY(Added.top() > Fm.ascent() - 1);
-    QVERIFY(Added.right() <= Fm.horizontalAdvance(QLatin1Char('A')));
+    QRect added;
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            if (marked.pixel(x, y) != plain.pixel(x, y))
+                added |= QRect(x, y, 1, 1);
+    QVERIFY(!added.isEmpty());
+    QVERIFY(added.top() > fm.ascent() - 1);
+    QVERIFY(added.right() <= fm.horizontalAdvance(QLatin1Char('A')));
 }
 
-void TestLabelEffectText::TurnedTextKeepsAmpersands()
+void TestLabelEffectText::turnedTextKeepsAmpersands()
 {
     // Turned drawing is one plain line: the "&" is drawn.
-    auto A = FlatLabel(QStringLiteral("&&&"), QSize(100, 100));
-    auto B = FlatLabel(QStringLiteral("&"), QSize(100, 100));
-    A->SetAngle(180);
-    B->SetAngle(180);
-    QVERIFY(InkBounds(Render(*A)).width() > 2 * InkBounds(Render(*B)).width());
+    auto a = FlatLabel(QStringLiteral("&&&"), QSize(100, 100));
+    auto b = FlatLabel(QStringLiteral("&"), QSize(100, 100));
+    a->SetAngle(180);
+    b->SetAngle(180);
+    QVERIFY(InkBounds(Render(*a)).width() > 2 * InkBounds(Render(*b)).width());
 }
 
-void TestLabelEffectText::WordsBreakToFitWidth()
+void TestLabelEffectText::wordsBreakToFitWidth()
 {
-    const QFontMetrics Fm(TestFont());
-    const QSize Size(Fm.horizontalAdvance(QStringLiteral("Aa Bb")) - 4, 2 * Fm.height() + 4);
-    const QImage Broken = Render(QStringLiteral("Aa Bb"), Size);
-    QCOMPARE(Broken, Render(QStringLiteral("Aa\nBb"), Size));
-    QVERIFY(!InkBounds(Broken, QRect(0, Fm.height(), Size.width(), Fm.height())).isEmpty());
+    const QFontMetrics fm(TestFont());
+    const QSize size(fm.horizontalAdvance(QStringLiteral("Aa Bb")) - 4, 2 * fm.height() + 4);
+    const QImage broken = Render(QStringLiteral("Aa Bb"), size);
+    QCOMPARE(broken, Render(QStringLiteral("Aa\nBb"), size));
+    QVERIFY(!InkBounds(broken, QRect(0, fm.height(), size.width(), fm.height())).isEmpty());
     // With room for both words there is one line only.
-    const QSize Wide(Size.width() + 20, Size.height());
-    const QRect SecondLine(0, Fm.height(), Wide.width(), Fm.height());
-    QVERIFY(InkBounds(Render(QStringLiteral("Aa Bb"), Wide), SecondLine).isEmpty());
+    const QSize wide(size.width() + 20, size.height());
+    const QRect secondLine(0, fm.height(), wide.width(), fm.height());
+    QVERIFY(InkBounds(Render(QStringLiteral("Aa Bb"), wide), secondLine).isEmpty());
 }
 
-void TestLabelEffectText::LongWordIsNotBroken()
+void TestLabelEffectText::longWordIsNotBroken()
 {
-    const QFontMetrics Fm(TestFont());
-    const QImage Image = Render(QStringLiteral("Abcdefgh"), QSize(30, 3 * Fm.height()));
-    QVERIFY(!InkBounds(Image).isEmpty());
-    QVERIFY(InkBounds(Image).bottom() < Fm.height());
+    const QFontMetrics fm(TestFont());
+    const QImage image = Render(QStringLiteral("Abcdefgh"), QSize(30, 3 * fm.height()));
+    QVERIFY(!InkBounds(image).isEmpty());
+    QVERIFY(InkBounds(image).bottom() < fm.height());
 }
 
-void TestLabelEffectText::TabsAreExpanded()
+void TestLabelEffectText::tabsAreExpanded()
 {
-    const QFontMetrics Fm(TestFont());
-    const int TabStop = 8 * Fm.averageCharWidth();
-    const QImage Image = Render(QStringLiteral("I\tI"), QSize(TabStop + 40, 30));
-    const QRect AfterFirst = InkBounds(Image, QRect(Fm.horizontalAdvance(QLatin1Char('I')) + 1, 0,
-                                                    Image.width() - 10, 30));
-    QVERIFY(!AfterFirst.isEmpty());
-    QVERIFY(AfterFirst.left() >= TabStop);
-    QVERIFY(AfterFirst.left() <= TabStop + Fm.horizontalAdvance(QLatin1Char('I')));
+    const QFontMetrics fm(TestFont());
+    const int tabStop = 8 * fm.averageCharWidth();
+    const QImage image = Render(QStringLiteral("I\tI"), QSize(tabStop + 40, 30));
+    const QRect afterFirst =
+        InkBounds(image, QRect(fm.horizontalAdvance(QLatin1Char('I')) + 1, 0, image.width() - 10, 30));
+    QVERIFY(!afterFirst.isEmpty());
+    QVERIFY(afterFirst.left() >= tabStop);
+    QVERIFY(afterFirst.left() <= tabStop + fm.horizontalAdvance(QLatin1Char('I')));
 }
 
-void TestLabelEffectText::OnlyFirst255CharactersDrawn()
+void TestLabelEffectText::onlyFirst255CharactersDrawn()
 {
-    const QSize Size(2000, 30);
-    QVERIFY(!InkBounds(Render(QString(254, u' ') + u'W', Size)).isEmpty());
-    QVERIFY(InkBounds(Render(QString(255, u' ') + u'W', Size)).isEmpty());
+    const QSize size(2000, 30);
+    QVERIFY(!InkBounds(Render(QString(254, u' ') + u'W', size)).isEmpty());
+    QVERIFY(InkBounds(Render(QString(255, u' ') + u'W', size)).isEmpty());
 }
 
-void TestLabelEffectText::Alignment_data()
+void TestLabelEffectText::alignment_data()
 {
     QTest::addColumn<TAlignment>("alignment");
     QTest::newRow("left") << TAlignment::taLeftJustify;
@@ -178,28 +181,28 @@ void TestLabelEffectText::Alignment_data()
     QTest::newRow("centre") << TAlignment::taCenter;
 }
 
-void TestLabelEffectText::Alignment()
+void TestLabelEffectText::alignment()
 {
     QFETCH(TAlignment, alignment);
-    auto L = FlatLabel(QStringLiteral("HH"), QSize(150, 30));
-    L->SetAlignment(alignment);
-    const QRect Ink = InkBounds(Render(*L));
-    const int LeftGap = Ink.left();
-    const int RightGap = L->width() - 1 - Ink.right();
+    auto l = FlatLabel(QStringLiteral("HH"), QSize(150, 30));
+    l->SetAlignment(alignment);
+    const QRect ink = InkBounds(Render(*l));
+    const int leftGap = ink.left();
+    const int rightGap = l->width() - 1 - ink.right();
     switch (alignment) {
-    case TAlignment::taLeftJustify: QVERIFY(LeftGap <= 3); break;
-    case TAlignment::taRightJustify: QVERIFY(RightGap <= 3); break;
-    case TAlignment::taCenter: QVERIFY(std::abs(LeftGap - RightGap) <= 2); break;
+    case TAlignment::taLeftJustify: QVERIFY(leftGap <= 3); break;
+    case TAlignment::taRightJustify: QVERIFY(rightGap <= 3); break;
+    case TAlignment::taCenter: QVERIFY(std::abs(leftGap - rightGap) <= 2); break;
     }
 }
 
-void TestLabelEffectText::AutoSizeOffKeepsSize()
+void TestLabelEffectText::autoSizeOffKeepsSize()
 {
-    auto L = FlatLabel(QStringLiteral("A rather long caption"), QSize(65, 17));
-    QCOMPARE(L->size(), QSize(65, 17));
+    auto l = FlatLabel(QStringLiteral("A rather long caption"), QSize(65, 17));
+    QCOMPARE(l->size(), QSize(65, 17));
 }
 
-void TestLabelEffectText::AutoSizeFitsCaption_data()
+void TestLabelEffectText::autoSizeFitsCaption_data()
 {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<bool>("showAccel");
@@ -210,73 +213,73 @@ void TestLabelEffectText::AutoSizeFitsCaption_data()
     QTest::newRow("empty is a blank") << "" << true << " ";
 }
 
-void TestLabelEffectText::AutoSizeFitsCaption()
+void TestLabelEffectText::autoSizeFitsCaption()
 {
     QFETCH(QString, caption);
     QFETCH(bool, showAccel);
     QFETCH(QString, measured);
-    const QFontMetrics Fm(TestFont());
-    const QSize Expected(Fm.horizontalAdvance(measured), Fm.height());
-    auto L = FlatLabel(caption, QSize(300, 100));
-    L->SetShowAccelChar(showAccel);
-    L->SetAutoSize(true);
-    QCOMPARE(L->size(), Expected);
+    const QFontMetrics fm(TestFont());
+    const QSize expected(fm.horizontalAdvance(measured), fm.height());
+    auto l = FlatLabel(caption, QSize(300, 100));
+    l->SetShowAccelChar(showAccel);
+    l->SetAutoSize(true);
+    QCOMPARE(l->size(), expected);
     // Neither the layer offsets nor a turn are taken into account.
-    L->SetEffectStyle(TEffectStyle::esFlying);
-    L->SetAngle(90);
-    L->SetCaption(caption + u'x');
-    L->SetCaption(caption);
-    QCOMPARE(L->size(), Expected);
+    l->SetEffectStyle(TEffectStyle::esFlying);
+    l->SetAngle(90);
+    l->SetCaption(caption + u'x');
+    l->SetCaption(caption);
+    QCOMPARE(l->size(), expected);
 }
 
-void TestLabelEffectText::AutoSizeRightJustifiedKeepsRightEdge()
+void TestLabelEffectText::autoSizeRightJustifiedKeepsRightEdge()
 {
-    auto L = FlatLabel(QStringLiteral("Hi"), QSize(200, 40));
-    L->move(50, 10);
-    L->SetAlignment(TAlignment::taRightJustify);
-    L->SetAutoSize(true);
-    QCOMPARE(L->geometry().right(), 249);
-    QCOMPARE(L->y(), 10);
-    L->SetCaption(QStringLiteral("Hello world"));
-    QCOMPARE(L->geometry().right(), 249);
+    auto l = FlatLabel(QStringLiteral("Hi"), QSize(200, 40));
+    l->move(50, 10);
+    l->SetAlignment(TAlignment::taRightJustify);
+    l->SetAutoSize(true);
+    QCOMPARE(l->geometry().right(), 249);
+    QCOMPARE(l->y(), 10);
+    l->SetCaption(QStringLiteral("Hello world"));
+    QCOMPARE(l->geometry().right(), 249);
 }
 
-void TestLabelEffectText::AutoSizeWithWordWrap()
+void TestLabelEffectText::autoSizeWithWordWrap()
 {
-    const QFontMetrics Fm(TestFont());
-    const int Width = Fm.horizontalAdvance(QStringLiteral("Aa Bbb")) - 4;
-    auto L = FlatLabel(QStringLiteral("Aa Bbb"), QSize(Width, 10));
-    L->SetAutoSize(true);
-    QCOMPARE(L->height(), Fm.height());  // no word breaking without WordWrap
-    L->resize(Width, 10);
-    L->SetWordWrap(true);
-    QCOMPARE(L->height(), 2 * Fm.height());
-    QCOMPARE(L->width(), Fm.horizontalAdvance(QStringLiteral("Bbb")));
+    const QFontMetrics fm(TestFont());
+    const int width = fm.horizontalAdvance(QStringLiteral("Aa Bbb")) - 4;
+    auto l = FlatLabel(QStringLiteral("Aa Bbb"), QSize(width, 10));
+    l->SetAutoSize(true);
+    QCOMPARE(l->height(), fm.height());  // no word breaking without WordWrap
+    l->resize(width, 10);
+    l->SetWordWrap(true);
+    QCOMPARE(l->height(), 2 * fm.height());
+    QCOMPARE(l->width(), fm.horizontalAdvance(QStringLiteral("Bbb")));
 }
 
-void TestLabelEffectText::MnemonicFocusesFocusControl()
+void TestLabelEffectText::mnemonicFocusesFocusControl()
 {
-    QWidget Window;
-    auto* Layout = new QVBoxLayout(&Window);
-    auto* Other = new QLineEdit(&Window);
-    auto* Label = new TLabelEffect(&Window);
-    auto* Target = new QLineEdit(&Window);
-    Layout->addWidget(Other);
-    Layout->addWidget(Label);
-    Layout->addWidget(Target);
-    Label->SetCaption(QStringLiteral("&Name"));
-    Label->SetFocusControl(Target);
-    Window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&Window));
-    Other->setFocus();
-    QTRY_VERIFY(Other->hasFocus());
-    QTest::keyClick(&Window, Qt::Key_N, Qt::AltModifier);
-    QTRY_VERIFY(Target->hasFocus());
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* other = new QLineEdit(&window);
+    auto* label = new TLabelEffect(&window);
+    auto* target = new QLineEdit(&window);
+    layout->addWidget(other);
+    layout->addWidget(label);
+    layout->addWidget(target);
+    label->SetCaption(QStringLiteral("&Name"));
+    label->SetFocusControl(target);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    other->setFocus();
+    QTRY_VERIFY(other->hasFocus());
+    QTest::keyClick(&window, Qt::Key_N, Qt::AltModifier);
+    QTRY_VERIFY(target->hasFocus());
 
-    Other->setFocus();
-    Label->SetShowAccelChar(false);
-    QTest::keyClick(&Window, Qt::Key_N, Qt::AltModifier);
-    QVERIFY(Other->hasFocus());
+    other->setFocus();
+    label->SetShowAccelChar(false);
+    QTest::keyClick(&window, Qt::Key_N, Qt::AltModifier);
+    QVERIFY(other->hasFocus());
 }
 
 QTEST_MAIN(TestLabelEffectText)

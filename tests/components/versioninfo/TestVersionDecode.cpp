@@ -20,33 +20,33 @@ class TestVersionDecode : public QObject {
 private slots:
     void init();
 
-    void Versions_data();
-    void Versions();
-    void FileOS_data();
-    void FileOS();
-    void FileTypes_data();
-    void FileTypes();
-    void EveryKey_data();
-    void EveryKey();
-    void KeySpelling_data();
-    void KeySpelling();
-    void ProductVersion_data();
-    void ProductVersion();
-    void Prefix_data();
-    void Prefix();
-    void ChosenTable_data();
-    void ChosenTable();
-    void NoFixedRecord_data();
-    void NoFixedRecord();
-    void LanguageOutOfRange();
+    void versions_data();
+    void versions();
+    void fileOS_data();
+    void fileOS();
+    void fileTypes_data();
+    void fileTypes();
+    void everyKey_data();
+    void everyKey();
+    void keySpelling_data();
+    void keySpelling();
+    void productVersion_data();
+    void productVersion();
+    void prefix_data();
+    void prefix();
+    void chosenTable_data();
+    void chosenTable();
+    void noFixedRecord_data();
+    void noFixedRecord();
+    void languageOutOfRange();
 
 private:
     // The values TVersionResource decodes from ROOT in an image of KIND.
     QStringList Decode(const TNode& root, const QString& kind = "PE32");
-    QString Path() const { return Dir_->filePath("image.exe"); }
+    QString Path() const { return FDir->filePath("image.exe"); }
 
-    std::optional<QTemporaryDir> Dir_;
-    TVersionResource Resource_;
+    std::optional<QTemporaryDir> FDir;
+    TVersionResource FResource;
 };
 
 namespace {
@@ -54,8 +54,21 @@ namespace {
 // Where each value stands in AllValues().
 namespace Ix {
 enum {
-    Comment, CompanyName, FileDescription, FileVersion, InternalName, LegalCopyright, LegalTradeMarks,
-    OriginalFileName, PrivateBuild, ProductName, ProductVersion, SpecialBuild, FileOS, FileType, FileSubType,
+    Comment,
+    CompanyName,
+    FileDescription,
+    FileVersion,
+    InternalName,
+    LegalCopyright,
+    LegalTradeMarks,
+    OriginalFileName,
+    PrivateBuild,
+    ProductName,
+    ProductVersion,
+    SpecialBuild,
+    FileOS,
+    FileType,
+    FileSubType,
 };
 }  // namespace Ix
 
@@ -63,22 +76,22 @@ enum {
 
 void TestVersionDecode::init()
 {
-    Dir_.emplace();
-    QVERIFY(Dir_->isValid());
-    Resource_.SetOnChange({});
-    Resource_.SetLanguage(TLanguage::lnUSEnglish);
-    Resource_.SetCharacterSet(TCharacterSet::csMultilingual);
+    FDir.emplace();
+    QVERIFY(FDir->isValid());
+    FResource.SetOnChange({});
+    FResource.SetLanguage(TLanguage::lnUSEnglish);
+    FResource.SetCharacterSet(TCharacterSet::csMultilingual);
 }
 
 QStringList TestVersionDecode::Decode(const TNode& root, const QString& kind)
 {
     if (!WriteFile(Path(), Image(kind, root)))
         return {"not written"};
-    Resource_.SetFileName(Path().toStdString());
-    return AllValues(Resource_.VersionInfo());
+    FResource.SetFileName(Path().toStdString());
+    return AllValues(FResource.VersionInfo());
 }
 
-void TestVersionDecode::Versions_data()
+void TestVersionDecode::versions_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<uint>("ms");
@@ -97,7 +110,7 @@ void TestVersionDecode::Versions_data()
 }
 
 // File and product numbers come from their own words of the record.
-void TestVersionDecode::Versions()
+void TestVersionDecode::versions()
 {
     QFETCH(QString, kind);
     QFETCH(uint, ms);
@@ -118,7 +131,7 @@ void TestVersionDecode::Versions()
     QCOMPARE(Decode(SimpleRoot(info, {}), kind)[Ix::ProductVersion], dotted);
 }
 
-void TestVersionDecode::FileOS_data()
+void TestVersionDecode::fileOS_data()
 {
     QTest::addColumn<uint>("os");
     QTest::addColumn<QString>("name");
@@ -143,7 +156,7 @@ void TestVersionDecode::FileOS_data()
     QTest::newRow("all bits") << 0xFFFFFFFFu << "Unknown";
 }
 
-void TestVersionDecode::FileOS()
+void TestVersionDecode::fileOS()
 {
     QFETCH(uint, os);
     QFETCH(QString, name);
@@ -152,7 +165,7 @@ void TestVersionDecode::FileOS()
     QCOMPARE(Decode(SimpleRoot(info, {}))[Ix::FileOS], name);
 }
 
-void TestVersionDecode::FileTypes_data()
+void TestVersionDecode::fileTypes_data()
 {
     QTest::addColumn<uint>("type");
     QTest::addColumn<uint>("subtype");
@@ -171,8 +184,8 @@ void TestVersionDecode::FileTypes_data()
     row(6, 3, "Unknown", "");
     row(8, 0, "Unknown", "");
     row(0xFFFFFFFF, 3, "Unknown", "");
-    const char* drivers[] = {"Unknown", "Printer", "Keyboard", "Language", "Display", "Mouse",
-                             "Network", "System",  "Installable", "Sound", "Communications", "Unknown"};
+    const char* drivers[] = {"Unknown", "Printer", "Keyboard",    "Language", "Display",        "Mouse",
+                             "Network", "System",  "Installable", "Sound",    "Communications", "Unknown"};
     for (uint subtype = 0; subtype <= 11; ++subtype)
         row(3, subtype, "Device Driver", drivers[subtype]);
     row(3, 0xFFFFFFFF, "Device Driver", "Unknown");
@@ -181,7 +194,7 @@ void TestVersionDecode::FileTypes_data()
         row(4, subtype, "Font", fonts[subtype]);
 }
 
-void TestVersionDecode::FileTypes()
+void TestVersionDecode::fileTypes()
 {
     QFETCH(uint, type);
     QFETCH(uint, subtype);
@@ -195,7 +208,7 @@ void TestVersionDecode::FileTypes()
     QCOMPARE(values[Ix::FileSubType], subtypeName);
 }
 
-void TestVersionDecode::EveryKey_data()
+void TestVersionDecode::everyKey_data()
 {
     QTest::addColumn<QString>("kind");
     for (const QString& kind : ImageKinds())
@@ -204,7 +217,7 @@ void TestVersionDecode::EveryKey_data()
 
 // Each of the eleven keys lands in its own value; a "FileVersion" string is
 // never looked up.
-void TestVersionDecode::EveryKey()
+void TestVersionDecode::everyKey()
 {
     QFETCH(QString, kind);
     TFixedInfo info;
@@ -213,21 +226,32 @@ void TestVersionDecode::EveryKey()
     info.FileOS = 4;
     info.FileType = 2;
     const TStrings strings = {
-        {"Comment", "a comment"},         {"CompanyName", "a company"},
-        {"FileDescription", "a description"}, {"FileVersion", "9.9.9.9"},
-        {"InternalName", "internal"},     {"LegalCopyright", "(c) us"},
-        {"LegalTradeMarks", "marks"},     {"OriginalFileName", "original.exe"},
-        {"PrivateBuild", "private"},      {"ProductName", "a product"},
-        {"ProductVersion", "1.1 beta"},   {"SpecialBuild", "special"},
+        {"Comment", "a comment"},     {"CompanyName", "a company"},         {"FileDescription", "a description"},
+        {"FileVersion", "9.9.9.9"},   {"InternalName", "internal"},         {"LegalCopyright", "(c) us"},
+        {"LegalTradeMarks", "marks"}, {"OriginalFileName", "original.exe"}, {"PrivateBuild", "private"},
+        {"ProductName", "a product"}, {"ProductVersion", "1.1 beta"},       {"SpecialBuild", "special"},
     };
     const QStringList expected = {
-        "a comment", "a company", "a description", "1.2.3.4", "internal", "(c) us", "marks", "original.exe",
-        "private", "a product", "1.1 beta", "special", "32 bit Windows", "Dynamic-Link Library", "",
+        "a comment",
+        "a company",
+        "a description",
+        "1.2.3.4",
+        "internal",
+        "(c) us",
+        "marks",
+        "original.exe",
+        "private",
+        "a product",
+        "1.1 beta",
+        "special",
+        "32 bit Windows",
+        "Dynamic-Link Library",
+        "",
     };
     QCOMPARE(Decode(SimpleRoot(info, strings), kind), expected);
 }
 
-void TestVersionDecode::KeySpelling_data()
+void TestVersionDecode::keySpelling_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<int>("field");
@@ -241,7 +265,7 @@ void TestVersionDecode::KeySpelling_data()
     QTest::newRow("Copyright") << "Copyright" << int(Ix::LegalCopyright) << false;
 }
 
-void TestVersionDecode::KeySpelling()
+void TestVersionDecode::keySpelling()
 {
     QFETCH(QString, key);
     QFETCH(int, field);
@@ -253,7 +277,7 @@ void TestVersionDecode::KeySpelling()
     }
 }
 
-void TestVersionDecode::ProductVersion_data()
+void TestVersionDecode::productVersion_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<bool>("present");
@@ -261,12 +285,13 @@ void TestVersionDecode::ProductVersion_data()
     QTest::addColumn<QString>("expected");
     for (const QString& kind : ImageKinds()) {
         QTest::addRow("%s absent", qPrintable(kind)) << kind << false << QString() << "3.0.0.1";
-        QTest::addRow("%s present", qPrintable(kind)) << kind << true << "3.0 Gold" << "3.0 Gold";
+        QTest::addRow("%s present", qPrintable(kind)) << kind << true << "3.0 Gold"
+                                                      << "3.0 Gold";
         QTest::addRow("%s present and empty", qPrintable(kind)) << kind << true << QString() << QString();
     }
 }
 
-void TestVersionDecode::ProductVersion()
+void TestVersionDecode::productVersion()
 {
     QFETCH(QString, kind);
     QFETCH(bool, present);
@@ -281,7 +306,7 @@ void TestVersionDecode::ProductVersion()
     QCOMPARE(Decode(SimpleRoot(info, strings), kind)[Ix::ProductVersion], expected);
 }
 
-void TestVersionDecode::Prefix_data()
+void TestVersionDecode::prefix_data()
 {
     QTest::addColumn<int>("language");
     QTest::addColumn<int>("characterSet");
@@ -295,8 +320,8 @@ void TestVersionDecode::Prefix_data()
     const char* others[] = {"0804", "0807", "0809", "080A", "080C", "0810",
                             "0813", "0814", "0816", "081A", "0C0C", "100C"};
     for (int i = 0; i < 12; ++i)
-        QTest::addRow("language %d", 33 + i) << 33 + i << multilingual
-                                             << "\\StringFileInfo\\" + QString(others[i]) + "04E4\\";
+        QTest::addRow("language %d", 33 + i)
+            << 33 + i << multilingual << "\\StringFileInfo\\" + QString(others[i]) + "04E4\\";
     QCOMPARE(33 + 12, LanguageCount);
 
     const char* pages[] = {"0000", "03A4", "03B5", "03B6", "04B0", "04E2",
@@ -308,17 +333,17 @@ void TestVersionDecode::Prefix_data()
                                          << "\\StringFileInfo\\100C0000\\";
 }
 
-void TestVersionDecode::Prefix()
+void TestVersionDecode::prefix()
 {
     QFETCH(int, language);
     QFETCH(int, characterSet);
     QFETCH(QString, prefix);
-    QCOMPARE(QString::fromStdString(
-                 TVersionResource::StringTablePrefix(TLanguage(language), TCharacterSet(characterSet))),
-             prefix);
+    QCOMPARE(
+        QString::fromStdString(TVersionResource::StringTablePrefix(TLanguage(language), TCharacterSet(characterSet))),
+        prefix);
 }
 
-void TestVersionDecode::ChosenTable_data()
+void TestVersionDecode::chosenTable_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<int>("language");
@@ -339,7 +364,7 @@ void TestVersionDecode::ChosenTable_data()
 
 // Each table names itself; only the chosen one is read, the fixed values
 // are there whatever the choice.
-void TestVersionDecode::ChosenTable()
+void TestVersionDecode::chosenTable()
 {
     QFETCH(QString, kind);
     QFETCH(int, language);
@@ -349,15 +374,15 @@ void TestVersionDecode::ChosenTable()
     for (const char* key : {"040904E4", "04090000", "100C04E4", "040904b0", "100C0000"})
         tables.push_back(StringTable(key, {{"CompanyName", QByteArray(key).toUpper().toStdString()}}));
     QVERIFY(WriteFile(Path(), Image(kind, VersionRoot({}, tables))));
-    Resource_.SetFileName(Path().toStdString());
-    Resource_.SetLanguage(TLanguage(language));
-    Resource_.SetCharacterSet(TCharacterSet(characterSet));
-    const QStringList values = AllValues(Resource_.VersionInfo());
+    FResource.SetFileName(Path().toStdString());
+    FResource.SetLanguage(TLanguage(language));
+    FResource.SetCharacterSet(TCharacterSet(characterSet));
+    const QStringList values = AllValues(FResource.VersionInfo());
     QCOMPARE(values[Ix::CompanyName], company);
     QCOMPARE(values[Ix::FileVersion], QString("1.1.0.0"));
 }
 
-void TestVersionDecode::NoFixedRecord_data()
+void TestVersionDecode::noFixedRecord_data()
 {
     QTest::addColumn<int>("recordSize");
     QTest::newRow("none") << 0;
@@ -365,7 +390,7 @@ void TestVersionDecode::NoFixedRecord_data()
 }
 
 // Without a whole fixed record nothing is decoded, not even the strings.
-void TestVersionDecode::NoFixedRecord()
+void TestVersionDecode::noFixedRecord()
 {
     QFETCH(int, recordSize);
     TNode root = SimpleRoot({}, {{"CompanyName", "c"}, {"ProductVersion", "2"}});
@@ -376,27 +401,27 @@ void TestVersionDecode::NoFixedRecord()
 
 // A language outside the enumeration is refused once the fixed record is
 // decoded, before any string is looked up, and no change is announced.
-void TestVersionDecode::LanguageOutOfRange()
+void TestVersionDecode::languageOutOfRange()
 {
     QVERIFY(WriteFile(Path(), Image("PE32", SimpleRoot({}, {{"CompanyName", "c"}}))));
-    Resource_.SetFileName(Path().toStdString());
+    FResource.SetFileName(Path().toStdString());
     int changes = 0;
-    Resource_.SetOnChange([&changes](TVersionResource*) { ++changes; });
+    FResource.SetOnChange([&changes](TVersionResource*) { ++changes; });
     try {
-        Resource_.SetLanguage(TLanguage(LanguageCount));
+        FResource.SetLanguage(TLanguage(LanguageCount));
         QFAIL("no error");
     } catch (const std::out_of_range& error) {
         QCOMPARE(QString(error.what()), QString());
     }
     QCOMPARE(changes, 0);
-    QCOMPARE(Resource_.VersionInfo().FileVersion(), std::string("1.1.0.0"));
-    QCOMPARE(Resource_.VersionInfo().CompanyName(), std::string());
+    QCOMPARE(FResource.VersionInfo().FileVersion(), std::string("1.1.0.0"));
+    QCOMPARE(FResource.VersionInfo().CompanyName(), std::string());
 
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, Resource_.SetCharacterSet(TCharacterSet(CharacterSetCount)));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, FResource.SetCharacterSet(TCharacterSet(CharacterSetCount)));
     // A file without a block never reaches the table, so nothing is refused.
-    Resource_.SetFileName(Dir_->filePath("missing").toStdString());
+    FResource.SetFileName(FDir->filePath("missing").toStdString());
     QCOMPARE(changes, 1);
-    QCOMPARE(AllValues(Resource_.VersionInfo()), NoValues());
+    QCOMPARE(AllValues(FResource.VersionInfo()), NoValues());
 }
 
 QTEST_GUILESS_MAIN(TestVersionDecode)

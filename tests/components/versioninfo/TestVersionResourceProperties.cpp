@@ -23,18 +23,18 @@ class TestVersionResourceProperties : public QObject {
 private slots:
     void init();
 
-    void StartsWithOwnFile();
-    void FileNameReadsAndNotifies();
-    void SettersReReadUnchangedValues_data();
-    void SettersReReadUnchangedValues();
-    void FileNameStored_data();
-    void FileNameStored();
-    void ValuesEmptyAgain_data();
-    void ValuesEmptyAgain();
+    void startsWithOwnFile();
+    void fileNameReadsAndNotifies();
+    void settersReReadUnchangedValues_data();
+    void settersReReadUnchangedValues();
+    void fileNameStored_data();
+    void fileNameStored();
+    void valuesEmptyAgain_data();
+    void valuesEmptyAgain();
 
 private:
-    QString Path() const { return Dir_->filePath("image.dll"); }
-    std::optional<QTemporaryDir> Dir_;
+    QString Path() const { return FDir->filePath("image.dll"); }
+    std::optional<QTemporaryDir> FDir;
 };
 
 namespace {
@@ -53,12 +53,12 @@ TBytes ImageNamed(const std::string& company)
 
 void TestVersionResourceProperties::init()
 {
-    Dir_.emplace();
-    QVERIFY(Dir_->isValid());
+    FDir.emplace();
+    QVERIFY(FDir->isValid());
 }
 
 // Our own executable is an ELF file without a version block.
-void TestVersionResourceProperties::StartsWithOwnFile()
+void TestVersionResourceProperties::startsWithOwnFile()
 {
     const TVersionResource resource;
     QCOMPARE(QString::fromStdString(resource.FileName()), OwnPath());
@@ -69,7 +69,7 @@ void TestVersionResourceProperties::StartsWithOwnFile()
     QCOMPARE(AllValues(resource.VersionInfo()), NoValues());
 }
 
-void TestVersionResourceProperties::FileNameReadsAndNotifies()
+void TestVersionResourceProperties::fileNameReadsAndNotifies()
 {
     QVERIFY(WriteFile(Path(), ImageNamed("first")));
     TVersionResource resource;
@@ -86,7 +86,7 @@ void TestVersionResourceProperties::FileNameReadsAndNotifies()
     QCOMPARE(resource.VersionInfo().FileVersion(), std::string("1.1.0.0"));
 }
 
-void TestVersionResourceProperties::SettersReReadUnchangedValues_data()
+void TestVersionResourceProperties::settersReReadUnchangedValues_data()
 {
     QTest::addColumn<QString>("setter");
     QTest::newRow("FileName") << "FileName";
@@ -96,7 +96,7 @@ void TestVersionResourceProperties::SettersReReadUnchangedValues_data()
 
 // Setting the value it already has still reads the file again (here changed
 // in between) and announces the change again.
-void TestVersionResourceProperties::SettersReReadUnchangedValues()
+void TestVersionResourceProperties::settersReReadUnchangedValues()
 {
     QFETCH(QString, setter);
     QVERIFY(WriteFile(Path(), ImageNamed("before")));
@@ -120,7 +120,7 @@ void TestVersionResourceProperties::SettersReReadUnchangedValues()
     QCOMPARE(changes, 2);
 }
 
-void TestVersionResourceProperties::FileNameStored_data()
+void TestVersionResourceProperties::fileNameStored_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("stored");
@@ -131,7 +131,7 @@ void TestVersionResourceProperties::FileNameStored_data()
     QTest::newRow("empty") << QString() << true;
 }
 
-void TestVersionResourceProperties::FileNameStored()
+void TestVersionResourceProperties::fileNameStored()
 {
     QFETCH(QString, name);
     QFETCH(bool, stored);
@@ -144,7 +144,7 @@ void TestVersionResourceProperties::FileNameStored()
     QCOMPARE(AllValues(resource.VersionInfo()), NoValues());
 }
 
-void TestVersionResourceProperties::ValuesEmptyAgain_data()
+void TestVersionResourceProperties::valuesEmptyAgain_data()
 {
     QTest::addColumn<QString>("next");
     QTest::newRow("missing file") << "missing";
@@ -154,7 +154,7 @@ void TestVersionResourceProperties::ValuesEmptyAgain_data()
 }
 
 // Every read starts from empty values: nothing of the last file remains.
-void TestVersionResourceProperties::ValuesEmptyAgain()
+void TestVersionResourceProperties::valuesEmptyAgain()
 {
     QFETCH(QString, next);
     QVERIFY(WriteFile(Path(), ImageNamed("full")));
@@ -162,7 +162,7 @@ void TestVersionResourceProperties::ValuesEmptyAgain()
     resource.SetFileName(Path().toStdString());
     QVERIFY(AllValues(resource.VersionInfo()) != NoValues());
 
-    std::string name = Dir_->filePath(next).toStdString();
+    std::string name = FDir->filePath(next).toStdString();
     if (next == "own")
         name = OwnPath().toStdString();
     if (next == "plain")

@@ -10,10 +10,10 @@ inline QStringList AllValues(const peglore::TVersionInfo& info)
 {
     QStringList values;
     for (const std::string* value :
-         {&info.Comment(), &info.CompanyName(), &info.FileDescription(), &info.FileVersion(),
-          &info.InternalName(), &info.LegalCopyright(), &info.LegalTradeMarks(), &info.OriginalFileName(),
-          &info.PrivateBuild(), &info.ProductName(), &info.ProductVersion(), &info.SpecialBuild(),
-          &info.FileOS(), &info.FileType(), &info.FileSubType()})
+         {&info.Comment(), &info.CompanyName(), &info.FileDescription(), &info.FileVersion(), &info.InternalName(),
+          &info.LegalCopyright(), &info.LegalTradeMarks(), &info.OriginalFileName(), &info.PrivateBuild(),
+          &info.ProductName(), &info.ProductVersion(), &info.SpecialBuild(), &info.FileOS(), &info.FileType(),
+          &info.FileSubType()})
         values << QString::fromStdString(*value);
     return values;
 }

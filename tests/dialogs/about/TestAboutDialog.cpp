@@ -23,14 +23,14 @@ struct TRig {
     TfrmAbout Dialog{Help};
 
     TRig() { Dialog.Connect(Statistics); }
-    void SetCounters(int Total, int Won, int Lost, int Unfinished)
+    void SetCounters(int total, int won, int lost, int unfinished)
     {
-        Statistics.SetTotalGames(Total);
-        Statistics.SetGamesWon(Won);
-        Statistics.SetGamesLost(Lost);
-        Statistics.SetUnfinishedGames(Unfinished);
+        Statistics.SetTotalGames(total);
+        Statistics.SetGamesWon(won);
+        Statistics.SetGamesLost(lost);
+        Statistics.SetUnfinishedGames(unfinished);
     }
-    QLabel* Label(const char* Name) const { return Dialog.findChild<QLabel*>(Name); }
+    QLabel* Label(const char* name) const { return Dialog.findChild<QLabel*>(name); }
     QPushButton* Ok() const { return Dialog.findChild<QPushButton*>("OkButton"); }
     QStringList Values() const
     {
@@ -158,10 +158,9 @@ private slots:
         QTest::newRow("no games yet") << QList<int>{0, 0, 0, 0} << QStringList{"0", "0", "0", "0"};
         QTest::newRow("some games") << QList<int>{10, 5, 3, 2} << QStringList{"10", "5", "3", "2"};
         QTest::newRow("stored, not derived") << QList<int>{7, 1, 1, 9} << QStringList{"7", "1", "1", "9"};
-        QTest::newRow("negative from an edited file") << QList<int>{-1, 0, 0, -2147483647 - 1}
-                                                      << QStringList{"-1", "0", "0", "-2147483648"};
-        QTest::newRow("many") << QList<int>{2147483647, 12345, 0, 1}
-                              << QStringList{"2147483647", "12345", "0", "1"};
+        QTest::newRow("negative from an edited file")
+            << QList<int>{-1, 0, 0, -2147483647 - 1} << QStringList{"-1", "0", "0", "-2147483648"};
+        QTest::newRow("many") << QList<int>{2147483647, 12345, 0, 1} << QStringList{"2147483647", "12345", "0", "1"};
     }
     void formShowLoadsTheCounters()
     {

@@ -22,8 +22,8 @@ namespace {
 // and a button with none anywhere; it logs its FormShow and FormClose.
 class TProbeDialog final : public TGameDialog {
 public:
-    TProbeDialog(IHelpCommands& Help, TTitleHelp TitleHelp, int F1Command)
-        : TGameDialog(Help, QSize(200, 100), TitleHelp, F1Command)
+    TProbeDialog(IHelpCommands& help, TTitleHelp titleHelp, int f1Command)
+        : TGameDialog(help, QSize(200, 100), titleHelp, f1Command)
     {
         Outer = new QWidget(this);
         Outer->setObjectName("Outer");
@@ -43,7 +43,7 @@ public:
         AttachPopupMenu(Plain);
     }
 
-    void UseEscapeButton(QPushButton* Button) { SetEscapeButton(Button); }
+    void UseEscapeButton(QPushButton* button) { SetEscapeButton(button); }
 
     QStringList Log;
     QWidget* Outer;
@@ -53,7 +53,7 @@ public:
 
 protected:
     void FormShow() override { Log << QStringLiteral("show placed=%1").arg(Placed()); }
-    void FormClose(int Result) override { Log << QStringLiteral("close %1").arg(Result); }
+    void FormClose(int result) override { Log << QStringLiteral("close %1").arg(result); }
 };
 
 QRect ScreenArea()
@@ -179,7 +179,8 @@ private slots:
     {
         QFETCH(bool, helpButton);
         TRecordingHelp help;
-        TProbeDialog dialog(help, helpButton ? TGameDialog::TTitleHelp::ContextHelpButton : TGameDialog::TTitleHelp::None,
+        TProbeDialog dialog(help,
+                            helpButton ? TGameDialog::TTitleHelp::ContextHelpButton : TGameDialog::TTitleHelp::None,
                             IHelpCommands::ContextPopup);
         const Qt::WindowFlags flags = dialog.windowFlags();
         QCOMPARE(bool(flags & Qt::WindowContextHelpButtonHint), helpButton);
@@ -231,8 +232,9 @@ private slots:
         auto* target = dialog.findChild<QWidget*>(control);
         QVERIFY(target);
         // Outer's own area lies right of Inner; the background's below Outer.
-        const QPoint point = control == "Outer" ? QPoint(80, 40) : control == "imgBackGround" ? QPoint(5, 90)
-                                                                                                : QPoint(3, 3);
+        const QPoint point = control == "Outer"           ? QPoint(80, 40)
+                             : control == "imgBackGround" ? QPoint(5, 90)
+                                                          : QPoint(3, 3);
         int clicked = 0;
         for (QPushButton* b : {dialog.Inner, dialog.Own, dialog.Plain})
             connect(b, &QPushButton::clicked, &dialog, [&] { ++clicked; });

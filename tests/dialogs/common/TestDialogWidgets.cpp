@@ -19,12 +19,12 @@ constexpr QRgb Light = 0xFFFFFFFF;
 constexpr QRgb Untouched = 0xFFFF00FF;
 
 // The bounding box of what differs from white.
-QRect Ink(const QImage& Image)
+QRect Ink(const QImage& image)
 {
     QRect ink;
-    for (int y = 0; y < Image.height(); ++y)
-        for (int x = 0; x < Image.width(); ++x)
-            if (Image.pixel(x, y) != 0xFFFFFFFF)
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != 0xFFFFFFFF)
                 ink |= QRect(x, y, 1, 1);
     return ink;
 }

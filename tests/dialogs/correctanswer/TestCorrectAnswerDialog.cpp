@@ -19,9 +19,9 @@ namespace {
 constexpr std::array<int, 10> Lefts{6, 37, 68, 99, 130, 162, 193, 224, 255, 286};
 constexpr QRgb PanelFace = 0xFFC0C0C0;
 
-QRgb ToRgb(TColor Color)
+QRgb ToRgb(TColor color)
 {
-    return qRgb(int(Color & 0xFF), int((Color >> 8) & 0xFF), int((Color >> 16) & 0xFF));
+    return qRgb(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
 }
 
 struct TRig {
@@ -32,11 +32,11 @@ struct TRig {
     TRig() { Dialog.Connect(Game.Logic); }
     QPushButton* Ok() const { return Dialog.findChild<QPushButton*>("OkButton"); }
 
-    // Opens the dialog for a game of Columns holes, returns the picture it
+    // Opens the dialog for a game of columns holes, returns the picture it
     // showed and closes it.
-    QImage Open(int Columns)
+    QImage Open(int columns)
     {
-        Game.Logic.SetBoardSize(Columns, 10);
+        Game.Logic.SetBoardSize(columns, 10);
         QImage image;
         RunModal(Dialog, [&] {
             image = Render(Dialog);
@@ -47,9 +47,9 @@ struct TRig {
 };
 
 // The centre of shape i in the dialog.
-QPoint ShapeCentre(int Index)
+QPoint ShapeCentre(int index)
 {
-    return QPoint(3 + Lefts[Index] + 12, 39 + 4 + 13);
+    return QPoint(3 + Lefts[index] + 12, 39 + 4 + 13);
 }
 
 }  // namespace
@@ -84,9 +84,12 @@ private slots:
         QTest::addColumn<QString>("parent");
         QTest::addColumn<QRect>("geometry");
         QTest::addColumn<int>("context");
-        QTest::newRow("imgBackGround") << "imgBackGround" << "frmCorrectAnswer" << QRect(0, 0, 323, 111) << 0;
-        QTest::newRow("OkButton") << "OkButton" << "frmCorrectAnswer" << QRect(120, 83, 84, 26) << 1;
-        QTest::newRow("Panel1") << "Panel1" << "frmCorrectAnswer" << QRect(3, 39, 317, 34) << 0;
+        QTest::newRow("imgBackGround") << "imgBackGround"
+                                       << "frmCorrectAnswer" << QRect(0, 0, 323, 111) << 0;
+        QTest::newRow("OkButton") << "OkButton"
+                                  << "frmCorrectAnswer" << QRect(120, 83, 84, 26) << 1;
+        QTest::newRow("Panel1") << "Panel1"
+                                << "frmCorrectAnswer" << QRect(3, 39, 317, 34) << 0;
         for (int i = 0; i < 10; ++i) {
             const QString name = QStringLiteral("CorrectColor%1").arg(i + 1);
             QTest::newRow(qPrintable(name)) << name << "Panel1" << QRect(Lefts[i], 4, 25, 27) << 0;
@@ -185,11 +188,16 @@ private slots:
         QTest::addColumn<QString>("way");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QStringList>("calls");
-        QTest::newRow("F1 on OK") << "f1" << "OkButton" << QStringList{"8:1"};
-        QTest::newRow("What's This on OK") << "click" << "OkButton" << QStringList{"8:1"};
-        QTest::newRow("What's This on a shape") << "click" << "CorrectColor2" << QStringList{};
-        QTest::newRow("What's This on the label") << "click" << "Label1" << QStringList{};
-        QTest::newRow("no menu on OK") << "menu" << "OkButton" << QStringList{};
+        QTest::newRow("F1 on OK") << "f1"
+                                  << "OkButton" << QStringList{"8:1"};
+        QTest::newRow("What's This on OK") << "click"
+                                           << "OkButton" << QStringList{"8:1"};
+        QTest::newRow("What's This on a shape") << "click"
+                                                << "CorrectColor2" << QStringList{};
+        QTest::newRow("What's This on the label") << "click"
+                                                  << "Label1" << QStringList{};
+        QTest::newRow("no menu on OK") << "menu"
+                                       << "OkButton" << QStringList{};
     }
     void help()
     {

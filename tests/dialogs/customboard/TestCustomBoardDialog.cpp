@@ -24,10 +24,10 @@ struct TRig {
     TRecordingHelp Help;
     TfrmCustomBoard Dialog{Help};
 
-    explicit TRig(int Columns = 5, int Rows = 10, int Level = Beginner) : Game(Level)
+    explicit TRig(int columns = 5, int rows = 10, int level = Beginner) : Game(level)
     {
-        Game.Levels.SetCustomColumns(Columns);
-        Game.Levels.SetCustomRows(Rows);
+        Game.Levels.SetCustomColumns(columns);
+        Game.Levels.SetCustomRows(rows);
         Game.Log.clear();
         Dialog.Connect(Game.Levels);
     }
@@ -35,17 +35,17 @@ struct TRig {
     QSlider* Rows() const { return Dialog.findChild<QSlider*>("RowsTrackBar"); }
     TBoardGrid* Preview() const { return Dialog.findChild<TBoardGrid*>("PreviewGrid"); }
     QString Dimensions() const { return Dialog.findChild<TAutoSizeLabel*>("GameDimensionsLabel")->text(); }
-    QPushButton* Button(const char* Name) const { return Dialog.findChild<QPushButton*>(Name); }
+    QPushButton* Button(const char* name) const { return Dialog.findChild<QPushButton*>(name); }
 };
 
 // The navy runs along one line of pixels: how many cells it crosses.
-int NavyRuns(const QImage& Image, int Y, bool Vertical = false)
+int NavyRuns(const QImage& image, int y, bool vertical = false)
 {
     int runs = 0;
     bool inside = false;
-    const int length = Vertical ? Image.height() : Image.width();
+    const int length = vertical ? image.height() : image.width();
     for (int i = 0; i < length; ++i) {
-        const bool navy = (Vertical ? Image.pixel(Y, i) : Image.pixel(i, Y)) == Navy;
+        const bool navy = (vertical ? image.pixel(y, i) : image.pixel(i, y)) == Navy;
         runs += navy && !inside;
         inside = navy;
     }
@@ -79,15 +79,24 @@ private slots:
         QTest::addColumn<QString>("parent");
         QTest::addColumn<QRect>("geometry");
         QTest::addColumn<int>("context");
-        QTest::newRow("imgBackGround") << "imgBackGround" << "frmCustomBoard" << QRect(0, 0, 303, 198) << 0;
-        QTest::newRow("Bevel1") << "Bevel1" << "frmCustomBoard" << QRect(191, 3, 2, 192) << 0;
-        QTest::newRow("Bevel2") << "Bevel2" << "frmCustomBoard" << QRect(196, 58, 105, 7) << 0;
-        QTest::newRow("PreviewGrid") << "PreviewGrid" << "frmCustomBoard" << QRect(49, 48, 49, 94) << 0;
-        QTest::newRow("ColumnsTrackBar") << "ColumnsTrackBar" << "frmCustomBoard" << QRect(32, 0, 125, 47) << 4001;
-        QTest::newRow("RowsTrackBar") << "RowsTrackBar" << "frmCustomBoard" << QRect(3, 47, 45, 150) << 4002;
-        QTest::newRow("OkButton") << "OkButton" << "frmCustomBoard" << QRect(220, 132, 60, 21) << 1;
-        QTest::newRow("CancelButton") << "CancelButton" << "frmCustomBoard" << QRect(220, 169, 60, 21) << 2;
-        QTest::newRow("Panel1") << "Panel1" << "frmCustomBoard" << QRect(198, 11, 102, 41) << 4003;
+        QTest::newRow("imgBackGround") << "imgBackGround"
+                                       << "frmCustomBoard" << QRect(0, 0, 303, 198) << 0;
+        QTest::newRow("Bevel1") << "Bevel1"
+                                << "frmCustomBoard" << QRect(191, 3, 2, 192) << 0;
+        QTest::newRow("Bevel2") << "Bevel2"
+                                << "frmCustomBoard" << QRect(196, 58, 105, 7) << 0;
+        QTest::newRow("PreviewGrid") << "PreviewGrid"
+                                     << "frmCustomBoard" << QRect(49, 48, 49, 94) << 0;
+        QTest::newRow("ColumnsTrackBar") << "ColumnsTrackBar"
+                                         << "frmCustomBoard" << QRect(32, 0, 125, 47) << 4001;
+        QTest::newRow("RowsTrackBar") << "RowsTrackBar"
+                                      << "frmCustomBoard" << QRect(3, 47, 45, 150) << 4002;
+        QTest::newRow("OkButton") << "OkButton"
+                                  << "frmCustomBoard" << QRect(220, 132, 60, 21) << 1;
+        QTest::newRow("CancelButton") << "CancelButton"
+                                      << "frmCustomBoard" << QRect(220, 169, 60, 21) << 2;
+        QTest::newRow("Panel1") << "Panel1"
+                                << "frmCustomBoard" << QRect(198, 11, 102, 41) << 4003;
     }
     void layout()
     {
@@ -112,8 +121,8 @@ private slots:
         QTest::addColumn<bool>("bold");
         QTest::addColumn<QColor>("colour");
         QTest::newRow("Label1") << "Label1" << QPoint(6, 5) << "Board Dimensions:" << false << QColor(Qt::black);
-        QTest::newRow("GameDimensionsLabel") << "GameDimensionsLabel" << QPoint(36, 23) << "5 x 10" << true
-                                             << QColor(0, 0x80, 0x80);
+        QTest::newRow("GameDimensionsLabel")
+            << "GameDimensionsLabel" << QPoint(36, 23) << "5 x 10" << true << QColor(0, 0x80, 0x80);
     }
     void panelLabels()
     {

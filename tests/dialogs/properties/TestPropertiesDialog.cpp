@@ -25,16 +25,16 @@ struct TRig {
     TRecordingHelp Help;
     TfrmProperties Dialog{Help};
 
-    TRig(bool Music, bool SmartHints, bool AutoCheck)
+    TRig(bool music, bool smartHints, bool autoCheck)
     {
-        Configuration.SetMusic(Music);
-        Configuration.SetSmartHints(SmartHints);
-        Configuration.SetAutoCheck(AutoCheck);
+        Configuration.SetMusic(music);
+        Configuration.SetSmartHints(smartHints);
+        Configuration.SetAutoCheck(autoCheck);
         Effects.Calls.clear();
         Dialog.Connect(Configuration);
     }
-    QCheckBox* Box(const char* Name) const { return Dialog.findChild<QCheckBox*>(Name); }
-    QPushButton* Button(const char* Name) const { return Dialog.findChild<QPushButton*>(Name); }
+    QCheckBox* Box(const char* name) const { return Dialog.findChild<QCheckBox*>(name); }
+    QPushButton* Button(const char* name) const { return Dialog.findChild<QPushButton*>(name); }
     QList<bool> Boxes() const
     {
         return {Box("chkBackGroundMusic")->isChecked(), Box("chkSmartHints")->isChecked(),
@@ -75,16 +75,20 @@ private slots:
         QTest::addColumn<QRect>("geometry");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<int>("context");
-        QTest::newRow("imgBackGround") << "imgBackGround" << "frmProperties" << QRect(0, 0, 211, 190) << "" << 0;
-        QTest::newRow("btnOk") << "btnOk" << "frmProperties" << QRect(22, 159, 75, 25) << "OK" << 1;
-        QTest::newRow("btnCancel") << "btnCancel" << "frmProperties" << QRect(115, 159, 75, 25) << "Cancel" << 2;
-        QTest::newRow("PageControl1") << "PageControl1" << "frmProperties" << QRect(5, 5, 201, 149) << "" << 0;
-        QTest::newRow("chkBackGroundMusic") << "chkBackGroundMusic" << "tsheetGeneral" << QRect(19, 18, 116, 17)
-                                            << "Background music" << 1101;
-        QTest::newRow("chkSmartHints") << "chkSmartHints" << "tsheetGeneral" << QRect(19, 51, 97, 17)
-                                       << "Smart Hints" << 1102;
-        QTest::newRow("chkAutoCheck") << "chkAutoCheck" << "tsheetGeneral" << QRect(19, 84, 122, 17)
-                                      << "Automatic Checking" << 1103;
+        QTest::newRow("imgBackGround") << "imgBackGround"
+                                       << "frmProperties" << QRect(0, 0, 211, 190) << "" << 0;
+        QTest::newRow("btnOk") << "btnOk"
+                               << "frmProperties" << QRect(22, 159, 75, 25) << "OK" << 1;
+        QTest::newRow("btnCancel") << "btnCancel"
+                                   << "frmProperties" << QRect(115, 159, 75, 25) << "Cancel" << 2;
+        QTest::newRow("PageControl1") << "PageControl1"
+                                      << "frmProperties" << QRect(5, 5, 201, 149) << "" << 0;
+        QTest::newRow("chkBackGroundMusic") << "chkBackGroundMusic"
+                                            << "tsheetGeneral" << QRect(19, 18, 116, 17) << "Background music" << 1101;
+        QTest::newRow("chkSmartHints") << "chkSmartHints"
+                                       << "tsheetGeneral" << QRect(19, 51, 97, 17) << "Smart Hints" << 1102;
+        QTest::newRow("chkAutoCheck") << "chkAutoCheck"
+                                      << "tsheetGeneral" << QRect(19, 84, 122, 17) << "Automatic Checking" << 1103;
     }
     void layout()
     {
@@ -106,10 +110,9 @@ private slots:
             // around it, fits the control.
             QStyle* style = button->style();
             const int text = button->fontMetrics().horizontalAdvance(caption);
-            const int room = qobject_cast<QCheckBox*>(button)
-                                 ? style->pixelMetric(QStyle::PM_IndicatorWidth) +
-                                       style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing)
-                                 : 2 * style->pixelMetric(QStyle::PM_ButtonMargin);
+            const int room = qobject_cast<QCheckBox*>(button) ? style->pixelMetric(QStyle::PM_IndicatorWidth) +
+                                                                    style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing)
+                                                              : 2 * style->pixelMetric(QStyle::PM_ButtonMargin);
             QVERIFY2(text + room <= geometry.width(), qPrintable(caption));
         }
     }

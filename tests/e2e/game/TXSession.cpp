@@ -6,12 +6,12 @@
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
-#include <QThread>
 #include <QTest>
+#include <QThread>
 
 namespace peglore::testing {
 
-TXServer::TXServer(int Depth)
+TXServer::TXServer(int depth)
 {
     for (int display = 100 + int(QCoreApplication::applicationPid() % 50) * 10, tries = 0; tries < 40;
          ++display, ++tries) {
@@ -19,9 +19,9 @@ TXServer::TXServer(int Depth)
             continue;
         auto server = std::make_unique<QProcess>();
         server->setProcessChannelMode(QProcess::MergedChannels);
-        server->start(QStringLiteral("Xvfb"), {QStringLiteral(":%1").arg(display), QStringLiteral("-screen"),
-                                                QStringLiteral("0"), QStringLiteral("1024x768x%1").arg(Depth),
-                                                QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        server->start(QStringLiteral("Xvfb"),
+                      {QStringLiteral(":%1").arg(display), QStringLiteral("-screen"), QStringLiteral("0"),
+                       QStringLiteral("1024x768x%1").arg(depth), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
         if (!server->waitForStarted(5000))
             return;  // no Xvfb at all
         const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(display);
@@ -47,11 +47,11 @@ TXServer::~TXServer()
     }
 }
 
-QString XDo(const QStringList& Arguments, int TimeoutMs)
+QString XDo(const QStringList& arguments, int timeoutMs)
 {
     QProcess xdo;
-    xdo.start(QStringLiteral("xdotool"), Arguments);
-    if (!xdo.waitForFinished(TimeoutMs)) {
+    xdo.start(QStringLiteral("xdotool"), arguments);
+    if (!xdo.waitForFinished(timeoutMs)) {
         xdo.kill();
         xdo.waitForFinished();
         return {};
@@ -78,11 +78,11 @@ TGameRun::~TGameRun()
     }
 }
 
-void TGameRun::WriteSettings(const QByteArray& Text) const
+void TGameRun::WriteSettings(const QByteArray& text) const
 {
     QFile file(SettingsPath());
     if (file.open(QIODevice::WriteOnly))
-        file.write(Text);
+        file.write(text);
 }
 
 QString TGameRun::ReadSettings() const
@@ -91,7 +91,7 @@ QString TGameRun::ReadSettings() const
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-void TGameRun::Start(const QStringList& Environment)
+void TGameRun::Start(const QStringList& environment)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
@@ -99,7 +99,7 @@ void TGameRun::Start(const QStringList& Environment)
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), Folder());
     // No sound card here: let the player find none quickly.
     env.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
-    for (const QString& entry : Environment)
+    for (const QString& entry : environment)
         env.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
     FGame.setProcessEnvironment(env);
     FGame.setProcessChannelMode(QProcess::MergedChannels);
@@ -108,26 +108,26 @@ void TGameRun::Start(const QStringList& Environment)
     FGame.waitForStarted(10000);
 }
 
-QString TGameRun::WaitForWindow(const QString& Title, int TimeoutMs)
+QString TGameRun::WaitForWindow(const QString& title, int timeoutMs)
 {
     QElapsedTimer clock;
     clock.start();
-    const QString pattern = QStringLiteral("^%1$").arg(QRegularExpression::escape(Title));
+    const QString pattern = QStringLiteral("^%1$").arg(QRegularExpression::escape(title));
     // Looks at least once, however short the time.
     for (;;) {
-        const QString found = XDo({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                                   pattern});
+        const QString found =
+            XDo({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), pattern});
         if (!found.isEmpty())
             return found.section(QLatin1Char('\n'), 0, 0);
-        if (clock.elapsed() >= TimeoutMs)
+        if (clock.elapsed() >= timeoutMs)
             return {};
         QTest::qWait(100);
     }
 }
 
-int TGameRun::WaitForExit(int TimeoutMs)
+int TGameRun::WaitForExit(int timeoutMs)
 {
-    if (FGame.state() != QProcess::NotRunning && !FGame.waitForFinished(TimeoutMs))
+    if (FGame.state() != QProcess::NotRunning && !FGame.waitForFinished(timeoutMs))
         return -1;
     return FGame.exitStatus() == QProcess::NormalExit ? FGame.exitCode() : -1;
 }
@@ -142,10 +142,10 @@ QString TGameRun::Output() const
     return QString::fromLocal8Bit(const_cast<QProcess&>(FGame).readAll());
 }
 
-QRect WindowGeometry(const QString& Window)
+QRect WindowGeometry(const QString& window)
 {
     // "X=..\nY=..\nWIDTH=..\nHEIGHT=..\nSCREEN=.." from --shell
-    const QString text = XDo({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), Window});
+    const QString text = XDo({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
     int x = 0, y = 0, w = 0, h = 0;
     for (const QString& line : text.split(QLatin1Char('\n'))) {
         const QString key = line.section(QLatin1Char('='), 0, 0);
@@ -168,12 +168,12 @@ QImage Screenshot()
     return screen ? screen->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32) : QImage();
 }
 
-void KeepScreenshot(const QImage& Shot, const QString& Name)
+void KeepScreenshot(const QImage& shot, const QString& name)
 {
     const QString folder = qEnvironmentVariable("PEGLORE_E2E_SHOTS");
     if (!folder.isEmpty()) {
         QDir().mkpath(folder);
-        Shot.save(QDir(folder).filePath(Name + QStringLiteral(".png")));
+        shot.save(QDir(folder).filePath(name + QStringLiteral(".png")));
     }
 }
 

@@ -19,7 +19,7 @@ namespace peglore::testing {
 // stops it when destroyed. Call before the QApplication exists.
 class TXServer {
 public:
-    explicit TXServer(int Depth = 24);
+    explicit TXServer(int depth = 24);
     ~TXServer();
     bool Running() const { return FDisplay >= 0; }
     QString Display() const { return QStringLiteral(":%1").arg(FDisplay); }
@@ -30,7 +30,7 @@ private:
 };
 
 // Runs xdotool with the arguments; returns its standard output, trimmed.
-QString XDo(const QStringList& Arguments, int TimeoutMs = 10000);
+QString XDo(const QStringList& arguments, int timeoutMs = 10000);
 
 // The game in a folder of its own: the executable with its music and help
 // file beside it, and whatever settings file the test puts there.
@@ -41,16 +41,16 @@ public:
 
     QString Folder() const { return FFolder.path(); }
     QString SettingsPath() const { return FFolder.filePath(QStringLiteral("Peglore.ini")); }
-    void WriteSettings(const QByteArray& Text) const;
+    void WriteSettings(const QByteArray& text) const;
     QString ReadSettings() const;
 
-    // Starts the game; Environment adds NAME=value entries.
-    void Start(const QStringList& Environment = {});
-    // The id of the first visible window whose title is exactly Title, or
+    // Starts the game; environment adds NAME=value entries.
+    void Start(const QStringList& environment = {});
+    // The id of the first visible window whose title is exactly title, or
     // an empty string after the time ran out.
-    static QString WaitForWindow(const QString& Title, int TimeoutMs = 15000);
+    static QString WaitForWindow(const QString& title, int timeoutMs = 15000);
     // Waits until the game has ended; returns its exit code, or -1.
-    int WaitForExit(int TimeoutMs = 15000);
+    int WaitForExit(int timeoutMs = 15000);
     bool IsRunning() const;
     QString Output() const;
 
@@ -60,11 +60,11 @@ private:
 };
 
 // The window's place and size on the screen.
-QRect WindowGeometry(const QString& Window);
+QRect WindowGeometry(const QString& window);
 // The whole screen as the player sees it.
 QImage Screenshot();
 // Saves a screenshot for a person to look at, when PEGLORE_E2E_SHOTS names
 // a folder.
-void KeepScreenshot(const QImage& Shot, const QString& Name);
+void KeepScreenshot(const QImage& shot, const QString& name);
 
 }  // namespace peglore::testing

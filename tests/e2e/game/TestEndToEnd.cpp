@@ -24,30 +24,36 @@ const QColor EmptyHole(Qt::white);
 
 // Where the player's targets are, in client coordinates of a board of
 // 30 x 25 holes at 43, 83.
-QPoint HoleCentre(int Col, int Row)
+QPoint HoleCentre(int col, int row)
 {
-    return {43 + 2 + 31 * Col + 15, 83 + 2 + 26 * Row + 12};
+    return {43 + 2 + 31 * col + 15, 83 + 2 + 26 * row + 12};
 }
-QPoint SwatchCentre(int Index)
+QPoint SwatchCentre(int index)
 {
     const int lefts[] = {3, 30, 58, 85, 112, 139, 167, 194};
-    return {1 + lefts[Index] + 12, 49 + 4 + 11};
+    return {1 + lefts[index] + 12, 49 + 4 + 11};
 }
 
 // Reads one 16 x 32 clock digit from the screen: the lit bars, in the
 // bit order of the seven-segment display, give its mask.
-int ReadDigit(const QImage& Shot, QPoint TopLeft)
+int ReadDigit(const QImage& shot, QPoint topLeft)
 {
-    static constexpr std::array<QPoint, 7> BarCentres = {{
-        {7, 2}, {7, 15}, {7, 29}, {2, 8}, {13, 8}, {2, 21}, {13, 21},
+    static constexpr std::array<QPoint, 7> barCentres = {{
+        {7, 2},
+        {7, 15},
+        {7, 29},
+        {2, 8},
+        {13, 8},
+        {2, 21},
+        {13, 21},
     }};
-    static constexpr std::array<int, 10> Masks = {125, 80, 55, 87, 90, 79, 111, 81, 127, 95};
+    static constexpr std::array<int, 10> masks = {125, 80, 55, 87, 90, 79, 111, 81, 127, 95};
     int mask = 0;
     for (int bar = 0; bar < 7; ++bar)
-        if (Shot.pixelColor(TopLeft + BarCentres[bar]) == Red)
+        if (shot.pixelColor(topLeft + barCentres[bar]) == Red)
             mask |= 1 << bar;
     for (int digit = 0; digit < 10; ++digit)
-        if (Masks[digit] == mask)
+        if (masks[digit] == mask)
             return digit;
     return -1;
 }
@@ -58,7 +64,7 @@ struct TWindow {
     QPoint Client;  // the client area's top-left corner on the screen
 };
 
-TWindow WaitForGame(TGameRun& Game, int ClientHeight = BeginnerClientHeight)
+TWindow WaitForGame(TGameRun& game, int clientHeight = BeginnerClientHeight)
 {
     TWindow w;
     w.Id = TGameRun::WaitForWindow(QStringLiteral("Peglore"));
@@ -67,67 +73,67 @@ TWindow WaitForGame(TGameRun& Game, int ClientHeight = BeginnerClientHeight)
     // The window may still be settling at its size and place.
     QTest::qWait(300);
     w.Frame = WindowGeometry(w.Id);
-    w.Client = QPoint(w.Frame.left(), w.Frame.bottom() + 1 - ClientHeight);
+    w.Client = QPoint(w.Frame.left(), w.Frame.bottom() + 1 - clientHeight);
     XDo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), w.Id});
     QTest::qWait(200);
-    Q_UNUSED(Game);
+    Q_UNUSED(game);
     return w;
 }
 
 // Starts the game with Settings as its settings file (none when empty)
 // and waits for its window.
-TWindow StartGame(TGameRun& Game, const QByteArray& Settings = {}, int ClientHeight = BeginnerClientHeight)
+TWindow StartGame(TGameRun& game, const QByteArray& settings = {}, int clientHeight = BeginnerClientHeight)
 {
-    if (!Settings.isEmpty())
-        Game.WriteSettings(Settings);
-    Game.Start();
-    return WaitForGame(Game, ClientHeight);
+    if (!settings.isEmpty())
+        game.WriteSettings(settings);
+    game.Start();
+    return WaitForGame(game, clientHeight);
 }
 
-// How many pixels of Area on Shot are of the kind Wanted.
-int CountPixels(const QImage& Shot, const QRect& Area, const std::function<bool(const QColor&)>& Wanted)
+// How many pixels of area on shot are of the kind wanted.
+int CountPixels(const QImage& shot, const QRect& area, const std::function<bool(const QColor&)>& wanted)
 {
     int count = 0;
-    for (int y = Area.top(); y <= Area.bottom(); ++y)
-        for (int x = Area.left(); x <= Area.right(); ++x)
-            count += Wanted(Shot.pixelColor(x, y)) ? 1 : 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += wanted(shot.pixelColor(x, y)) ? 1 : 0;
     return count;
 }
 
-bool IsDark(const QColor& C)
+bool IsDark(const QColor& c)
 {
-    return C.red() < 64 && C.green() < 64 && C.blue() < 64;
+    return c.red() < 64 && c.green() < 64 && c.blue() < 64;
 }
 
-// Types Keys into Window. There is no window manager here to hand the
+// Types keys into window. There is no window manager here to hand the
 // focus back when a box closes, so the test gives it as a player's click
 // would.
-void Key(const QString& Window, const QString& Keys)
+void Key(const QString& window, const QString& keys)
 {
-    XDo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), Window});
+    XDo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
     QTest::qWait(100);
     XDo(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("80")} +
-        Keys.split(QLatin1Char(' '), Qt::SkipEmptyParts));
+        keys.split(QLatin1Char(' '), Qt::SkipEmptyParts));
 }
 
-// Waits for a box titled Title and answers it with Keys.
-bool Answer(const QString& Title, const QString& Keys)
+// Waits for a box titled title and answers it with keys.
+bool Answer(const QString& title, const QString& keys)
 {
-    const QString box = TGameRun::WaitForWindow(Title);
+    const QString box = TGameRun::WaitForWindow(title);
     if (box.isEmpty())
         return false;
-    Key(box, Keys);
+    Key(box, keys);
     return true;
 }
 
 // A real drag: press, move past the drag distance in small steps, release.
-void Drag(QPoint From, QPoint To)
+void Drag(QPoint from, QPoint to)
 {
-    XDo({QStringLiteral("mousemove"), QString::number(From.x()), QString::number(From.y())});
+    XDo({QStringLiteral("mousemove"), QString::number(from.x()), QString::number(from.y())});
     XDo({QStringLiteral("mousedown"), QStringLiteral("1")});
     const int steps = 12;
     for (int i = 1; i <= steps; ++i) {
-        const QPoint p = From + (To - From) * i / steps;
+        const QPoint p = from + (to - from) * i / steps;
         XDo({QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y())});
         QTest::qWait(20);
     }
@@ -136,23 +142,23 @@ void Drag(QPoint From, QPoint To)
     QTest::qWait(250);
 }
 
-// Waits until no visible window has the title Title.
-bool WaitForWindowGone(const QString& Title, int TimeoutMs = 5000)
+// Waits until no visible window has the title title.
+bool WaitForWindowGone(const QString& title, int timeoutMs = 5000)
 {
-    return QTest::qWaitFor([&] { return TGameRun::WaitForWindow(Title, 0).isEmpty(); }, TimeoutMs);
+    return QTest::qWaitFor([&] { return TGameRun::WaitForWindow(title, 0).isEmpty(); }, timeoutMs);
 }
 
-// Chooses a menu item by its access keys (MenuKey opens the menu, ItemKey
-// picks the item) and waits for the window titled Title that it opens. A
+// Chooses a menu item by its access keys (menuKey opens the menu, itemKey
+// picks the item) and waits for the window titled title that it opens. A
 // key that reached the game before it took the focus back is lost, as it
 // would be for a player, so the choice is made again, up to three times.
-QString ChooseFromMenu(const QString& Window, const QString& MenuKey, const QString& ItemKey, const QString& Title)
+QString ChooseFromMenu(const QString& window, const QString& menuKey, const QString& itemKey, const QString& title)
 {
     for (int attempt = 0; attempt < 3; ++attempt) {
-        Key(Window, MenuKey);
+        Key(window, menuKey);
         QTest::qWait(200);
-        XDo({QStringLiteral("key"), ItemKey});
-        const QString opened = TGameRun::WaitForWindow(Title, 3000);
+        XDo({QStringLiteral("key"), itemKey});
+        const QString opened = TGameRun::WaitForWindow(title, 3000);
         if (!opened.isEmpty())
             return opened;
         XDo({QStringLiteral("key"), QStringLiteral("Escape")});  // a menu left open
@@ -160,12 +166,12 @@ QString ChooseFromMenu(const QString& Window, const QString& MenuKey, const QStr
     return {};
 }
 
-// Presses Keys in Window until a window titled Title opens.
-QString PressForWindow(const QString& Window, const QString& Keys, const QString& Title)
+// Presses keys in window until a window titled title opens.
+QString PressForWindow(const QString& window, const QString& keys, const QString& title)
 {
     for (int attempt = 0; attempt < 3; ++attempt) {
-        Key(Window, Keys);
-        const QString opened = TGameRun::WaitForWindow(Title, 3000);
+        Key(window, keys);
+        const QString opened = TGameRun::WaitForWindow(title, 3000);
         if (!opened.isEmpty())
             return opened;
     }
@@ -173,10 +179,10 @@ QString PressForWindow(const QString& Window, const QString& Keys, const QString
 }
 
 // Closes the game through its menu's access keys, as a player would.
-void ExitThroughTheMenu(const QString& Window)
+void ExitThroughTheMenu(const QString& window)
 {
     for (int attempt = 0; attempt < 3; ++attempt) {
-        Key(Window, QStringLiteral("alt+g"));
+        Key(window, QStringLiteral("alt+g"));
         QTest::qWait(200);
         XDo({QStringLiteral("key"), QStringLiteral("x")});
         if (WaitForWindowGone(QStringLiteral("Peglore"), 3000))
@@ -185,37 +191,36 @@ void ExitThroughTheMenu(const QString& Window)
     }
 }
 
-// The game draws in its own time: wait until the screen shows Colour at
-// Pos, and return what it showed last.
-QColor WaitForPixel(QPoint Pos, const QColor& Colour, int TimeoutMs = 5000)
+// The game draws in its own time: wait until the screen shows colour at
+// pos, and return what it showed last.
+QColor WaitForPixel(QPoint pos, const QColor& colour, int timeoutMs = 5000)
 {
     QColor seen;
     (void)QTest::qWaitFor(
         [&] {
-            seen = Screenshot().pixelColor(Pos);
-            return seen == Colour;
+            seen = Screenshot().pixelColor(pos);
+            return seen == colour;
         },
-        TimeoutMs);
+        timeoutMs);
     return seen;
 }
 
-// Waits until Window has Size; returns its last geometry.
-QRect WaitForSize(const QString& Window, QSize Size, int TimeoutMs = 5000)
+// Waits until window has size; returns its last geometry.
+QRect WaitForSize(const QString& window, QSize size, int timeoutMs = 5000)
 {
     QRect seen;
     (void)QTest::qWaitFor(
         [&] {
-            seen = WindowGeometry(Window);
-            return seen.size() == Size;
+            seen = WindowGeometry(window);
+            return seen.size() == size;
         },
-        TimeoutMs);
+        timeoutMs);
     return seen;
 }
 
-
-int HalfToEven(double Value)
+int HalfToEven(double value)
 {
-    return int(std::nearbyint(Value));
+    return int(std::nearbyint(value));
 }
 }  // namespace
 
@@ -339,8 +344,8 @@ private slots:
         KeepScreenshot(shot, QStringLiteral("properties"));
         // The check mark is what tells a checked box from an empty one.
         const QPoint dialog = WindowGeometry(properties).topLeft();
-        auto darkPixelsAround = [&](QPoint Centre) {
-            return CountPixels(shot, QRect(dialog + Centre - QPoint(7, 7), QSize(15, 15)),
+        auto darkPixelsAround = [&](QPoint centre) {
+            return CountPixels(shot, QRect(dialog + centre - QPoint(7, 7), QSize(15, 15)),
                                [](const QColor& c) { return c.lightness() < 80; });
         };
         const int music = darkPixelsAround({33, 55});
@@ -461,9 +466,8 @@ private slots:
         KeepScreenshot(shot, QStringLiteral("stored-expert"));
         // The Check button's glyph is drawn in colour while it is enabled.
         const QRect check(w.Client + QPoint(2 + 64 + 4, 6 + 3 + 4), QSize(17, 17));
-        const int coloured = CountPixels(shot, check, [](const QColor& c) {
-            return qAbs(c.red() - c.green()) + qAbs(c.green() - c.blue()) > 60;
-        });
+        const int coloured = CountPixels(
+            shot, check, [](const QColor& c) { return qAbs(c.red() - c.green()) + qAbs(c.green() - c.blue()) > 60; });
         QVERIFY2(coloured > 10, qPrintable(QString::number(coloured)));
         ExitThroughTheMenu(w.Id);
         QCOMPARE(game.WaitForExit(), 0);
@@ -497,9 +501,16 @@ private slots:
         QTest::qWait(300);
         const QImage combination = Screenshot();
         KeepScreenshot(combination, QStringLiteral("correct-1x1"));
-        const QColor secret = combination.pixelColor(WindowGeometry(correct).topLeft() + QPoint(3 + 6 + 12, 39 + 4 + 13));
-        const QList<QColor> palette{Red,          QColor(0, 255, 0),   QColor(0, 0, 0),     QColor(255, 255, 0),
-                                    QColor(0, 0, 255), QColor(128, 128, 128), QColor(255, 0, 255), QColor(0, 128, 0)};
+        const QColor secret =
+            combination.pixelColor(WindowGeometry(correct).topLeft() + QPoint(3 + 6 + 12, 39 + 4 + 13));
+        const QList<QColor> palette{Red,
+                                    QColor(0, 255, 0),
+                                    QColor(0, 0, 0),
+                                    QColor(255, 255, 0),
+                                    QColor(0, 0, 255),
+                                    QColor(128, 128, 128),
+                                    QColor(255, 0, 255),
+                                    QColor(0, 128, 0)};
         QVERIFY2(palette.contains(secret), qPrintable(secret.name()));
         Key(correct, QStringLiteral("Return"));
 
@@ -530,7 +541,8 @@ private slots:
         const QString saved = game.ReadSettings();
         QVERIFY2(saved.contains(QStringLiteral("GamesWon=1\n")), qPrintable(saved));
         QVERIFY2(saved.contains(QStringLiteral("GamesLost=%1\n").arg(games - 1)), qPrintable(saved));
-        QVERIFY2(saved.contains(QStringLiteral("CustomColumns=1\nCustomRows=1\nDifficultyLevel=3\n")), qPrintable(saved));
+        QVERIFY2(saved.contains(QStringLiteral("CustomColumns=1\nCustomRows=1\nDifficultyLevel=3\n")),
+                 qPrintable(saved));
     }
 
     void clockGoesOnWhileHelpIsReadAndShiftF1Explains()
@@ -539,7 +551,7 @@ private slots:
         const TWindow w = StartGame(game, "[Options]\nMusic=0\n");
         QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
         QVERIFY(!ChooseFromMenu(w.Id, QStringLiteral("alt+h"), QStringLiteral("n"), QStringLiteral("Peglore Help"))
-                     .isEmpty());  // "What's &New?" 
+                     .isEmpty());  // "What's &New?"
         // The help viewer stands beside the game, as another program would.
         const QPoint clock = w.Client + QPoint(172, 2);
         int units = 0;
@@ -564,8 +576,8 @@ private slots:
         // The pop-up is drawn near the pointer in the viewer's light yellow,
         // which nothing there had before.
         const QRect nearPointer(panel, QSize(std::min(200, ScreenWidth - panel.x()), 60));
-        auto yellowAround = [&](const QImage& Shot) {
-            return CountPixels(Shot, nearPointer, [](const QColor& c) {
+        auto yellowAround = [&](const QImage& shot) {
+            return CountPixels(shot, nearPointer, [](const QColor& c) {
                 return c.red() > 240 && c.green() > 240 && c.blue() > 180 && c.blue() < 235;
             });
         };

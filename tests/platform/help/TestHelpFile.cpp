@@ -39,31 +39,25 @@ private slots:
         QTest::addColumn<QString>("titles");
         QTest::addColumn<int>("problems");
 
-        QTest::newRow("one topic") << QByteArray("[topic 201]\ntitle=New game\n\nBody.\n")
-                                   << "201:New game;" << 0;
-        QTest::newRow("order kept") << QByteArray("[topic 3]\ntitle=C\n[topic 1]\ntitle=A\n")
-                                    << "3:C;1:A;" << 0;
-        QTest::newRow("case and blanks")
-            << QByteArray("  [ TOPIC   42 ]  \n  TiTlE =  Spaced out  \n") << "42:Spaced out;" << 0;
-        QTest::newRow("crlf and bom") << QByteArray("\xEF\xBB\xBF[topic 7]\r\ntitle=Seven\r\n")
-                                      << "7:Seven;" << 0;
-        QTest::newRow("comments anywhere")
-            << QByteArray("; head\n[topic 5]\n; note\ntitle=Five\n") << "5:Five;" << 0;
+        QTest::newRow("one topic") << QByteArray("[topic 201]\ntitle=New game\n\nBody.\n") << "201:New game;" << 0;
+        QTest::newRow("order kept") << QByteArray("[topic 3]\ntitle=C\n[topic 1]\ntitle=A\n") << "3:C;1:A;" << 0;
+        QTest::newRow("case and blanks") << QByteArray("  [ TOPIC   42 ]  \n  TiTlE =  Spaced out  \n")
+                                         << "42:Spaced out;" << 0;
+        QTest::newRow("crlf and bom") << QByteArray("\xEF\xBB\xBF[topic 7]\r\ntitle=Seven\r\n") << "7:Seven;" << 0;
+        QTest::newRow("comments anywhere") << QByteArray("; head\n[topic 5]\n; note\ntitle=Five\n") << "5:Five;" << 0;
         QTest::newRow("missing title") << QByteArray("[topic 9]\n\nText\n") << "9:Topic 9;" << 0;
-        QTest::newRow("duplicate keeps first") << QByteArray(
-            "[topic 2]\ntitle=First\n[topic 2]\ntitle=Second\nBody\n[topic 3]\ntitle=T\n")
-                                               << "2:First;3:T;" << 1;
+        QTest::newRow("duplicate keeps first")
+            << QByteArray("[topic 2]\ntitle=First\n[topic 2]\ntitle=Second\nBody\n[topic 3]\ntitle=T\n")
+            << "2:First;3:T;" << 1;
         QTest::newRow("zero is no context")
             << QByteArray("[topic 0]\ntitle=Zero\n[topic 1]\ntitle=One\n") << "1:One;" << 1;
         QTest::newRow("bad numbers") << QByteArray(
-            "[topic -4]\n[topic 12a]\n[topic 1000000000]\n[topic]\n[topic 999999999]\n")
+                                            "[topic -4]\n[topic 12a]\n[topic 1000000000]\n[topic]\n[topic 999999999]\n")
                                      << "999999999:Topic 999999999;" << 4;
         QTest::newRow("unknown section skipped whole")
             << QByteArray("[options]\ntitle=Nope\nText\n[topic 4]\ntitle=Four\n") << "4:Four;" << 1;
-        QTest::newRow("text before topics") << QByteArray("stray\n\n[topic 1]\ntitle=A\n")
-                                            << "1:A;" << 1;
-        QTest::newRow("unknown field") << QByteArray("[topic 1]\ntitle=A\ncolour=red\n")
-                                       << "1:A;" << 1;
+        QTest::newRow("text before topics") << QByteArray("stray\n\n[topic 1]\ntitle=A\n") << "1:A;" << 1;
+        QTest::newRow("unknown field") << QByteArray("[topic 1]\ntitle=A\ncolour=red\n") << "1:A;" << 1;
     }
 
     void sections()
@@ -85,21 +79,14 @@ private slots:
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("body");
         QTest::newRow("blank line dropped")
-            << QByteArray("[topic 1]\ntitle=A\n\nLine one\n\nLine two\n\n\n")
-            << "Line one\n\nLine two";
-        QTest::newRow("no blank line") << QByteArray("[topic 1]\ntitle=A\nPress F1 now.\n")
-                                       << "Press F1 now.";
+            << QByteArray("[topic 1]\ntitle=A\n\nLine one\n\nLine two\n\n\n") << "Line one\n\nLine two";
+        QTest::newRow("no blank line") << QByteArray("[topic 1]\ntitle=A\nPress F1 now.\n") << "Press F1 now.";
         QTest::newRow("equals sign in body")
-            << QByteArray("[topic 1]\ntitle=A\n\nkeywords=not a header\n")
-            << "keywords=not a header";
-        QTest::newRow("name with blank is body")
-            << QByteArray("[topic 1]\nSee here: a=b\n") << "See here: a=b";
-        QTest::newRow("indent kept")
-            << QByteArray("[topic 1]\n\n* item\n  more\n") << "* item\n  more";
-        QTest::newRow("link line is no section")
-            << QByteArray("[topic 1]\n\n[[2]]\n[topic 2]\n") << "[[2]]";
-        QTest::newRow("body ends at next topic")
-            << QByteArray("[topic 1]\n\nOne\n[topic 2]\n\nTwo\n") << "One";
+            << QByteArray("[topic 1]\ntitle=A\n\nkeywords=not a header\n") << "keywords=not a header";
+        QTest::newRow("name with blank is body") << QByteArray("[topic 1]\nSee here: a=b\n") << "See here: a=b";
+        QTest::newRow("indent kept") << QByteArray("[topic 1]\n\n* item\n  more\n") << "* item\n  more";
+        QTest::newRow("link line is no section") << QByteArray("[topic 1]\n\n[[2]]\n[topic 2]\n") << "[[2]]";
+        QTest::newRow("body ends at next topic") << QByteArray("[topic 1]\n\nOne\n[topic 2]\n\nTwo\n") << "One";
     }
 
     void bodyStartsAfterTheHeader()
@@ -113,8 +100,8 @@ private slots:
 
     void keywords()
     {
-        const THelpFile file = THelpFile::Parse(
-            "[topic 1]\nkeywords= new game ;F2;;  F2 ; starting ; \nkeywords=more\n");
+        const THelpFile file =
+            THelpFile::Parse("[topic 1]\nkeywords= new game ;F2;;  F2 ; starting ; \nkeywords=more\n");
         const std::vector<std::string> expected{"new game", "F2", "starting", "more"};
         QCOMPARE(file.Find(1)->Keywords, expected);
     }
@@ -135,12 +122,9 @@ private slots:
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<THelpFile::TError>("error");
         QTest::newRow("empty") << QByteArray() << THelpFile::TError::NoTopics;
-        QTest::newRow("only comments")
-            << QByteArray("; nothing\n\n") << THelpFile::TError::NoTopics;
-        QTest::newRow("no valid section") << QByteArray("[topic x]\ntitle=A\n")
-                                          << THelpFile::TError::NoTopics;
-        QTest::newRow("nul byte") << QByteArray("[topic 1]\ntitle=A\0B\n", 20)
-                                  << THelpFile::TError::NotText;
+        QTest::newRow("only comments") << QByteArray("; nothing\n\n") << THelpFile::TError::NoTopics;
+        QTest::newRow("no valid section") << QByteArray("[topic x]\ntitle=A\n") << THelpFile::TError::NoTopics;
+        QTest::newRow("nul byte") << QByteArray("[topic 1]\ntitle=A\0B\n", 20) << THelpFile::TError::NotText;
     }
 
     void unusableTexts()
@@ -173,8 +157,7 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("good") << "good" << THelpFile::TError::None << QString();
         QTest::newRow("missing") << "missing" << THelpFile::TError::Missing << "no such file";
-        QTest::newRow("missing folder") << "missing folder" << THelpFile::TError::Missing
-                                        << "no such file";
+        QTest::newRow("missing folder") << "missing folder" << THelpFile::TError::Missing << "no such file";
         QTest::newRow("empty") << "empty" << THelpFile::TError::NoTopics << "no help topics";
         QTest::newRow("folder") << "folder" << THelpFile::TError::NotAFile << "not a file";
         QTest::newRow("pipe") << "pipe" << THelpFile::TError::NotAFile << "not a file";
@@ -203,7 +186,9 @@ private slots:
         else if (kind == "huge")
             WriteFile(path, "[topic 1]\ntitle=A\n" + QByteArray(int(THelpFile::MaxFileSize), 'x'));
         else if (kind == "binary")
-            WriteFile(path, QByteArray("\x7F" "ELF\x02\x01\x01\0\0\0[topic 1]\n", 20));
+            WriteFile(path, QByteArray("\x7F"
+                                       "ELF\x02\x01\x01\0\0\0[topic 1]\n",
+                                       20));
 
         const THelpFile file = THelpFile::Load(path.toStdString());
         QCOMPARE(file.Error(), error);
@@ -213,8 +198,7 @@ private slots:
             QVERIFY(text.isEmpty());
             QCOMPARE(file.Find(1)->Title, std::string("A"));
         } else {
-            QVERIFY2(
-                text.startsWith("Cannot open the help file \"" + path + "\": "), qPrintable(text));
+            QVERIFY2(text.startsWith("Cannot open the help file \"" + path + "\": "), qPrintable(text));
             QVERIFY2(text.contains(reason), qPrintable(text));
         }
     }

@@ -15,22 +15,21 @@ using namespace peglore;
 
 namespace {
 
-const char HelpText[] =
-    "[topic 201]\n"
-    "title=New game\n"
-    "keywords=new; F2\n"
-    "\n"
-    "Starts a **new** game. See [[3003|the clock]] or [[202]].\n"
-    "[topic 202]\n"
-    "title=Exit\n"
-    "keywords=exit; closing\n"
-    "\n"
-    "Closes the game.\n"
-    "[topic 3003]\n"
-    "title=Game clock\n"
-    "keywords=clock; F2\n"
-    "\n"
-    "Counts <seconds> & more. [[201]]\n";
+const char HelpText[] = "[topic 201]\n"
+                        "title=New game\n"
+                        "keywords=new; F2\n"
+                        "\n"
+                        "Starts a **new** game. See [[3003|the clock]] or [[202]].\n"
+                        "[topic 202]\n"
+                        "title=Exit\n"
+                        "keywords=exit; closing\n"
+                        "\n"
+                        "Closes the game.\n"
+                        "[topic 3003]\n"
+                        "title=Game clock\n"
+                        "keywords=clock; F2\n"
+                        "\n"
+                        "Counts <seconds> & more. [[201]]\n";
 
 const QString NoTopic = "No help topic is associated with this item.";
 
@@ -64,8 +63,8 @@ void ClickLink(QTextBrowser* browser, const QString& words)
 
 bool IsHelpWindow(const QWidget* window)
 {
-    return window->isWindow() && window->property("pegloreHelpWindow").toBool()
-           && !window->testAttribute(Qt::WA_QuitOnClose);
+    return window->isWindow() && window->property("pegloreHelpWindow").toBool() &&
+           !window->testAttribute(Qt::WA_QuitOnClose);
 }
 
 void DeleteLaterNow()
@@ -79,12 +78,12 @@ class TestHelpViewer : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir Folder_;
-    QString Path_;
+    QTemporaryDir FOlder;
+    QString FPath;
 
     void WriteHelp(const QByteArray& text)
     {
-        QFile file(Path_);
+        QFile file(FPath);
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(text);
     }
@@ -92,8 +91,8 @@ private:
 private slots:
     void init()
     {
-        Path_ = Folder_.filePath("Peglore.hlp");
-        QFile::remove(Path_);
+        FPath = FOlder.filePath("Peglore.hlp");
+        QFile::remove(FPath);
         WriteHelp(HelpText);
     }
 
@@ -110,7 +109,8 @@ private slots:
         const QString beside = QCoreApplication::applicationDirPath() + "/";
         QTest::newRow("bare name") << "Peglore.hlp" << beside + "Peglore.hlp";
         QTest::newRow("relative") << "help/../doc/x.hlp" << beside + "doc/x.hlp";
-        QTest::newRow("absolute") << "/tmp/some/y.hlp" << "/tmp/some/y.hlp";
+        QTest::newRow("absolute") << "/tmp/some/y.hlp"
+                                  << "/tmp/some/y.hlp";
     }
 
     void helpFileIsFoundBesideTheProgram()
@@ -122,7 +122,7 @@ private slots:
 
     void showTopicOpensTheTopicWindow()
     {
-        THelpViewer viewer(Path_);
+        THelpViewer viewer(FPath);
         viewer.HelpCommand(IHelpCommands::ShowTopic, 3003);
         THelpTopicWindow* window = viewer.TopicWindow();
         QVERIFY(window != nullptr);
@@ -148,7 +148,7 @@ private slots:
     void unknownTopicSaysSo()
     {
         QFETCH(int, context);
-        THelpViewer viewer(Path_);
+        THelpViewer viewer(FPath);
         viewer.HelpCommand(IHelpCommands::ShowTopic, context);
         QVERIFY(viewer.TopicWindow()->isVisible());
         QCOMPARE(viewer.TopicWindow()->PlainText(), "Topic not found\n" + NoTopic);
@@ -156,7 +156,7 @@ private slots:
 
     void linksBackAndForward()
     {
-        THelpViewer viewer(Path_);
+        THelpViewer viewer(FPath);
         viewer.DisplayTopic(201);
         THelpTopicWindow* window = viewer.TopicWindow();
         QPushButton* back = Button(window, "&Back");
@@ -190,15 +190,14 @@ private slots:
 
     void contentsListsTopicsAndOpensThem()
     {
-        THelpViewer viewer(Path_);
+        THelpViewer viewer(FPath);
         viewer.HelpCommand(IHelpCommands::Contents, 0);
         THelpContentsWindow* contents = viewer.ContentsWindow();
         QVERIFY(contents != nullptr);
         QVERIFY(contents->isVisible());
         QVERIFY(IsHelpWindow(contents));
         QCOMPARE(contents->CurrentPage(), THelpContentsWindow::TPage::Contents);
-        QCOMPARE(VisibleTexts(contents->ContentsList()),
-                 QStringList({"New game", "Exit", "Game clock"}));
+        QCOMPARE(VisibleTexts(contents->ContentsList()), QStringList({"New game", "Exit", "Game clock"}));
         QVERIFY(viewer.TopicWindow() == nullptr);
 
         contents->ContentsList()->setCurrentRow(1);
@@ -210,13 +209,13 @@ private slots:
 
     void indexFiltersKeywords()
     {
-        THelpViewer viewer(Path_);
+        THelpViewer viewer(FPath);
         viewer.DisplayContents();
         THelpContentsWindow* contents = viewer.ContentsWindow();
         QListWidget* index = contents->IndexList();
         // Sorted without regard to case; a keyword of two topics names both.
-        QCOMPARE(VisibleTexts(index), QStringList({"clock", "closing", "exit", "F2 (New game)",
-                                                   "F2 (Game clock)", "new"}));
+        QCOMPARE(VisibleTexts(index),
+                 QStringList({"clock", "closing", "exit", "F2 (New game)", "F2 (Game clock)", "new"}));
         contents->ShowPage(THelpContentsWindow::TPage::Index);
         QTest::keyClicks(contents->IndexFilter(), "clo");
         QCOMPARE(VisibleTexts(index), QStringList({"clock", "closing"}));
@@ -232,7 +231,7 @@ private slots:
 
     void topicWindowOpensContentsAndIndex()
     {
-        THelpViewer viewer(Path_);
+        THelpViewer viewer(FPath);
         viewer.DisplayTopic(201);
         QTest::mouseClick(Button(viewer.TopicWindow(), "&Index"), Qt::LeftButton);
         QVERIFY(viewer.ContentsWindow()->isVisible());
@@ -243,7 +242,7 @@ private slots:
 
     void popupShowsTheTopicNearThePointer()
     {
-        THelpViewer viewer(Path_);
+        THelpViewer viewer(FPath);
         const QPoint pointer(200, 150);
         viewer.DisplayPopup(3003, pointer);
         THelpPopup* popup = viewer.Popup();
@@ -255,8 +254,7 @@ private slots:
         // Links are plain words in a pop-up.
         QCOMPARE(popup->PlainText(), QString("Game clock\nCounts <seconds> & more. New game"));
         const QRect place = popup->geometry();
-        QVERIFY2(place.top() > pointer.y() && place.top() - pointer.y() < 30,
-            qPrintable(QString::number(place.top())));
+        QVERIFY2(place.top() > pointer.y() && place.top() - pointer.y() < 30, qPrintable(QString::number(place.top())));
         QVERIFY(place.left() >= pointer.x() && place.left() - pointer.x() < 30);
         QVERIFY(viewer.TopicWindow() == nullptr);
     }
@@ -271,7 +269,7 @@ private slots:
     void popupWithoutTopicSaysSo()
     {
         QFETCH(int, context);
-        THelpViewer viewer(Path_);
+        THelpViewer viewer(FPath);
         viewer.HelpCommand(IHelpCommands::ContextPopup, context);
         QVERIFY(viewer.Popup()->isVisible());
         QCOMPARE(viewer.Popup()->PlainText(), NoTopic);
@@ -279,7 +277,7 @@ private slots:
 
     void popupStaysOnTheScreen()
     {
-        THelpViewer viewer(Path_);
+        THelpViewer viewer(FPath);
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         viewer.DisplayPopup(201, screen.bottomRight());
         QVERIFY(screen.contains(viewer.Popup()->geometry()));
@@ -295,7 +293,7 @@ private slots:
     void popupClosesOnClickOrKey()
     {
         QFETCH(bool, click);
-        THelpViewer viewer(Path_);
+        THelpViewer viewer(FPath);
         viewer.DisplayPopup(201, QPoint(50, 50));
         QPointer<THelpPopup> popup = viewer.Popup();
         if (click)
@@ -310,7 +308,7 @@ private slots:
 
     void newPopupReplacesTheOld()
     {
-        THelpViewer viewer(Path_);
+        THelpViewer viewer(FPath);
         viewer.DisplayPopup(201, QPoint(50, 50));
         QPointer<THelpPopup> first = viewer.Popup();
         viewer.DisplayPopup(202, QPoint(60, 60));
@@ -320,21 +318,19 @@ private slots:
 
     void quitClosesEveryWindow()
     {
-        THelpViewer viewer(Path_);
+        THelpViewer viewer(FPath);
         viewer.HelpCommand(IHelpCommands::Quit, 0);  // nothing open yet
         viewer.HelpCommand(IHelpCommands::ShowTopic, 201);
         viewer.HelpCommand(IHelpCommands::Contents, 0);
         viewer.DisplayPopup(202, QPoint(10, 10));
-        const QList<QPointer<QWidget>> windows{viewer.TopicWindow(), viewer.ContentsWindow(),
-                                               viewer.Popup()};
+        const QList<QPointer<QWidget>> windows{viewer.TopicWindow(), viewer.ContentsWindow(), viewer.Popup()};
         for (const QPointer<QWidget>& window : windows)
             QVERIFY(window->isVisible());
 
         viewer.HelpCommand(IHelpCommands::Quit, 0);
         for (const QPointer<QWidget>& window : windows)
             QVERIFY(!window->isVisible());
-        QVERIFY(viewer.TopicWindow() == nullptr && viewer.ContentsWindow() == nullptr
-                && viewer.Popup() == nullptr);
+        QVERIFY(viewer.TopicWindow() == nullptr && viewer.ContentsWindow() == nullptr && viewer.Popup() == nullptr);
         DeleteLaterNow();
         for (const QPointer<QWidget>& window : windows)
             QVERIFY(window == nullptr);
@@ -346,7 +342,7 @@ private slots:
 
     void unknownCommandsOpenNothing()
     {
-        THelpViewer viewer(Path_);
+        THelpViewer viewer(FPath);
         for (const int command : {0, 3, 9, 10, 12, -1})
             viewer.HelpCommand(command, 201);
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
@@ -360,13 +356,10 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("missing, topic") << QByteArray() << false << 1 << "there is no such file.";
         QTest::newRow("missing, popup") << QByteArray() << false << 8 << "there is no such file.";
-        QTest::newRow("missing, contents")
-            << QByteArray() << false << 11 << "there is no such file.";
+        QTest::newRow("missing, contents") << QByteArray() << false << 11 << "there is no such file.";
         QTest::newRow("empty") << QByteArray() << true << 1 << "it holds no help topics.";
-        QTest::newRow("broken") << QByteArray("[topic one]\ntitle=x\n") << true << 8
-                                << "it holds no help topics.";
-        QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << true << 11
-                                << "it is not a help file.";
+        QTest::newRow("broken") << QByteArray("[topic one]\ntitle=x\n") << true << 8 << "it holds no help topics.";
+        QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << true << 11 << "it is not a help file.";
     }
 
     void unusableFileIsReported()
@@ -375,11 +368,11 @@ private slots:
         QFETCH(bool, present);
         QFETCH(int, command);
         QFETCH(QString, reason);
-        QFile::remove(Path_);
+        QFile::remove(FPath);
         if (present)
             WriteHelp(contents);
 
-        THelpViewer viewer(Path_);
+        THelpViewer viewer(FPath);
         viewer.HelpCommand(command, 201);
         QMessageBox* message = viewer.MessageWindow();
         QVERIFY(message != nullptr);
@@ -387,9 +380,8 @@ private slots:
         QVERIFY(IsHelpWindow(message));
         QVERIFY(!message->isModal());
         QCOMPARE(message->windowTitle(), QString("Peglore Help"));
-        QCOMPARE(message->text(), "Cannot open the help file \"" + Path_ + "\": " + reason);
-        QVERIFY(viewer.TopicWindow() == nullptr && viewer.ContentsWindow() == nullptr
-                && viewer.Popup() == nullptr);
+        QCOMPARE(message->text(), "Cannot open the help file \"" + FPath + "\": " + reason);
+        QVERIFY(viewer.TopicWindow() == nullptr && viewer.ContentsWindow() == nullptr && viewer.Popup() == nullptr);
 
         // Once the file is there, the next command uses it; quit closes the
         // message too.
@@ -406,7 +398,7 @@ private slots:
         QWidget game;
         game.show();
         QDialog dialog(&game);
-        THelpViewer viewer(Path_);
+        THelpViewer viewer(FPath);
         bool clicked = false;
         QTimer::singleShot(0, &dialog, [&] {
             viewer.DisplayTopic(201);
@@ -414,8 +406,7 @@ private slots:
             // windows that a modal dialog blocks.
             THelpTopicWindow* topic = viewer.TopicWindow();
             QPushButton* index = Button(topic, "&Index");
-            QTest::mouseClick(topic->windowHandle(), Qt::LeftButton, {},
-                              index->mapTo(topic, index->rect().center()));
+            QTest::mouseClick(topic->windowHandle(), Qt::LeftButton, {}, index->mapTo(topic, index->rect().center()));
             clicked = viewer.ContentsWindow() != nullptr;
             dialog.accept();
         });
@@ -429,7 +420,7 @@ private slots:
         QPointer<QWidget> topic;
         QPointer<QWidget> popup;
         {
-            THelpViewer viewer(Path_);
+            THelpViewer viewer(FPath);
             viewer.DisplayTopic(201);
             viewer.DisplayPopup(202, QPoint(5, 5));
             topic = viewer.TopicWindow();

@@ -25,9 +25,9 @@ int ThreadCount()
     return int(QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
 }
 
-QString Name(TMediaResult Result)
+QString Name(TMediaResult result)
 {
-    switch (Result) {
+    switch (result) {
     case TMediaResult::Successful: return "Successful";
     case TMediaResult::Superseded: return "Superseded";
     case TMediaResult::Aborted: return "Aborted";
@@ -36,40 +36,40 @@ QString Name(TMediaResult Result)
     return "?";
 }
 
-std::string Bytes(std::initializer_list<int> Values)
+std::string Bytes(std::initializer_list<int> values)
 {
     std::string s;
-    for (int v : Values)
+    for (int v : values)
         s += char(v);
     return s;
 }
 
 // One second at 120 beats a minute: a flute note for the first half,
 // then a rest up to the end of the track.
-std::string OneSecondSong(bool WithNote = true)
+std::string OneSecondSong(bool withNote = true)
 {
-    const std::string note = WithNote ? Bytes({0x00, 0x90, 72, 100, 0x83, 0x60, 0x80, 72, 0})
+    const std::string note = withNote ? Bytes({0x00, 0x90, 72, 100, 0x83, 0x60, 0x80, 72, 0})
                                       : Bytes({0x00, 0xB0, 7, 100, 0x83, 0x60, 0xB0, 7, 90});
     const std::string body = Bytes({0x00, 0xC0, 73}) + note + Bytes({0x83, 0x60, 0xFF, 0x2F, 0x00});
     const auto n = body.size();
-    return "MThd" + Bytes({0, 0, 0, 6, 0, 0, 0, 1, 0x01, 0xE0}) + "MTrk"
-           + Bytes({0, 0, int(n >> 8) & 0xFF, int(n) & 0xFF}) + body;
+    return "MThd" + Bytes({0, 0, 0, 6, 0, 0, 0, 1, 0x01, 0xE0}) + "MTrk" +
+           Bytes({0, 0, int(n >> 8) & 0xFF, int(n) & 0xFF}) + body;
 }
 
-QString WriteFile(const QTemporaryDir& Dir, const QString& Name, const std::string& Bytes)
+QString WriteFile(const QTemporaryDir& dir, const QString& name, const std::string& bytes)
 {
-    QFile f(Dir.filePath(Name));
+    QFile f(dir.filePath(name));
     if (!f.open(QIODevice::WriteOnly))
         return {};
-    f.write(Bytes.data(), qint64(Bytes.size()));
+    f.write(bytes.data(), qint64(bytes.size()));
     return f.fileName();
 }
 
 // The length of a file of one tempo as FluidSynth's own file player reads
 // it: its tick count at its tempo, over the division in the file's header.
-double FluidSynthFileSeconds(const QString& Path, const std::string& SoundFont)
+double FluidSynthFileSeconds(const QString& path, const std::string& soundFont)
 {
-    QFile file(Path);
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return -1;
     const QByteArray header = file.read(14);
@@ -78,29 +78,30 @@ double FluidSynthFileSeconds(const QString& Path, const std::string& SoundFont)
     fluid_settings_t* settings = new_fluid_settings();
     fluid_settings_setnum(settings, "synth.sample-rate", Rate);
     fluid_synth_t* synth = new_fluid_synth(settings);
-    fluid_synth_sfload(synth, SoundFont.c_str(), 1);
+    fluid_synth_sfload(synth, soundFont.c_str(), 1);
     fluid_player_t* player = new_fluid_player(synth);
-    fluid_player_add(player, Path.toLocal8Bit().constData());
+    fluid_player_add(player, path.toLocal8Bit().constData());
     fluid_player_play(player);
     // The player reads the file when the synthesizer first calls it.
     std::vector<float> left(64), right(64);
     for (int i = 0; i < 16; ++i)
         fluid_synth_write_float(synth, 64, left.data(), 0, 1, right.data(), 0, 1);
-    const double seconds = double(fluid_player_get_total_ticks(player)) * fluid_player_get_midi_tempo(player) / division / 1e6;
+    const double seconds =
+        double(fluid_player_get_total_ticks(player)) * fluid_player_get_midi_tempo(player) / division / 1e6;
     delete_fluid_player(player);
     delete_fluid_synth(synth);
     delete_fluid_settings(settings);
     return seconds;
 }
 
-// Handles events as they come, until Count reports are in or ten seconds
+// Handles events as they come, until count reports are in or ten seconds
 // have passed.
-void WaitForReports(const QStringList& Reports, qsizetype Count)
+void WaitForReports(const QStringList& reports, qsizetype count)
 {
     QTimer timeout;
     timeout.setSingleShot(true);
     timeout.start(10000);
-    while (Reports.size() < Count && timeout.isActive())
+    while (reports.size() < count && timeout.isActive())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
@@ -117,9 +118,9 @@ TFluidSynthOptions NullDevice()
 
 // A player that renders on request and records its reports.
 struct TRig {
-    explicit TRig(TFluidSynthOptions Options = Caller()) : Player(std::move(Options))
+    explicit TRig(TFluidSynthOptions options = Caller()) : Player(std::move(options))
     {
-        Player.SetOnNotify([this](TMediaResult Result) { Reports << Name(Result); });
+        Player.SetOnNotify([this](TMediaResult result) { Reports << Name(result); });
     }
     static TFluidSynthOptions Caller()
     {
@@ -129,15 +130,15 @@ struct TRig {
         return options;
     }
 
-    // Renders blocks, handling events after each, until Seconds have passed
-    // or, with UntilReport, a new report has arrived. Returns the frames.
-    qint64 Render(double Seconds, bool UntilReport = false)
+    // Renders blocks, handling events after each, until seconds have passed
+    // or, with untilReport, a new report has arrived. Returns the frames.
+    qint64 Render(double seconds, bool untilReport = false)
     {
         const qsizetype reports = Reports.size();
         qint64 frames = 0;
         Peak = 0;
         SumOfSquares = 0;
-        while (frames < qint64(Seconds * Rate) && !(UntilReport && Reports.size() > reports)) {
+        while (frames < qint64(seconds * Rate) && !(untilReport && Reports.size() > reports)) {
             Player.Render(Left.data(), Right.data(), Block);
             for (int i = 0; i < Block; ++i) {
                 Peak = std::max({Peak, std::fabs(Left[i]), std::fabs(Right[i])});
@@ -229,8 +230,9 @@ void TestFluidSynthPlayer::tuneRendersToItsLength()
     const double seconds = double(frames) / Rate;
     QVERIFY2(std::fabs(seconds - reference) < 0.05,
              qPrintable(QStringLiteral("%1 s against FluidSynth's %2 s").arg(seconds).arg(reference)));
-    QVERIFY2(std::fabs(seconds - double(tune->Duration()) / 1e6) < 0.05,
-             qPrintable(QStringLiteral("%1 s against the file's %2 s").arg(seconds).arg(double(tune->Duration()) / 1e6)));
+    QVERIFY2(
+        std::fabs(seconds - double(tune->Duration()) / 1e6) < 0.05,
+        qPrintable(QStringLiteral("%1 s against the file's %2 s").arg(seconds).arg(double(tune->Duration()) / 1e6)));
     QVERIFY(windows >= 30);
 }
 
@@ -239,18 +241,19 @@ void TestFluidSynthPlayer::reports_data()
     QTest::addColumn<QString>("Commands");
     QTest::addColumn<QStringList>("Reports");
     QTest::newRow("plays to its end") << "open seek play end" << QStringList{"Successful"};
-    QTest::newRow("again from the start") << "open seek play end seek play end" << QStringList{"Successful", "Successful"};
+    QTest::newRow("again from the start")
+        << "open seek play end seek play end" << QStringList{"Successful", "Successful"};
     QTest::newRow("stop aborts") << "open seek play render stop" << QStringList{"Aborted"};
-    QTest::newRow("a second play supersedes the first") << "open seek play render play end"
-                                                         << QStringList{"Superseded", "Successful"};
+    QTest::newRow("a second play supersedes the first")
+        << "open seek play render play end" << QStringList{"Superseded", "Successful"};
     QTest::newRow("close aborts") << "open seek play render close" << QStringList{"Aborted"};
     QTest::newRow("open again aborts") << "open seek play render open" << QStringList{"Aborted"};
     QTest::newRow("play without open fails") << "play" << QStringList{"Failure"};
     QTest::newRow("play after close fails") << "open close play" << QStringList{"Failure"};
     QTest::newRow("stop while idle reports nothing") << "open stop seek stop" << QStringList{};
     QTest::newRow("stop after the end reports nothing more") << "open seek play end stop" << QStringList{"Successful"};
-    QTest::newRow("play at the end ends at once") << "open seek play end play end"
-                                                  << QStringList{"Successful", "Successful"};
+    QTest::newRow("play at the end ends at once")
+        << "open seek play end play end" << QStringList{"Successful", "Successful"};
 }
 
 void TestFluidSynthPlayer::reports()
@@ -408,7 +411,7 @@ void TestFluidSynthPlayer::audioThreadReportsEachPlayOnce()
     const int threads = ThreadCount();
     TFluidSynthPlayer player(NullDevice());
     QStringList reports;
-    player.SetOnNotify([&reports](TMediaResult Result) { reports << Name(Result); });
+    player.SetOnNotify([&reports](TMediaResult result) { reports << Name(result); });
     player.SetFileName(FSong.toStdString());
     QVERIFY2(player.Open(), "ALSA's null device takes the sound");
     QVERIFY(ThreadCount() > threads);
@@ -433,7 +436,8 @@ void TestFluidSynthPlayer::audioThreadReportsEachPlayOnce()
             player.SeekToStart();
             player.Play();
             player.Stop();
-            expected << "Superseded" << "Aborted";
+            expected << "Superseded"
+                     << "Aborted";
         } else {
             expected << "Successful";
             WaitForReports(reports, expected.size());
@@ -471,7 +475,9 @@ void TestFluidSynthPlayer::soundFontLookup()
     QVERIFY(!defaults.empty());
     if (!first.empty())
         QCOMPARE(defaults.front(), first);
-    const auto at = [&](const std::string& Path) { return std::find(defaults.begin(), defaults.end(), Path) - defaults.begin(); };
+    const auto at = [&](const std::string& path) {
+        return std::find(defaults.begin(), defaults.end(), path) - defaults.begin();
+    };
     QVERIFY(at("/usr/share/sounds/sf3/default-GM.sf3") < at("/usr/share/sounds/sf2/default-GM.sf2"));
     QVERIFY(at("/usr/share/sounds/sf2/default-GM.sf2") < qsizetype(defaults.size()));
 

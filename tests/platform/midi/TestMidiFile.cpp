@@ -15,28 +15,28 @@ using peglore::TMidiFile;
 
 namespace {
 
-std::string Bytes(std::initializer_list<int> Values)
+std::string Bytes(std::initializer_list<int> values)
 {
     std::string s;
-    for (int v : Values)
+    for (int v : values)
         s += char(v);
     return s;
 }
 
-std::string Header(int Format, int Tracks, int Division)
+std::string Header(int format, int tracks, int division)
 {
-    return "MThd" + Bytes({0, 0, 0, 6, 0, Format, 0, Tracks, (Division >> 8) & 0xFF, Division & 0xFF});
+    return "MThd" + Bytes({0, 0, 0, 6, 0, format, 0, tracks, (division >> 8) & 0xFF, division & 0xFF});
 }
 
-std::string Chunk(const std::string& Tag, const std::string& Body)
+std::string Chunk(const std::string& tag, const std::string& body)
 {
-    const auto n = Body.size();
-    return Tag + Bytes({int(n >> 24) & 0xFF, int(n >> 16) & 0xFF, int(n >> 8) & 0xFF, int(n) & 0xFF}) + Body;
+    const auto n = body.size();
+    return tag + Bytes({int(n >> 24) & 0xFF, int(n >> 16) & 0xFF, int(n >> 8) & 0xFF, int(n) & 0xFF}) + body;
 }
 
-std::string Track(const std::string& Body)
+std::string Track(const std::string& body)
 {
-    return Chunk("MTrk", Body);
+    return Chunk("MTrk", body);
 }
 
 const std::string EndOfTrack = Bytes({0x00, 0xFF, 0x2F, 0x00});
@@ -48,10 +48,10 @@ QString Describe(const TMidiEvent& e)
     return QStringLiteral("%1 %2 %3 %4").arg(e.Microseconds).arg(e.Status, 2, 16).arg(e.Data1).arg(e.Data2);
 }
 
-QStringList Describe(const TMidiFile& File)
+QStringList Describe(const TMidiFile& file)
 {
     QStringList lines;
-    for (const TMidiEvent& e : File.Events())
+    for (const TMidiEvent& e : file.Events())
         lines << Describe(e);
     return lines;
 }
@@ -76,8 +76,9 @@ void TestMidiFile::timesFollowTheTempoMap()
     // 96 ticks a quarter. A note at the start at 120 beats a minute (the
     // default), then after one quarter the tempo halves; running status
     // carries the note-off.
-    const std::string body = Bytes({0x00, 0x90, 60, 100, 0x60, 60, 0}) + Bytes({0x00, 0xFF, 0x51, 0x03, 0x0F, 0x42, 0x40})
-                             + Bytes({0x60, 0x80, 62, 64}) + Bytes({0x81, 0x40, 0xFF, 0x2F, 0x00});
+    const std::string body = Bytes({0x00, 0x90, 60, 100, 0x60, 60, 0}) +
+                             Bytes({0x00, 0xFF, 0x51, 0x03, 0x0F, 0x42, 0x40}) + Bytes({0x60, 0x80, 62, 64}) +
+                             Bytes({0x81, 0x40, 0xFF, 0x2F, 0x00});
     const auto file = TMidiFile::Parse(Header(0, 1, 96) + Track(body));
     QVERIFY(file);
     QCOMPARE(Describe(*file), QStringList({"0 90 60 100", "500000 90 60 0", "1500000 80 62 64"}));
@@ -95,8 +96,8 @@ void TestMidiFile::tracksMergeInTimeOrder()
     const std::string bass = Bytes({0x00, 0xB2, 7, 90, 0x78, 0xE2, 0x00, 0x40}) + EndOfTrack;
     const auto file = TMidiFile::Parse(Header(1, 3, 480) + Track(conductor) + Track(melody) + Track(bass));
     QVERIFY(file);
-    QCOMPARE(Describe(*file), QStringList({"0 b0 7 100", "0 c1 73 0", "0 91 67 90", "0 b2 7 90", "250000 e2 0 64",
-                                           "500000 81 67 0"}));
+    QCOMPARE(Describe(*file),
+             QStringList({"0 b0 7 100", "0 c1 73 0", "0 91 67 90", "0 b2 7 90", "250000 e2 0 64", "500000 81 67 0"}));
     // The conductor track is the longest: 480 ticks, one second.
     QCOMPARE(file->Duration(), std::int64_t(1000000));
 }
@@ -109,8 +110,8 @@ void TestMidiFile::acceptedVariations_data()
     QTest::addColumn<bool>("HasNotes");
 
     const std::string note = Bytes({0x00, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0});  // one quarter
-    const auto row = [](const char* Name, const std::string& File, int Events, qint64 Duration, bool Notes) {
-        QTest::newRow(Name) << QByteArray::fromStdString(File) << Events << Duration << Notes;
+    const auto row = [](const char* name, const std::string& file, int events, qint64 duration, bool notes) {
+        QTest::newRow(name) << QByteArray::fromStdString(file) << events << duration << notes;
     };
     row("plain", Header(0, 1, 480) + Track(note + EndOfTrack), 2, 500000, true);
     row("longer header", "MThd" + Bytes({0, 0, 0, 8, 0, 0, 0, 1, 1, 0xE0, 7, 7}) + Track(note + EndOfTrack), 2, 500000,
@@ -119,13 +120,14 @@ void TestMidiFile::acceptedVariations_data()
     row("no end of track", Header(0, 1, 480) + Track(note), 2, 500000, true);
     row("bytes after end of track ignored", Header(0, 1, 480) + Track(note + EndOfTrack + "junk"), 2, 500000, true);
     row("system exclusive skipped",
-        Header(0, 1, 480) + Track(Bytes({0x00, 0xF0, 0x05, 0x7E, 0x7F, 0x09, 0x01, 0xF7}) + note + EndOfTrack), 2, 500000,
-        true);
-    row("other meta events skipped", Header(0, 1, 480) + Track(Bytes({0x00, 0xFF, 0x03, 0x02, 'h', 'i'}) + note + EndOfTrack),
-        2, 500000, true);
+        Header(0, 1, 480) + Track(Bytes({0x00, 0xF0, 0x05, 0x7E, 0x7F, 0x09, 0x01, 0xF7}) + note + EndOfTrack), 2,
+        500000, true);
+    row("other meta events skipped",
+        Header(0, 1, 480) + Track(Bytes({0x00, 0xFF, 0x03, 0x02, 'h', 'i'}) + note + EndOfTrack), 2, 500000, true);
     row("tempo of zero ignored",
         Header(0, 1, 480) + Track(Bytes({0x00, 0xFF, 0x51, 0x03, 0, 0, 0}) + note + EndOfTrack), 2, 500000, true);
-    row("velocity zero strikes nothing", Header(0, 1, 480) + Track(Bytes({0x00, 0x90, 60, 0}) + EndOfTrack), 1, 0, false);
+    row("velocity zero strikes nothing", Header(0, 1, 480) + Track(Bytes({0x00, 0x90, 60, 0}) + EndOfTrack), 1, 0,
+        false);
     row("track count larger than the tracks", Header(1, 5, 480) + Track(note + EndOfTrack), 2, 500000, true);
     row("trailing bytes shorter than a chunk", Header(0, 1, 480) + Track(note + EndOfTrack) + "MT", 2, 500000, true);
 }
@@ -147,8 +149,8 @@ void TestMidiFile::refusedFiles_data()
 {
     QTest::addColumn<QByteArray>("Bytes");
     const std::string note = Bytes({0x00, 0x90, 60, 100, 0x60, 0x80, 60, 0});
-    const auto row = [](const char* Name, const std::string& File) {
-        QTest::newRow(Name) << QByteArray::fromStdString(File);
+    const auto row = [](const char* name, const std::string& file) {
+        QTest::newRow(name) << QByteArray::fromStdString(file);
     };
     row("empty", "");
     row("text", "This is not music, only a text file named Peglore.mid.\n");
@@ -165,7 +167,8 @@ void TestMidiFile::refusedFiles_data()
     row("event cut short", Header(0, 1, 96) + Track(Bytes({0x00, 0x90, 60})));
     row("data byte with the high bit", Header(0, 1, 96) + Track(Bytes({0x00, 0x90, 0x80, 100})));
     row("running status without a status", Header(0, 1, 96) + Track(Bytes({0x00, 60, 100})));
-    row("running status after meta", Header(0, 1, 96) + Track(Bytes({0x00, 0x90, 60, 100, 0x00, 0xFF, 0x01, 0x00, 0x10, 60, 0})));
+    row("running status after meta",
+        Header(0, 1, 96) + Track(Bytes({0x00, 0x90, 60, 100, 0x00, 0xFF, 0x01, 0x00, 0x10, 60, 0})));
     row("system common message", Header(0, 1, 96) + Track(Bytes({0x00, 0xF2, 0x00, 0x00})));
     row("real-time message", Header(0, 1, 96) + Track(Bytes({0x00, 0xF8})));
     row("delta of five bytes", Header(0, 1, 96) + Track(Bytes({0x81, 0x81, 0x81, 0x81, 0x01, 0x90, 60, 100})));

@@ -5,9 +5,9 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QMetaType>
 #include <QString>
 #include <QStringList>
-#include <QMetaType>
 
 #include <string>
 #include <string_view>
@@ -38,13 +38,17 @@ inline QByteArray ReadBytes(const QString& path)
 // Every name in FOLDER, hidden ones included.
 inline QStringList Entries(const QString& folder)
 {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
-                                      | QDir::NoDotAndDotDot,
-                                  QDir::Name);
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-inline std::string Std(const QByteArray& bytes) { return bytes.toStdString(); }
-inline std::string Std(const QString& text) { return text.toStdString(); }
+inline std::string Std(const QByteArray& bytes)
+{
+    return bytes.toStdString();
+}
+inline std::string Std(const QString& text)
+{
+    return text.toStdString();
+}
 inline QByteArray Bytes(std::string_view text)
 {
     return QByteArray(text.data(), qsizetype(text.size()));

@@ -1,5 +1,5 @@
-#include "platform/profile/TProfileFile.h"
 #include "ProfileTestFiles.h"
+#include "platform/profile/TProfileFile.h"
 
 #include <QCryptographicHash>
 #include <QTemporaryDir>
@@ -17,27 +17,27 @@ class TestProfileHostileFiles : public QObject {
 
 private slots:
     void init();
-    void EmptyFile();
-    void BinaryFileReadsAndGrowsAtTheEnd();
-    void BinaryBytesAroundEntries();
-    void HugeOneLineFileIsNeitherReadNorReplaced();
-    void FileAtTheSizeLimit();
-    void WriteThatWouldPassTheLimitIsRefused();
-    void ManyShortLines();
-    void NamedPipeDoesNotBlock();
+    void emptyFile();
+    void binaryFileReadsAndGrowsAtTheEnd();
+    void binaryBytesAroundEntries();
+    void hugeOneLineFileIsNeitherReadNorReplaced();
+    void fileAtTheSizeLimit();
+    void writeThatWouldPassTheLimitIsRefused();
+    void manyShortLines();
+    void namedPipeDoesNotBlock();
 
 private:
-    QString Path() const { return Dir_->filePath("Peglore.ini"); }
-    std::unique_ptr<QTemporaryDir> Dir_;
+    QString Path() const { return FDir->filePath("Peglore.ini"); }
+    std::unique_ptr<QTemporaryDir> FDir;
 };
 
 void TestProfileHostileFiles::init()
 {
-    Dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(Dir_->isValid());
+    FDir = std::make_unique<QTemporaryDir>();
+    QVERIFY(FDir->isValid());
 }
 
-void TestProfileHostileFiles::EmptyFile()
+void TestProfileHostileFiles::emptyFile()
 {
     QVERIFY(WriteBytes(Path(), ""));
     TProfileError error = TProfileError::FileMissing;
@@ -46,7 +46,7 @@ void TestProfileHostileFiles::EmptyFile()
     QCOMPARE(ReadProfileString(Std(Path()), "Options", "Music", "1"), std::string("1"));
 }
 
-void TestProfileHostileFiles::BinaryFileReadsAndGrowsAtTheEnd()
+void TestProfileHostileFiles::binaryFileReadsAndGrowsAtTheEnd()
 {
     // Every byte value, NULs, stray CRs and invalid UTF-8 included, but no
     // header of a section called "Options".
@@ -62,19 +62,17 @@ void TestProfileHostileFiles::BinaryFileReadsAndGrowsAtTheEnd()
     const QByteArray after = ReadBytes(Path());
     QVERIFY(after.startsWith(binary));
     const QByteArray tail = after.mid(binary.size());
-    QVERIFY2(tail == "\n[Options]\nMusic=1\n" || tail == "\r\n[Options]\r\nMusic=1\r\n",
-             tail.toHex().constData());
+    QVERIFY2(tail == "\n[Options]\nMusic=1\n" || tail == "\r\n[Options]\r\nMusic=1\r\n", tail.toHex().constData());
     QCOMPARE(ReadProfileString(Std(Path()), "Options", "Music", "DEF"), std::string("1"));
 }
 
-void TestProfileHostileFiles::BinaryBytesAroundEntries()
+void TestProfileHostileFiles::binaryBytesAroundEntries()
 {
     static const char bytes[] = "\x00\xFF\n[Options]\nMu\x00sic=0\nMusic=\x01\xFE\xC3\x28\n"
                                 "\x00[Statistics]\nTotalGames=3\n";
     const QByteArray file(bytes, sizeof bytes - 1);
     QVERIFY(WriteBytes(Path(), file));
-    QCOMPARE(Bytes(ReadProfileString(Std(Path()), "Options", "Music", "DEF")),
-             QByteArray("\x01\xFE\xC3\x28"));
+    QCOMPARE(Bytes(ReadProfileString(Std(Path()), "Options", "Music", "DEF")), QByteArray("\x01\xFE\xC3\x28"));
     // A NUL before the '[' makes that line no header.
     QCOMPARE(ReadProfileString(Std(Path()), "Statistics", "TotalGames", "DEF"), std::string("DEF"));
 
@@ -84,7 +82,7 @@ void TestProfileHostileFiles::BinaryBytesAroundEntries()
     QCOMPARE(ReadBytes(Path()), expected);
 }
 
-void TestProfileHostileFiles::HugeOneLineFileIsNeitherReadNorReplaced()
+void TestProfileHostileFiles::hugeOneLineFileIsNeitherReadNorReplaced()
 {
     QByteArray huge = "[Options]Music=0";
     huge.append(QByteArray(50 * 1024 * 1024, 'x'));
@@ -100,25 +98,24 @@ void TestProfileHostileFiles::HugeOneLineFileIsNeitherReadNorReplaced()
     QVERIFY(!file.WriteString("Options", "Music", "1"));
     QCOMPARE(file.LastError(), TProfileError::FileTooLarge);
     QCOMPARE(QCryptographicHash::hash(ReadBytes(Path()), QCryptographicHash::Sha256), hash);
-    QCOMPARE(Entries(Dir_->path()), QStringList{"Peglore.ini"});
+    QCOMPARE(Entries(FDir->path()), QStringList{"Peglore.ini"});
 }
 
-void TestProfileHostileFiles::FileAtTheSizeLimit()
+void TestProfileHostileFiles::fileAtTheSizeLimit()
 {
     const qsizetype limit = qsizetype(TProfileFile::MaxFileSize);
     QByteArray file = "[S]\nA=";
     file.append(QByteArray(limit - file.size(), 'v'));
     QCOMPARE(file.size(), limit);
     QVERIFY(WriteBytes(Path(), file));
-    QCOMPARE(ReadProfileString(Std(Path()), "S", "A", "DEF"),
-             std::string(TProfileText::MaxValueLength, 'v'));
+    QCOMPARE(ReadProfileString(Std(Path()), "S", "A", "DEF"), std::string(TProfileText::MaxValueLength, 'v'));
 
     file.append('v');
     QVERIFY(WriteBytes(Path(), file));
     QCOMPARE(ReadProfileString(Std(Path()), "S", "A", "DEF"), std::string("DEF"));
 }
 
-void TestProfileHostileFiles::WriteThatWouldPassTheLimitIsRefused()
+void TestProfileHostileFiles::writeThatWouldPassTheLimitIsRefused()
 {
     const qsizetype limit = qsizetype(TProfileFile::MaxFileSize);
     QByteArray file = "[S]\nA=";
@@ -136,7 +133,7 @@ void TestProfileHostileFiles::WriteThatWouldPassTheLimitIsRefused()
     QCOMPARE(profile.ReadString("S", "B", "DEF"), std::string("1"));
 }
 
-void TestProfileHostileFiles::ManyShortLines()
+void TestProfileHostileFiles::manyShortLines()
 {
     QByteArray file;
     const QByteArray filler("[x]\n=\n;\n\n");
@@ -148,7 +145,7 @@ void TestProfileHostileFiles::ManyShortLines()
     QCOMPARE(ReadProfileString(Std(Path()), "x", "A", "DEF"), std::string("DEF"));
 }
 
-void TestProfileHostileFiles::NamedPipeDoesNotBlock()
+void TestProfileHostileFiles::namedPipeDoesNotBlock()
 {
     QCOMPARE(::mkfifo(QFile::encodeName(Path()).constData(), 0600), 0);
     TProfileError error = TProfileError::None;

@@ -1,5 +1,5 @@
-#include "platform/profile/TProfileFile.h"
 #include "ProfileTestFiles.h"
+#include "platform/profile/TProfileFile.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,16 +12,16 @@ class TestProfileRead : public QObject {
     Q_OBJECT
 
 private slots:
-    void ReadsValue_data();
-    void ReadsValue();
-    void MissingFileGivesDefaults();
-    void LoadReadsManyKeysFromOnePass();
+    void readsValue_data();
+    void readsValue();
+    void missingFileGivesDefaults();
+    void loadReadsManyKeysFromOnePass();
 
 private:
-    QTemporaryDir Dir_;
+    QTemporaryDir FDir;
 };
 
-void TestProfileRead::ReadsValue_data()
+void TestProfileRead::readsValue_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QByteArray>("section");
@@ -69,22 +69,22 @@ void TestProfileRead::ReadsValue_data()
     // clang-format on
 }
 
-void TestProfileRead::ReadsValue()
+void TestProfileRead::readsValue()
 {
     QFETCH(QByteArray, file);
     QFETCH(QByteArray, section);
     QFETCH(QByteArray, key);
     QFETCH(QByteArray, expected);
-    QVERIFY(Dir_.isValid());
-    const QString path = Dir_.filePath("Peglore.ini");
+    QVERIFY(FDir.isValid());
+    const QString path = FDir.filePath("Peglore.ini");
     QVERIFY(WriteBytes(path, file));
 
     QCOMPARE(Bytes(ReadProfileString(Std(path), Std(section), Std(key), "DEF")), expected);
 }
 
-void TestProfileRead::MissingFileGivesDefaults()
+void TestProfileRead::missingFileGivesDefaults()
 {
-    const std::string path = Std(Dir_.filePath("absent.ini"));
+    const std::string path = Std(FDir.filePath("absent.ini"));
     QCOMPARE(ReadProfileString(path, "Options", "Music", "1"), std::string("1"));
     QCOMPARE(ReadProfileString(path, "Options", "Music", ""), std::string());
 
@@ -92,12 +92,12 @@ void TestProfileRead::MissingFileGivesDefaults()
     const TProfileText text = TProfileFile(path).Load(&error);
     QCOMPARE(error, TProfileError::FileMissing);
     QVERIFY(text.Text().empty());
-    QVERIFY(!QFile::exists(Dir_.filePath("absent.ini")));
+    QVERIFY(!QFile::exists(FDir.filePath("absent.ini")));
 }
 
-void TestProfileRead::LoadReadsManyKeysFromOnePass()
+void TestProfileRead::loadReadsManyKeysFromOnePass()
 {
-    const QString path = Dir_.filePath("many.ini");
+    const QString path = FDir.filePath("many.ini");
     QVERIFY(WriteBytes(path, "[Options]\nMusic=0\n[Statistics]\nTotalGames=0x1A\n"
                              "[Level Settings]\nCustomRows=12\n"));
     TProfileError error = TProfileError::FileMissing;

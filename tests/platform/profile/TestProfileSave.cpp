@@ -1,5 +1,5 @@
-#include "platform/profile/TProfileFile.h"
 #include "ProfileTestFiles.h"
+#include "platform/profile/TProfileFile.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -20,52 +20,51 @@ class TestProfileSave : public QObject {
 private slots:
     void init();
     void cleanup();
-    void KeepsModeBits_data();
-    void KeepsModeBits();
-    void NewFileFollowsUmask();
-    void RefusesReadOnlyFile_data();
-    void RefusesReadOnlyFile();
-    void RefusesReadOnlyFolder_data();
-    void RefusesReadOnlyFolder();
-    void RefusesMissingFolder_data();
-    void RefusesMissingFolder();
-    void InterruptedSaveKeepsOldFile();
-    void CrashBeforeRenameKeepsOldFile();
-    void WritesThroughSymbolicLink();
-    void RefusesFolderAtPath();
-    void RelativePathUsesCurrentFolder();
+    void keepsModeBits_data();
+    void keepsModeBits();
+    void newFileFollowsUmask();
+    void refusesReadOnlyFile_data();
+    void refusesReadOnlyFile();
+    void refusesReadOnlyFolder_data();
+    void refusesReadOnlyFolder();
+    void refusesMissingFolder_data();
+    void refusesMissingFolder();
+    void interruptedSaveKeepsOldFile();
+    void crashBeforeRenameKeepsOldFile();
+    void writesThroughSymbolicLink();
+    void refusesFolderAtPath();
+    void relativePathUsesCurrentFolder();
 
 private:
     static mode_t ModeOf(const QString& path);
-    QString Path() const { return Dir_->filePath("Peglore.ini"); }
+    QString Path() const { return FDir->filePath("Peglore.ini"); }
 
-    std::unique_ptr<QTemporaryDir> Dir_;
-    const QByteArray Old_ = "; kept\n[Options]\nMusic=1\n";
-    const QByteArray New_ = "; kept\n[Options]\nMusic=0\n";
+    std::unique_ptr<QTemporaryDir> FDir;
+    const QByteArray FOld = "; kept\n[Options]\nMusic=1\n";
+    const QByteArray FNew = "; kept\n[Options]\nMusic=0\n";
 };
 
 mode_t TestProfileSave::ModeOf(const QString& path)
 {
     struct stat status {};
-    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 07777
-                                                                      : mode_t(-1);
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 07777 : mode_t(-1);
 }
 
 void TestProfileSave::init()
 {
-    Dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(Dir_->isValid());
-    QVERIFY(WriteBytes(Path(), Old_));
+    FDir = std::make_unique<QTemporaryDir>();
+    QVERIFY(FDir->isValid());
+    QVERIFY(WriteBytes(Path(), FOld));
 }
 
 void TestProfileSave::cleanup()
 {
     // Let QTemporaryDir remove what a test made read-only.
-    ::chmod(QFile::encodeName(Dir_->path()).constData(), 0700);
-    Dir_.reset();
+    ::chmod(QFile::encodeName(FDir->path()).constData(), 0700);
+    FDir.reset();
 }
 
-void TestProfileSave::KeepsModeBits_data()
+void TestProfileSave::keepsModeBits_data()
 {
     QTest::addColumn<int>("mode");
     QTest::newRow("0600") << 0600;
@@ -75,7 +74,7 @@ void TestProfileSave::KeepsModeBits_data()
     QTest::newRow("0666") << 0666;
 }
 
-void TestProfileSave::KeepsModeBits()
+void TestProfileSave::keepsModeBits()
 {
     QFETCH(int, mode);
     QCOMPARE(::chmod(QFile::encodeName(Path()).constData(), mode_t(mode)), 0);
@@ -87,10 +86,10 @@ void TestProfileSave::KeepsModeBits()
 
     QVERIFY(WriteProfileString(Std(Path()), "Options", "Music", "0"));
     QCOMPARE(ModeOf(Path()), mode_t(mode));
-    QCOMPARE(ReadBytes(Path()), New_);
+    QCOMPARE(ReadBytes(Path()), FNew);
 }
 
-void TestProfileSave::NewFileFollowsUmask()
+void TestProfileSave::newFileFollowsUmask()
 {
     QVERIFY(QFile::remove(Path()));
     const mode_t previous = ::umask(027);
@@ -100,7 +99,7 @@ void TestProfileSave::NewFileFollowsUmask()
     QCOMPARE(ModeOf(Path()), mode_t(0640));
 }
 
-void TestProfileSave::RefusesReadOnlyFile_data()
+void TestProfileSave::refusesReadOnlyFile_data()
 {
     QTest::addColumn<int>("mode");
     QTest::newRow("0444") << 0444;
@@ -109,7 +108,7 @@ void TestProfileSave::RefusesReadOnlyFile_data()
 }
 
 // Runs as root too: the mode bits decide, not access().
-void TestProfileSave::RefusesReadOnlyFile()
+void TestProfileSave::refusesReadOnlyFile()
 {
     QFETCH(int, mode);
     QCOMPARE(::chmod(QFile::encodeName(Path()).constData(), mode_t(mode)), 0);
@@ -119,33 +118,33 @@ void TestProfileSave::RefusesReadOnlyFile()
     QCOMPARE(file.LastError(), TProfileError::FileReadOnly);
     QCOMPARE(ModeOf(Path()), mode_t(mode));
     QCOMPARE(::chmod(QFile::encodeName(Path()).constData(), 0600), 0);
-    QCOMPARE(ReadBytes(Path()), Old_);
-    QCOMPARE(Entries(Dir_->path()), QStringList{"Peglore.ini"});
+    QCOMPARE(ReadBytes(Path()), FOld);
+    QCOMPARE(Entries(FDir->path()), QStringList{"Peglore.ini"});
 }
 
-void TestProfileSave::RefusesReadOnlyFolder_data()
+void TestProfileSave::refusesReadOnlyFolder_data()
 {
     QTest::addColumn<bool>("fileExists");
     QTest::newRow("replacing a file") << true;
     QTest::newRow("creating the file") << false;
 }
 
-void TestProfileSave::RefusesReadOnlyFolder()
+void TestProfileSave::refusesReadOnlyFolder()
 {
     QFETCH(bool, fileExists);
     if (!fileExists)
         QVERIFY(QFile::remove(Path()));
-    QCOMPARE(::chmod(QFile::encodeName(Dir_->path()).constData(), 0555), 0);
+    QCOMPARE(::chmod(QFile::encodeName(FDir->path()).constData(), 0555), 0);
 
     TProfileFile file(Std(Path()));
     QVERIFY(!file.WriteString("Options", "Music", "0"));
     QCOMPARE(file.LastError(), TProfileError::FolderReadOnly);
-    QCOMPARE(Entries(Dir_->path()), fileExists ? QStringList{"Peglore.ini"} : QStringList{});
+    QCOMPARE(Entries(FDir->path()), fileExists ? QStringList{"Peglore.ini"} : QStringList{});
     if (fileExists)
-        QCOMPARE(ReadBytes(Path()), Old_);
+        QCOMPARE(ReadBytes(Path()), FOld);
 }
 
-void TestProfileSave::RefusesMissingFolder_data()
+void TestProfileSave::refusesMissingFolder_data()
 {
     QTest::addColumn<QString>("relativePath");
     QTest::newRow("missing folder") << "absent/Peglore.ini";
@@ -153,17 +152,17 @@ void TestProfileSave::RefusesMissingFolder_data()
     QTest::newRow("a file in place of the folder") << "Peglore.ini/Peglore.ini";
 }
 
-void TestProfileSave::RefusesMissingFolder()
+void TestProfileSave::refusesMissingFolder()
 {
     QFETCH(QString, relativePath);
-    TProfileFile file(Std(Dir_->filePath(relativePath)));
+    TProfileFile file(Std(FDir->filePath(relativePath)));
     QVERIFY(!file.WriteString("Options", "Music", "0"));
     QCOMPARE(file.LastError(), TProfileError::FolderMissing);
-    QCOMPARE(Entries(Dir_->path()), QStringList{"Peglore.ini"});
-    QCOMPARE(ReadBytes(Path()), Old_);
+    QCOMPARE(Entries(FDir->path()), QStringList{"Peglore.ini"});
+    QCOMPARE(ReadBytes(Path()), FOld);
 }
 
-void TestProfileSave::InterruptedSaveKeepsOldFile()
+void TestProfileSave::interruptedSaveKeepsOldFile()
 {
     TProfileFile file(Std(Path()));
     bool hookRan = false;
@@ -182,21 +181,21 @@ void TestProfileSave::InterruptedSaveKeepsOldFile()
     // At the moment of the rename the new contents were complete beside the
     // old file, which was still untouched.
     QCOMPARE(tempFolder, QFileInfo(Path()).absolutePath());
-    QCOMPARE(tempBytes, New_);
-    QCOMPARE(targetBytes, Old_);
+    QCOMPARE(tempBytes, FNew);
+    QCOMPARE(targetBytes, FOld);
     QCOMPARE(file.LastError(), TProfileError::Interrupted);
-    QCOMPARE(ReadBytes(Path()), Old_);
-    QCOMPARE(Entries(Dir_->path()), QStringList{"Peglore.ini"});
+    QCOMPARE(ReadBytes(Path()), FOld);
+    QCOMPARE(Entries(FDir->path()), QStringList{"Peglore.ini"});
 
     // Without the hook the same save goes through.
     file.SetSaveHook({});
     QVERIFY(file.WriteString("Options", "Music", "0"));
-    QCOMPARE(ReadBytes(Path()), New_);
+    QCOMPARE(ReadBytes(Path()), FNew);
 }
 
 // A process that dies between the write and the rename leaves the old file
 // whole; its hidden temporary file gets in the way of nothing.
-void TestProfileSave::CrashBeforeRenameKeepsOldFile()
+void TestProfileSave::crashBeforeRenameKeepsOldFile()
 {
     const pid_t child = ::fork();
     QVERIFY(child >= 0);
@@ -211,56 +210,56 @@ void TestProfileSave::CrashBeforeRenameKeepsOldFile()
     QVERIFY(WIFEXITED(status));
     QCOMPARE(WEXITSTATUS(status), 42);
 
-    QCOMPARE(ReadBytes(Path()), Old_);
-    QStringList entries = Entries(Dir_->path());
+    QCOMPARE(ReadBytes(Path()), FOld);
+    QStringList entries = Entries(FDir->path());
     QCOMPARE(entries.size(), 2);
     QVERIFY(entries.removeAll("Peglore.ini") == 1);
     const QString leftOver = entries.first();
     QVERIFY2(leftOver.startsWith(".Peglore.ini.tmp"), qPrintable(leftOver));
-    QCOMPARE(ReadBytes(Dir_->filePath(leftOver)), New_);
+    QCOMPARE(ReadBytes(FDir->filePath(leftOver)), FNew);
 
     QCOMPARE(ReadProfileString(Std(Path()), "Options", "Music", "?"), std::string("1"));
     QVERIFY(WriteProfileString(Std(Path()), "Options", "AutoCheck", "1"));
-    QCOMPARE(ReadBytes(Path()), Old_ + "AutoCheck=1\n");
-    QCOMPARE(ReadBytes(Dir_->filePath(leftOver)), New_);
+    QCOMPARE(ReadBytes(Path()), FOld + "AutoCheck=1\n");
+    QCOMPARE(ReadBytes(FDir->filePath(leftOver)), FNew);
 }
 
-void TestProfileSave::WritesThroughSymbolicLink()
+void TestProfileSave::writesThroughSymbolicLink()
 {
     QTemporaryDir elsewhere;
     QVERIFY(elsewhere.isValid());
     const QString real = elsewhere.filePath("real.ini");
-    QVERIFY(WriteBytes(real, Old_));
+    QVERIFY(WriteBytes(real, FOld));
     QVERIFY(QFile::remove(Path()));
     QVERIFY(QFile::link(real, Path()));
 
     QVERIFY(WriteProfileString(Std(Path()), "Options", "Music", "0"));
     QVERIFY(QFileInfo(Path()).isSymLink());
-    QCOMPARE(ReadBytes(real), New_);
-    QCOMPARE(Entries(Dir_->path()), QStringList{"Peglore.ini"});
+    QCOMPARE(ReadBytes(real), FNew);
+    QCOMPARE(Entries(FDir->path()), QStringList{"Peglore.ini"});
     QCOMPARE(Entries(elsewhere.path()), QStringList{"real.ini"});
 }
 
-void TestProfileSave::RefusesFolderAtPath()
+void TestProfileSave::refusesFolderAtPath()
 {
-    QVERIFY(QDir(Dir_->path()).mkdir("Folder.ini"));
-    TProfileFile file(Std(Dir_->filePath("Folder.ini")));
+    QVERIFY(QDir(FDir->path()).mkdir("Folder.ini"));
+    TProfileFile file(Std(FDir->filePath("Folder.ini")));
     QVERIFY(!file.WriteString("Options", "Music", "0"));
     QCOMPARE(file.LastError(), TProfileError::NotRegularFile);
-    QVERIFY(QFileInfo(Dir_->filePath("Folder.ini")).isDir());
+    QVERIFY(QFileInfo(FDir->filePath("Folder.ini")).isDir());
     QCOMPARE(file.ReadString("Options", "Music", "1"), std::string("1"));
 }
 
-void TestProfileSave::RelativePathUsesCurrentFolder()
+void TestProfileSave::relativePathUsesCurrentFolder()
 {
     const QString previous = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(Dir_->path()));
+    QVERIFY(QDir::setCurrent(FDir->path()));
     const bool written = WriteProfileString("Peglore.ini", "Options", "Music", "0");
     const std::string read = ReadProfileString("Peglore.ini", "Options", "Music", "?");
     QVERIFY(QDir::setCurrent(previous));
     QVERIFY(written);
     QCOMPARE(read, std::string("0"));
-    QCOMPARE(ReadBytes(Path()), New_);
+    QCOMPARE(ReadBytes(Path()), FNew);
 }
 
 QTEST_GUILESS_MAIN(TestProfileSave)

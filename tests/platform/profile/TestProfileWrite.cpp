@@ -1,5 +1,5 @@
-#include "platform/profile/TProfileFile.h"
 #include "ProfileTestFiles.h"
+#include "platform/profile/TProfileFile.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,24 +15,24 @@ class TestProfileWrite : public QObject {
 
 private slots:
     void init();
-    void WritesBytes_data();
-    void WritesBytes();
-    void RefusesEntriesThatCannotReadBack_data();
-    void RefusesEntriesThatCannotReadBack();
-    void FirstSaveOfTheSettings();
+    void writesBytes_data();
+    void writesBytes();
+    void refusesEntriesThatCannotReadBack_data();
+    void refusesEntriesThatCannotReadBack();
+    void firstSaveOfTheSettings();
 
 private:
-    QString Path() const { return Dir_->filePath("Peglore.ini"); }
-    std::unique_ptr<QTemporaryDir> Dir_;
+    QString Path() const { return FDir->filePath("Peglore.ini"); }
+    std::unique_ptr<QTemporaryDir> FDir;
 };
 
 void TestProfileWrite::init()
 {
-    Dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(Dir_->isValid());
+    FDir = std::make_unique<QTemporaryDir>();
+    QVERIFY(FDir->isValid());
 }
 
-void TestProfileWrite::WritesBytes_data()
+void TestProfileWrite::writesBytes_data()
 {
     QTest::addColumn<QByteArray>("before");  // null: no file
     QTest::addColumn<QByteArray>("section");
@@ -101,7 +101,7 @@ void TestProfileWrite::WritesBytes_data()
     // clang-format on
 }
 
-void TestProfileWrite::WritesBytes()
+void TestProfileWrite::writesBytes()
 {
     QFETCH(QByteArray, before);
     QFETCH(QByteArray, section);
@@ -112,15 +112,14 @@ void TestProfileWrite::WritesBytes()
         QVERIFY(WriteBytes(Path(), before));
 
     TProfileFile file(Std(Path()));
-    QVERIFY2(file.WriteString(Std(section), Std(key), Std(value)),
-             ProfileErrorText(file.LastError()));
+    QVERIFY2(file.WriteString(Std(section), Std(key), Std(value)), ProfileErrorText(file.LastError()));
     QCOMPARE(file.LastError(), TProfileError::None);
     QCOMPARE(ReadBytes(Path()), after);
     QCOMPARE(Bytes(file.ReadString(Std(section), Std(key), "DEF")), value);
-    QCOMPARE(Entries(Dir_->path()), QStringList{"Peglore.ini"});
+    QCOMPARE(Entries(FDir->path()), QStringList{"Peglore.ini"});
 }
 
-void TestProfileWrite::RefusesEntriesThatCannotReadBack_data()
+void TestProfileWrite::refusesEntriesThatCannotReadBack_data()
 {
     QTest::addColumn<QByteArray>("section");
     QTest::addColumn<QByteArray>("key");
@@ -143,7 +142,7 @@ void TestProfileWrite::RefusesEntriesThatCannotReadBack_data()
     // clang-format on
 }
 
-void TestProfileWrite::RefusesEntriesThatCannotReadBack()
+void TestProfileWrite::refusesEntriesThatCannotReadBack()
 {
     QFETCH(QByteArray, section);
     QFETCH(QByteArray, key);
@@ -156,18 +155,23 @@ void TestProfileWrite::RefusesEntriesThatCannotReadBack()
     QVERIFY(!WriteProfileString(Std(Path()), Std(section), Std(key), Std(value), &reported));
     QCOMPARE(reported, error);
     QCOMPARE(ReadBytes(Path()), before);
-    QCOMPARE(Entries(Dir_->path()), QStringList{"Peglore.ini"});
+    QCOMPARE(Entries(FDir->path()), QStringList{"Peglore.ini"});
 }
 
 // The ten keys written one by one into no file, in the order the game saves them.
-void TestProfileWrite::FirstSaveOfTheSettings()
+void TestProfileWrite::firstSaveOfTheSettings()
 {
     const char* const entries[][3] = {
-        {"Options", "Music", "1"},          {"Options", "SmartHints", "0"},
-        {"Options", "AutoCheck", "1"},      {"Statistics", "TotalGames", "12"},
-        {"Statistics", "GamesWon", "5"},    {"Statistics", "GamesLost", "-3"},
-        {"Statistics", "UnfinishedGames", "10"}, {"Level Settings", "CustomColumns", "4"},
-        {"Level Settings", "CustomRows", "10"},  {"Level Settings", "DifficultyLevel", "3"},
+        {"Options", "Music", "1"},
+        {"Options", "SmartHints", "0"},
+        {"Options", "AutoCheck", "1"},
+        {"Statistics", "TotalGames", "12"},
+        {"Statistics", "GamesWon", "5"},
+        {"Statistics", "GamesLost", "-3"},
+        {"Statistics", "UnfinishedGames", "10"},
+        {"Level Settings", "CustomColumns", "4"},
+        {"Level Settings", "CustomRows", "10"},
+        {"Level Settings", "DifficultyLevel", "3"},
     };
     for (const auto& entry : entries)
         QVERIFY(WriteProfileString(Std(Path()), entry[0], entry[1], entry[2]));

@@ -12,10 +12,10 @@ class TestProgramDir : public QObject {
     Q_OBJECT
 
 private slots:
-    void IsTheExecutablesFolder();
+    void isTheExecutablesFolder();
 };
 
-void TestProgramDir::IsTheExecutablesFolder()
+void TestProgramDir::isTheExecutablesFolder()
 {
     const QString dir = QString::fromStdString(ProgramDir());
     QVERIFY(dir.endsWith('/'));

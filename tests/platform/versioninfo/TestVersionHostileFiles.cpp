@@ -22,20 +22,20 @@ class TestVersionHostileFiles : public QObject {
 private slots:
     void init();
 
-    void NoBlock_data();
-    void NoBlock();
-    void NotExecutables_data();
-    void NotExecutables();
-    void EveryTruncation_data();
-    void EveryTruncation();
-    void MalformedChildren_data();
-    void MalformedChildren();
-    void MutatedImages_data();
-    void MutatedImages();
+    void noBlock_data();
+    void noBlock();
+    void notExecutables_data();
+    void notExecutables();
+    void everyTruncation_data();
+    void everyTruncation();
+    void malformedChildren_data();
+    void malformedChildren();
+    void mutatedImages_data();
+    void mutatedImages();
 
 private:
-    QString Path(const QString& name) const { return Dir_->filePath(name); }
-    std::optional<QTemporaryDir> Dir_;
+    QString Path(const QString& name) const { return FDir->filePath(name); }
+    std::optional<QTemporaryDir> FDir;
 };
 
 Q_DECLARE_METATYPE(TBytes)
@@ -95,11 +95,11 @@ TBytes Truncated(TBytes bytes, std::size_t size)
 
 void TestVersionHostileFiles::init()
 {
-    Dir_.emplace();
-    QVERIFY(Dir_->isValid());
+    FDir.emplace();
+    QVERIFY(FDir->isValid());
 }
 
-void TestVersionHostileFiles::NoBlock_data()
+void TestVersionHostileFiles::noBlock_data()
 {
     QTest::addColumn<TBytes>("image");
 
@@ -135,7 +135,8 @@ void TestVersionHostileFiles::NoBlock_data()
     QTest::newRow("two data directories only") << patched32(pe.RvaCountField, 2);
     QTest::newRow("no resource directory") << patched32(pe.ResourceDirectoryField, 0);
     QTest::newRow("resources outside every section") << patched32(pe.ResourceDirectoryField, 0x9000);
-    QTest::newRow("resources at the section's end") << patched32(pe.ResourceDirectoryField, 0x1000 + GetU32(good, pe.SectionHeader + 8));
+    QTest::newRow("resources at the section's end")
+        << patched32(pe.ResourceDirectoryField, 0x1000 + GetU32(good, pe.SectionHeader + 8));
     QTest::newRow("no sections") << patched16(coff + 2, 0);
     QTest::newRow("section data past the end") << patched32(pe.SectionHeader + 20, 0x7FFFFFF0);
     QTest::newRow("section shorter than its resources") << patched32(pe.SectionHeader + 8, 0x40);
@@ -221,7 +222,7 @@ void TestVersionHostileFiles::NoBlock_data()
     }
 }
 
-void TestVersionHostileFiles::NoBlock()
+void TestVersionHostileFiles::noBlock()
 {
     QFETCH(TBytes, image);
     QVERIFY(WriteFile(Path("image"), image));
@@ -231,7 +232,7 @@ void TestVersionHostileFiles::NoBlock()
     QVERIFY(std::all_of(buffer.begin(), buffer.end(), [](BYTE b) { return b == 0x5A; }));
 }
 
-void TestVersionHostileFiles::NotExecutables_data()
+void TestVersionHostileFiles::notExecutables_data()
 {
     QTest::addColumn<QString>("name");
     QTest::newRow("missing") << "missing";
@@ -244,12 +245,12 @@ void TestVersionHostileFiles::NotExecutables_data()
     QTest::newRow("sparse gigabyte") << "sparse";
 }
 
-void TestVersionHostileFiles::NotExecutables()
+void TestVersionHostileFiles::notExecutables()
 {
     QFETCH(QString, name);
     QString path = name.startsWith('/') || name.isEmpty() ? name : Path(name);
     if (name == "folder")
-        QVERIFY(QDir(Dir_->path()).mkdir("folder"));
+        QVERIFY(QDir(FDir->path()).mkdir("folder"));
     if (name == "pipe")  // opened for reading, a pipe without a writer would wait
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     if (name == "own")
@@ -266,7 +267,7 @@ void TestVersionHostileFiles::NotExecutables()
     QCOMPARE(SizeOf(path), 0u);
 }
 
-void TestVersionHostileFiles::EveryTruncation_data()
+void TestVersionHostileFiles::everyTruncation_data()
 {
     QTest::addColumn<TBytes>("image");
     QTest::addColumn<int>("blockEnd");
@@ -290,7 +291,7 @@ void TestVersionHostileFiles::EveryTruncation_data()
 
 // Cut short anywhere before the block's end, a file has no block; once the
 // resource is whole, the block reads as from the whole file.
-void TestVersionHostileFiles::EveryTruncation()
+void TestVersionHostileFiles::everyTruncation()
 {
     QFETCH(TBytes, image);
     QFETCH(int, blockEnd);
@@ -311,10 +312,10 @@ void TestVersionHostileFiles::EveryTruncation()
     }
 }
 
-void TestVersionHostileFiles::MalformedChildren_data()
+void TestVersionHostileFiles::malformedChildren_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::addColumn<int>("broken");       // which of the three strings is changed
+    QTest::addColumn<int>("broken");  // which of the three strings is changed
     QTest::addColumn<QString>("change");
     QTest::addColumn<QList<bool>>("found");
 
@@ -335,7 +336,7 @@ void TestVersionHostileFiles::MalformedChildren_data()
     }
 }
 
-void TestVersionHostileFiles::MalformedChildren()
+void TestVersionHostileFiles::malformedChildren()
 {
     QFETCH(QString, kind);
     QFETCH(int, broken);
@@ -377,7 +378,7 @@ void TestVersionHostileFiles::MalformedChildren()
     QVERIFY(translation);
 }
 
-void TestVersionHostileFiles::MutatedImages_data()
+void TestVersionHostileFiles::mutatedImages_data()
 {
     QTest::addColumn<QString>("kind");
     for (const QString& kind : ImageKinds())
@@ -386,14 +387,15 @@ void TestVersionHostileFiles::MutatedImages_data()
 
 // Random changes to a sound image, from a fixed seed: whatever is still
 // found lies inside the buffer, and text ends with its zero.
-void TestVersionHostileFiles::MutatedImages()
+void TestVersionHostileFiles::mutatedImages()
 {
     QFETCH(QString, kind);
     TFixedInfo info;
-    const TBytes image = Image(kind, VersionRoot(info, {StringTable("040904E4", ThreeStrings),
-                                                       StringTable("040704B0", ThreeStrings)}));
+    const TBytes image =
+        Image(kind, VersionRoot(info, {StringTable("040904E4", ThreeStrings), StringTable("040704B0", ThreeStrings)}));
     std::mt19937 random(20240801u + unsigned(kind.size()));
-    const std::uint32_t extremes[] = {0, 1, 2, 3, 4, 0x7F, 0x80, 0xFF, 0x7FFF, 0x8000, 0xFFFF, 0x80000000u, 0xFFFFFFFFu};
+    const std::uint32_t extremes[] = {0,    1,      2,      3,      4,           0x7F,       0x80,
+                                      0xFF, 0x7FFF, 0x8000, 0xFFFF, 0x80000000u, 0xFFFFFFFFu};
     int withBlock = 0;
     for (int round = 0; round < 600; ++round) {
         TBytes mutated = image;
@@ -401,15 +403,9 @@ void TestVersionHostileFiles::MutatedImages()
         for (int c = 0; c < changes; ++c) {
             const std::size_t at = random() % (mutated.size() - 4);
             switch (random() % 3) {
-            case 0:
-                mutated[at] = std::uint8_t(random());
-                break;
-            case 1:
-                PutU16(mutated, at, std::uint16_t(extremes[random() % std::size(extremes)]));
-                break;
-            default:
-                PutU32(mutated, at, extremes[random() % std::size(extremes)]);
-                break;
+            case 0: mutated[at] = std::uint8_t(random()); break;
+            case 1: PutU16(mutated, at, std::uint16_t(extremes[random() % std::size(extremes)])); break;
+            default: PutU32(mutated, at, extremes[random() % std::size(extremes)]); break;
             }
         }
         QVERIFY(WriteFile(Path("image"), mutated));

@@ -18,25 +18,25 @@ class TestVersionQuery : public QObject {
 private slots:
     void init();
 
-    void SizeThenBlock_data();
-    void SizeThenBlock();
-    void FixedRecordAndTranslation_data();
-    void FixedRecordAndTranslation();
-    void Paths_data();
-    void Paths();
-    void TextIsEightBit_data();
-    void TextIsEightBit();
-    void ShortBufferIsRefused();
-    void MissingArguments();
-    void LanguageChoice_data();
-    void LanguageChoice();
+    void sizeThenBlock_data();
+    void sizeThenBlock();
+    void fixedRecordAndTranslation_data();
+    void fixedRecordAndTranslation();
+    void paths_data();
+    void paths();
+    void textIsEightBit_data();
+    void textIsEightBit();
+    void shortBufferIsRefused();
+    void missingArguments();
+    void languageChoice_data();
+    void languageChoice();
 
 private:
     // The buffer for PATH as a caller gets it: size first, then the block.
     std::vector<BYTE> ReadBlock(const QString& path);
-    QString Path(const QString& name) const { return Dir_->filePath(name); }
+    QString Path(const QString& name) const { return FDir->filePath(name); }
 
-    std::optional<QTemporaryDir> Dir_;
+    std::optional<QTemporaryDir> FDir;
 };
 
 namespace {
@@ -61,8 +61,8 @@ std::optional<QByteArray> Value(const std::vector<BYTE>& block, const char* subB
 
 void TestVersionQuery::init()
 {
-    Dir_.emplace();
-    QVERIFY(Dir_->isValid());
+    FDir.emplace();
+    QVERIFY(FDir->isValid());
 }
 
 std::vector<BYTE> TestVersionQuery::ReadBlock(const QString& path)
@@ -78,7 +78,7 @@ std::vector<BYTE> TestVersionQuery::ReadBlock(const QString& path)
     return block;
 }
 
-void TestVersionQuery::SizeThenBlock_data()
+void TestVersionQuery::sizeThenBlock_data()
 {
     QTest::addColumn<QString>("kind");
     for (const QString& kind : ImageKinds())
@@ -86,7 +86,7 @@ void TestVersionQuery::SizeThenBlock_data()
 }
 
 // The buffer starts with the block exactly as the file stores it.
-void TestVersionQuery::SizeThenBlock()
+void TestVersionQuery::sizeThenBlock()
 {
     QFETCH(QString, kind);
     const TNode root = SimpleRoot({}, SampleStrings);
@@ -98,12 +98,12 @@ void TestVersionQuery::SizeThenBlock()
     QCOMPARE(Bytes(TBytes(block.begin(), block.begin() + qsizetype(stored.size()))), Bytes(stored));
 }
 
-void TestVersionQuery::FixedRecordAndTranslation_data()
+void TestVersionQuery::fixedRecordAndTranslation_data()
 {
-    SizeThenBlock_data();
+    sizeThenBlock_data();
 }
 
-void TestVersionQuery::FixedRecordAndTranslation()
+void TestVersionQuery::fixedRecordAndTranslation()
 {
     QFETCH(QString, kind);
     TFixedInfo info;
@@ -134,7 +134,7 @@ void TestVersionQuery::FixedRecordAndTranslation()
     QCOMPARE(*translation, QByteArray::fromHex("0904e4040c04b004"));
 }
 
-void TestVersionQuery::Paths_data()
+void TestVersionQuery::paths_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QByteArray>("path");
@@ -160,7 +160,7 @@ void TestVersionQuery::Paths_data()
     }
 }
 
-void TestVersionQuery::Paths()
+void TestVersionQuery::paths()
 {
     QFETCH(QString, kind);
     QFETCH(QByteArray, path);
@@ -176,7 +176,7 @@ void TestVersionQuery::Paths()
         QCOMPARE(*result, value);
 }
 
-void TestVersionQuery::TextIsEightBit_data()
+void TestVersionQuery::textIsEightBit_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QByteArray>("stored");
@@ -186,10 +186,14 @@ void TestVersionQuery::TextIsEightBit_data()
                           << QByteArray("Gr\u00f6\u00dfe \u00a9 \u2013 \U0001F3B2");
     QTest::newRow("PE32+") << "PE32+" << QByteArray("\u00c5ngstr\u00f6m") << QByteArray("\u00c5ngstr\u00f6m");
     // An 8-bit block's text comes back byte for byte.
-    QTest::newRow("NE") << "NE" << QByteArray("\xa9 1995 Gr\xf6\xdf" "e") << QByteArray("\xa9 1995 Gr\xf6\xdf" "e");
+    QTest::newRow("NE") << "NE"
+                        << QByteArray("\xa9 1995 Gr\xf6\xdf"
+                                      "e")
+                        << QByteArray("\xa9 1995 Gr\xf6\xdf"
+                                      "e");
 }
 
-void TestVersionQuery::TextIsEightBit()
+void TestVersionQuery::textIsEightBit()
 {
     QFETCH(QString, kind);
     QFETCH(QByteArray, stored);
@@ -200,7 +204,7 @@ void TestVersionQuery::TextIsEightBit()
     QCOMPARE(*value, returned + '\0');
 }
 
-void TestVersionQuery::ShortBufferIsRefused()
+void TestVersionQuery::shortBufferIsRefused()
 {
     QVERIFY(WriteFile(Path("image"), Image("PE32", SimpleRoot({}, SampleStrings))));
     const QByteArray name = Path("image").toLocal8Bit();
@@ -216,7 +220,7 @@ void TestVersionQuery::ShortBufferIsRefused()
     QVERIFY(GetFileVersionInfoA(name.constData(), 12345, size + 100, buffer.data()));
 }
 
-void TestVersionQuery::MissingArguments()
+void TestVersionQuery::missingArguments()
 {
     QVERIFY(WriteFile(Path("image"), Image("PE32", SimpleRoot({}, SampleStrings))));
     const std::vector<BYTE> block = ReadBlock(Path("image"));
@@ -236,7 +240,7 @@ void TestVersionQuery::MissingArguments()
     QCOMPARE(VerQueryValueA(bare.data(), "\\", &value, &length), 0);
 }
 
-void TestVersionQuery::LanguageChoice_data()
+void TestVersionQuery::languageChoice_data()
 {
     QTest::addColumn<QList<int>>("languages");
     QTest::addColumn<int>("chosen");
@@ -247,7 +251,7 @@ void TestVersionQuery::LanguageChoice_data()
 }
 
 // Each language's block names its language in CompanyName.
-void TestVersionQuery::LanguageChoice()
+void TestVersionQuery::languageChoice()
 {
     QFETCH(QList<int>, languages);
     QFETCH(int, chosen);

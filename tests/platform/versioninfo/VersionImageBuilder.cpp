@@ -134,9 +134,8 @@ std::uint32_t GetU32(const TBytes& bytes, std::size_t at)
 TBytes FixedInfoBytes(const TFixedInfo& info)
 {
     TBytes out;
-    for (std::uint32_t field : {0xFEEF04BDu, 0x00010000u, info.FileVersionMS, info.FileVersionLS,
-                                info.ProductVersionMS, info.ProductVersionLS, 0x3Fu, 0u, info.FileOS,
-                                info.FileType, info.FileSubtype, 0u, 0u})
+    for (std::uint32_t field : {0xFEEF04BDu, 0x00010000u, info.FileVersionMS, info.FileVersionLS, info.ProductVersionMS,
+                                info.ProductVersionLS, 0x3Fu, 0u, info.FileOS, info.FileType, info.FileSubtype, 0u, 0u})
         AppendU32(out, field);
     return out;
 }
@@ -231,8 +230,8 @@ TBytes BuildPe(TPeKind kind, const std::vector<TPeResource>& resources, TPeLayou
     layout.PeHeader = image.size();
     image.insert(image.end(), {'P', 'E', 0, 0});
     AppendU16(image, plus ? 0x8664 : 0x014C);  // machine
-    AppendU16(image, 1);                        // sections
-    AppendU32(image, 0);                        // time stamp
+    AppendU16(image, 1);  // sections
+    AppendU32(image, 0);  // time stamp
     AppendU32(image, 0);
     AppendU32(image, 0);
     AppendU16(image, optionalSize);
@@ -243,11 +242,11 @@ TBytes BuildPe(TPeKind kind, const std::vector<TPeResource>& resources, TPeLayou
     const std::size_t opt = layout.OptionalHeader;
     PutU16(image, opt, plus ? 0x20B : 0x10B);
     PutU32(image, opt + 32, 0x1000);  // section alignment
-    PutU32(image, opt + 36, 0x200);   // file alignment
-    PutU16(image, opt + 48, 4);       // subsystem version
+    PutU32(image, opt + 36, 0x200);  // file alignment
+    PutU16(image, opt + 48, 4);  // subsystem version
     PutU32(image, opt + 56, sectionRva + ((virtualSize + 0xFFF) & ~0xFFFu));  // image size
-    PutU32(image, opt + 60, 0x200);   // header size
-    PutU16(image, opt + 68, 2);       // windowing subsystem
+    PutU32(image, opt + 60, 0x200);  // header size
+    PutU16(image, opt + 68, 2);  // windowing subsystem
     layout.RvaCountField = opt + (plus ? 108 : 92);
     PutU32(image, layout.RvaCountField, 16);
     layout.ResourceDirectoryField = layout.RvaCountField + 4 + 2 * 8;
@@ -298,9 +297,9 @@ TBytes BuildNe(const TBytes& block, TNeLayout* layoutOut)
     image[ne + 1] = 'E';
     image[ne + 2] = 5;  // linker version
     PutU16(image, ne + 0x0C, 0x0302);  // DLL-style flags: multiple data, protected mode
-    PutU16(image, ne + 0x22, 0x40);    // segment table (empty)
-    PutU16(image, ne + 0x24, 0x40);    // resource table
-    image[ne + 0x36] = 2;              // for Windows
+    PutU16(image, ne + 0x22, 0x40);  // segment table (empty)
+    PutU16(image, ne + 0x24, 0x40);  // resource table
+    image[ne + 0x36] = 2;  // for Windows
 
     layout.ResourceTable = image.size();
     AppendU16(image, layout.AlignShift);

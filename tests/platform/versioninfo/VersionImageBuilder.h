@@ -70,15 +70,15 @@ struct TPeResource {
 
 // File offsets of the parts of a built PE image.
 struct TPeLayout {
-    std::size_t PeHeader = 0;           // "PE\0\0"
+    std::size_t PeHeader = 0;  // "PE\0\0"
     std::size_t OptionalHeader = 0;
-    std::size_t RvaCountField = 0;      // NumberOfRvaAndSizes
+    std::size_t RvaCountField = 0;  // NumberOfRvaAndSizes
     std::size_t ResourceDirectoryField = 0;  // data directory 2: RVA, size
     std::size_t SectionHeader = 0;
-    std::size_t Section = 0;            // the resource section's raw data
+    std::size_t Section = 0;  // the resource section's raw data
     std::uint32_t SectionRva = 0;
-    std::size_t RootDirectory = 0;      // level 1: types
-    std::size_t NameDirectory = 0;      // level 2: names of type 16
+    std::size_t RootDirectory = 0;  // level 1: types
+    std::size_t NameDirectory = 0;  // level 2: names of type 16
     std::size_t LanguageDirectory = 0;  // level 3: languages of name 1
     std::vector<std::size_t> DataEntries;
     std::vector<std::size_t> Blocks;
@@ -90,10 +90,10 @@ TBytes BuildPe(TPeKind kind, const std::vector<TPeResource>& resources, TPeLayou
 
 struct TNeLayout {
     std::size_t NeHeader = 0;
-    std::size_t ResourceTable = 0;   // the alignment shift, then the type list
-    std::size_t VersionType = 0;     // the TYPEINFO of 0x8010
-    std::size_t VersionName = 0;     // its NAMEINFO
-    std::size_t TypeListEnd = 0;     // the zero that ends the type list
+    std::size_t ResourceTable = 0;  // the alignment shift, then the type list
+    std::size_t VersionType = 0;  // the TYPEINFO of 0x8010
+    std::size_t VersionName = 0;  // its NAMEINFO
+    std::size_t TypeListEnd = 0;  // the zero that ends the type list
     std::size_t Block = 0;
     std::uint16_t AlignShift = 0;
 };

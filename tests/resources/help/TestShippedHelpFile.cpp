@@ -13,19 +13,19 @@ class TestShippedHelpFile : public QObject {
     Q_OBJECT
 
 private:
-    THelpFile File_;
+    THelpFile FIle;
 
 private slots:
     void initTestCase()
     {
-        File_ = THelpFile::Load(PEGLORE_HELP_SOURCE);
-        QVERIFY2(File_.IsValid(), File_.ErrorText().c_str());
+        FIle = THelpFile::Load(PEGLORE_HELP_SOURCE);
+        QVERIFY2(FIle.IsValid(), FIle.ErrorText().c_str());
     }
 
     void readsWithoutProblems()
     {
         QStringList problems;
-        for (const std::string& problem : File_.Problems())
+        for (const std::string& problem : FIle.Problems())
             problems << QString::fromStdString(problem);
         QCOMPARE(problems, QStringList());
     }
@@ -42,15 +42,14 @@ private slots:
     void everyContextOfTheGameHasATopic_data()
     {
         QTest::addColumn<int>("context");
-        for (const int context : {100, 201, 202, 221, 1, 2, 1101, 1102, 1103, 3001, 3002, 3003,
-                                  4001, 4002, 4003})
+        for (const int context : {100, 201, 202, 221, 1, 2, 1101, 1102, 1103, 3001, 3002, 3003, 4001, 4002, 4003})
             QTest::newRow(qPrintable(QString::number(context))) << context;
     }
 
     void everyContextOfTheGameHasATopic()
     {
         QFETCH(int, context);
-        const THelpTopic* topic = File_.Find(context);
+        const THelpTopic* topic = FIle.Find(context);
         QVERIFY(topic != nullptr);
         QVERIFY(topic->Title != "Topic " + std::to_string(context));
         QVERIFY(!topic->Keywords.empty());
@@ -79,7 +78,7 @@ private slots:
     void generalTopicsCoverTheGame()
     {
         QFETCH(QString, words);
-        for (const THelpTopic& topic : File_.Topics())
+        for (const THelpTopic& topic : FIle.Topics())
             if (topic.Context < 100 && QString::fromStdString(topic.Body).contains(words))
                 return;
         QFAIL("no general topic mentions it");
@@ -89,17 +88,15 @@ private slots:
     {
         const QRegularExpression link(R"(\[\[\s*(\d+)\s*(\|[^\]]*)?\]\])");
         int links = 0;
-        for (const THelpTopic& topic : File_.Topics()) {
+        for (const THelpTopic& topic : FIle.Topics()) {
             auto matches = link.globalMatch(QString::fromStdString(topic.Body));
             while (matches.hasNext()) {
                 const int target = matches.next().captured(1).toInt();
-                QVERIFY2(File_.Find(target) != nullptr,
-                         qPrintable(QString("%1 -> %2").arg(topic.Context).arg(target)));
+                QVERIFY2(FIle.Find(target) != nullptr, qPrintable(QString("%1 -> %2").arg(topic.Context).arg(target)));
                 ++links;
             }
             // No link left unconverted in the page.
-            const std::string html =
-                THelpMarkup::TopicHtml(topic, File_, THelpMarkup::TTarget::Window);
+            const std::string html = THelpMarkup::TopicHtml(topic, FIle, THelpMarkup::TTarget::Window);
             QVERIFY2(html.find("[[") == std::string::npos, topic.Title.c_str());
         }
         QVERIFY(links > 20);

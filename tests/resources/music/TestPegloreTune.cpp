@@ -73,7 +73,8 @@ void TestPegloreTune::everyNoteEndsBeforeTheLoop()
         const int kind = e.Status & 0xF0;
         int& count = held[e.Status & 0x0F][e.Data1];
         if (kind == 0x90 && e.Data2 > 0) {
-            QVERIFY2(count == 0, qPrintable(QStringLiteral("key %1 struck twice at %2").arg(e.Data1).arg(e.Microseconds)));
+            QVERIFY2(count == 0,
+                     qPrintable(QStringLiteral("key %1 struck twice at %2").arg(e.Data1).arg(e.Microseconds)));
             ++count;
         } else if (kind == 0x80 || kind == 0x90) {
             QVERIFY2(count == 1, qPrintable(QStringLiteral("key %1 released unstruck").arg(e.Data1)));

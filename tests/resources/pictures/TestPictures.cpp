@@ -7,7 +7,7 @@ using namespace peglore;
 
 namespace {
 
-int OpaquePixels(const QImage &image)
+int OpaquePixels(const QImage& image)
 {
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
@@ -102,8 +102,7 @@ private slots:
             for (int x = 0; x < normal.width(); ++x) {
                 const QRgb n = normal.pixel(x, y), d = disabled.pixel(x, y);
                 if (qAlpha(d) > 0)
-                    QVERIFY2(qRed(d) == qGreen(d) && qGreen(d) == qBlue(d),
-                             qPrintable(QString("%1,%2").arg(x).arg(y)));
+                    QVERIFY2(qRed(d) == qGreen(d) && qGreen(d) == qBlue(d), qPrintable(QString("%1,%2").arg(x).arg(y)));
                 if (qAlpha(n) > 0 && (qRed(n) != qGreen(n) || qGreen(n) != qBlue(n)))
                     ++coloured;
             }

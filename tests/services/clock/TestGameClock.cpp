@@ -22,7 +22,13 @@ const QColor Maroon(128, 0, 0);
 
 // Inside each of the seven bars of a 16 x 32 digit, in bit order.
 constexpr std::array<QPoint, 7> BarCentres = {{
-    {7, 2}, {7, 15}, {7, 29}, {2, 8}, {13, 8}, {2, 21}, {13, 21},
+    {7, 2},
+    {7, 15},
+    {7, 29},
+    {2, 8},
+    {13, 8},
+    {2, 21},
+    {13, 21},
 }};
 constexpr std::array<int, 10> Masks = {125, 80, 55, 87, 90, 79, 111, 81, 127, 95};
 
@@ -40,29 +46,29 @@ struct TClockPanel {
 
     // The three digits as read from the rendered panel; '?' for a pattern
     // that is no digit, 'x' for a bar in neither the lit nor the unlit colour.
-    QString Reading(const QColor& Lit = Red) const
+    QString Reading(const QColor& lit = Red) const
     {
-        QImage Image(Panel.size(), QImage::Format_RGB32);
-        Image.fill(Qt::white);
-        const_cast<QWidget&>(Panel).render(&Image);
-        QString Text;
-        for (const int Left : {3, 19, 35}) {
-            int Mask = 0;
-            bool Unknown = false;
-            for (std::size_t Bit = 0; Bit < BarCentres.size(); ++Bit) {
-                const QColor C = Image.pixelColor(BarCentres[Bit] + QPoint(Left, 3));
-                if (C == Lit)
-                    Mask |= 1 << Bit;
-                else if (C != Maroon)
-                    Unknown = true;
+        QImage image(Panel.size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        const_cast<QWidget&>(Panel).render(&image);
+        QString text;
+        for (const int left : {3, 19, 35}) {
+            int mask = 0;
+            bool unknown = false;
+            for (std::size_t bit = 0; bit < BarCentres.size(); ++bit) {
+                const QColor c = image.pixelColor(BarCentres[bit] + QPoint(left, 3));
+                if (c == lit)
+                    mask |= 1 << bit;
+                else if (c != Maroon)
+                    unknown = true;
             }
-            const auto* It = std::find(Masks.begin(), Masks.end(), Mask);
-            if (Unknown)
-                Text += u'x';
+            const auto* it = std::find(Masks.begin(), Masks.end(), mask);
+            if (unknown)
+                text += u'x';
             else
-                Text += It == Masks.end() ? QChar(u'?') : QChar(u'0' + int(It - Masks.begin()));
+                text += it == Masks.end() ? QChar(u'?') : QChar(u'0' + int(it - Masks.begin()));
         }
-        return Text;
+        return text;
     }
 
     void Tick() { Clock->SetSeconds(Clock->Seconds() + 1); }
@@ -74,51 +80,51 @@ class TestGameClock : public QObject {
     Q_OBJECT
 
 private slots:
-    void DigitsAsDesigned();
-    void ReadsZeroInRedBeforeFirstTick();
-    void FiveTicksReadFive();
-    void ShowsCount_data();
-    void ShowsCount();
-    void CountKeepsRisingPast999();
-    void ResetShowsZero();
+    void digitsAsDesigned();
+    void readsZeroInRedBeforeFirstTick();
+    void fiveTicksReadFive();
+    void showsCount_data();
+    void showsCount();
+    void countKeepsRisingPast999();
+    void resetShowsZero();
 };
 
-void TestGameClock::DigitsAsDesigned()
+void TestGameClock::digitsAsDesigned()
 {
-    QWidget Panel;
-    const auto Digits = CreateTimerDigits(Panel);
-    const int Lefts[3] = {3, 19, 35};
-    for (int I = 0; I < 3; ++I) {
-        const TDigit* D = Digits[std::size_t(I)];
-        QCOMPARE(D->parentWidget(), &Panel);
-        QCOMPARE(D->objectName(), QStringLiteral("TimerDigit%1").arg(I + 1));
-        QCOMPARE(D->geometry(), QRect(Lefts[I], 3, 16, 32));
-        QCOMPARE(D->Color(), QColor(0, 0, 0));
-        QCOMPARE(D->ColorOff(), Maroon);
-        QCOMPARE(D->ColorOn(), QColor(255, 255, 0));
-        QCOMPARE(D->Value(), 0);
-        QCOMPARE(D->Thickness(), 2);
-        QCOMPARE(D->Separation(), 1);
+    QWidget panel;
+    const auto digits = CreateTimerDigits(panel);
+    const int lefts[3] = {3, 19, 35};
+    for (int i = 0; i < 3; ++i) {
+        const TDigit* d = digits[std::size_t(i)];
+        QCOMPARE(d->parentWidget(), &panel);
+        QCOMPARE(d->objectName(), QStringLiteral("TimerDigit%1").arg(i + 1));
+        QCOMPARE(d->geometry(), QRect(lefts[i], 3, 16, 32));
+        QCOMPARE(d->Color(), QColor(0, 0, 0));
+        QCOMPARE(d->ColorOff(), Maroon);
+        QCOMPARE(d->ColorOn(), QColor(255, 255, 0));
+        QCOMPARE(d->Value(), 0);
+        QCOMPARE(d->Thickness(), 2);
+        QCOMPARE(d->Separation(), 1);
     }
 }
 
-void TestGameClock::ReadsZeroInRedBeforeFirstTick()
+void TestGameClock::readsZeroInRedBeforeFirstTick()
 {
-    TClockPanel P;
-    QCOMPARE(P.Clock->Seconds(), 0);
-    QCOMPARE(P.Reading(), QStringLiteral("000"));
+    TClockPanel p;
+    QCOMPARE(p.Clock->Seconds(), 0);
+    QCOMPARE(p.Reading(), QStringLiteral("000"));
 }
 
-void TestGameClock::FiveTicksReadFive()
+void TestGameClock::fiveTicksReadFive()
 {
-    TClockPanel P;
-    for (int I = 0; I < 5; ++I)
-        P.Tick();
-    QCOMPARE(P.Clock->Seconds(), 5);
-    QCOMPARE(P.Reading(), QStringLiteral("005"));
+    TClockPanel p;
+    for (int i = 0; i < 5; ++i)
+        p.Tick();
+    QCOMPARE(p.Clock->Seconds(), 5);
+    QCOMPARE(p.Reading(), QStringLiteral("005"));
 }
 
-void TestGameClock::ShowsCount_data()
+void TestGameClock::showsCount_data()
 {
     QTest::addColumn<int>("seconds");
     QTest::addColumn<QString>("reading");
@@ -133,38 +139,38 @@ void TestGameClock::ShowsCount_data()
     QTest::newRow("negative") << -5 << "000";
 }
 
-void TestGameClock::ShowsCount()
+void TestGameClock::showsCount()
 {
     QFETCH(int, seconds);
     QFETCH(QString, reading);
-    TClockPanel P;
-    P.Clock->SetSeconds(seconds);
-    QCOMPARE(P.Clock->Seconds(), seconds);
-    QCOMPARE(P.Reading(), reading);
+    TClockPanel p;
+    p.Clock->SetSeconds(seconds);
+    QCOMPARE(p.Clock->Seconds(), seconds);
+    QCOMPARE(p.Reading(), reading);
 }
 
-void TestGameClock::CountKeepsRisingPast999()
+void TestGameClock::countKeepsRisingPast999()
 {
-    TClockPanel P;
-    P.Clock->SetSeconds(997);
-    for (int I = 0; I < 240; ++I) {
-        P.Tick();
-        if (P.Clock->Seconds() == 998)
-            QCOMPARE(P.Reading(), QStringLiteral("998"));
+    TClockPanel p;
+    p.Clock->SetSeconds(997);
+    for (int i = 0; i < 240; ++i) {
+        p.Tick();
+        if (p.Clock->Seconds() == 998)
+            QCOMPARE(p.Reading(), QStringLiteral("998"));
     }
-    QCOMPARE(P.Clock->Seconds(), 1237);
-    QCOMPARE(P.Reading(), QStringLiteral("999"));
+    QCOMPARE(p.Clock->Seconds(), 1237);
+    QCOMPARE(p.Reading(), QStringLiteral("999"));
 }
 
-void TestGameClock::ResetShowsZero()
+void TestGameClock::resetShowsZero()
 {
-    TClockPanel P;
-    P.Clock->SetSeconds(1234);
-    P.Clock->ResetClock();
-    QCOMPARE(P.Clock->Seconds(), 0);
-    QCOMPARE(P.Reading(), QStringLiteral("000"));
-    P.Tick();
-    QCOMPARE(P.Reading(), QStringLiteral("001"));
+    TClockPanel p;
+    p.Clock->SetSeconds(1234);
+    p.Clock->ResetClock();
+    QCOMPARE(p.Clock->Seconds(), 0);
+    QCOMPARE(p.Reading(), QStringLiteral("000"));
+    p.Tick();
+    QCOMPARE(p.Reading(), QStringLiteral("001"));
 }
 
 QTEST_MAIN(TestGameClock)

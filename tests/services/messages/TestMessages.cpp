@@ -29,10 +29,10 @@ struct TSeenBox {
     QString EscapeButton;
 };
 
-TSeenBox Inspect(QWidget* Modal)
+TSeenBox Inspect(QWidget* modal)
 {
     TSeenBox seen;
-    auto* box = qobject_cast<QMessageBox*>(Modal);
+    auto* box = qobject_cast<QMessageBox*>(modal);
     if (!box)
         return seen;
     seen.Caption = box->windowTitle();
@@ -48,28 +48,28 @@ TSeenBox Inspect(QWidget* Modal)
     return seen;
 }
 
-void PressKey(QWidget* Modal, Qt::Key Key)
+void PressKey(QWidget* modal, Qt::Key key)
 {
-    QTest::keyClick(Modal, Key);
+    QTest::keyClick(modal, key);
 }
 
 // The window frame's close button: a close request that no key sent.
-void CloseFromTitleBar(QWidget* Modal)
+void CloseFromTitleBar(QWidget* modal)
 {
-    Modal->close();
+    modal->close();
 }
 
-TRoutine Routine(const QString& Name)
+TRoutine Routine(const QString& name)
 {
-    if (Name == "ShowWon")
+    if (name == "ShowWon")
         return &TMessages::ShowWon;
-    if (Name == "ShowLost")
+    if (name == "ShowLost")
         return &TMessages::ShowLost;
-    if (Name == "ShowRowNotFull")
+    if (name == "ShowRowNotFull")
         return &TMessages::ShowRowNotFull;
-    if (Name == "ShowDisplayError")
+    if (name == "ShowDisplayError")
         return &TMessages::ShowDisplayError;
-    if (Name == "AskNewGame")
+    if (name == "AskNewGame")
         return &TMessages::AskNewGame;
     return &TMessages::AskGiveUp;
 }
@@ -87,17 +87,21 @@ private slots:
         QTest::addColumn<QStringList>("buttons");
         const QStringList ok{"OK"};
         const QStringList yesNo{"&No", "&Yes"};
-        QTest::newRow("won") << "ShowWon" << "Information" << QMessageBox::Information << "You won the game!" << ok;
-        QTest::newRow("lost") << "ShowLost" << "Information" << QMessageBox::Information << "You lost the game!"
-                              << ok;
-        QTest::newRow("row not full") << "ShowRowNotFull" << "Error" << QMessageBox::Critical
+        QTest::newRow("won") << "ShowWon"
+                             << "Information" << QMessageBox::Information << "You won the game!" << ok;
+        QTest::newRow("lost") << "ShowLost"
+                              << "Information" << QMessageBox::Information << "You lost the game!" << ok;
+        QTest::newRow("row not full") << "ShowRowNotFull"
+                                      << "Error" << QMessageBox::Critical
                                       << "You must completely fill the row before trying to check it!" << ok;
-        QTest::newRow("display") << "ShowDisplayError" << "Error" << QMessageBox::Critical
+        QTest::newRow("display") << "ShowDisplayError"
+                                 << "Error" << QMessageBox::Critical
                                  << "Sorry, Peglore requires at least 256 color display driver." << ok;
-        QTest::newRow("new game") << "AskNewGame" << "Confirm" << QMessageBox::Question
-                                  << "Do you really want to start a new game?" << yesNo;
-        QTest::newRow("give up") << "AskGiveUp" << "Confirm" << QMessageBox::Question
-                                 << "Are you sure you want to give up?" << yesNo;
+        QTest::newRow("new game") << "AskNewGame"
+                                  << "Confirm" << QMessageBox::Question << "Do you really want to start a new game?"
+                                  << yesNo;
+        QTest::newRow("give up") << "AskGiveUp"
+                                 << "Confirm" << QMessageBox::Question << "Are you sure you want to give up?" << yesNo;
     }
     void boxes()
     {
@@ -131,9 +135,12 @@ private slots:
             QTest::newRow(qPrintable(q + " N key")) << q << "n" << int(A::No);
             QTest::newRow(qPrintable(q + " title bar")) << q << "close" << int(A::Cancel);
         }
-        QTest::newRow("won Enter") << "ShowWon" << "enter" << int(A::Ok);
-        QTest::newRow("won Escape") << "ShowWon" << "escape" << int(A::Ok);
-        QTest::newRow("won title bar") << "ShowWon" << "close" << int(A::Cancel);
+        QTest::newRow("won Enter") << "ShowWon"
+                                   << "enter" << int(A::Ok);
+        QTest::newRow("won Escape") << "ShowWon"
+                                    << "escape" << int(A::Ok);
+        QTest::newRow("won title bar") << "ShowWon"
+                                       << "close" << int(A::Cancel);
     }
     void answers()
     {
@@ -173,8 +180,11 @@ private slots:
         TSeenBox seen;
         QMessageBox* box = nullptr;
         AnswerNextModal([](QWidget* m) { PressKey(m, Qt::Key_Return); },
-                        [&](QWidget* m) { box = qobject_cast<QMessageBox*>(m); seen = Inspect(m); 
-                                          QVERIFY(box && box->textFormat() == Qt::PlainText); });
+                        [&](QWidget* m) {
+                            box = qobject_cast<QMessageBox*>(m);
+                            seen = Inspect(m);
+                            QVERIFY(box && box->textFormat() == Qt::PlainText);
+                        });
         TMessages::ShowError(QStringLiteral("Unable to write to /tmp/<b>x</b>"));
         QCOMPARE(seen.Text, QStringLiteral("Unable to write to /tmp/<b>x</b>."));
     }

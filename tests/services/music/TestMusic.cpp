@@ -7,11 +7,11 @@
 #include <deque>
 #include <memory>
 
+#include "../../game/GameFakes.h"
 #include "platform/media/IMediaPlayer.h"
 #include "platform/media/TFluidSynthPlayer.h"
 #include "services/music/TMusic.h"
 #include "settings/configuration/TConfiguration.h"
-#include "../../game/GameFakes.h"
 
 using namespace peglore;
 
@@ -20,11 +20,11 @@ namespace {
 // Records every command; opens succeed or fail as told.
 class TRecordingPlayer final : public IMediaPlayer {
 public:
-    explicit TRecordingPlayer(QStringList& Log) : FLog(Log) {}
+    explicit TRecordingPlayer(QStringList& log) : FLog(log) {}
     std::deque<bool> OpenResults;
     std::function<void(TMediaResult)> OnNotify;
 
-    void SetFileName(const std::string& FileName) override { FLog << "name " + QString::fromStdString(FileName); }
+    void SetFileName(const std::string& fileName) override { FLog << "name " + QString::fromStdString(fileName); }
     bool Open() override
     {
         FLog << "open";
@@ -38,7 +38,7 @@ public:
     void Play() override { FLog << "play"; }
     void Stop() override { FLog << "stop"; }
     void Close() override { FLog << "close"; }
-    void SetOnNotify(std::function<void(TMediaResult)> Handler) override { OnNotify = std::move(Handler); }
+    void SetOnNotify(std::function<void(TMediaResult)> handler) override { OnNotify = std::move(handler); }
 
 private:
     QStringList& FLog;
@@ -49,12 +49,12 @@ private:
 // music object exists.
 class TMusicRig final : public IOptionEffects {
 public:
-    explicit TMusicRig(IMediaPlayer& Player, const std::string& Folder = "/game/")
-        : FConfig(*this, Folder), FMusic(std::make_unique<TMusic>(Player, FConfig, Folder))
+    explicit TMusicRig(IMediaPlayer& player, const std::string& folder = "/game/")
+        : FConfig(*this, folder), FMusic(std::make_unique<TMusic>(player, FConfig, folder))
     {
-        Player.SetOnNotify([this](TMediaResult Result) {
+        player.SetOnNotify([this](TMediaResult result) {
             if (FMusic)
-                FMusic->MediaPlayerNotify(Result == TMediaResult::Successful);
+                FMusic->MediaPlayerNotify(result == TMediaResult::Successful);
         });
     }
 
@@ -80,9 +80,9 @@ private:
     std::unique_ptr<TMusic> FMusic;
 };
 
-QByteArray ReadAll(const QString& Path)
+QByteArray ReadAll(const QString& path)
 {
-    QFile f(Path);
+    QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
@@ -111,29 +111,41 @@ void TestMusic::states_data()
 
     const QString name = "name /game/Peglore.mid";
     const QStringList start{name, "open", "seek", "play"};
-    QTest::newRow("not yet opened") << "" << "" << QStringList{} << false << true << false;
-    QTest::newRow("on opens and plays") << "" << "on" << start << true << true << true;
-    QTest::newRow("off stops and keeps the file open") << "" << "on off" << start + QStringList{"stop"} << true << true
-                                                       << false;
+    QTest::newRow("not yet opened") << ""
+                                    << "" << QStringList{} << false << true << false;
+    QTest::newRow("on opens and plays") << ""
+                                        << "on" << start << true << true << true;
+    QTest::newRow("off stops and keeps the file open")
+        << ""
+        << "on off" << start + QStringList{"stop"} << true << true << false;
     QTest::newRow("on again starts from the beginning")
-        << "" << "on off on" << start + QStringList{"stop", "seek", "play"} << true << true << true;
+        << ""
+        << "on off on" << start + QStringList{"stop", "seek", "play"} << true << true << true;
     QTest::newRow("each end starts it again")
-        << "" << "on end end" << start + QStringList{"seek", "play", "seek", "play"} << true << true << true;
-    QTest::newRow("aborted: no restart") << "" << "on off aborted" << start + QStringList{"stop"} << true << true
-                                         << false;
-    QTest::newRow("superseded and failure: nothing") << "" << "on superseded failure" << start << true << true << true;
-    QTest::newRow("on while playing does nothing") << "" << "on on" << start << true << true << true;
-    QTest::newRow("off while off does nothing") << "" << "off" << QStringList{} << false << true << false;
-    QTest::newRow("an end reported after off: no restart") << "" << "on off end" << start + QStringList{"stop"} << true
-                                                           << true << false;
-    QTest::newRow("failed open turns the option off") << "0" << "on" << QStringList{name, "open"} << false << false
-                                                      << false;
-    QTest::newRow("off after a failed open: nothing") << "0" << "on off" << QStringList{name, "open"} << false << false
-                                                      << false;
+        << ""
+        << "on end end" << start + QStringList{"seek", "play", "seek", "play"} << true << true << true;
+    QTest::newRow("aborted: no restart") << ""
+                                         << "on off aborted" << start + QStringList{"stop"} << true << true << false;
+    QTest::newRow("superseded and failure: nothing") << ""
+                                                     << "on superseded failure" << start << true << true << true;
+    QTest::newRow("on while playing does nothing") << ""
+                                                   << "on on" << start << true << true << true;
+    QTest::newRow("off while off does nothing") << ""
+                                                << "off" << QStringList{} << false << true << false;
+    QTest::newRow("an end reported after off: no restart")
+        << ""
+        << "on off end" << start + QStringList{"stop"} << true << true << false;
+    QTest::newRow("failed open turns the option off") << "0"
+                                                      << "on" << QStringList{name, "open"} << false << false << false;
+    QTest::newRow("off after a failed open: nothing")
+        << "0"
+        << "on off" << QStringList{name, "open"} << false << false << false;
     QTest::newRow("unavailable: on tries again, and fails again")
-        << "00" << "on on" << QStringList{name, "open", name, "open"} << false << false << false;
+        << "00"
+        << "on on" << QStringList{name, "open", name, "open"} << false << false << false;
     QTest::newRow("a later open that succeeds plays")
-        << "01" << "on on" << QStringList{name, "open", name, "open", "seek", "play"} << true << true << true;
+        << "01"
+        << "on on" << QStringList{name, "open", name, "open", "seek", "play"} << true << true << true;
 }
 
 void TestMusic::states()

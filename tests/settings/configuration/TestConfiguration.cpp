@@ -8,11 +8,11 @@
 #include <fstream>
 #include <sstream>
 
+#include "../../game/GameFakes.h"
 #include "game/TLevelSettings.h"
 #include "settings/configuration/SettingsValue.h"
 #include "settings/configuration/TConfiguration.h"
 #include "settings/statistics/TStatistics.h"
-#include "../../game/GameFakes.h"
 
 using namespace peglore;
 using namespace peglore::testing;
@@ -21,7 +21,7 @@ namespace {
 // Records every effect of the options in the game's shared log.
 class TRecordingEffects final : public IOptionEffects {
 public:
-    explicit TRecordingEffects(QStringList& Log) : FLog(Log) {}
+    explicit TRecordingEffects(QStringList& log) : FLog(log) {}
     std::function<void()> OnPlay;
     void PlayMusic() override
     {
@@ -30,8 +30,8 @@ public:
             OnPlay();
     }
     void StopMusic() override { FLog << "stop"; }
-    void SetTooltipsEnabled(bool On) override { FLog << QStringLiteral("tooltips %1").arg(On); }
-    void SetCheckButtonEnabled(bool On) override { FLog << QStringLiteral("check button %1").arg(On); }
+    void SetTooltipsEnabled(bool on) override { FLog << QStringLiteral("tooltips %1").arg(on); }
+    void SetCheckButtonEnabled(bool on) override { FLog << QStringLiteral("check button %1").arg(on); }
 
 private:
     QStringList& FLog;
@@ -45,11 +45,11 @@ struct TSettingsRig {
 
     std::string Folder() const { return Dir.path().toStdString() + "/"; }
     QString Path() const { return Dir.filePath("Peglore.ini"); }
-    void Write(const QByteArray& Text) const
+    void Write(const QByteArray& text) const
     {
         QFile f(Path());
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(Text);
+        f.write(text);
     }
     QByteArray Read() const
     {
@@ -64,10 +64,9 @@ struct TSettingsRig {
     QString Counters() const { return Game.Messages.Counters(); }
 };
 
-const QByteArray FirstSave =
-    "[Options]\nMusic=1\nSmartHints=1\nAutoCheck=1\n"
-    "[Statistics]\nTotalGames=0\nGamesWon=0\nGamesLost=0\nUnfinishedGames=0\n"
-    "[Level Settings]\nCustomColumns=4\nCustomRows=10\nDifficultyLevel=0\n";
+const QByteArray FirstSave = "[Options]\nMusic=1\nSmartHints=1\nAutoCheck=1\n"
+                             "[Statistics]\nTotalGames=0\nGamesWon=0\nGamesLost=0\nUnfinishedGames=0\n"
+                             "[Level Settings]\nCustomColumns=4\nCustomRows=10\nDifficultyLevel=0\n";
 }  // namespace
 
 class TestConfiguration : public QObject {
@@ -158,8 +157,7 @@ void TestConfiguration::loadOrder()
     TSettingsRig rig;
     rig.Load();
     // Options in order, each applied; the level last, starting the game.
-    QCOMPARE(rig.Game.Log.mid(0, 4),
-             (QStringList{"play", "tooltips 1", "tooltips 1", "check button 0"}));
+    QCOMPARE(rig.Game.Log.mid(0, 4), (QStringList{"play", "tooltips 1", "tooltips 1", "check button 0"}));
     QCOMPARE(rig.Game.Log.last(), QString("clock reset"));
 }
 
@@ -172,14 +170,17 @@ void TestConfiguration::storedValues_data()
     QTest::addColumn<int>("rows");
     QTest::newRow("level 7") << QByteArray("[Level Settings]\nDifficultyLevel=7\n") << "0/0/0/0" << 0 << 3 << 10;
     QTest::newRow("level -1") << QByteArray("[Level Settings]\nDifficultyLevel=-1\n") << "0/0/0/0" << 0 << 3 << 10;
-    QTest::newRow("level word") << QByteArray("[Level Settings]\nDifficultyLevel=Expert\n") << "0/0/0/0" << 0 << 3 << 10;
+    QTest::newRow("level word") << QByteArray("[Level Settings]\nDifficultyLevel=Expert\n") << "0/0/0/0" << 0 << 3
+                                << 10;
     QTest::newRow("expert") << QByteArray("[level settings]\ndifficultylevel = 2\n") << "0/0/0/0" << 2 << 8 << 12;
     QTest::newRow("custom 6x7") << QByteArray("[Level Settings]\nCustomColumns=6\nCustomRows=7\nDifficultyLevel=3\n")
                                 << "0/0/0/0" << 3 << 6 << 7;
-    QTest::newRow("hex and junk") << QByteArray("[Statistics]\nTotalGames=0x1A\nGamesWon=12abc\nGamesLost=$2\nUnfinishedGames=3\n")
-                                  << "26/0/2/3" << 0 << 3 << 10;
+    QTest::newRow("hex and junk")
+        << QByteArray("[Statistics]\nTotalGames=0x1A\nGamesWon=12abc\nGamesLost=$2\nUnfinishedGames=3\n") << "26/0/2/3"
+        << 0 << 3 << 10;
     QTest::newRow("custom size out of range")
-        << QByteArray("[Level Settings]\nCustomColumns=0\nCustomRows=2000\nDifficultyLevel=3\n") << "0/0/0/0" << 3 << 1 << 51;
+        << QByteArray("[Level Settings]\nCustomColumns=0\nCustomRows=2000\nDifficultyLevel=3\n") << "0/0/0/0" << 3 << 1
+        << 51;
 }
 
 void TestConfiguration::storedValues()
