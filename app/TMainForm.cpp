@@ -100,10 +100,10 @@ TAnswer ToAnswer(TMessages::TAnswer answer)
 }
 }  // namespace
 
-TMainForm::TMainForm(IHelpCommands& help, IMediaPlayer& player, std::string settingsFolder, QWidget* parent)
+TMainForm::TMainForm(IHelpCommands& help, IMediaPlayer& player, TGameFiles files, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
-      FHelp(help), FPlayer(player), FSettingsFolder(std::move(settingsFolder))
+      FHelp(help), FPlayer(player), FFiles(std::move(files))
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Peglore"));
@@ -118,7 +118,7 @@ TMainForm::TMainForm(IHelpCommands& help, IMediaPlayer& player, std::string sett
     CreateComponents();
     CreateMenus();
     // The game's executable, beside its settings file.
-    FVersionResource.SetFileName(FSettingsFolder + "peglore");
+    FVersionResource.SetFileName(FFiles.Executable);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     SetClientSize(DesignedClientWidth, DesignedClientHeight);
 
@@ -375,10 +375,10 @@ void TMainForm::FormShow()
     FLeftGrid = std::make_unique<TLeftGrid>(FBoardSize, *FLeftSurface);
     FRightGrid = std::make_unique<TRightGrid>(FBoardSize, *FRightSurface);
     FLogic = std::make_unique<TLogic>(*FLeftGrid, *FRightGrid, FBoardSize);
-    FConfiguration = std::make_unique<TConfiguration>(*this, FSettingsFolder);
+    FConfiguration = std::make_unique<TConfiguration>(*this, FFiles.SettingsFolder);
     FLevelSettings = std::make_unique<TLevelSettings>(*FLogic, *this);
     FStatistics = std::make_unique<TStatistics>();
-    FMusic = std::make_unique<TMusic>(FPlayer, *FConfiguration, FSettingsFolder);
+    FMusic = std::make_unique<TMusic>(FPlayer, *FConfiguration, FFiles.DataFolder);
     FMessages = std::make_unique<TMessages>();
     FMyTimer = std::make_unique<TMyTimer>(*FDigits[0], *FDigits[1], *FDigits[2]);
     FLogic->Connect(*this, *this, *this, *FStatistics);

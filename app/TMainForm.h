@@ -14,6 +14,7 @@
 #include "game/IMessagesPort.h"
 #include "game/TBoardSize.h"
 #include "platform/help/IHelpCommands.h"
+#include "platform/programdir/TGameFiles.h"
 #include "settings/configuration/IOptionEffects.h"
 
 class QAction;
@@ -58,9 +59,8 @@ public:
     static constexpr int DesignedClientWidth = 288;
     static constexpr int DesignedClientHeight = 373;
 
-    // settingsFolder: where Peglore.ini and Peglore.mid lie, with its
-    // trailing "/". player: plays the music file.
-    TMainForm(IHelpCommands& help, IMediaPlayer& player, std::string settingsFolder, QWidget* parent = nullptr);
+    // files: where the settings and the music lie. player: plays the music.
+    TMainForm(IHelpCommands& help, IMediaPlayer& player, TGameFiles files, QWidget* parent = nullptr);
     ~TMainForm() override;
 
     // The four dialogs, created after the main window.
@@ -169,7 +169,7 @@ private:
 
     IHelpCommands& FHelp;
     IMediaPlayer& FPlayer;
-    std::string FSettingsFolder;
+    TGameFiles FFiles;
     QDialog* FCorrectAnswerDialog = nullptr;
     QDialog* FPropertiesDialog = nullptr;
     QDialog* FCustomBoardDialog = nullptr;

@@ -11,7 +11,7 @@
 #include "dialogs/properties/TfrmProperties.h"
 #include "platform/help/THelpViewer.h"
 #include "platform/media/TFluidSynthPlayer.h"
-#include "platform/programdir/ProgramDir.h"
+#include "platform/programdir/TGameFiles.h"
 #include "resources/pictures/Pictures.h"
 #include "services/messages/TMessages.h"
 
@@ -32,9 +32,7 @@ int main(int argc, char** argv)
 
     THelpViewer help("Peglore.hlp");
     TFluidSynthPlayer player;
-    const std::string folder = ProgramDir();
-
-    TMainForm mainForm(help, player, folder);
+    TMainForm mainForm(help, player, GameFilesBesideProgram());
     mainForm.show();  // the first show creates the services and the first game
 
     TfrmCorrectAnswer correctAnswer(help, &mainForm);

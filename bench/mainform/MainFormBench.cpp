@@ -56,10 +56,11 @@ int main(int argc, char** argv)
     TSilentPlayer player;
     std::vector<qint64> shows, levels, paints;
     QTemporaryDir folder;
+    const std::string dir = folder.path().toStdString() + "/";
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer clock;
         clock.start();
-        auto form = std::make_unique<TMainForm>(help, player, folder.path().toStdString() + "/");
+        auto form = std::make_unique<TMainForm>(help, player, TGameFiles{dir, dir, dir + "peglore"});
         form->show();
         QCoreApplication::processEvents();
         shows.push_back(clock.nsecsElapsed());

@@ -1,4 +1,5 @@
 #include "platform/programdir/ProgramDir.h"
+#include "platform/programdir/TGameFiles.h"
 
 #include <unistd.h>
 #include <vector>
@@ -21,6 +22,12 @@ std::string ProgramDir()
         }
         buffer.resize(buffer.size() * 2);
     }
+}
+
+TGameFiles GameFilesBesideProgram()
+{
+    const std::string folder = ProgramDir();
+    return {folder, folder, folder + "peglore"};
 }
 
 }  // namespace peglore

@@ -6,14 +6,23 @@
 #include <QList>
 #include <QPair>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <functional>
 #include <string>
 
 #include "platform/help/IHelpCommands.h"
 #include "platform/media/IMediaPlayer.h"
+#include "platform/programdir/TGameFiles.h"
 
 namespace peglore::testing {
+
+// Every file of the game in one temporary folder.
+inline TGameFiles FilesIn(const QTemporaryDir& folder)
+{
+    const std::string dir = folder.path().toStdString() + "/";
+    return {dir, dir, dir + "peglore"};
+}
 
 class TRecordingHelp final : public IHelpCommands {
 public:

@@ -57,7 +57,7 @@ struct TGame {
             file.open(QIODevice::WriteOnly);
             file.write(settings);
         }
-        Form = std::make_unique<TMainForm>(Help, Player, Folder.path().toStdString() + "/");
+        Form = std::make_unique<TMainForm>(Help, Player, FilesIn(Folder));
         Form->show();
         Form->ActiveForms().Activated(Form.get());
     }
