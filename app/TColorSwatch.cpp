@@ -20,7 +20,7 @@ TColorSwatch::TColorSwatch(TColor color, QWidget* parent) : QWidget(parent), FCo
 {
     setAttribute(Qt::WA_NoSystemBackground);
     // The pointing hand tells the player that a swatch can be picked up.
-    const QPixmap hand(QStringLiteral(":/pictures/hand.png"));
+    const QPixmap hand(QString::fromLatin1(PicturePaths::HandCursor));
     if (!hand.isNull())
         setCursor(QCursor(hand, HandHotSpotX, HandHotSpotY));
 }

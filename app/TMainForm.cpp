@@ -2,56 +2,55 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDialog>
-#include <QDragMoveEvent>
-#include <QDropEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMimeData>
-#include <QPainter>
-#include <QScreen>
-#include <QShortcut>
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolButton>
-#include <QWhatsThis>
 
-#include <algorithm>
-#include <array>
 #include <chrono>
 
 #include "app/TActiveFormTracker.h"
 #include "app/TColorSwatch.h"
+#include "app/TGameSession.h"
+#include "app/TGridSurface.h"
+#include "app/TGuessBoardInput.h"
+#include "app/TMainFormPorts.h"
 #include "app/TPainterCanvas.h"
 #include "app/TTooltipSwitch.h"
 #include "components/boardgrid/TBoardGrid.h"
+#include "components/contexthelp/HelpContexts.h"
+#include "components/contexthelp/TContextHelp.h"
 #include "components/digit/Udigit.h"
+#include "components/widgets/TBevel.h"
 #include "components/widgets/TBevelPanel.h"
+#include "components/widgets/TMarbleBackground.h"
 #include "components/widgets/TStatusPanels.h"
 #include "game/BoardGeometry.h"
+#include "game/PegColors.h"
 #include "game/TLeftGrid.h"
 #include "game/TLevelSettings.h"
 #include "game/TLogic.h"
 #include "game/TRightGrid.h"
+#include "platform/help/IHelpCommands.h"
 #include "platform/media/IMediaPlayer.h"
+#include "resources/pictures/Pictures.h"
 #include "services/clock/TMyTimer.h"
 #include "services/clock/TimerDigits.h"
 #include "services/messages/TMessages.h"
 #include "services/music/TMusic.h"
 #include "settings/configuration/TConfiguration.h"
-#include "settings/statistics/TStatistics.h"
 
 namespace peglore {
 
 namespace {
-constexpr int StatusHeight = 19;
 constexpr int StatusPanelWidth = 50;
-const char* const HelpContextProperty = "helpContext";
+constexpr int HintPause = 600;
 
 // A hint of the form "short|long": the tooltip shows the short part, the
 // status bar the long part; a hint without "|" is both.
@@ -65,38 +64,23 @@ QString LongHint(const QString& hint)
     return bar < 0 ? hint : hint.mid(bar + 1);
 }
 
-// The client area: the marble texture stretched behind everything.
-class TClientArea : public QWidget {
-public:
-    explicit TClientArea(QWidget* parent) : QWidget(parent), FTexture(QStringLiteral(":/pictures/marble.png"))
-    {
-        setObjectName(QStringLiteral("imgBackGround"));
-        setAttribute(Qt::WA_OpaquePaintEvent);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        if (FTexture.isNull())
-            painter.fillRect(rect(), QColor(0xC0, 0xC0, 0xC0));
-        else
-            painter.drawPixmap(rect(), FTexture);
-    }
-
-private:
-    QPixmap FTexture;
+// The colour bar's swatches, left to right, with the palette entry each
+// shows.
+struct TSwatchDef {
+    const char* Name;
+    std::size_t PegIndex;
+    int Left;
+};
+constexpr TSwatchDef Swatches[] = {
+    {"RedShape", 0, 3},    {"LimeShape", 7, 30},  {"BlackShape", 2, 58},    {"YellowShape", 3, 85},
+    {"BlueShape", 4, 112}, {"GrayShape", 5, 139}, {"FuchsiaShape", 6, 167}, {"GreenShape", 1, 194},
 };
 
-TAnswer ToAnswer(TMessages::TAnswer answer)
+void AddBevel(TBevelShape shape, const char* name, const QRect& geometry, QWidget* parent)
 {
-    switch (answer) {
-    case TMessages::TAnswer::Ok: return TAnswer::Ok;
-    case TMessages::TAnswer::Yes: return TAnswer::Yes;
-    case TMessages::TAnswer::No: return TAnswer::No;
-    case TMessages::TAnswer::Cancel: return TAnswer::Cancel;
-    }
-    return TAnswer::Cancel;
+    auto* bevel = new TBevel(shape, parent);
+    bevel->setObjectName(QString::fromLatin1(name));
+    bevel->setGeometry(geometry);
 }
 }  // namespace
 
@@ -107,32 +91,39 @@ TMainForm::TMainForm(IHelpCommands& help, IMediaPlayer& player, TGameFiles files
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Peglore"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/peglore.png")));
+    setWindowIcon(QIcon(QString::fromLatin1(PicturePaths::WindowIcon)));
     QFont designed(QStringLiteral("Liberation Sans"));
     designed.setPixelSize(11);
     setFont(designed);
 
     FTooltips = new TTooltipSwitch(this);
     FActiveForms = new TActiveFormTracker(this);
+    FContextHelp = new TContextHelp(help, *this, {});
 
     CreateComponents();
     CreateMenus();
-    // The game's executable, beside its settings file.
     FVersionResource.SetFileName(FFiles.Executable);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    SetClientSize(DesignedClientWidth, DesignedClientHeight);
 
-    // FormCreate: remember the designed width; the status bar follows hints.
-    FInitialClientWidth = DesignedClientWidth;
+    TMainFormParts parts;
+    parts.Window = this;
+    parts.Client = FClient;
+    parts.Hand = findChild<QLabel*>(QStringLiteral("Hand"));
+    parts.StatusBar = FStatusBar;
+    parts.LeftBoard = FLeftBoard;
+    parts.RightBoard = FRightBoard;
+    parts.CheckButton = FCheckButton;
+    parts.LevelItems = FLevelItems;
+    parts.Tooltips = FTooltips;
+    // FormCreate: the designed width is the narrowest the window gets.
+    FPorts = std::make_unique<TMainFormPorts>(parts, DesignedClientWidth);
+    FPorts->SetClientSize(DesignedClientWidth, DesignedClientHeight);
 
     FSecondsTimer = new QTimer(this);
     FSecondsTimer->setObjectName(QStringLiteral("SecondsTimer"));
     FSecondsTimer->setInterval(1000);
     connect(FSecondsTimer, &QTimer::timeout, this, &TMainForm::SecondsTimerTimer);
     FSecondsTimer->start();
-
-    auto* whatsThis = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), this);
-    connect(whatsThis, &QShortcut::activated, this, [] { QWhatsThis::enterWhatsThisMode(); });
 
     FPlayer.SetOnNotify([this](TMediaResult result) { MediaPlayerNotify(result == TMediaResult::Successful); });
 }
@@ -148,7 +139,7 @@ TMainForm::~TMainForm()
 
 void TMainForm::SetDialogs(QDialog* correctAnswer, QDialog* properties, QDialog* customBoard, QDialog* about)
 {
-    FCorrectAnswerDialog = correctAnswer;
+    FPorts->SetCorrectAnswerDialog(correctAnswer);
     FPropertiesDialog = properties;
     FCustomBoardDialog = customBoard;
     FAboutDialog = about;
@@ -156,91 +147,74 @@ void TMainForm::SetDialogs(QDialog* correctAnswer, QDialog* properties, QDialog*
 
 void TMainForm::CreateComponents()
 {
-    FClient = new TClientArea(this);
+    FClient = new TMarbleBackground(this);
     setCentralWidget(FClient);
 
-    FPanel1 = new TBevelPanel(FClient);
-    FPanel1->setObjectName(QStringLiteral("Panel1"));
-    FPanel1->setGeometry(2, 6, 153, 31);
-    FNewButton = AddToolButton("sbtnNew", QStringLiteral("New Game|"), QStringLiteral("new"), true, 4,
-                               &TMainForm::mmenuNewGameClick);
-    FPropertiesButton = AddToolButton("sbtnProperties", QStringLiteral("Game Properties|"),
-                                      QStringLiteral("properties"), false, 34, &TMainForm::mmenuPropertiesClick);
-    FCheckButton = AddToolButton("sbtnCheck", QStringLiteral("Check!|"), QStringLiteral("check"), true, 64,
-                                 &TMainForm::sbtnCheckClick);
-    auto* bevel1 = new TBevel(TBevelShape::LeftLine, FPanel1);
-    bevel1->setObjectName(QStringLiteral("Bevel1"));
-    bevel1->setGeometry(92, 2, 3, 25);
+    auto* panel1 = new TBevelPanel(FClient);
+    panel1->setObjectName(QStringLiteral("Panel1"));
+    panel1->setGeometry(2, 6, 153, 31);
+    AddToolButton(panel1, "sbtnNew", QStringLiteral("New Game|"), PicturePaths::NewGlyph,
+                  PicturePaths::NewGlyphDisabled, 4, &TMainForm::mmenuNewGameClick);
+    AddToolButton(panel1, "sbtnProperties", QStringLiteral("Game Properties|"), PicturePaths::PropertiesGlyph, nullptr,
+                  34, &TMainForm::mmenuPropertiesClick);
+    FCheckButton = AddToolButton(panel1, "sbtnCheck", QStringLiteral("Check!|"), PicturePaths::CheckGlyph,
+                                 PicturePaths::CheckGlyphDisabled, 64, &TMainForm::sbtnCheckClick);
+    AddBevel(TBevelShape::LeftLine, "Bevel1", QRect(92, 2, 3, 25), panel1);
+    AddBevel(TBevelShape::LeftLine, "Bevel4", QRect(162, 2, 2, 40), FClient);
 
-    auto* bevel4 = new TBevel(TBevelShape::LeftLine, FClient);
-    bevel4->setObjectName(QStringLiteral("Bevel4"));
-    bevel4->setGeometry(162, 2, 2, 40);
+    auto* panel2 = new TBevelPanel(FClient);
+    panel2->setObjectName(QStringLiteral("Panel2"));
+    panel2->setGeometry(172, 2, 54, 39);
+    panel2->SetBevelInner(TBevelCut::Raised);
+    TContextHelp::SetContext(panel2, HelpContexts::ClockPanel);
+    FDigits = CreateTimerDigits(*panel2);
+    for (TDigit* digit : FDigits)
+        digit->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    FPanel2 = new TBevelPanel(FClient);
-    FPanel2->setObjectName(QStringLiteral("Panel2"));
-    FPanel2->setGeometry(172, 2, 54, 39);
-    FPanel2->SetBevelInner(TBevelCut::Raised);
-    FPanel2->setProperty(HelpContextProperty, 3003);
-    const std::array<TDigit*, 3> digits = CreateTimerDigits(*FPanel2);
-    std::copy(digits.begin(), digits.end(), FDigits);
+    AddBevel(TBevelShape::BottomLine, "Bevel3", QRect(1, 38, 226, 9), FClient);
 
-    auto* bevel3 = new TBevel(TBevelShape::BottomLine, FClient);
-    bevel3->setObjectName(QStringLiteral("Bevel3"));
-    bevel3->setGeometry(1, 38, 226, 9);
-
-    FColorsBarPanel = new TBevelPanel(FClient);
-    FColorsBarPanel->setObjectName(QStringLiteral("ColorsBarPanel"));
-    FColorsBarPanel->setGeometry(1, 49, 222, 30);
-    FColorsBarPanel->SetBevelOuter(TBevelCut::None);
-    FColorsBarPanel->SetBevelInner(TBevelCut::Raised);
-    FColorsBarPanel->setProperty(HelpContextProperty, 3002);
-    struct TSwatchDef {
-        const char* Name;
-        TColor Color;
-        int Left;
-    };
-    const TSwatchDef swatches[] = {
-        {"RedShape", 0x0000FF, 3},       {"LimeShape", 0x00FF00, 30},   {"BlackShape", 0x000000, 58},
-        {"YellowShape", 0x00FFFF, 85},   {"BlueShape", 0xFF0000, 112},  {"GrayShape", 0x808080, 139},
-        {"FuchsiaShape", 0xFF00FF, 167}, {"GreenShape", 0x008000, 194},
-    };
-    for (const TSwatchDef& s : swatches) {
-        auto* swatch = new TColorSwatch(s.Color, FColorsBarPanel);
+    auto* colorsBar = new TBevelPanel(FClient);
+    colorsBar->setObjectName(QStringLiteral("ColorsBarPanel"));
+    colorsBar->setGeometry(1, 49, 222, 30);
+    colorsBar->SetBevelOuter(TBevelCut::None);
+    colorsBar->SetBevelInner(TBevelCut::Raised);
+    TContextHelp::SetContext(colorsBar, HelpContexts::ColorBar);
+    for (const TSwatchDef& s : Swatches) {
+        auto* swatch = new TColorSwatch(PegColors[s.PegIndex], colorsBar);
         swatch->setObjectName(QString::fromLatin1(s.Name));
         swatch->setGeometry(s.Left, 4, 24, 22);
     }
 
-    FHand = new QLabel(FClient);
-    FHand->setObjectName(QStringLiteral("Hand"));
-    FHand->setPixmap(QPixmap(QStringLiteral(":/pictures/row-marker.png")));
-    FHand->setGeometry(RowMarkerLeft, RowMarkerTop, 38, 18);
-    FHand->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto* hand = new QLabel(FClient);
+    hand->setObjectName(QStringLiteral("Hand"));
+    hand->setPixmap(QPixmap(QString::fromLatin1(PicturePaths::RowMarker)));
+    hand->setGeometry(RowMarkerLeft, RowMarkerTop, 38, 18);
+    hand->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     FLeftBoard = new TBoardGrid(FClient);
     FLeftBoard->setObjectName(QStringLiteral("LeftBoard"));
     FLeftBoard->SetCellColor(Qt::white);
     FLeftBoard->move(LeftBoardLeft, LeftBoardTop);
-    FLeftBoard->setAcceptDrops(true);
-    FLeftBoard->installEventFilter(this);
     FLeftSurface = std::make_unique<TGridSurface>(*FLeftBoard);
     FLeftBoard->SetDrawCell([this](QPainter& painter, int col, int row, const QRect&) {
-        if (!FLeftGrid)
+        if (!FSession)
             return;
         TPainterCanvas canvas(painter);
-        FLeftGrid->DrawCell(col, row, canvas);
+        FSession->LeftGrid().DrawCell(col, row, canvas);
     });
+    FGuessBoardInput = new TGuessBoardInput(*FLeftBoard, *this);
 
     FRightBoard = new TBoardGrid(FClient);
     FRightBoard->setObjectName(QStringLiteral("RightBoard"));
     FRightBoard->SetCellColor(ToQColor(EmptyKeyHole));
     FRightBoard->move(0, RightBoardTop);
-    FRightBoard->setProperty(HelpContextProperty, 3001);
+    TContextHelp::SetContext(FRightBoard, HelpContexts::ScoreBoard);
     FRightSurface = std::make_unique<TGridSurface>(*FRightBoard);
     FRightBoard->SetDrawCell([this](QPainter& painter, int col, int row, const QRect&) {
-        if (!FRightGrid)
+        if (!FSession)
             return;
         TPainterCanvas canvas(painter);
-        FRightGrid->DrawCell(col, row, canvas);
+        FSession->RightGrid().DrawCell(col, row, canvas);
     });
 
     FStatusBar = new TStatusPanels({StatusPanelWidth, StatusPanelWidth}, FClient);
@@ -248,28 +222,21 @@ void TMainForm::CreateComponents()
     FStatusBar->SetPanelText(0, QStringLiteral("Row:"));
 
     // The score board, the colour bar and the clock panel share one menu.
-    FPopupMenu2 = new QMenu(this);
-    FPopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
-    QAction* whatsThis = FPopupMenu2->addAction(QStringLiteral("&What's This?"));
-    whatsThis->setObjectName(QStringLiteral("pmenuWhatsThis"));
-    connect(whatsThis, &QAction::triggered, this, &TMainForm::pmenuWhatsThisClick);
-    for (QWidget* w :
-         {static_cast<QWidget*>(FRightBoard), static_cast<QWidget*>(FColorsBarPanel), static_cast<QWidget*>(FPanel2)})
-        w->installEventFilter(this);
-    for (TDigit* d : FDigits)
-        d->setAttribute(Qt::WA_TransparentForMouseEvents);
+    for (QWidget* control :
+         {static_cast<QWidget*>(FRightBoard), static_cast<QWidget*>(colorsBar), static_cast<QWidget*>(panel2)})
+        FContextHelp->AttachPopupMenu(control);
 }
 
-QToolButton* TMainForm::AddToolButton(const char* name, const QString& hint, const QString& glyph, bool disabledGlyph,
-                                      int left, void (TMainForm::*handler)())
+QToolButton* TMainForm::AddToolButton(QWidget* panel, const char* name, const QString& hint, const char* glyph,
+                                      const char* disabledGlyph, int left, void (TMainForm::*handler)())
 {
-    auto* button = new QToolButton(FPanel1);
+    auto* button = new QToolButton(panel);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(left, 3, 25, 25);
     QIcon icon;
-    icon.addPixmap(QPixmap(QStringLiteral(":/pictures/%1.png").arg(glyph)), QIcon::Normal);
+    icon.addPixmap(QPixmap(QString::fromLatin1(glyph)), QIcon::Normal);
     if (disabledGlyph)
-        icon.addPixmap(QPixmap(QStringLiteral(":/pictures/%1-disabled.png").arg(glyph)), QIcon::Disabled);
+        icon.addPixmap(QPixmap(QString::fromLatin1(disabledGlyph)), QIcon::Disabled);
     button->setIcon(icon);
     button->setIconSize(QSize(18, 18));
     button->setFocusPolicy(Qt::NoFocus);
@@ -286,79 +253,60 @@ QAction* TMainForm::AddMenuItem(QMenu* menu, const char* name, const QString& ca
     QAction* item = menu->addAction(caption);
     item->setObjectName(QString::fromLatin1(name));
     item->setStatusTip(LongHint(hint));
-    item->setProperty(HelpContextProperty, helpContext);
+    TContextHelp::SetContext(item, helpContext);
     connect(item, &QAction::triggered, this, handler);
     return item;
 }
 
 void TMainForm::CreateMenus()
 {
+    using namespace HelpContexts;
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu"));
 
     QMenu* game = bar->addMenu(QStringLiteral("&Game"));
     QAction* newGame =
         AddMenuItem(game, "mmenuNewGame", QStringLiteral("&New"),
-                    QStringLiteral("Start a new game with current settings"), 201, &TMainForm::mmenuNewGameClick);
+                    QStringLiteral("Start a new game with current settings"), NewGame, &TMainForm::mmenuNewGameClick);
     newGame->setShortcut(QKeySequence(Qt::Key_F2));
     AddMenuItem(game, "mmenuGiveUp", QStringLiteral("&Give Up!"),
-                QStringLiteral("Abort the game and show the correct solution"), 0, &TMainForm::mmenuGiveUpClick);
+                QStringLiteral("Abort the game and show the correct solution"), None, &TMainForm::mmenuGiveUpClick);
     game->addSeparator()->setObjectName(QStringLiteral("N2"));
     AddMenuItem(game, "mmenuProperties", QStringLiteral("P&roperties..."),
-                QStringLiteral("Change various game options"), 0, &TMainForm::mmenuPropertiesClick);
+                QStringLiteral("Change various game options"), None, &TMainForm::mmenuPropertiesClick);
     game->addSeparator()->setObjectName(QStringLiteral("N4"));
-    AddMenuItem(game, "ExitMenu", QStringLiteral("E&xit"), QStringLiteral("Exit Peglore"), 202,
+    AddMenuItem(game, "ExitMenu", QStringLiteral("E&xit"), QStringLiteral("Exit Peglore"), Exit,
                 &TMainForm::ExitMenuClick);
 
     QMenu* level = bar->addMenu(QStringLiteral("&Level"));
-    FLevelGroup = new QActionGroup(this);
-    FLevelGroup->setExclusive(true);
+    auto* levelGroup = new QActionGroup(this);
+    levelGroup->setExclusive(true);
     FLevelItems[Beginner] = AddMenuItem(level, "BeginnerMenu", QStringLiteral("&Beginner"),
-                                        QStringLiteral("The easiest level"), 0, &TMainForm::BeginnerMenuClick);
+                                        QStringLiteral("The easiest level"), None, &TMainForm::BeginnerMenuClick);
     FLevelItems[Intermediate] =
         AddMenuItem(level, "IntermediateMenu", QStringLiteral("&Intermediate"),
-                    QStringLiteral("Medium difficulty level"), 0, &TMainForm::IntermediateMenuClick);
+                    QStringLiteral("Medium difficulty level"), None, &TMainForm::IntermediateMenuClick);
     FLevelItems[Expert] = AddMenuItem(level, "mmenuExpert", QStringLiteral("&Expert!"),
-                                      QStringLiteral("Hardest difficulty level"), 0, &TMainForm::mmenuExpertClick);
-    FLevelItems[Custom] = AddMenuItem(level, "CustomMenu", QStringLiteral("&Custom..."),
-                                      QStringLiteral("Chose any board size you want!"), 0, &TMainForm::CustomMenuClick);
+                                      QStringLiteral("Hardest difficulty level"), None, &TMainForm::mmenuExpertClick);
+    FLevelItems[Custom] =
+        AddMenuItem(level, "CustomMenu", QStringLiteral("&Custom..."), QStringLiteral("Chose any board size you want!"),
+                    None, &TMainForm::CustomMenuClick);
     for (QAction* item : FLevelItems) {
         item->setCheckable(true);
-        FLevelGroup->addAction(item);
+        levelGroup->addAction(item);
     }
     FLevelItems[Beginner]->setChecked(true);
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    AddMenuItem(help, "HelpTopicsMenu", QStringLiteral("Help &Topics"), QStringLiteral("Show help contents"), 221,
-                &TMainForm::HelpTopicsMenuClick);
+    AddMenuItem(help, "HelpTopicsMenu", QStringLiteral("Help &Topics"), QStringLiteral("Show help contents"),
+                HelpTopics, &TMainForm::HelpTopicsMenuClick);
     AddMenuItem(help, "WhatsNewMenu", QStringLiteral("What's &New?"),
-                QStringLiteral("Improvements and bug fixes since last version"), 0, &TMainForm::WhatsNewMenuClick);
+                QStringLiteral("Improvements and bug fixes since last version"), None, &TMainForm::WhatsNewMenuClick);
     help->addSeparator()->setObjectName(QStringLiteral("N1"));
     AddMenuItem(help, "mmenuAbout", QStringLiteral("&About..."),
-                QStringLiteral("Show credits and statistics information"), 0, &TMainForm::mmenuAboutClick);
+                QStringLiteral("Show credits and statistics information"), None, &TMainForm::mmenuAboutClick);
     for (QMenu* menu : {game, level, help})
-        menu->installEventFilter(this);
-
-    FPopupMenu1 = new QMenu(this);
-    FPopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    FRepeatItem = FPopupMenu1->addAction(QStringLiteral("&Repeat"));
-    FRepeatItem->setObjectName(QStringLiteral("pmenuRepeat"));
-    QFont bold = FRepeatItem->font();
-    bold.setBold(true);
-    FRepeatItem->setFont(bold);
-    FPopupMenu1->setDefaultAction(FRepeatItem);
-    FClearItem = FPopupMenu1->addAction(QStringLiteral("&Clear"));
-    FClearItem->setObjectName(QStringLiteral("pmenuClear"));
-    FClearRowItem = FPopupMenu1->addAction(QStringLiteral("Clear &Row"));
-    FClearRowItem->setObjectName(QStringLiteral("pmenuClearRow"));
-    FPopupMenu1->addSeparator()->setObjectName(QStringLiteral("N5"));
-    FGiveUpItem = FPopupMenu1->addAction(QStringLiteral("&Give Up!"));
-    FGiveUpItem->setObjectName(QStringLiteral("pmenuGiveUp"));
-    connect(FRepeatItem, &QAction::triggered, this, &TMainForm::pmenuRepeatClick);
-    connect(FClearItem, &QAction::triggered, this, &TMainForm::pmenuClearClick);
-    connect(FClearRowItem, &QAction::triggered, this, &TMainForm::pmenuClearRowClick);
-    connect(FGiveUpItem, &QAction::triggered, this, &TMainForm::pmenuGiveUpClick);
-    connect(FPopupMenu1, &QMenu::aboutToShow, this, &TMainForm::PopupMenu1Popup);
+        FContextHelp->WatchMenu(menu);
 }
 
 void TMainForm::showEvent(QShowEvent* event)
@@ -372,20 +320,15 @@ void TMainForm::showEvent(QShowEvent* event)
 
 void TMainForm::FormShow()
 {
-    FLeftGrid = std::make_unique<TLeftGrid>(FBoardSize, *FLeftSurface);
-    FRightGrid = std::make_unique<TRightGrid>(FBoardSize, *FRightSurface);
-    FLogic = std::make_unique<TLogic>(*FLeftGrid, *FRightGrid, FBoardSize);
-    FConfiguration = std::make_unique<TConfiguration>(*this, FFiles.SettingsFolder);
-    FLevelSettings = std::make_unique<TLevelSettings>(*FLogic, *this);
-    FStatistics = std::make_unique<TStatistics>();
-    FMusic = std::make_unique<TMusic>(FPlayer, *FConfiguration, FFiles.DataFolder);
-    FMessages = std::make_unique<TMessages>();
-    FMyTimer = std::make_unique<TMyTimer>(*FDigits[0], *FDigits[1], *FDigits[2]);
-    FLogic->Connect(*this, *this, *this, *FStatistics);
+    const TSessionPorts ports{*FLeftSurface, *FRightSurface, *FPorts,     *FPorts,     *FPorts,    *FPorts,
+                              *FPorts,       FPlayer,        *FDigits[0], *FDigits[1], *FDigits[2]};
+    FSession = std::make_unique<TGameSession>(FBoardSize, ports, FFiles);
+    FPorts->SetSession(FSession.get());
+    FGuessBoardInput->SetSession(FSession.get());
 
-    FLogic->Randomize(static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count()));
-    FTooltips->SetHintPause(600);
-    FConfiguration->LoadSettings(*FStatistics, *FLevelSettings);
+    FSession->Randomize(static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count()));
+    FTooltips->SetHintPause(HintPause);
+    FSession->LoadSettings();
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)
@@ -400,33 +343,27 @@ void TMainForm::FormClose()
         return;
     FClosed = true;
     try {
-        FConfiguration->SaveSettings(*FStatistics, *FLevelSettings);
+        FSession->SaveSettings();
     } catch (const std::exception& error) {
         // Reported once; the window still closes as the player asked.
         TMessages::ShowError(QString::fromStdString(error.what()));
     }
     FHelp.HelpCommand(IHelpCommands::Quit, 0);
-    FLeftGrid.reset();
-    FRightGrid.reset();
-    FLogic.reset();
-    FConfiguration.reset();
-    FLevelSettings.reset();
-    FStatistics.reset();
-    FMusic.reset();
-    FMessages.reset();
-    FMyTimer.reset();
+    FPorts->SetSession(nullptr);
+    FGuessBoardInput->SetSession(nullptr);
+    FSession.reset();
 }
 
 // ---- Commands
 
 void TMainForm::mmenuNewGameClick()
 {
-    FLogic->NewGame(true, true);
+    FSession->Logic().NewGame(true, true);
 }
 
 void TMainForm::mmenuGiveUpClick()
 {
-    FLogic->GiveUp();
+    FSession->Logic().GiveUp();
 }
 
 void TMainForm::mmenuPropertiesClick()
@@ -442,23 +379,23 @@ void TMainForm::ExitMenuClick()
 
 void TMainForm::BeginnerMenuClick()
 {
-    FLevelSettings->SetLevel(Beginner);
+    FSession->LevelSettings().SetLevel(Beginner);
 }
 
 void TMainForm::IntermediateMenuClick()
 {
-    FLevelSettings->SetLevel(Intermediate);
+    FSession->LevelSettings().SetLevel(Intermediate);
 }
 
 void TMainForm::mmenuExpertClick()
 {
-    FLevelSettings->SetLevel(Expert);
+    FSession->LevelSettings().SetLevel(Expert);
 }
 
 void TMainForm::CustomMenuClick()
 {
     // Only the dialog's OK moves the check mark, through SetLevel.
-    CheckLevelItem(FLevelSettings->DifficultyLevel());
+    FPorts->CheckLevelItem(FSession->LevelSettings().DifficultyLevel());
     if (FCustomBoardDialog)
         FCustomBoardDialog->exec();
 }
@@ -470,7 +407,7 @@ void TMainForm::HelpTopicsMenuClick()
 
 void TMainForm::WhatsNewMenuClick()
 {
-    FHelp.HelpCommand(IHelpCommands::ShowTopic, 100);
+    FHelp.HelpCommand(IHelpCommands::ShowTopic, HelpContexts::WhatsNew);
 }
 
 void TMainForm::mmenuAboutClick()
@@ -481,80 +418,25 @@ void TMainForm::mmenuAboutClick()
 
 void TMainForm::sbtnCheckClick()
 {
-    FLogic->CheckCurrentRow();
-}
-
-void TMainForm::PopupMenu1Popup()
-{
-    const int row = FLogic->CurrentRow();
-    FRepeatItem->setEnabled(FLeftGrid->CanRepeat(row));
-    FClearItem->setEnabled(FLeftGrid->CanClear(row));
-    FClearRowItem->setEnabled(FLeftGrid->CanClearRow(row));
-    FGiveUpItem->setEnabled(true);
-}
-
-void TMainForm::pmenuRepeatClick()
-{
-    FLogic->RepeatFromAbove(FConfiguration->AutoCheck());
-}
-
-void TMainForm::pmenuClearClick()
-{
-    FLeftGrid->Clear(FLogic->CurrentRow());
-}
-
-void TMainForm::pmenuClearRowClick()
-{
-    FLeftGrid->ClearRow(FLogic->CurrentRow());
-}
-
-void TMainForm::pmenuGiveUpClick()
-{
-    if (TMessages::AskGiveUp() == TMessages::TAnswer::Yes)
-        mmenuGiveUpClick();
-}
-
-void TMainForm::pmenuWhatsThisClick()
-{
-    FHelp.HelpCommand(IHelpCommands::ContextPopup, HelpContextOf(FPopupComponent));
+    FSession->Logic().CheckCurrentRow();
 }
 
 void TMainForm::SecondsTimerTimer()
 {
-    if (FMyTimer && FActiveForms->ActiveForm() == this)
-        FMyTimer->SetSeconds(FMyTimer->Seconds() + 1);
+    if (FSession && FActiveForms->ActiveForm() == this)
+        FSession->Clock().SetSeconds(FSession->Clock().Seconds() + 1);
 }
 
 void TMainForm::MediaPlayerNotify(bool successful)
 {
-    if (FMusic)
-        FMusic->MediaPlayerNotify(successful);
+    if (FSession)
+        FSession->Music().MediaPlayerNotify(successful);
 }
 
-int TMainForm::HelpContextOf(const QObject* object)
-{
-    return object ? object->property(HelpContextProperty).toInt() : 0;
-}
-
-// ---- Events
+// ---- Hints
 
 bool TMainForm::event(QEvent* event)
 {
-    // Shift+F1, then a click: the context of the control clicked, or of the
-    // nearest control around it that has one.
-    if (event->type() == QEvent::QueryWhatsThis) {
-        event->accept();
-        return true;
-    }
-    if (event->type() == QEvent::WhatsThis) {
-        const QPoint pos = mapFromGlobal(static_cast<QHelpEvent*>(event)->globalPos());
-        int context = 0;
-        for (QWidget* w = childAt(pos); w && w != this && context == 0; w = w->parentWidget())
-            context = HelpContextOf(w);
-        if (context != 0)
-            FHelp.HelpCommand(IHelpCommands::ContextPopup, context);
-        return true;
-    }
     if (event->type() == QEvent::StatusTip) {
         SetStatusHint(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
@@ -569,221 +451,10 @@ void TMainForm::SetStatusHint(const QString& hint)
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == FLeftBoard)
-        return LeftBoardEvent(event);
-
-    if (auto* menu = qobject_cast<QMenu*>(watched); menu && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_F1 && menu->activeAction()) {
-            const int context = HelpContextOf(menu->activeAction());
-            if (context != 0)
-                FHelp.HelpCommand(IHelpCommands::ContextPopup, context);
-            return true;
-        }
-        return false;
-    }
-
-    if (event->type() == QEvent::Enter && watched->property("hint").isValid()) {
+    // The tool buttons' hints, as the pointer enters them.
+    if (event->type() == QEvent::Enter && watched->property("hint").isValid())
         SetStatusHint(LongHint(watched->property("hint").toString()));
-        return false;
-    }
-
-    if (event->type() == QEvent::ContextMenu &&
-        (watched == FRightBoard || watched == FColorsBarPanel || watched == FPanel2)) {
-        FPopupComponent = static_cast<QWidget*>(watched);
-        FPopupMenu2->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
-        return true;
-    }
     return QMainWindow::eventFilter(watched, event);
-}
-
-bool TMainForm::IsOverCurrentRow(const QPoint& pos) const
-{
-    return FLeftGrid && FLeftGrid->IsOnCurrentRow(pos.x(), pos.y(), FLogic->CurrentRow());
-}
-
-bool TMainForm::LeftBoardEvent(QEvent* event)
-{
-    switch (event->type()) {
-    case QEvent::MouseButtonPress: {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::RightButton && FLeftGrid) {
-            const QPoint p = mouse->position().toPoint();
-            FLeftGrid->SetMousePos(p.x(), p.y());
-        }
-        return false;
-    }
-    case QEvent::ContextMenu:
-        if (FLeftGrid)
-            FPopupMenu1->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
-        return true;
-    case QEvent::DragEnter: {
-        auto* drag = static_cast<QDragEnterEvent*>(event);
-        TColor colour;
-        if (TColorSwatch::ColorFromMimeData(drag->mimeData(), colour))
-            drag->acceptProposedAction();
-        else
-            drag->ignore();
-        return true;
-    }
-    case QEvent::DragMove: {
-        auto* drag = static_cast<QDragMoveEvent*>(event);
-        TColor colour;
-        if (TColorSwatch::ColorFromMimeData(drag->mimeData(), colour) && IsOverCurrentRow(drag->position().toPoint()))
-            drag->acceptProposedAction();
-        else
-            drag->ignore();
-        return true;
-    }
-    case QEvent::Drop: {
-        auto* drop = static_cast<QDropEvent*>(event);
-        TColor colour;
-        const QPoint p = drop->position().toPoint();
-        if (!TColorSwatch::ColorFromMimeData(drop->mimeData(), colour) || !IsOverCurrentRow(p)) {
-            drop->ignore();
-            return true;
-        }
-        drop->acceptProposedAction();
-        FLogic->DropPeg(p.x(), p.y(), colour, FConfiguration->AutoCheck());
-        return true;
-    }
-    default: return false;
-    }
-}
-
-// ---- IMainWindowPort
-
-void TMainForm::SetRowMarkerTop(int top)
-{
-    FHand->move(RowMarkerLeft, top);
-}
-
-void TMainForm::SetStatusRowText(const std::string& text)
-{
-    FStatusBar->SetPanelText(0, QString::fromStdString(text));
-}
-
-namespace {
-void ApplyLayout(TBoardGrid& grid, const TGridLayout& layout)
-{
-    grid.SetDefaultColWidth(layout.DefaultColWidth);
-    grid.SetDefaultRowHeight(layout.DefaultRowHeight);
-    grid.SetColCount(layout.ColCount);
-    grid.SetFixedCols(layout.FixedCols);
-    grid.SetRowCount(layout.RowCount);
-    grid.setGeometry(layout.Left, layout.Top, layout.Width, layout.Height);
-}
-}  // namespace
-
-void TMainForm::SetLeftBoardLayout(const TGridLayout& layout)
-{
-    ApplyLayout(*FLeftBoard, layout);
-}
-
-void TMainForm::SetRightBoardLayout(const TGridLayout& layout)
-{
-    ApplyLayout(*FRightBoard, layout);
-}
-
-int TMainForm::StatusBarHeight() const
-{
-    return StatusHeight;
-}
-
-void TMainForm::SetClientSize(int width, int height)
-{
-    FClient->setFixedSize(width, height);
-    FStatusBar->setGeometry(0, height - StatusHeight, width, StatusHeight);
-    // Take the new size at once, so the outer size is right for centring.
-    layout()->activate();
-    adjustSize();
-}
-
-TSize TMainForm::OuterSize() const
-{
-    // The frame as the window system reports it (none before the window
-    // is mapped), around the window's current size.
-    const QRect frame = frameGeometry();
-    const QRect inner = geometry();
-    return {width() + frame.width() - inner.width(), height() + frame.height() - inner.height()};
-}
-
-TSize TMainForm::ScreenSize() const
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return {0, 0};
-    return {screen->size().width(), screen->size().height()};
-}
-
-void TMainForm::MoveTo(int left, int top)
-{
-    // Under Wayland the compositor places windows and this does nothing.
-    move(left, top);
-}
-
-// ---- IMessagesPort
-
-void TMainForm::ShowRowNotFull()
-{
-    TMessages::ShowRowNotFull();
-}
-
-void TMainForm::ShowWon()
-{
-    TMessages::ShowWon();
-}
-
-void TMainForm::ShowLost()
-{
-    TMessages::ShowLost();
-}
-
-void TMainForm::ShowCorrectAnswer()
-{
-    if (FCorrectAnswerDialog)
-        TMessages::ShowCorrectAnswer(*FCorrectAnswerDialog);
-}
-
-TAnswer TMainForm::AskNewGame()
-{
-    return ToAnswer(TMessages::AskNewGame());
-}
-
-// ---- IClockPort, ILevelMenuPort, IOptionEffects
-
-void TMainForm::ResetClock()
-{
-    if (FMyTimer)
-        FMyTimer->ResetClock();
-}
-
-void TMainForm::CheckLevelItem(int level)
-{
-    if (level >= 0 && level < 4)
-        FLevelItems[level]->setChecked(true);
-}
-
-void TMainForm::PlayMusic()
-{
-    if (FMusic)
-        FMusic->Play();
-}
-
-void TMainForm::StopMusic()
-{
-    if (FMusic)
-        FMusic->Stop();
-}
-
-void TMainForm::SetTooltipsEnabled(bool enabled)
-{
-    FTooltips->SetEnabled(enabled);
-}
-
-void TMainForm::SetCheckButtonEnabled(bool enabled)
-{
-    FCheckButton->setEnabled(enabled);
 }
 
 }  // namespace peglore

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "app/DisplayCheck.h"
+#include "app/TGameSession.h"
 #include "app/TMainForm.h"
 #include "app/TPegloreApplication.h"
 #include "dialogs/about/TfrmAbout.h"
@@ -39,10 +40,11 @@ int main(int argc, char** argv)
     TfrmProperties properties(help, &mainForm);
     TfrmCustomBoard customBoard(help, &mainForm);
     TfrmAbout about(help, &mainForm);
-    correctAnswer.Connect(*mainForm.Logic());
-    properties.Connect(*mainForm.Configuration());
-    customBoard.Connect(*mainForm.LevelSettings());
-    about.Connect(*mainForm.Statistics());
+    const TGameSession& session = *mainForm.Session();
+    correctAnswer.Connect(session.Logic());
+    properties.Connect(session.Configuration());
+    customBoard.Connect(session.LevelSettings());
+    about.Connect(session.Statistics());
     mainForm.SetDialogs(&correctAnswer, &properties, &customBoard, &about);
 
     return application.exec();

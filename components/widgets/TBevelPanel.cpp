@@ -2,11 +2,13 @@
 
 #include <QPainter>
 
+#include "components/widgets/TBevel.h"
+
 namespace peglore {
 
 namespace {
-const QColor Highlight(Qt::white);
-const QColor Shadow(0x80, 0x80, 0x80);
+const QColor& Highlight = TBevel::HighlightColor;
+const QColor& Shadow = TBevel::ShadowColor;
 }  // namespace
 
 void DrawBevelFrame(QPainter& painter, const QRect& rect, TBevelCut cut)
@@ -54,23 +56,6 @@ void TBevelPanel::paintEvent(QPaintEvent*)
         r.adjust(1, 1, -1, -1);
     }
     DrawBevelFrame(painter, r, FInner);
-}
-
-TBevel::TBevel(TBevelShape shape, QWidget* parent) : QWidget(parent), FShape(shape)
-{
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-void TBevel::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    if (FShape == TBevelShape::LeftLine) {
-        painter.fillRect(QRect(0, 0, 1, height()), Shadow);
-        painter.fillRect(QRect(1, 0, 1, height()), Highlight);
-    } else {
-        painter.fillRect(QRect(0, height() - 2, width(), 1), Shadow);
-        painter.fillRect(QRect(0, height() - 1, width(), 1), Highlight);
-    }
 }
 
 }  // namespace peglore

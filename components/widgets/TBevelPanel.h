@@ -28,21 +28,6 @@ private:
     QColor FColor{0xC0, 0xC0, 0xC0};
 };
 
-enum class TBevelShape { LeftLine, BottomLine };
-
-// An etched line: a shadow line with a highlight beside it.
-class TBevel : public QWidget {
-    Q_OBJECT
-public:
-    TBevel(TBevelShape shape, QWidget* parent = nullptr);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    TBevelShape FShape;
-};
-
 // Draws a one-pixel frame: Raised puts the highlight above and left.
 void DrawBevelFrame(QPainter& painter, const QRect& rect, TBevelCut cut);
 

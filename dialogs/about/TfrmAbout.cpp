@@ -4,9 +4,9 @@
 #include <QPushButton>
 
 #include "components/labeleffect/LblEffct.h"
+#include "components/widgets/TBevel.h"
 #include "dialogs/common/DialogFonts.h"
 #include "dialogs/common/TAutoSizeLabel.h"
-#include "dialogs/common/TDialogBevel.h"
 #include "settings/statistics/TStatistics.h"
 
 namespace peglore {
@@ -62,10 +62,10 @@ TfrmAbout::TfrmAbout(IHelpCommands& help, QWidget* parent)
     label5->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label5->setGeometry(49, 66, 203, label5->fontMetrics().height());
 
-    auto* bevel2 = new TDialogBevel(TDialogBevelShape::Box, this);
+    auto* bevel2 = new TBevel(TBevelShape::Box, this);
     bevel2->setObjectName(QStringLiteral("Bevel2"));
     bevel2->setGeometry(19, 86, 263, 3);
-    auto* bevel3 = new TDialogBevel(TDialogBevelShape::Box, this);
+    auto* bevel3 = new TBevel(TBevelShape::Box, this);
     bevel3->setObjectName(QStringLiteral("Bevel3"));
     bevel3->setGeometry(19, 117, 263, 3);
 

@@ -1,18 +1,16 @@
 #include "dialogs/common/TGameDialog.h"
 
-#include <QContextMenuEvent>
 #include <QGuiApplication>
-#include <QHelpEvent>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
-#include <QWhatsThis>
 
+#include "components/contexthelp/HelpContexts.h"
+#include "components/contexthelp/TContextHelp.h"
+#include "components/widgets/TMarbleBackground.h"
 #include "dialogs/common/DialogFonts.h"
 #include "dialogs/common/DialogPlacement.h"
-#include "dialogs/common/TDialogBackground.h"
 
 namespace peglore {
 
@@ -29,53 +27,14 @@ Qt::WindowFlags FrameFlags(TGameDialog::TTitleHelp titleHelp)
 
 TGameDialog::TGameDialog(IHelpCommands& help, const QSize& clientSize, TTitleHelp titleHelp, int f1Command,
                          QWidget* parent)
-    : QDialog(parent, FrameFlags(titleHelp)), FHelp(help), FTitleHelp(titleHelp), FF1Command(f1Command),
-      FPopupMenu2(nullptr)
+    : QDialog(parent, FrameFlags(titleHelp))
 {
     setFixedSize(clientSize);
     setFont(DialogFont(11));
-    FBackground = new TDialogBackground(this);
-    FBackground->setGeometry(QRect(QPoint(0, 0), clientSize));
-    FBackground->lower();
-}
-
-void TGameDialog::SetHelpContext(QObject* control, int context)
-{
-    control->setProperty(HelpContextProperty, context);
-}
-
-int TGameDialog::HelpContextOf(const QObject* control)
-{
-    return control ? control->property(HelpContextProperty).toInt() : 0;
-}
-
-int TGameDialog::HelpContextFrom(const QWidget* control) const
-{
-    for (const QWidget* w = control; w; w = w->parentWidget()) {
-        if (const int context = HelpContextOf(w))
-            return context;
-        if (w->isWindow())
-            break;
-    }
-    return 0;
-}
-
-void TGameDialog::pmenuWhatsThisClick()
-{
-    FHelp.HelpCommand(IHelpCommands::ContextPopup, HelpContextOf(FPopupComponent));
-}
-
-void TGameDialog::AttachPopupMenu(QWidget* control)
-{
-    if (!FPopupMenu2) {
-        FPopupMenu2 = new QMenu(this);
-        FPopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
-        QAction* whatsThis = FPopupMenu2->addAction(QStringLiteral("&What's This?"));
-        whatsThis->setObjectName(QStringLiteral("pmenuWhatsThis"));
-        connect(whatsThis, &QAction::triggered, this, &TGameDialog::pmenuWhatsThisClick);
-    }
-    FPopupControls.insert(control);
-    control->installEventFilter(this);
+    auto* background = new TMarbleBackground(this);
+    background->setGeometry(QRect(QPoint(0, 0), clientSize));
+    background->lower();
+    FContextHelp = new TContextHelp(help, *this, {f1Command, titleHelp == TTitleHelp::ContextHelpButton});
 }
 
 void TGameDialog::done(int result)
@@ -87,61 +46,9 @@ void TGameDialog::done(int result)
     QDialog::done(result);
 }
 
-bool TGameDialog::event(QEvent* event)
-{
-    if (FTitleHelp == TTitleHelp::ContextHelpButton &&
-        (event->type() == QEvent::WhatsThis || event->type() == QEvent::QueryWhatsThis))
-        return WhatsThisEvent(event);
-    return QDialog::event(event);
-}
-
-// A click in What's This mode (or the pointer passing over a control in
-// it) reaches the dialog when no control took it: the help viewer's pop-up
-// replaces Qt's own bubble, for the first context found outwards.
-bool TGameDialog::WhatsThisEvent(QEvent* event)
-{
-    const auto* help = static_cast<QHelpEvent*>(event);
-    QWidget* control = childAt(help->pos());
-    const int context = HelpContextFrom(control ? control : this);
-    if (context == 0) {
-        // Refused: the pointer shows that nothing is there, and a click
-        // just ends the mode.
-        event->ignore();
-        return true;
-    }
-    if (event->type() == QEvent::WhatsThis) {
-        QWhatsThis::leaveWhatsThisMode();
-        FHelp.HelpCommand(IHelpCommands::ContextPopup, context);
-    }
-    event->accept();
-    return true;
-}
-
-bool TGameDialog::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::ContextMenu && FPopupControls.contains(static_cast<QWidget*>(watched))) {
-        FPopupComponent = static_cast<QWidget*>(watched);
-        FPopupMenu2->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
 void TGameDialog::keyPressEvent(QKeyEvent* event)
 {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (event->key() == Qt::Key_F1 && modifiers == Qt::NoModifier) {
-        const QWidget* focus = focusWidget();
-        if (const int context = HelpContextFrom(focus ? focus : this))
-            FHelp.HelpCommand(FF1Command, context);
-        event->accept();
-        return;
-    }
-    if (event->key() == Qt::Key_F1 && modifiers == Qt::ShiftModifier && FTitleHelp == TTitleHelp::ContextHelpButton) {
-        QWhatsThis::enterWhatsThisMode();
-        event->accept();
-        return;
-    }
     if (event->key() == Qt::Key_Escape && modifiers == Qt::NoModifier && FEscapeButton) {
         FEscapeButton->click();
         event->accept();
@@ -201,7 +108,7 @@ QPushButton* TGameDialog::AddCloseButton(const QRect& geometry)
     button->setFont(DialogFont(11));
     SetFontColor(button, Qt::black);
     button->setDefault(true);
-    SetHelpContext(button, 1);
+    TContextHelp::SetContext(button, HelpContexts::OkButton);
     SetEscapeButton(button);
     connect(button, &QPushButton::clicked, this, &QDialog::accept);
     return button;

@@ -4,10 +4,12 @@
 #include <QSlider>
 
 #include "components/boardgrid/TBoardGrid.h"
+#include "components/contexthelp/HelpContexts.h"
+#include "components/contexthelp/TContextHelp.h"
+#include "components/widgets/TBevel.h"
 #include "components/widgets/TBevelPanel.h"
 #include "dialogs/common/DialogFonts.h"
 #include "dialogs/common/TAutoSizeLabel.h"
-#include "dialogs/common/TDialogBevel.h"
 #include "game/TLevelSettings.h"
 
 namespace peglore {
@@ -26,10 +28,10 @@ TfrmCustomBoard::TfrmCustomBoard(IHelpCommands& help, QWidget* parent)
     setFont(DialogFont(13, true));
     SetFontColor(this, Qt::black);
 
-    auto* bevel1 = new TDialogBevel(TDialogBevelShape::LeftLine, this);
+    auto* bevel1 = new TBevel(TBevelShape::LeftLine, this);
     bevel1->setObjectName(QStringLiteral("Bevel1"));
     bevel1->setGeometry(191, 3, 2, 192);
-    auto* bevel2 = new TDialogBevel(TDialogBevelShape::TopLine, this);
+    auto* bevel2 = new TBevel(TBevelShape::TopLine, this);
     bevel2->setObjectName(QStringLiteral("Bevel2"));
     bevel2->setGeometry(196, 58, 105, 7);
 
@@ -42,10 +44,11 @@ TfrmCustomBoard::TfrmCustomBoard(IHelpCommands& help, QWidget* parent)
     FPreviewGrid->SetFixedCols(9);
     FPreviewGrid->SetRowCount(9);
     FPreviewGrid->setGeometry(49, 48, 94, 86);
-    AttachPopupMenu(FPreviewGrid);
+    ContextHelp().AttachPopupMenu(FPreviewGrid);
 
-    FColumnsTrackBar = AddTrackBar("ColumnsTrackBar", Qt::Horizontal, QRect(32, 0, 125, 47), 10, 4001);
-    FRowsTrackBar = AddTrackBar("RowsTrackBar", Qt::Vertical, QRect(3, 47, 45, 150), 15, 4002);
+    FColumnsTrackBar =
+        AddTrackBar("ColumnsTrackBar", Qt::Horizontal, QRect(32, 0, 125, 47), 10, HelpContexts::BoardColumns);
+    FRowsTrackBar = AddTrackBar("RowsTrackBar", Qt::Vertical, QRect(3, 47, 45, 150), 15, HelpContexts::BoardRows);
     // The least number of rows at the top, as on the board itself; the
     // arrow and page keys then move the thumb the way they point.
     FRowsTrackBar->setInvertedAppearance(true);
@@ -65,16 +68,16 @@ TfrmCustomBoard::TfrmCustomBoard(IHelpCommands& help, QWidget* parent)
     FOkButton->setGeometry(220, 132, 60, 21);
     FOkButton->setFont(buttonFont);
     FOkButton->setDefault(true);
-    SetHelpContext(FOkButton, 1);
-    AttachPopupMenu(FOkButton);
+    TContextHelp::SetContext(FOkButton, HelpContexts::OkButton);
+    ContextHelp().AttachPopupMenu(FOkButton);
     connect(FOkButton, &QPushButton::clicked, this, &QDialog::accept);
 
     FCancelButton = new QPushButton(QStringLiteral("Cancel"), this);
     FCancelButton->setObjectName(QStringLiteral("CancelButton"));
     FCancelButton->setGeometry(220, 169, 60, 21);
     FCancelButton->setFont(buttonFont);
-    SetHelpContext(FCancelButton, 2);
-    AttachPopupMenu(FCancelButton);
+    TContextHelp::SetContext(FCancelButton, HelpContexts::CancelButton);
+    ContextHelp().AttachPopupMenu(FCancelButton);
     SetEscapeButton(FCancelButton);
     connect(FCancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -83,8 +86,8 @@ TfrmCustomBoard::TfrmCustomBoard(IHelpCommands& help, QWidget* parent)
     FPanel1->setGeometry(198, 11, 102, 41);
     FPanel1->SetBevelOuter(TBevelCut::Raised);
     FPanel1->SetBevelInner(TBevelCut::Raised);
-    SetHelpContext(FPanel1, 4003);
-    AttachPopupMenu(FPanel1);
+    TContextHelp::SetContext(FPanel1, HelpContexts::BoardPreview);
+    ContextHelp().AttachPopupMenu(FPanel1);
 
     auto* label1 = new TAutoSizeLabel(QStringLiteral("Board Dimensions:"), FPanel1);
     label1->setObjectName(QStringLiteral("Label1"));
@@ -116,8 +119,8 @@ QSlider* TfrmCustomBoard::AddTrackBar(const char* name, Qt::Orientation orientat
     // Below a horizontal bar, right of a vertical one.
     bar->setTickPosition(QSlider::TicksBelow);
     bar->setFocusPolicy(Qt::StrongFocus);
-    SetHelpContext(bar, helpContext);
-    AttachPopupMenu(bar);
+    TContextHelp::SetContext(bar, helpContext);
+    ContextHelp().AttachPopupMenu(bar);
     return bar;
 }
 

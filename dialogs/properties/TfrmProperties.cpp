@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include "components/contexthelp/HelpContexts.h"
+#include "components/contexthelp/TContextHelp.h"
 #include "settings/configuration/TConfiguration.h"
 
 namespace peglore {
@@ -19,15 +21,15 @@ TfrmProperties::TfrmProperties(IHelpCommands& help, QWidget* parent)
     FBtnOk->setObjectName(QStringLiteral("btnOk"));
     FBtnOk->setGeometry(22, 159, 75, 25);
     FBtnOk->setDefault(true);
-    SetHelpContext(FBtnOk, 1);
-    AttachPopupMenu(FBtnOk);
+    TContextHelp::SetContext(FBtnOk, HelpContexts::OkButton);
+    ContextHelp().AttachPopupMenu(FBtnOk);
     connect(FBtnOk, &QPushButton::clicked, this, &QDialog::accept);
 
     FBtnCancel = new QPushButton(QStringLiteral("Cancel"), this);
     FBtnCancel->setObjectName(QStringLiteral("btnCancel"));
     FBtnCancel->setGeometry(115, 159, 75, 25);
-    SetHelpContext(FBtnCancel, 2);
-    AttachPopupMenu(FBtnCancel);
+    TContextHelp::SetContext(FBtnCancel, HelpContexts::CancelButton);
+    ContextHelp().AttachPopupMenu(FBtnCancel);
     SetEscapeButton(FBtnCancel);
     connect(FBtnCancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -39,9 +41,11 @@ TfrmProperties::TfrmProperties(IHelpCommands& help, QWidget* parent)
     FPageControl1->addTab(FTsheetGeneral, QStringLiteral("General"));
     FPageControl1->setCurrentWidget(FTsheetGeneral);
 
-    FChkBackGroundMusic = AddCheckBox("chkBackGroundMusic", QStringLiteral("Background music"), 18, 116, 1101);
-    FChkSmartHints = AddCheckBox("chkSmartHints", QStringLiteral("Smart Hints"), 51, 97, 1102);
-    FChkAutoCheck = AddCheckBox("chkAutoCheck", QStringLiteral("Automatic Checking"), 84, 122, 1103);
+    FChkBackGroundMusic =
+        AddCheckBox("chkBackGroundMusic", QStringLiteral("Background music"), 18, 116, HelpContexts::BackgroundMusic);
+    FChkSmartHints = AddCheckBox("chkSmartHints", QStringLiteral("Smart Hints"), 51, 97, HelpContexts::SmartHints);
+    FChkAutoCheck =
+        AddCheckBox("chkAutoCheck", QStringLiteral("Automatic Checking"), 84, 122, HelpContexts::AutomaticChecking);
 
     setTabOrder(FBtnOk, FBtnCancel);
     setTabOrder(FBtnCancel, FPageControl1);
@@ -57,8 +61,8 @@ QCheckBox* TfrmProperties::AddCheckBox(const char* name, const QString& caption,
     box->setGeometry(19, top, width, 17);
     // Checked as designed; every showing overwrites it.
     box->setChecked(true);
-    SetHelpContext(box, helpContext);
-    AttachPopupMenu(box);
+    TContextHelp::SetContext(box, helpContext);
+    ContextHelp().AttachPopupMenu(box);
     return box;
 }
 

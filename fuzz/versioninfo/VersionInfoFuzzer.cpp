@@ -6,7 +6,7 @@
 // its zero, that the component agrees with the functions, and that a file
 // without a fixed record leaves every value empty.
 
-#include "components/versioninfo/TVersionResource.h"
+#include "platform/versioninfo/TVersionResource.h"
 #include "platform/versioninfo/VersionApi.h"
 
 #include <cstdint>

@@ -8,8 +8,21 @@ namespace peglore {
 // them; call once after creating the QApplication. Calling again is harmless.
 void InitPictures();
 
-// Hot spot of the hand cursor ":/pictures/hand.png", the tip of its index
-// finger: QCursor(QPixmap(":/pictures/hand.png"), HandHotSpotX, HandHotSpotY).
+// Where each picture is found once registered.
+namespace PicturePaths {
+inline constexpr const char* Marble = ":/pictures/marble.png";
+inline constexpr const char* HandCursor = ":/pictures/hand.png";
+inline constexpr const char* RowMarker = ":/pictures/row-marker.png";
+inline constexpr const char* WindowIcon = ":/pictures/peglore.png";
+inline constexpr const char* NewGlyph = ":/pictures/new.png";
+inline constexpr const char* NewGlyphDisabled = ":/pictures/new-disabled.png";
+inline constexpr const char* PropertiesGlyph = ":/pictures/properties.png";
+inline constexpr const char* CheckGlyph = ":/pictures/check.png";
+inline constexpr const char* CheckGlyphDisabled = ":/pictures/check-disabled.png";
+}  // namespace PicturePaths
+
+// Hot spot of the hand cursor, the tip of its index finger:
+// QCursor(QPixmap(PicturePaths::HandCursor), HandHotSpotX, HandHotSpotY).
 inline constexpr int HandHotSpotX = 9;
 inline constexpr int HandHotSpotY = 0;
 

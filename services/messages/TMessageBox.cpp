@@ -55,20 +55,20 @@ void TMessageBox::closeEvent(QCloseEvent* event)
     QMessageBox::closeEvent(event);
 }
 
-TMessageBox::TResult TMessageBox::Ask()
+TAnswer TMessageBox::Ask()
 {
     FClosedFromTitleBar = false;
     exec();
     if (FClosedFromTitleBar)
-        return Cancel;
+        return TAnswer::Cancel;
     QAbstractButton* clicked = clickedButton();
     if (clicked && clicked == FYes)
-        return Yes;
+        return TAnswer::Yes;
     if (clicked && clicked == FNo)
-        return No;
+        return TAnswer::No;
     if (clicked && clicked == FOk)
-        return Ok;
-    return Cancel;
+        return TAnswer::Ok;
+    return TAnswer::Cancel;
 }
 
 }  // namespace peglore

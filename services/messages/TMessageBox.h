@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include "game/IMessagesPort.h"
+
 namespace peglore {
 
 enum class TBoxKind { Information, Error, Confirmation };
@@ -12,14 +14,12 @@ enum class TBoxKind { Information, Error, Confirmation };
 class TMessageBox : public QMessageBox {
     Q_OBJECT
 public:
-    enum TResult { Ok, Yes, No, Cancel };
-
     // Caption and icon follow the kind; Confirmation boxes get "&Yes" and
     // "&No", the others "OK". caption may override the kind's caption.
     TMessageBox(TBoxKind kind, const QString& text, QWidget* parent = nullptr, const QString& caption = {});
 
     // Shows the box modally and returns the answer.
-    TResult Ask();
+    TAnswer Ask();
 
     QAbstractButton* OkButton() const { return FOk; }
     QAbstractButton* YesButton() const { return FYes; }

@@ -13,39 +13,39 @@ const QString TMessages::DisplayErrorText =
 const QString TMessages::NewGameText = QStringLiteral("Do you really want to start a new game?");
 const QString TMessages::GiveUpText = QStringLiteral("Are you sure you want to give up?");
 
-TMessages::TAnswer TMessages::Show(TBoxKind kind, const QString& text)
+TAnswer TMessages::Show(TBoxKind kind, const QString& text)
 {
     TMessageBox box(kind, text, QApplication::activeWindow());
     return box.Ask();
 }
 
-TMessages::TAnswer TMessages::ShowWon()
+TAnswer TMessages::ShowWon()
 {
     return Show(TBoxKind::Information, WonText);
 }
 
-TMessages::TAnswer TMessages::ShowLost()
+TAnswer TMessages::ShowLost()
 {
     return Show(TBoxKind::Information, LostText);
 }
 
-TMessages::TAnswer TMessages::ShowRowNotFull()
+TAnswer TMessages::ShowRowNotFull()
 {
     return Show(TBoxKind::Error, RowNotFullText);
 }
 
-TMessages::TAnswer TMessages::ShowDisplayError()
+TAnswer TMessages::ShowDisplayError()
 {
     QApplication::beep();
     return Show(TBoxKind::Error, DisplayErrorText);
 }
 
-TMessages::TAnswer TMessages::AskNewGame()
+TAnswer TMessages::AskNewGame()
 {
     return Show(TBoxKind::Confirmation, NewGameText);
 }
 
-TMessages::TAnswer TMessages::AskGiveUp()
+TAnswer TMessages::AskGiveUp()
 {
     return Show(TBoxKind::Confirmation, GiveUpText);
 }

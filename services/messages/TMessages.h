@@ -14,8 +14,6 @@ namespace peglore {
 // program's one instance exists (the display check does).
 class TMessages {
 public:
-    using TAnswer = TMessageBox::TResult;
-
     static TAnswer ShowWon();
     static TAnswer ShowLost();
     static TAnswer ShowRowNotFull();

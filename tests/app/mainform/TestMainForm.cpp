@@ -13,6 +13,7 @@
 
 #include <memory>
 
+#include "app/TGameSession.h"
 #include "app/TMainForm.h"
 #include "app/TTooltipSwitch.h"
 #include "app/mainform/AppFakes.h"
@@ -66,12 +67,12 @@ private slots:
         QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(form.windowFlags() & Qt::WindowMinimizeButtonHint);
         // No settings file: Beginner, 3 x 10, AutoCheck on.
-        QCOMPARE(form.ClientArea()->size(), QSize(288, 381));
+        QCOMPARE(form.findChild<QWidget*>(QStringLiteral("imgBackGround"))->size(), QSize(288, 381));
         QCOMPARE(form.BoardSize().BoardColumns(), 3);
         QCOMPARE(form.BoardSize().BoardRows(), 10);
         QVERIFY(game.Action("BeginnerMenu")->isChecked());
         QVERIFY(!game.Find<QToolButton>("sbtnCheck")->isEnabled());
-        QCOMPARE(form.StatusBar()->PanelText(0), QStringLiteral("Row: 1"));
+        QCOMPARE(form.findChild<TStatusPanels*>(QStringLiteral("StatusBar"))->PanelText(0), QStringLiteral("Row: 1"));
         QCOMPARE(form.font().pixelSize(), 11);
         // The window cannot be resized by the player.
         QCOMPARE(form.minimumSize(), form.maximumSize());
@@ -147,7 +148,7 @@ private slots:
     void statusBarPanels()
     {
         TGame game;
-        TStatusPanels* bar = game.Form->StatusBar();
+        TStatusPanels* bar = game.Form->findChild<TStatusPanels*>(QStringLiteral("StatusBar"));
         QCOMPARE(bar->PanelCount(), 2);
         QCOMPARE(bar->PanelRect(1).left(), 50);  // the first panel takes 50 pixels
         QCOMPARE(bar->height(), 19);
@@ -268,11 +269,13 @@ private slots:
         game.Action("mmenuExpert")->trigger();
         game.Action(qPrintable(item))->trigger();
         QVERIFY(game.Action(qPrintable(item))->isChecked());
-        QCOMPARE(game.Form->LeftBoard()->geometry(), left);
-        QCOMPARE(game.Form->RightBoard()->geometry(), right);
-        QCOMPARE(game.Form->ClientArea()->size(), client);
-        QCOMPARE(game.Form->StatusBar()->geometry(), QRect(0, client.height() - 19, client.width(), 19));
-        QCOMPARE(game.Form->StatusBar()->PanelText(0), QStringLiteral("Row: 1"));
+        QCOMPARE(game.Form->findChild<TBoardGrid*>(QStringLiteral("LeftBoard"))->geometry(), left);
+        QCOMPARE(game.Form->findChild<TBoardGrid*>(QStringLiteral("RightBoard"))->geometry(), right);
+        QCOMPARE(game.Form->findChild<QWidget*>(QStringLiteral("imgBackGround"))->size(), client);
+        QCOMPARE(game.Form->findChild<TStatusPanels*>(QStringLiteral("StatusBar"))->geometry(),
+                 QRect(0, client.height() - 19, client.width(), 19));
+        QCOMPARE(game.Form->findChild<TStatusPanels*>(QStringLiteral("StatusBar"))->PanelText(0),
+                 QStringLiteral("Row: 1"));
         // Exactly one level carries the mark.
         int checked = 0;
         for (const char* n : {"BeginnerMenu", "IntermediateMenu", "mmenuExpert", "CustomMenu"})
@@ -293,9 +296,9 @@ private slots:
     {
         TGame game("[Level Settings]\nCustomColumns=10\nCustomRows=15\nDifficultyLevel=3\n");
         QVERIFY(game.Action("CustomMenu")->isChecked());
-        QCOMPARE(game.Form->ClientArea()->size(), QSize(606, 511));
-        QCOMPARE(game.Form->LeftBoard()->size(), QSize(314, 394));
-        QCOMPARE(game.Form->RightBoard()->geometry(), QRect(367, 83, 224, 394));
+        QCOMPARE(game.Form->findChild<QWidget*>(QStringLiteral("imgBackGround"))->size(), QSize(606, 511));
+        QCOMPARE(game.Form->findChild<TBoardGrid*>(QStringLiteral("LeftBoard"))->size(), QSize(314, 394));
+        QCOMPARE(game.Form->findChild<TBoardGrid*>(QStringLiteral("RightBoard"))->geometry(), QRect(367, 83, 224, 394));
     }
 
     void toolButtonHints_data()
@@ -317,10 +320,10 @@ private slots:
         auto* button = game.Form->findChild<QToolButton*>(name);
         QCOMPARE(button->toolTip(), tooltip);
         // Entering a button shows the long part of its hint: nothing.
-        game.Form->StatusBar()->SetPanelText(1, QStringLiteral("old"));
+        game.Form->findChild<TStatusPanels*>(QStringLiteral("StatusBar"))->SetPanelText(1, QStringLiteral("old"));
         QEvent enter(QEvent::Enter);
         QApplication::sendEvent(button, &enter);
-        QCOMPARE(game.Form->StatusBar()->PanelText(1), QString());
+        QCOMPARE(game.Form->findChild<TStatusPanels*>(QStringLiteral("StatusBar"))->PanelText(1), QString());
     }
 
     void highlightedMenuItemHintFillsPanelOne()
@@ -328,29 +331,30 @@ private slots:
         TGame game;
         QAction* item = game.Action("mmenuGiveUp");
         item->showStatusText(game.Form.get());
-        QCOMPARE(game.Form->StatusBar()->PanelText(1), QStringLiteral("Abort the game and show the correct solution"));
+        QCOMPARE(game.Form->findChild<TStatusPanels*>(QStringLiteral("StatusBar"))->PanelText(1),
+                 QStringLiteral("Abort the game and show the correct solution"));
         QStatusTipEvent cleared{QString()};
         QApplication::sendEvent(game.Form.get(), &cleared);
-        QCOMPARE(game.Form->StatusBar()->PanelText(1), QString());
+        QCOMPARE(game.Form->findChild<TStatusPanels*>(QStringLiteral("StatusBar"))->PanelText(1), QString());
     }
 
     void smartHintsSwitchEveryTooltip()
     {
         TGame game("[Options]\nSmartHints=0\n");
         auto* button = game.Find<QToolButton>("sbtnNew");
-        QVERIFY(!game.Form->TooltipSwitch().Enabled());
+        QVERIFY(!game.Form->findChild<TTooltipSwitch*>()->Enabled());
         QHelpEvent off(QEvent::ToolTip, QPoint(5, 5), button->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(button, &off);
         QVERIFY(!QToolTip::isVisible());
 
-        game.Form->Configuration()->SetSmartHints(true);
-        QVERIFY(game.Form->TooltipSwitch().Enabled());
+        game.Form->Session()->Configuration().SetSmartHints(true);
+        QVERIFY(game.Form->findChild<TTooltipSwitch*>()->Enabled());
         QHelpEvent on(QEvent::ToolTip, QPoint(5, 5), button->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(button, &on);
         QTRY_VERIFY(QToolTip::isVisible());
         QCOMPARE(QToolTip::text(), QStringLiteral("New Game"));
         QToolTip::hideText();
-        QCOMPARE(game.Form->TooltipSwitch().HintPause(), 600);
+        QCOMPARE(game.Form->findChild<TTooltipSwitch*>()->HintPause(), 600);
     }
 
     void swatchesBoardsAndMarkerHaveNoTooltips()
@@ -377,7 +381,7 @@ private slots:
         auto* swatch = game.Form->findChild<QWidget*>(QStringLiteral("LimeShape"));
         QCOMPARE(swatch->cursor().shape(), Qt::BitmapCursor);
         QCOMPARE(swatch->cursor().hotSpot(), QPoint(HandHotSpotX, HandHotSpotY));
-        QVERIFY(game.Form->LeftBoard()->cursor().shape() != Qt::BitmapCursor);
+        QVERIFY(game.Form->findChild<TBoardGrid*>(QStringLiteral("LeftBoard"))->cursor().shape() != Qt::BitmapCursor);
     }
 
     void autoCheckOptionGreysTheCheckButton()
@@ -385,7 +389,7 @@ private slots:
         TGame game("[Options]\nAutoCheck=0\n");
         auto* check = game.Find<QToolButton>("sbtnCheck");
         QVERIFY(check->isEnabled());
-        game.Form->Configuration()->SetAutoCheck(true);
+        game.Form->Session()->Configuration().SetAutoCheck(true);
         QVERIFY(!check->isEnabled());
     }
 };

@@ -8,6 +8,7 @@
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -20,6 +21,7 @@
 
 #include "app/TActiveFormTracker.h"
 #include "app/TColorSwatch.h"
+#include "app/TGameSession.h"
 #include "app/TMainForm.h"
 #include "app/TPainterCanvas.h"
 #include "app/mainform/AppFakes.h"
@@ -59,10 +61,10 @@ struct TGame {
         }
         Form = std::make_unique<TMainForm>(Help, Player, FilesIn(Folder));
         Form->show();
-        Form->ActiveForms().Activated(Form.get());
+        Form->findChild<TActiveFormTracker*>()->Activated(Form.get());
     }
 
-    TBoardGrid& Board() const { return *Form->LeftBoard(); }
+    TBoardGrid& Board() const { return *Form->findChild<TBoardGrid*>(QStringLiteral("LeftBoard")); }
     QPoint HoleCentre(int col, int row) const { return Board().CellRect(col, row).center(); }
 
     QString SettingsText() const
@@ -164,7 +166,7 @@ private slots:
         TGame game(NoAutoCheck);
         const TColor blue = 0xFF0000;
         QVERIFY(DragTo(game.Board(), game.HoleCentre(1, 0), blue));
-        QCOMPARE(game.Form->LeftGrid()->Cell(1, 0), blue);
+        QCOMPARE(game.Form->Session()->LeftGrid().Cell(1, 0), blue);
         // What the player sees: the peg in that hole.
         const QImage image = game.Board().grab().toImage();
         QCOMPARE(image.pixelColor(game.HoleCentre(1, 0)), QColor(0, 0, 0xFF));
@@ -184,21 +186,22 @@ private slots:
         const QPoint pos =
             where.x() < 0 ? QPoint(game.Board().CellRect(0, 0).right() + 1, 10) : game.HoleCentre(where.x(), where.y());
         QVERIFY(!DragTo(game.Board(), pos, 0x00FF00));
-        QVERIFY(game.Form->LeftGrid()->IsRowEmpty(0));
-        QVERIFY(game.Form->LeftGrid()->IsRowEmpty(3));
+        QVERIFY(game.Form->Session()->LeftGrid().IsRowEmpty(0));
+        QVERIFY(game.Form->Session()->LeftGrid().IsRowEmpty(3));
     }
 
     void dragOverAFinishedRowIsRefused()
     {
         TGame game(NoAutoCheck);
-        FillRow(game, 0, LosingColour(*game.Form->Logic()));
+        FillRow(game, 0, LosingColour(game.Form->Session()->Logic()));
         game.Form->sbtnCheckClick();
-        QCOMPARE(game.Form->Logic()->CurrentRow(), 1);
-        QCOMPARE(game.Form->StatusBar()->PanelText(0), QStringLiteral("Row: 2"));
-        QCOMPARE(game.Form->Hand()->pos(), QPoint(5, 88 + 26));
-        const TColor before = game.Form->LeftGrid()->Cell(0, 0);
+        QCOMPARE(game.Form->Session()->Logic().CurrentRow(), 1);
+        QCOMPARE(game.Form->findChild<TStatusPanels*>(QStringLiteral("StatusBar"))->PanelText(0),
+                 QStringLiteral("Row: 2"));
+        QCOMPARE(game.Form->findChild<QLabel*>(QStringLiteral("Hand"))->pos(), QPoint(5, 88 + 26));
+        const TColor before = game.Form->Session()->LeftGrid().Cell(0, 0);
         QVERIFY(!DragTo(game.Board(), game.HoleCentre(0, 0), 0x008000));
-        QCOMPARE(game.Form->LeftGrid()->Cell(0, 0), before);
+        QCOMPARE(game.Form->Session()->LeftGrid().Cell(0, 0), before);
     }
 
     void foreignDragIsRefused()
@@ -217,29 +220,29 @@ private slots:
     void autoCheckScoresTheRowOnTheLastPeg()
     {
         TGame game("[Options]\nMusic=0\nAutoCheck=1\n");
-        const TColor colour = LosingColour(*game.Form->Logic());
+        const TColor colour = LosingColour(game.Form->Session()->Logic());
         QVERIFY(DragTo(game.Board(), game.HoleCentre(0, 0), colour));
         QVERIFY(DragTo(game.Board(), game.HoleCentre(1, 0), colour));
-        QCOMPARE(game.Form->Logic()->CurrentRow(), 0);
+        QCOMPARE(game.Form->Session()->Logic().CurrentRow(), 0);
         QVERIFY(DragTo(game.Board(), game.HoleCentre(2, 0), colour));
-        QCOMPARE(game.Form->Logic()->CurrentRow(), 1);
+        QCOMPARE(game.Form->Session()->Logic().CurrentRow(), 1);
     }
 
     void checkWithoutAutoCheckWaitsForTheButton()
     {
         TGame game(NoAutoCheck);
-        FillRow(game, 0, LosingColour(*game.Form->Logic()));
-        QCOMPARE(game.Form->Logic()->CurrentRow(), 0);
+        FillRow(game, 0, LosingColour(game.Form->Session()->Logic()));
+        QCOMPARE(game.Form->Session()->Logic().CurrentRow(), 0);
         auto* check = game.Form->findChild<QToolButton*>("sbtnCheck");
         QVERIFY(check->isEnabled());
         check->click();
-        QCOMPARE(game.Form->Logic()->CurrentRow(), 1);
+        QCOMPARE(game.Form->Session()->Logic().CurrentRow(), 1);
     }
 
     void winningShowsTheWonBoxAndStartsAFreshGame()
     {
         TGame game(NoAutoCheck);
-        const auto secret = game.Form->Logic()->Secret();
+        const auto secret = game.Form->Session()->Logic().Secret();
         for (int c = 0; c < 3; ++c)
             QVERIFY(DragTo(game.Board(), game.HoleCentre(c, 0), secret[c]));
         QString text;
@@ -247,37 +250,37 @@ private slots:
                         [&](QWidget* m) { text = qobject_cast<QMessageBox*>(m)->text(); });
         game.Form->sbtnCheckClick();
         QCOMPARE(text, QStringLiteral("You won the game!"));
-        QCOMPARE(game.Form->Statistics()->GamesWon(), 1);
-        QCOMPARE(game.Form->Statistics()->TotalGames(), 1);
-        QCOMPARE(game.Form->Logic()->CurrentRow(), 0);
-        QVERIFY(game.Form->LeftGrid()->IsRowEmpty(0));
+        QCOMPARE(game.Form->Session()->Statistics().GamesWon(), 1);
+        QCOMPARE(game.Form->Session()->Statistics().TotalGames(), 1);
+        QCOMPARE(game.Form->Session()->Logic().CurrentRow(), 0);
+        QVERIFY(game.Form->Session()->LeftGrid().IsRowEmpty(0));
     }
 
     void checkingAnIncompleteRowShowsTheErrorAndChangesNothing()
     {
         TGame game(NoAutoCheck);
         QVERIFY(DragTo(game.Board(), game.HoleCentre(0, 0), 0x0000FF));
-        game.Form->Clock()->SetSeconds(7);
+        game.Form->Session()->Clock().SetSeconds(7);
         QString text;
         int secondsDuringBox = -1;
         AnswerNextModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Return); },
                         [&](QWidget* m) {
                             text = qobject_cast<QMessageBox*>(m)->text();
                             game.Form->SecondsTimerTimer();  // a tick while the box is open
-                            secondsDuringBox = game.Form->Clock()->Seconds();
+                            secondsDuringBox = game.Form->Session()->Clock().Seconds();
                         });
         game.Form->sbtnCheckClick();
         QCOMPARE(text, QStringLiteral("You must completely fill the row before trying to check it!"));
         QCOMPARE(secondsDuringBox, 7);
-        QCOMPARE(game.Form->Clock()->Seconds(), 7);
-        QCOMPARE(game.Form->Logic()->CurrentRow(), 0);
-        QCOMPARE(game.Form->Statistics()->TotalGames(), 0);
+        QCOMPARE(game.Form->Session()->Clock().Seconds(), 7);
+        QCOMPARE(game.Form->Session()->Logic().CurrentRow(), 0);
+        QCOMPARE(game.Form->Session()->Statistics().TotalGames(), 0);
     }
 
     void popupOnAnEarlierRow()
     {
         TGame game(NoAutoCheck);
-        FillRow(game, 0, LosingColour(*game.Form->Logic()));
+        FillRow(game, 0, LosingColour(game.Form->Session()->Logic()));
         game.Form->sbtnCheckClick();
         TMenuState state;
         RightClick(game.Board(), game.HoleCentre(1, 0), {}, [&](QMenu& m) { state = ReadMenu(m); });
@@ -311,19 +314,19 @@ private slots:
     void repeatClearAndClearRowFromThePopup()
     {
         TGame game(NoAutoCheck);
-        const TColor colour = LosingColour(*game.Form->Logic());
+        const TColor colour = LosingColour(game.Form->Session()->Logic());
         FillRow(game, 0, colour);
         game.Form->sbtnCheckClick();
         RightClick(game.Board(), game.HoleCentre(1, 1), "pmenuRepeat");
-        QCOMPARE(game.Form->LeftGrid()->Cell(1, 1), colour);
-        QVERIFY(game.Form->LeftGrid()->IsEmpty(0, 1));
+        QCOMPARE(game.Form->Session()->LeftGrid().Cell(1, 1), colour);
+        QVERIFY(game.Form->Session()->LeftGrid().IsEmpty(0, 1));
         RightClick(game.Board(), game.HoleCentre(1, 1), "pmenuClear");
-        QVERIFY(game.Form->LeftGrid()->IsRowEmpty(1));
+        QVERIFY(game.Form->Session()->LeftGrid().IsRowEmpty(1));
         QVERIFY(DragTo(game.Board(), game.HoleCentre(0, 1), colour));
         QVERIFY(DragTo(game.Board(), game.HoleCentre(2, 1), colour));
         RightClick(game.Board(), game.HoleCentre(1, 1), "pmenuClearRow");
-        QVERIFY(game.Form->LeftGrid()->IsRowEmpty(1));
-        QVERIFY(!game.Form->LeftGrid()->IsRowEmpty(0));
+        QVERIFY(game.Form->Session()->LeftGrid().IsRowEmpty(1));
+        QVERIFY(!game.Form->Session()->LeftGrid().IsRowEmpty(0));
     }
 
     void popupGiveUpAsksFirst_data()
@@ -355,8 +358,8 @@ private slots:
         RightClick(game.Board(), game.HoleCentre(0, 0), "pmenuGiveUp");
         QTRY_COMPARE(correctAnswerShown, gaveUp);
         QCOMPARE(question, QStringLiteral("Are you sure you want to give up?"));
-        QCOMPARE(game.Form->LeftGrid()->IsRowEmpty(0), gaveUp);
-        QCOMPARE(game.Form->Statistics()->TotalGames(), gaveUp ? 1 : 0);
+        QCOMPARE(game.Form->Session()->LeftGrid().IsRowEmpty(0), gaveUp);
+        QCOMPARE(game.Form->Session()->Statistics().TotalGames(), gaveUp ? 1 : 0);
     }
 
     void mainMenuGiveUpShowsTheCombinationAtOnce()
@@ -371,7 +374,7 @@ private slots:
         });
         game.Form->findChild<QAction*>("mmenuGiveUp")->trigger();
         QCOMPARE(shown, static_cast<QWidget*>(&correctAnswer));
-        QCOMPARE(game.Form->Statistics()->GamesLost(), 0);
+        QCOMPARE(game.Form->Session()->Statistics().GamesLost(), 0);
     }
 
     void whatsThisAsksForTheControlsContext_data()
@@ -403,7 +406,11 @@ private slots:
         QTest::newRow("clock digit") << "TimerDigit2" << THelpCalls{{8, 3003}};
         QTest::newRow("a swatch") << "BlueShape" << THelpCalls{{8, 3002}};
         QTest::newRow("score board") << "RightBoard" << THelpCalls{{8, 3001}};
+        // Where no control has a context the help cursor is refused, and a
+        // click there asks for nothing.
         QTest::newRow("guess board: none") << "LeftBoard" << THelpCalls{};
+        QTest::newRow("row marker: none") << "Hand" << THelpCalls{};
+        QTest::newRow("tool bar: none") << "Panel1" << THelpCalls{};
     }
     void whatsThisModeFindsTheNearestContext()
     {
@@ -413,10 +420,10 @@ private slots:
         auto* widget = game.Form->findChild<QWidget*>(control);
         QVERIFY(widget);
         const QPoint global = widget->mapToGlobal(QPoint(4, 4));
-        QHelpEvent query(QEvent::QueryWhatsThis, game.Form->mapFromGlobal(global), global);
-        QApplication::sendEvent(game.Form.get(), &query);
-        QVERIFY(query.isAccepted());
-        QHelpEvent click(QEvent::WhatsThis, game.Form->mapFromGlobal(global), global);
+        QHelpEvent query(QEvent::QueryWhatsThis, widget->mapFromGlobal(global), global);
+        QApplication::sendEvent(widget, &query);
+        QCOMPARE(query.isAccepted(), !calls.isEmpty());
+        QHelpEvent click(QEvent::WhatsThis, widget->mapFromGlobal(global), global);
         QApplication::sendEvent(widget, &click);
         QCOMPARE(game.Help.Calls, calls);
     }
@@ -449,7 +456,7 @@ private slots:
         QCOMPARE(game.Help.Calls, calls);
         // F1 only asks for help: the command itself did not run.
         QVERIFY(game.Form->isVisible());
-        QCOMPARE(game.Form->Statistics()->TotalGames(), 0);
+        QCOMPARE(game.Form->Session()->Statistics().TotalGames(), 0);
     }
 
     void helpMenuCommands()
@@ -463,7 +470,7 @@ private slots:
     void clockCountsOnlyWhileTheMainWindowIsActive()
     {
         TGame game(NoAutoCheck);
-        TMyTimer& clock = *game.Form->Clock();
+        TMyTimer& clock = game.Form->Session()->Clock();
         QCOMPARE(clock.Seconds(), 0);
         for (int i = 0; i < 5; ++i)
             game.Form->SecondsTimerTimer();
@@ -484,18 +491,18 @@ private slots:
     void clockRestartsWithEveryNewGameButNotOnNo()
     {
         TGame game(NoAutoCheck);
-        TMyTimer& clock = *game.Form->Clock();
+        TMyTimer& clock = game.Form->Session()->Clock();
         clock.SetSeconds(42);
         QVERIFY(DragTo(game.Board(), game.HoleCentre(0, 0), 0x00FF00));
         AnswerNextModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_N); });
         game.Form->mmenuNewGameClick();
         QCOMPARE(clock.Seconds(), 42);
-        QVERIFY(!game.Form->LeftGrid()->IsRowEmpty(0));
+        QVERIFY(!game.Form->Session()->LeftGrid().IsRowEmpty(0));
         AnswerNextModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Y); });
         game.Form->mmenuNewGameClick();
         QCOMPARE(clock.Seconds(), 0);
-        QVERIFY(game.Form->LeftGrid()->IsRowEmpty(0));
-        QCOMPARE(game.Form->Statistics()->UnfinishedGames(), 1);
+        QVERIFY(game.Form->Session()->LeftGrid().IsRowEmpty(0));
+        QCOMPARE(game.Form->Session()->Statistics().UnfinishedGames(), 1);
         clock.SetSeconds(9);
         game.Form->findChild<QAction*>("IntermediateMenu")->trigger();
         QCOMPARE(clock.Seconds(), 0);
@@ -526,7 +533,7 @@ private slots:
     void musicThatCannotOpenTurnsTheOptionOffSilently()
     {
         TGame game("[Options]\nMusic=1\n", false);
-        QVERIFY(!game.Form->Configuration()->Music());
+        QVERIFY(!game.Form->Session()->Configuration().Music());
         QVERIFY(!QApplication::activeModalWidget());
         game.Form->close();
         QVERIFY(game.SettingsText().contains(QStringLiteral("Music=0")));
@@ -541,8 +548,7 @@ private slots:
         game.Form->findChild<QAction*>("mmenuExpert")->trigger();
         game.Form->close();
         QCOMPARE(game.Help.Calls, (QList<QPair<int, int>>{{2, 0}}));
-        QVERIFY(!game.Form->Logic());
-        QVERIFY(!game.Form->Clock());
+        QVERIFY(!game.Form->Session());
         QCOMPARE(game.SettingsText(),
                  QStringLiteral("[Options]\nMusic=0\nAutoCheck=0\nSmartHints=1\n"
                                 "[Statistics]\nTotalGames=1\nGamesWon=0\nGamesLost=0\nUnfinishedGames=1\n"

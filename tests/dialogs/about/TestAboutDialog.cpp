@@ -6,6 +6,7 @@
 #include <QWhatsThis>
 #include <QtTest>
 
+#include "components/contexthelp/TContextHelp.h"
 #include "components/labeleffect/LblEffct.h"
 #include "dialogs/DialogTestSupport.h"
 #include "dialogs/about/TfrmAbout.h"
@@ -62,11 +63,11 @@ private slots:
         QCOMPARE(rig.Dialog.windowTitle(), QStringLiteral("About..."));
         QCOMPARE(rig.Dialog.size(), QSize(302, 201));
         QVERIFY(!(rig.Dialog.windowFlags() & Qt::WindowContextHelpButtonHint));
-        QVERIFY(!rig.Dialog.PopupMenu2());
+        QVERIFY(!rig.Dialog.findChild<QMenu*>(QStringLiteral("PopupMenu2")));
         QVERIFY(rig.Ok()->isDefault());
         QCOMPARE(rig.Ok()->text(), QStringLiteral("OK"));
         QCOMPARE(rig.Ok()->geometry(), QRect(110, 176, 84, 22));
-        QCOMPARE(TGameDialog::HelpContextOf(rig.Ok()), 1);
+        QCOMPARE(TContextHelp::ContextOf(rig.Ok()), 1);
         QCOMPARE(rig.Dialog.findChild<QWidget*>("imgBackGround")->geometry(), QRect(0, 0, 302, 201));
         QCOMPARE(rig.Dialog.findChild<QWidget*>("Bevel2")->geometry(), QRect(19, 86, 263, 3));
         QCOMPARE(rig.Dialog.findChild<QWidget*>("Bevel3")->geometry(), QRect(19, 117, 263, 3));

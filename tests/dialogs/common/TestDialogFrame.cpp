@@ -8,9 +8,10 @@
 #include <QWhatsThis>
 #include <QtTest>
 
+#include "components/contexthelp/TContextHelp.h"
+#include "components/widgets/TMarbleBackground.h"
 #include "dialogs/DialogTestSupport.h"
 #include "dialogs/common/DialogPlacement.h"
-#include "dialogs/common/TDialogBackground.h"
 #include "dialogs/common/TGameDialog.h"
 
 using namespace peglore;
@@ -28,19 +29,19 @@ public:
         Outer = new QWidget(this);
         Outer->setObjectName("Outer");
         Outer->setGeometry(10, 10, 100, 60);
-        SetHelpContext(Outer, 77);
+        TContextHelp::SetContext(Outer, 77);
         Inner = new QPushButton("Inner", Outer);
         Inner->setObjectName("Inner");
         Inner->setGeometry(5, 5, 50, 20);
         Own = new QPushButton("Own", this);
         Own->setObjectName("Own");
         Own->setGeometry(120, 10, 50, 20);
-        SetHelpContext(Own, 5);
+        TContextHelp::SetContext(Own, 5);
         Plain = new QPushButton("Plain", this);
         Plain->setObjectName("Plain");
         Plain->setGeometry(120, 50, 50, 20);
-        AttachPopupMenu(Outer);
-        AttachPopupMenu(Plain);
+        ContextHelp().AttachPopupMenu(Outer);
+        ContextHelp().AttachPopupMenu(Plain);
     }
 
     void UseEscapeButton(QPushButton* button) { SetEscapeButton(button); }
@@ -197,7 +198,8 @@ private slots:
     {
         TRecordingHelp help;
         TProbeDialog dialog(help, TGameDialog::TTitleHelp::None, IHelpCommands::ShowTopic);
-        TDialogBackground* background = dialog.Background();
+        auto* background = dialog.findChild<TMarbleBackground*>(QStringLiteral("imgBackGround"));
+        QVERIFY(background);
         QCOMPARE(background->objectName(), QStringLiteral("imgBackGround"));
         QCOMPARE(background->geometry(), QRect(0, 0, 200, 100));
         QCOMPARE(dialog.children().indexOf(background), 0);
@@ -307,8 +309,10 @@ private slots:
         QFETCH(QStringList, calls);
         TRecordingHelp help;
         TProbeDialog dialog(help, TGameDialog::TTitleHelp::ContextHelpButton, IHelpCommands::ContextPopup);
-        QCOMPARE(dialog.PopupMenu2()->actions().first()->text(), QStringLiteral("&What's This?"));
-        QCOMPARE(dialog.PopupMenu2()->actions().first()->objectName(), QStringLiteral("pmenuWhatsThis"));
+        QCOMPARE(dialog.findChild<QMenu*>(QStringLiteral("PopupMenu2"))->actions().first()->text(),
+                 QStringLiteral("&What's This?"));
+        QCOMPARE(dialog.findChild<QMenu*>(QStringLiteral("PopupMenu2"))->actions().first()->objectName(),
+                 QStringLiteral("pmenuWhatsThis"));
         const auto result = RunModal(dialog, [&] {
             auto* target = dialog.findChild<QWidget*>(control);
             QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), target->mapToGlobal(QPoint(2, 2)));

@@ -4,11 +4,11 @@
 #include <QPainter>
 #include <QtTest>
 
+#include "components/widgets/TBevel.h"
+#include "components/widgets/TMarbleBackground.h"
 #include "dialogs/DialogTestSupport.h"
 #include "dialogs/common/DialogFonts.h"
 #include "dialogs/common/TAutoSizeLabel.h"
-#include "dialogs/common/TDialogBackground.h"
-#include "dialogs/common/TDialogBevel.h"
 
 using namespace peglore;
 using namespace peglore::testing;
@@ -39,9 +39,9 @@ private slots:
         QTest::addColumn<QSize>("size");
         QTest::addColumn<QPoint>("at");
         QTest::addColumn<QRgb>("colour");
-        const int box = int(TDialogBevelShape::Box);
-        const int left = int(TDialogBevelShape::LeftLine);
-        const int top = int(TDialogBevelShape::TopLine);
+        const int box = int(TBevelShape::Box);
+        const int left = int(TBevelShape::LeftLine);
+        const int top = int(TBevelShape::TopLine);
         const QSize rule(263, 3);
         QTest::newRow("box: top edge") << box << rule << QPoint(100, 0) << Shadow;
         QTest::newRow("box: left edge") << box << rule << QPoint(0, 1) << Shadow;
@@ -62,7 +62,7 @@ private slots:
         QFETCH(QSize, size);
         QFETCH(QPoint, at);
         QFETCH(QRgb, colour);
-        TDialogBevel bevel{TDialogBevelShape(shape)};
+        TBevel bevel{TBevelShape(shape)};
         bevel.resize(size);
         QCOMPARE(Render(bevel).pixel(at), colour);
     }
@@ -114,12 +114,12 @@ private slots:
 
     void backgroundWithoutItsPictureIsPlain()
     {
-        TDialogBackground background;
+        TMarbleBackground background;
         background.resize(323, 111);
         QVERIFY(!background.HasTexture());
         const QImage image = Render(background);
         for (const QPoint p : {QPoint(0, 0), QPoint(322, 110), QPoint(160, 55)})
-            QCOMPARE(image.pixel(p), TDialogBackground::FallbackColor.rgb());
+            QCOMPARE(image.pixel(p), TMarbleBackground::FallbackColor.rgb());
     }
 };
 

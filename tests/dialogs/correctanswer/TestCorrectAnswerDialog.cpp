@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "components/contexthelp/TContextHelp.h"
 #include "components/widgets/TBevelPanel.h"
 #include "dialogs/DialogTestSupport.h"
 #include "dialogs/common/TAutoSizeLabel.h"
@@ -66,7 +67,7 @@ private slots:
         QCOMPARE(rig.Dialog.size(), QSize(323, 111));
         QVERIFY(rig.Dialog.windowFlags() & Qt::WindowContextHelpButtonHint);
         QVERIFY(rig.Ok()->isDefault());
-        QVERIFY(!rig.Dialog.PopupMenu2());
+        QVERIFY(!rig.Dialog.findChild<QMenu*>(QStringLiteral("PopupMenu2")));
         auto* label = rig.Dialog.findChild<TAutoSizeLabel*>("Label1");
         QCOMPARE(label->text(), QStringLiteral("The correct combination was:"));
         QCOMPARE(label->pos(), QPoint(44, 9));
@@ -106,7 +107,7 @@ private slots:
         QVERIFY(control);
         QCOMPARE(control->parentWidget()->objectName(), parent);
         QCOMPARE(control->geometry(), geometry);
-        QCOMPARE(TGameDialog::HelpContextOf(control), context);
+        QCOMPARE(TContextHelp::ContextOf(control), context);
     }
 
     void shapesShowTheSecret_data()

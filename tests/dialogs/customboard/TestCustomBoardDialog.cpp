@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "components/boardgrid/TBoardGrid.h"
+#include "components/contexthelp/TContextHelp.h"
 #include "dialogs/DialogTestSupport.h"
 #include "dialogs/common/TAutoSizeLabel.h"
 #include "dialogs/customboard/TfrmCustomBoard.h"
@@ -110,7 +111,7 @@ private slots:
         QVERIFY(control);
         QCOMPARE(control->parentWidget()->objectName(), parent);
         QCOMPARE(control->geometry(), geometry);
-        QCOMPARE(TGameDialog::HelpContextOf(control), context);
+        QCOMPARE(TContextHelp::ContextOf(control), context);
     }
 
     void panelLabels_data()

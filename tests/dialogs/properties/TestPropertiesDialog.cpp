@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "components/contexthelp/TContextHelp.h"
 #include "dialogs/DialogTestSupport.h"
 #include "dialogs/properties/TfrmProperties.h"
 #include "settings/configuration/TConfiguration.h"
@@ -103,7 +104,7 @@ private slots:
         QVERIFY(control);
         QCOMPARE(control->parentWidget()->objectName(), parent);
         QCOMPARE(control->geometry(), geometry);
-        QCOMPARE(TGameDialog::HelpContextOf(control), context);
+        QCOMPARE(TContextHelp::ContextOf(control), context);
         if (auto* button = qobject_cast<QAbstractButton*>(control)) {
             QCOMPARE(button->text(), caption);
             // The caption, with the box before it or the button's margins

@@ -18,7 +18,7 @@ using namespace peglore::testing;
 Q_DECLARE_METATYPE(QMessageBox::Icon)
 
 namespace {
-using TRoutine = std::function<TMessages::TAnswer()>;
+using TRoutine = std::function<TAnswer()>;
 
 struct TSeenBox {
     QString Caption;
@@ -126,7 +126,7 @@ private slots:
         QTest::addColumn<QString>("routine");
         QTest::addColumn<QString>("how");
         QTest::addColumn<int>("answer");
-        using A = TMessages::TAnswer;
+        using A = TAnswer;
         for (const char* question : {"AskNewGame", "AskGiveUp"}) {
             const QString q = QString::fromLatin1(question);
             QTest::newRow(qPrintable(q + " Enter")) << q << "enter" << int(A::Yes);

@@ -1,5 +1,5 @@
-#include "components/versioninfo/TVersionResource.h"
-#include "tests/components/versioninfo/VersionValues.h"
+#include "platform/versioninfo/TVersionResource.h"
+#include "tests/platform/versioninfo/VersionValues.h"
 #include "tests/platform/versioninfo/VersionImageBuilder.h"
 #include "tests/platform/versioninfo/VersionTestFiles.h"
 

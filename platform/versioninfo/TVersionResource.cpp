@@ -1,4 +1,4 @@
-#include "components/versioninfo/TVersionResource.h"
+#include "platform/versioninfo/TVersionResource.h"
 
 #include "platform/versioninfo/VersionApi.h"
 

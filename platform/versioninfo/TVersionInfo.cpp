@@ -1,4 +1,4 @@
-#include "components/versioninfo/TVersionInfo.h"
+#include "platform/versioninfo/TVersionInfo.h"
 
 namespace peglore {
 

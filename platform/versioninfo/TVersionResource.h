@@ -1,7 +1,7 @@
 #pragma once
 
-#include "components/versioninfo/TVersionInfo.h"
-#include "components/versioninfo/VersionLanguage.h"
+#include "platform/versioninfo/TVersionInfo.h"
+#include "platform/versioninfo/VersionLanguage.h"
 
 #include <functional>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "components/versioninfo/VersionLanguage.h"
+#include "platform/versioninfo/VersionLanguage.h"
 
 #include <array>
 #include <stdexcept>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "components/versioninfo/TVersionInfo.h"
+#include "platform/versioninfo/TVersionInfo.h"
 
 #include <QString>
 #include <QStringList>

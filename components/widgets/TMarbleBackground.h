@@ -5,15 +5,15 @@
 
 namespace peglore {
 
-// The shared marble texture stretched over a whole client area, behind
-// every other control. Without the picture it is a plain light fill.
-class TDialogBackground : public QWidget {
+// The marble texture stretched over a whole client area, behind every
+// other control of the main window and the dialogs. Without the picture it
+// is a plain light fill.
+class TMarbleBackground : public QWidget {
     Q_OBJECT
 public:
-    static constexpr const char* TexturePath = ":/pictures/marble.png";
     static const QColor FallbackColor;
 
-    explicit TDialogBackground(QWidget* parent = nullptr);
+    explicit TMarbleBackground(QWidget* parent = nullptr);
 
     bool HasTexture() const { return !FTexture.isNull(); }
 

@@ -1,0 +1,139 @@
+#include "app/TGuessBoardInput.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QMenu>
+#include <QMouseEvent>
+
+#include "app/TColorSwatch.h"
+#include "app/TGameSession.h"
+#include "components/boardgrid/TBoardGrid.h"
+#include "game/TLeftGrid.h"
+#include "game/TLogic.h"
+#include "services/messages/TMessages.h"
+#include "settings/configuration/TConfiguration.h"
+
+namespace peglore {
+
+TGuessBoardInput::TGuessBoardInput(TBoardGrid& board, QWidget& menuParent) : QObject(&board), FBoard(board)
+{
+    FPopupMenu1 = new QMenu(&menuParent);
+    FPopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    FRepeatItem = FPopupMenu1->addAction(QStringLiteral("&Repeat"));
+    FRepeatItem->setObjectName(QStringLiteral("pmenuRepeat"));
+    QFont bold = FRepeatItem->font();
+    bold.setBold(true);
+    FRepeatItem->setFont(bold);
+    FPopupMenu1->setDefaultAction(FRepeatItem);
+    FClearItem = FPopupMenu1->addAction(QStringLiteral("&Clear"));
+    FClearItem->setObjectName(QStringLiteral("pmenuClear"));
+    FClearRowItem = FPopupMenu1->addAction(QStringLiteral("Clear &Row"));
+    FClearRowItem->setObjectName(QStringLiteral("pmenuClearRow"));
+    FPopupMenu1->addSeparator()->setObjectName(QStringLiteral("N5"));
+    FGiveUpItem = FPopupMenu1->addAction(QStringLiteral("&Give Up!"));
+    FGiveUpItem->setObjectName(QStringLiteral("pmenuGiveUp"));
+    connect(FRepeatItem, &QAction::triggered, this, &TGuessBoardInput::pmenuRepeatClick);
+    connect(FClearItem, &QAction::triggered, this, &TGuessBoardInput::pmenuClearClick);
+    connect(FClearRowItem, &QAction::triggered, this, &TGuessBoardInput::pmenuClearRowClick);
+    connect(FGiveUpItem, &QAction::triggered, this, &TGuessBoardInput::pmenuGiveUpClick);
+    connect(FPopupMenu1, &QMenu::aboutToShow, this, &TGuessBoardInput::PopupMenu1Popup);
+
+    FBoard.setAcceptDrops(true);
+    FBoard.installEventFilter(this);
+}
+
+void TGuessBoardInput::PopupMenu1Popup()
+{
+    if (!FSession)
+        return;
+    const int row = FSession->Logic().CurrentRow();
+    const TLeftGrid& grid = FSession->LeftGrid();
+    FRepeatItem->setEnabled(grid.CanRepeat(row));
+    FClearItem->setEnabled(grid.CanClear(row));
+    FClearRowItem->setEnabled(grid.CanClearRow(row));
+    FGiveUpItem->setEnabled(true);
+}
+
+void TGuessBoardInput::pmenuRepeatClick()
+{
+    if (FSession)
+        FSession->Logic().RepeatFromAbove(FSession->Configuration().AutoCheck());
+}
+
+void TGuessBoardInput::pmenuClearClick()
+{
+    if (FSession)
+        FSession->LeftGrid().Clear(FSession->Logic().CurrentRow());
+}
+
+void TGuessBoardInput::pmenuClearRowClick()
+{
+    if (FSession)
+        FSession->LeftGrid().ClearRow(FSession->Logic().CurrentRow());
+}
+
+void TGuessBoardInput::pmenuGiveUpClick()
+{
+    if (TMessages::AskGiveUp() == TAnswer::Yes && FSession)
+        FSession->Logic().GiveUp();
+}
+
+bool TGuessBoardInput::IsOverCurrentRow(const QPoint& pos) const
+{
+    return FSession && FSession->LeftGrid().IsOnCurrentRow(pos.x(), pos.y(), FSession->Logic().CurrentRow());
+}
+
+bool TGuessBoardInput::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != &FBoard)
+        return false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton && FSession) {
+            const QPoint p = mouse->position().toPoint();
+            FSession->LeftGrid().SetMousePos(p.x(), p.y());
+        }
+        return false;
+    }
+    case QEvent::ContextMenu:
+        if (FSession)
+            FPopupMenu1->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    case QEvent::DragEnter: {
+        auto* drag = static_cast<QDragEnterEvent*>(event);
+        TColor colour;
+        if (TColorSwatch::ColorFromMimeData(drag->mimeData(), colour))
+            drag->acceptProposedAction();
+        else
+            drag->ignore();
+        return true;
+    }
+    case QEvent::DragMove: {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        TColor colour;
+        if (TColorSwatch::ColorFromMimeData(drag->mimeData(), colour) && IsOverCurrentRow(drag->position().toPoint()))
+            drag->acceptProposedAction();
+        else
+            drag->ignore();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        TColor colour;
+        const QPoint p = drop->position().toPoint();
+        if (!TColorSwatch::ColorFromMimeData(drop->mimeData(), colour) || !IsOverCurrentRow(p)) {
+            drop->ignore();
+            return true;
+        }
+        drop->acceptProposedAction();
+        FSession->Logic().DropPeg(p.x(), p.y(), colour, FSession->Configuration().AutoCheck());
+        return true;
+    }
+    default: return false;
+    }
+}
+
+}  // namespace peglore

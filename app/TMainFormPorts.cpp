@@ -1,0 +1,153 @@
+#include "app/TMainFormPorts.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QMainWindow>
+#include <QScreen>
+#include <QToolButton>
+
+#include "app/TGameSession.h"
+#include "app/TTooltipSwitch.h"
+#include "components/boardgrid/TBoardGrid.h"
+#include "components/widgets/TStatusPanels.h"
+#include "game/BoardGeometry.h"
+#include "services/clock/TMyTimer.h"
+#include "services/messages/TMessages.h"
+#include "services/music/TMusic.h"
+
+namespace peglore {
+
+namespace {
+void ApplyLayout(TBoardGrid& grid, const TGridLayout& layout)
+{
+    grid.SetDefaultColWidth(layout.DefaultColWidth);
+    grid.SetDefaultRowHeight(layout.DefaultRowHeight);
+    grid.SetColCount(layout.ColCount);
+    grid.SetFixedCols(layout.FixedCols);
+    grid.SetRowCount(layout.RowCount);
+    grid.setGeometry(layout.Left, layout.Top, layout.Width, layout.Height);
+}
+}  // namespace
+
+TMainFormPorts::TMainFormPorts(const TMainFormParts& parts, int initialClientWidth)
+    : FParts(parts), FInitialClientWidth(initialClientWidth)
+{
+}
+
+void TMainFormPorts::SetRowMarkerTop(int top)
+{
+    FParts.Hand->move(RowMarkerLeft, top);
+}
+
+void TMainFormPorts::SetStatusRowText(const std::string& text)
+{
+    FParts.StatusBar->SetPanelText(0, QString::fromStdString(text));
+}
+
+void TMainFormPorts::SetLeftBoardLayout(const TGridLayout& layout)
+{
+    ApplyLayout(*FParts.LeftBoard, layout);
+}
+
+void TMainFormPorts::SetRightBoardLayout(const TGridLayout& layout)
+{
+    ApplyLayout(*FParts.RightBoard, layout);
+}
+
+void TMainFormPorts::SetClientSize(int width, int height)
+{
+    FParts.Client->setFixedSize(width, height);
+    FParts.StatusBar->setGeometry(0, height - StatusHeight, width, StatusHeight);
+    // Take the new size at once, so the outer size is right for centring.
+    FParts.Window->layout()->activate();
+    FParts.Window->adjustSize();
+}
+
+TSize TMainFormPorts::OuterSize() const
+{
+    // The frame as the window system reports it (none before the window
+    // is mapped), around the window's current size.
+    const QMainWindow& window = *FParts.Window;
+    const QRect frame = window.frameGeometry();
+    const QRect inner = window.geometry();
+    return {window.width() + frame.width() - inner.width(), window.height() + frame.height() - inner.height()};
+}
+
+TSize TMainFormPorts::ScreenSize() const
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return {0, 0};
+    return {screen->size().width(), screen->size().height()};
+}
+
+void TMainFormPorts::MoveTo(int left, int top)
+{
+    // Under Wayland the compositor places windows and this does nothing.
+    FParts.Window->move(left, top);
+}
+
+void TMainFormPorts::ShowRowNotFull()
+{
+    TMessages::ShowRowNotFull();
+}
+
+void TMainFormPorts::ShowWon()
+{
+    TMessages::ShowWon();
+}
+
+void TMainFormPorts::ShowLost()
+{
+    TMessages::ShowLost();
+}
+
+void TMainFormPorts::ShowCorrectAnswer()
+{
+    if (FCorrectAnswerDialog)
+        TMessages::ShowCorrectAnswer(*FCorrectAnswerDialog);
+}
+
+TAnswer TMainFormPorts::AskNewGame()
+{
+    return TMessages::AskNewGame();
+}
+
+void TMainFormPorts::ResetClock()
+{
+    if (FSession)
+        FSession->Clock().ResetClock();
+}
+
+void TMainFormPorts::CheckLevelItem(int level)
+{
+    if (level >= 0 && level < int(FParts.LevelItems.size()))
+        FParts.LevelItems[std::size_t(level)]->setChecked(true);
+}
+
+void TMainFormPorts::PlayMusic()
+{
+    if (FSession)
+        FSession->Music().Play();
+}
+
+void TMainFormPorts::StopMusic()
+{
+    if (FSession)
+        FSession->Music().Stop();
+}
+
+void TMainFormPorts::SetTooltipsEnabled(bool enabled)
+{
+    FParts.Tooltips->SetEnabled(enabled);
+}
+
+void TMainFormPorts::SetCheckButtonEnabled(bool enabled)
+{
+    FParts.CheckButton->setEnabled(enabled);
+}
+
+}  // namespace peglore

@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QPointer>
+
+#include <array>
+
+#include "game/IClockPort.h"
+#include "game/ILevelMenuPort.h"
+#include "game/IMainWindowPort.h"
+#include "game/IMessagesPort.h"
+#include "settings/configuration/IOptionEffects.h"
+
+class QAction;
+class QDialog;
+class QLabel;
+class QMainWindow;
+class QToolButton;
+class QWidget;
+
+namespace peglore {
+
+class TBoardGrid;
+class TGameSession;
+class TStatusPanels;
+class TTooltipSwitch;
+
+// The main window's controls that the game core and the options change.
+struct TMainFormParts {
+    QMainWindow* Window = nullptr;
+    QWidget* Client = nullptr;
+    QLabel* Hand = nullptr;
+    TStatusPanels* StatusBar = nullptr;
+    TBoardGrid* LeftBoard = nullptr;
+    TBoardGrid* RightBoard = nullptr;
+    QToolButton* CheckButton = nullptr;
+    std::array<QAction*, 4> LevelItems{};
+    TTooltipSwitch* Tooltips = nullptr;
+};
+
+// The main window as the game core, the level object and the settings see
+// it: the row marker, the status bar, the boards' layout, the window's size
+// and place, the message boxes, the clock, the level menu and the effects
+// of the options.
+class TMainFormPorts final : public IMainWindowPort,
+                             public IMessagesPort,
+                             public IClockPort,
+                             public ILevelMenuPort,
+                             public IOptionEffects {
+public:
+    static constexpr int StatusHeight = 19;
+
+    TMainFormPorts(const TMainFormParts& parts, int initialClientWidth);
+
+    // The session whose clock and music the ports drive; null while there
+    // is none.
+    void SetSession(TGameSession* session) { FSession = session; }
+    void SetCorrectAnswerDialog(QDialog* dialog) { FCorrectAnswerDialog = dialog; }
+
+    // IMainWindowPort
+    void SetRowMarkerTop(int top) override;
+    void SetStatusRowText(const std::string& text) override;
+    void SetLeftBoardLayout(const TGridLayout& layout) override;
+    void SetRightBoardLayout(const TGridLayout& layout) override;
+    int InitialClientWidth() const override { return FInitialClientWidth; }
+    int StatusBarHeight() const override { return StatusHeight; }
+    void SetClientSize(int width, int height) override;
+    TSize OuterSize() const override;
+    TSize ScreenSize() const override;
+    void MoveTo(int left, int top) override;
+
+    // IMessagesPort
+    void ShowRowNotFull() override;
+    void ShowWon() override;
+    void ShowLost() override;
+    void ShowCorrectAnswer() override;
+    TAnswer AskNewGame() override;
+
+    // IClockPort
+    void ResetClock() override;
+
+    // ILevelMenuPort
+    void CheckLevelItem(int level) override;
+
+    // IOptionEffects
+    void PlayMusic() override;
+    void StopMusic() override;
+    void SetTooltipsEnabled(bool enabled) override;
+    void SetCheckButtonEnabled(bool enabled) override;
+
+private:
+    TMainFormParts FParts;
+    int FInitialClientWidth;
+    TGameSession* FSession = nullptr;
+    QPointer<QDialog> FCorrectAnswerDialog;
+};
+
+}  // namespace peglore

@@ -1,0 +1,24 @@
+#pragma once
+
+namespace peglore::HelpContexts {
+
+// The help contexts of the game's controls and commands; the help file
+// Peglore.hlp holds a topic for each. 0 is no context.
+inline constexpr int None = 0;
+inline constexpr int OkButton = 1;
+inline constexpr int CancelButton = 2;
+inline constexpr int WhatsNew = 100;
+inline constexpr int NewGame = 201;
+inline constexpr int Exit = 202;
+inline constexpr int HelpTopics = 221;
+inline constexpr int BackgroundMusic = 1101;
+inline constexpr int SmartHints = 1102;
+inline constexpr int AutomaticChecking = 1103;
+inline constexpr int ScoreBoard = 3001;
+inline constexpr int ColorBar = 3002;
+inline constexpr int ClockPanel = 3003;
+inline constexpr int BoardColumns = 4001;
+inline constexpr int BoardRows = 4002;
+inline constexpr int BoardPreview = 4003;
+
+}  // namespace peglore::HelpContexts
