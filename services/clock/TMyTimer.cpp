@@ -1,8 +1,7 @@
 #include "services/clock/TMyTimer.h"
 
 #include "components/digit/Udigit.h"
-
-#include <QColor>
+#include "services/clock/TimerDigits.h"
 
 #include <algorithm>
 
@@ -10,10 +9,8 @@ namespace peglore {
 
 TMyTimer::TMyTimer(TDigit& hundreds, TDigit& tens, TDigit& units) : FHundreds(hundreds), FTens(tens), FUnits(units)
 {
-    const QColor red(255, 0, 0);
-    FHundreds.SetColorOn(red);
-    FTens.SetColorOn(red);
-    FUnits.SetColorOn(red);
+    for (TDigit* digit : {&FHundreds, &FTens, &FUnits})
+        digit->SetColorOn(TimerDigitColors::LitRunning);
 }
 
 void TMyTimer::SetSeconds(int newSeconds)

@@ -15,9 +15,9 @@ std::array<TDigit*, 3> CreateTimerDigits(QWidget& panel)
         auto* digit = new TDigit(&panel);
         digit->setObjectName(QStringLiteral("TimerDigit%1").arg(i + 1));
         digit->setGeometry(lefts[i], 3, 16, 32);
-        digit->SetColor(QColor(0, 0, 0));
-        digit->SetColorOff(QColor(128, 0, 0));
-        digit->SetColorOn(QColor(255, 255, 0));
+        digit->SetColor(TimerDigitColors::Background);
+        digit->SetColorOff(TimerDigitColors::Unlit);
+        digit->SetColorOn(TimerDigitColors::LitAsBuilt);
         digit->SetValueBinary(TDigit::DigitPattern(0));
         digit->SetThickness(2);
         digit->SetSeparation(1);

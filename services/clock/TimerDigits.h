@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+
 #include <array>
 
 class QWidget;
@@ -7,6 +9,14 @@ class QWidget;
 namespace peglore {
 
 class TDigit;
+
+// The clock digits' colours: as built, and lit while the game runs.
+namespace TimerDigitColors {
+inline const QColor Background(0, 0, 0);
+inline const QColor Unlit(128, 0, 0);
+inline const QColor LitAsBuilt(255, 255, 0);
+inline const QColor LitRunning(255, 0, 0);
+}  // namespace TimerDigitColors
 
 // Creates TimerDigit1..3 (hundreds, tens, units) inside the 54 x 39 clock
 // panel: lefts 3, 19 and 35, top 3, 16 x 32 each, black background,

@@ -1,6 +1,7 @@
 #include "settings/configuration/TConfiguration.h"
 
 #include <array>
+#include <limits>
 #include <string_view>
 
 #include "game/TLevelSettings.h"
@@ -25,11 +26,18 @@ enum TKeyId {
     kKeyCount
 };
 
+constexpr int AnyMin = std::numeric_limits<int>::min();
+constexpr int AnyMax = std::numeric_limits<int>::max();
+
 struct TSettingsKey {
     std::string_view Section;
     std::string_view Key;
-    bool Boolean;  // written "1" or "0"; otherwise a signed decimal
+    bool Boolean;  // written "1" or "0" (any other number reads as 1); otherwise a signed decimal
     int Default;
+    // A stored number outside Min..Max reads as Default. The custom size
+    // is taken as stored and fitted to the board's limits when applied.
+    int Min = AnyMin;
+    int Max = AnyMax;
 };
 
 // Every key of the settings file, in the order the file is written.
@@ -43,7 +51,7 @@ constexpr std::array<TSettingsKey, kKeyCount> Keys{{
     {"Statistics", "UnfinishedGames", false, 0},
     {"Level Settings", "CustomColumns", false, TLevelSettings::DefaultCustomColumns},
     {"Level Settings", "CustomRows", false, TLevelSettings::DefaultCustomRows},
-    {"Level Settings", "DifficultyLevel", false, 0},
+    {"Level Settings", "DifficultyLevel", false, Beginner, Beginner, Custom},
 }};
 
 class TSettingsReader {
@@ -54,7 +62,8 @@ public:
     {
         const TSettingsKey& k = Keys[id];
         const std::string text = FText.ReadString(k.Section, k.Key, "");
-        return ParseSettingsInteger(text).value_or(k.Default);
+        const int value = ParseSettingsInteger(text).value_or(k.Default);
+        return value < k.Min || value > k.Max ? k.Default : value;
     }
     bool Boolean(TKeyId id) const { return Integer(id) != 0; }
 
