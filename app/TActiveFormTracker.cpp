@@ -50,8 +50,10 @@ bool TActiveFormTracker::eventFilter(QObject* watched, QEvent* event)
         if (widget->isWindow() && widget->isVisible() && widget->windowType() != Qt::ToolTip &&
             widget->windowType() != Qt::Popup && !IsHelpWindow(widget))
             Activated(widget);
-    } else if (event->type() == QEvent::Hide && watched == FLast && FLast->isWindow()) {
+    } else if (event->type() == QEvent::Hide && !event->spontaneous() && watched == FLast && FLast->isWindow()) {
         // A closed dialog hands the focus back to the window it belongs to.
+        // A window the window system hides (minimised) stays the active
+        // form, as it was when another program took the focus.
         QWidget* owner = FLast->parentWidget();
         FLast = owner ? owner->window() : nullptr;
     }

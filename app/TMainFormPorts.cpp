@@ -12,8 +12,10 @@
 #include "app/TGameSession.h"
 #include "app/TTooltipSwitch.h"
 #include "components/boardgrid/TBoardGrid.h"
+#include "components/widgets/TFrameWatch.h"
 #include "components/widgets/TStatusPanels.h"
 #include "game/BoardGeometry.h"
+#include "game/CenterOnScreen.h"
 #include "services/clock/TMyTimer.h"
 #include "services/messages/TMessages.h"
 #include "services/music/TMusic.h"
@@ -35,6 +37,9 @@ void ApplyLayout(TBoardGrid& grid, const TGridLayout& layout)
 TMainFormPorts::TMainFormPorts(const TMainFormParts& parts, int initialClientWidth)
     : FParts(parts), FInitialClientWidth(initialClientWidth)
 {
+    // Centred before the window manager framed it, the window is centred
+    // again by its frame once that is known.
+    FFrameWatch = new TFrameWatch(*FParts.Window, [this] { CenterOnScreen(*this); });
 }
 
 void TMainFormPorts::SetRowMarkerTop(int top)
@@ -69,11 +74,9 @@ void TMainFormPorts::SetClientSize(int width, int height)
 TSize TMainFormPorts::OuterSize() const
 {
     // The frame as the window system reports it (none before the window
-    // is mapped), around the window's current size.
-    const QMainWindow& window = *FParts.Window;
-    const QRect frame = window.frameGeometry();
-    const QRect inner = window.geometry();
-    return {window.width() + frame.width() - inner.width(), window.height() + frame.height() - inner.height()};
+    // is framed), around the window's current size.
+    const QSize outer = TFrameWatch::OuterSize(*FParts.Window);
+    return {outer.width(), outer.height()};
 }
 
 TSize TMainFormPorts::ScreenSize() const
@@ -88,6 +91,7 @@ void TMainFormPorts::MoveTo(int left, int top)
 {
     // Under Wayland the compositor places windows and this does nothing.
     FParts.Window->move(left, top);
+    FFrameWatch->Placed();
 }
 
 void TMainFormPorts::ShowRowNotFull()

@@ -22,6 +22,7 @@ namespace peglore {
 class TBoardGrid;
 class TGameSession;
 class TStatusPanels;
+class TFrameWatch;
 class TTooltipSwitch;
 
 // The main window's controls that the game core and the options change.
@@ -92,6 +93,7 @@ private:
     int FInitialClientWidth;
     TGameSession* FSession = nullptr;
     QPointer<QDialog> FCorrectAnswerDialog;
+    TFrameWatch* FFrameWatch;
 };
 
 }  // namespace peglore

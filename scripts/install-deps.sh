@@ -15,7 +15,7 @@ packages=(
   # fuzz targets (libFuzzer) and sanitizer runtimes
   clang libclang-rt-14-dev
   # end-to-end tests: a virtual X server and a way to drive it
-  xvfb xdotool x11-utils xauth
+  xvfb xdotool x11-utils xauth openbox
 )
 
 missing=()

@@ -8,6 +8,7 @@
 
 #include "components/contexthelp/HelpContexts.h"
 #include "components/contexthelp/TContextHelp.h"
+#include "components/widgets/TFrameWatch.h"
 #include "components/widgets/TMarbleBackground.h"
 #include "dialogs/common/DialogFonts.h"
 #include "dialogs/common/DialogPlacement.h"
@@ -35,6 +36,7 @@ TGameDialog::TGameDialog(IHelpCommands& help, const QSize& clientSize, TTitleHel
     background->setGeometry(QRect(QPoint(0, 0), clientSize));
     background->lower();
     FContextHelp = new TContextHelp(help, *this, {f1Command, titleHelp == TTitleHelp::ContextHelpButton});
+    FFrameWatch = new TFrameWatch(*this, [this] { PlaceFirst(); });
 }
 
 void TGameDialog::done(int result)
@@ -81,23 +83,21 @@ void TGameDialog::Place()
         move(FLastPlace);
         return;
     }
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->geometry() : QRect();
-    move(FirstDialogPlace(area, OuterSize()));
+    PlaceFirst();
     FPlaced = true;
 }
 
-QSize TGameDialog::OuterSize() const
+void TGameDialog::PlaceFirst()
 {
-    // Before the first mapping the window manager has not told us the
-    // frame yet; the main window's frame is the best guess of its size.
-    QSize frame = frameGeometry().size() - geometry().size();
-    if (frame.isNull()) {
-        const QWidget* top = parentWidget() ? parentWidget()->window() : nullptr;
-        if (top && top->isVisible())
-            frame = top->frameGeometry().size() - top->geometry().size();
-    }
-    return size() + frame;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->geometry() : QRect();
+    // Before the window manager has framed the dialog its frame is
+    // unknown; the main window's frame is the best guess of it, and the
+    // watch centres the dialog again by its own frame once that is known.
+    const QWidget* top = parentWidget() ? parentWidget()->window() : nullptr;
+    const QMargins guess = top && top->isVisible() ? TFrameWatch::FrameOf(*top) : QMargins();
+    move(FirstDialogPlace(area, TFrameWatch::OuterSize(*this, guess)));
+    FFrameWatch->Placed();
 }
 
 QPushButton* TGameDialog::AddCloseButton(const QRect& geometry)

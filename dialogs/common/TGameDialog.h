@@ -10,6 +10,7 @@
 namespace peglore {
 
 class TContextHelp;
+class TFrameWatch;
 
 // The frame every dialog of the game shares: a fixed client size with the
 // marble background behind the controls, centring on the first showing and
@@ -52,9 +53,10 @@ protected:
 
 private:
     void Place();
-    QSize OuterSize() const;
+    void PlaceFirst();
 
     TContextHelp* FContextHelp;
+    TFrameWatch* FFrameWatch;
     QPointer<QPushButton> FEscapeButton;
     bool FPlaced = false;
     QPoint FLastPlace;

@@ -1,7 +1,16 @@
 #include "services/messages/TMessageBox.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QShowEvent>
 #include <QPushButton>
+
+#include <algorithm>
+
+#include "components/widgets/TFrameWatch.h"
+#include "game/CenterOnScreen.h"
 
 namespace peglore {
 
@@ -35,6 +44,7 @@ TMessageBox::TMessageBox(TBoxKind kind, const QString& text, QWidget* parent, co
     setText(text);
     setTextFormat(Qt::PlainText);
     setWindowModality(Qt::ApplicationModal);
+    FFrameWatch = new TFrameWatch(*this, [this] { CentreOnScreen(); });
     if (kind == TBoxKind::Confirmation) {
         FYes = addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
         FNo = addButton(QStringLiteral("&No"), QMessageBox::NoRole);
@@ -45,6 +55,30 @@ TMessageBox::TMessageBox(TBoxKind kind, const QString& text, QWidget* parent, co
         setDefaultButton(static_cast<QPushButton*>(FOk));
         setEscapeButton(FOk);
     }
+}
+
+void TMessageBox::showEvent(QShowEvent* event)
+{
+    QMessageBox::showEvent(event);
+    if (!event->spontaneous())
+        CentreOnScreen();
+}
+
+void TMessageBox::CentreOnScreen()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // The box is not framed yet when it first shows: the active window's
+    // frame is the best guess of its own, and the watch centres it again
+    // once its frame is known.
+    const QWidget* active = QApplication::activeWindow();
+    const QMargins guess = active && active != this ? TFrameWatch::FrameOf(*active) : QMargins();
+    const QSize outer = TFrameWatch::OuterSize(*this, guess);
+    const QRect area = screen->geometry();
+    move(area.left() + std::max(0, HalfRoundedToEven(area.width() - outer.width())),
+         area.top() + std::max(0, HalfRoundedToEven(area.height() - outer.height())));
+    FFrameWatch->Placed();
 }
 
 void TMessageBox::closeEvent(QCloseEvent* event)

@@ -6,6 +6,8 @@
 
 namespace peglore {
 
+class TFrameWatch;
+
 enum class TBoxKind { Information, Error, Confirmation };
 
 // A modal message box that tells its three ways of closing apart: a button
@@ -27,12 +29,17 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    // In the middle of the screen, whichever window is active.
+    void CentreOnScreen();
+
     QAbstractButton* FOk = nullptr;
     QAbstractButton* FYes = nullptr;
     QAbstractButton* FNo = nullptr;
     bool FClosedFromTitleBar = false;
+    TFrameWatch* FFrameWatch;
 };
 
 }  // namespace peglore

@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
+#include <QtTest/qtestspontaneevent.h>
 
 #include <memory>
 
@@ -486,6 +487,19 @@ private slots:
         QCOMPARE(clock.Seconds(), 5);
         game.Form->SecondsTimerTimer();
         QCOMPARE(clock.Seconds(), 6);
+    }
+
+    void clockGoesOnWhileMinimised()
+    {
+        TGame game(NoAutoCheck);
+        TMyTimer& clock = game.Form->Session()->Clock();
+        // Minimising: the window system hides the window, it does not close.
+        QHideEvent minimised;
+        QSpontaneKeyEvent::setSpontaneous(&minimised);
+        qApp->notify(game.Form.get(), &minimised);  // sendEvent would drop the mark
+        game.Form->SecondsTimerTimer();
+        game.Form->SecondsTimerTimer();
+        QCOMPARE(clock.Seconds(), 2);
     }
 
     void clockRestartsWithEveryNewGameButNotOnNo()

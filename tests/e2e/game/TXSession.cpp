@@ -47,16 +47,76 @@ TXServer::~TXServer()
     }
 }
 
-QString XDo(const QStringList& arguments, int timeoutMs)
+namespace {
+QString Run(const QString& program, const QStringList& arguments, int timeoutMs = 10000)
 {
-    QProcess xdo;
-    xdo.start(QStringLiteral("xdotool"), arguments);
-    if (!xdo.waitForFinished(timeoutMs)) {
-        xdo.kill();
-        xdo.waitForFinished();
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
         return {};
     }
-    return QString::fromLocal8Bit(xdo.readAllStandardOutput()).trimmed();
+    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+}
+
+// "Absolute upper-left X:  367" and the like, from xwininfo.
+QRect XWinInfoGeometry(const QString& text)
+{
+    int x = 0, y = 0, w = 0, h = 0;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        const QString key = line.section(QLatin1Char(':'), 0, 0).trimmed();
+        const int value = line.section(QLatin1Char(':'), 1).trimmed().toInt();
+        if (key == QLatin1String("Absolute upper-left X"))
+            x = value;
+        else if (key == QLatin1String("Absolute upper-left Y"))
+            y = value;
+        else if (key == QLatin1String("Width"))
+            w = value;
+        else if (key == QLatin1String("Height"))
+            h = value;
+    }
+    return {x, y, w, h};
+}
+}  // namespace
+
+TWindowManager::TWindowManager() : FManager(std::make_unique<QProcess>())
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), FHome.path());  // no one's own openbox settings
+    FManager->setProcessEnvironment(env);
+    FManager->setProcessChannelMode(QProcess::MergedChannels);
+    FManager->start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+    if (!FManager->waitForStarted(5000))
+        return;
+    // Ready once it has announced itself on the root window.
+    FRunning = QTest::qWaitFor(
+        [] {
+            return Run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+                .contains(QLatin1String("window id"));
+        },
+        10000);
+}
+
+TWindowManager::~TWindowManager()
+{
+    if (FManager->state() != QProcess::NotRunning) {
+        FManager->terminate();
+        if (!FManager->waitForFinished(5000))
+            FManager->kill();
+    }
+    // Nothing of it may linger into cases that run without a window manager.
+    (void)QTest::qWaitFor(
+        [] {
+            return !Run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+                        .contains(QLatin1String("window id"));
+        },
+        3000);
+}
+
+QString XDo(const QStringList& arguments, int timeoutMs)
+{
+    return Run(QStringLiteral("xdotool"), arguments, timeoutMs);
 }
 
 TGameRun::TGameRun()
@@ -144,22 +204,21 @@ QString TGameRun::Output() const
 
 QRect WindowGeometry(const QString& window)
 {
-    // "X=..\nY=..\nWIDTH=..\nHEIGHT=..\nSCREEN=.." from --shell
-    const QString text = XDo({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
-    int x = 0, y = 0, w = 0, h = 0;
-    for (const QString& line : text.split(QLatin1Char('\n'))) {
-        const QString key = line.section(QLatin1Char('='), 0, 0);
-        const int value = line.section(QLatin1Char('='), 1).toInt();
-        if (key == QLatin1String("X"))
-            x = value;
-        else if (key == QLatin1String("Y"))
-            y = value;
-        else if (key == QLatin1String("WIDTH"))
-            w = value;
-        else if (key == QLatin1String("HEIGHT"))
-            h = value;
+    return XWinInfoGeometry(Run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window}));
+}
+
+QRect FrameGeometry(const QString& window)
+{
+    const QString tree = Run(QStringLiteral("xwininfo"), {QStringLiteral("-tree"), QStringLiteral("-id"), window});
+    for (const QString& line : tree.split(QLatin1Char('\n'))) {
+        if (!line.contains(QLatin1String("Parent window id:")))
+            continue;
+        if (line.contains(QLatin1String("(the root window)")))
+            break;
+        const QString parent = line.section(QLatin1Char(':'), 1).trimmed().section(QLatin1Char(' '), 0, 0);
+        return XWinInfoGeometry(Run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), parent}));
     }
-    return {x, y, w, h};
+    return WindowGeometry(window);
 }
 
 QImage Screenshot()

@@ -29,6 +29,21 @@ private:
     int FDisplay = -1;
 };
 
+// A real window manager (openbox) on the display of DISPLAY, for the cases
+// that only a framed window shows: placement by the frame, minimising,
+// title-bar paths. Stops it when destroyed.
+class TWindowManager {
+public:
+    TWindowManager();
+    ~TWindowManager();
+    bool Running() const { return FRunning; }
+
+private:
+    std::unique_ptr<QProcess> FManager;
+    QTemporaryDir FHome;
+    bool FRunning = false;
+};
+
 // Runs xdotool with the arguments; returns its standard output, trimmed.
 QString XDo(const QStringList& arguments, int timeoutMs = 10000);
 
@@ -59,8 +74,11 @@ private:
     QProcess FGame;
 };
 
-// The window's place and size on the screen.
+// The window's place and size on the screen, without any frame.
 QRect WindowGeometry(const QString& window);
+// The same with the window manager's frame around it; the window's own
+// geometry when nothing frames it.
+QRect FrameGeometry(const QString& window);
 // The whole screen as the player sees it.
 QImage Screenshot();
 // Saves a screenshot for a person to look at, when PEGLORE_E2E_SHOTS names

@@ -58,6 +58,19 @@ int ReadDigit(const QImage& shot, QPoint topLeft)
     return -1;
 }
 
+// The clock's three digits as one number, -1 when one cannot be read.
+int ReadClock(const QImage& shot, QPoint clockPanel)
+{
+    int seconds = 0;
+    for (int left : {3, 19, 35}) {
+        const int digit = ReadDigit(shot, clockPanel + QPoint(left, 3));
+        if (digit < 0)
+            return -1;
+        seconds = seconds * 10 + digit;
+    }
+    return seconds;
+}
+
 struct TWindow {
     QString Id;
     QRect Frame;
@@ -105,9 +118,9 @@ bool IsDark(const QColor& c)
     return c.red() < 64 && c.green() < 64 && c.blue() < 64;
 }
 
-// Types keys into window. There is no window manager here to hand the
-// focus back when a box closes, so the test gives it as a player's click
-// would.
+// Types keys into window, giving it the focus first as a player's click
+// would: a window manager hands it back when a box closes, but in its own
+// time.
 void Key(const QString& window, const QString& keys)
 {
     XDo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
@@ -222,6 +235,31 @@ int HalfToEven(double value)
 {
     return int(std::nearbyint(value));
 }
+
+// Where the main window's and the message boxes' frames go: the middle of
+// the screen, halves rounded to the even neighbour.
+QPoint Centred(QSize outer)
+{
+    return {HalfToEven(ScreenWidth * 0.5 - outer.width() * 0.5), HalfToEven(ScreenHeight * 0.5 - outer.height() * 0.5)};
+}
+// Where a dialog's frame goes the first time: the middle, rounded down.
+QPoint DialogCentred(QSize outer)
+{
+    return {std::max(0, (ScreenWidth - outer.width()) / 2), std::max(0, (ScreenHeight - outer.height()) / 2)};
+}
+
+// Waits until window's frame stands at place(its size); returns the frame.
+QRect WaitForFrameAt(const QString& window, const std::function<QPoint(QSize)>& place, int timeoutMs = 5000)
+{
+    QRect frame;
+    (void)QTest::qWaitFor(
+        [&] {
+            frame = FrameGeometry(window);
+            return frame.topLeft() == place(frame.size());
+        },
+        timeoutMs);
+    return frame;
+}
 }  // namespace
 
 class TestEndToEnd : public QObject {
@@ -233,8 +271,10 @@ private slots:
         const TWindow w = StartGame(game);
         QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
         QCOMPARE(w.Frame.width(), 288);
-        QCOMPARE(w.Frame.left(), HalfToEven(ScreenWidth * 0.5 - w.Frame.width() * 0.5));
-        QCOMPARE(w.Frame.top(), HalfToEven(ScreenHeight * 0.5 - w.Frame.height() * 0.5));
+        // The window manager's frame, not the client area, is centred.
+        const QRect frame = WaitForFrameAt(w.Id, Centred);
+        QVERIFY2(frame.width() > w.Frame.width(), "no window manager frame");
+        QCOMPARE(frame.topLeft(), Centred(frame.size()));
 
         // The red swatch, an empty hole, and a clock reading 000 in red.
         QCOMPARE(WaitForPixel(w.Client + SwatchCentre(0), Red), Red);
@@ -433,22 +473,100 @@ private slots:
         TGameRun game;
         const TWindow w = StartGame(game, "[Options]\nMusic=0\n");
         QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
+        const QRect first = WaitForFrameAt(w.Id, Centred);
+        QCOMPARE(first.topLeft(), Centred(first.size()));
         const int menuHeight = w.Frame.height() - BeginnerClientHeight;
         Key(w.Id, QStringLiteral("alt+l"));
         QTest::qWait(200);
         XDo({QStringLiteral("key"), key});
         const QSize size(client.width(), client.height() + menuHeight);
-        const QRect centred(HalfToEven(ScreenWidth * 0.5 - size.width() * 0.5),
-                            HalfToEven(ScreenHeight * 0.5 - size.height() * 0.5), size.width(), size.height());
-        QRect frame;
-        (void)QTest::qWaitFor(
-            [&] {
-                frame = WindowGeometry(w.Id);
-                return frame == centred;
-            },
-            5000);
+        QCOMPARE(WaitForSize(w.Id, size).size(), size);
+        // Centred by its frame at once: nothing jumps once the frame is known.
+        const QRect frame = WaitForFrameAt(w.Id, Centred);
         KeepScreenshot(Screenshot(), QStringLiteral("level-") + key);
-        QCOMPARE(frame, centred);
+        QCOMPARE(frame.size(), first.size() + (size - w.Frame.size()));
+        QCOMPARE(frame.topLeft(), Centred(frame.size()));
+        ExitThroughTheMenu(w.Id);
+        QCOMPARE(game.WaitForExit(), 0);
+    }
+
+    void dialogsFirstShowCentredByTheirFrames_data()
+    {
+        QTest::addColumn<QString>("menuKey");
+        QTest::addColumn<QString>("itemKey");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("properties") << "alt+g"
+                                    << "r"
+                                    << "Properties";
+        QTest::newRow("custom board") << "alt+l"
+                                      << "c"
+                                      << "Custom Board Size:";
+        QTest::newRow("about") << "alt+h"
+                               << "a"
+                               << "About...";
+        QTest::newRow("correct combination") << "alt+g"
+                                             << "g"
+                                             << "Correct Combination";
+    }
+    void dialogsFirstShowCentredByTheirFrames()
+    {
+        QFETCH(QString, menuKey);
+        QFETCH(QString, itemKey);
+        QFETCH(QString, title);
+        TGameRun game;
+        const TWindow w = StartGame(game, "[Options]\nMusic=0\n");
+        QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
+        const QString dialog = ChooseFromMenu(w.Id, menuKey, itemKey, title);
+        QVERIFY(!dialog.isEmpty());
+        const QRect frame = WaitForFrameAt(dialog, DialogCentred);
+        KeepScreenshot(Screenshot(), QStringLiteral("framed-") + itemKey);
+        QVERIFY2(frame.size() != WindowGeometry(dialog).size(), "no window manager frame");
+        QCOMPARE(frame.topLeft(), DialogCentred(frame.size()));
+        Key(dialog, QStringLiteral("Escape"));
+        QVERIFY(WaitForWindowGone(title));
+        ExitThroughTheMenu(w.Id);
+        QCOMPARE(game.WaitForExit(), 0);
+    }
+
+    void messageBoxCentredOnTheScreenNotOverTheWindow()
+    {
+        TGameRun game;
+        const TWindow w = StartGame(game, "[Options]\nMusic=0\nAutoCheck=0\n");
+        QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
+        XDo({QStringLiteral("windowmove"), w.Id, QStringLiteral("0"), QStringLiteral("0")});
+        QVERIFY(QTest::qWaitFor([&] { return WindowGeometry(w.Id).topLeft() == QPoint(0, 0); }, 5000));
+        // Check on an empty row: "You must completely fill the row ..."
+        const QPoint check =
+            WindowGeometry(w.Id).bottomLeft() - QPoint(0, BeginnerClientHeight - 1) + QPoint(64 + 14, 6 + 3 + 12);
+        XDo({QStringLiteral("mousemove"), QString::number(check.x()), QString::number(check.y())});
+        XDo({QStringLiteral("click"), QStringLiteral("1")});
+        const QString box = TGameRun::WaitForWindow(QStringLiteral("Error"));
+        QVERIFY(!box.isEmpty());
+        const QRect frame = WaitForFrameAt(box, Centred);
+        KeepScreenshot(Screenshot(), QStringLiteral("message-centred"));
+        QCOMPARE(frame.topLeft(), Centred(frame.size()));
+        Key(box, QStringLiteral("Return"));
+        QVERIFY(WaitForWindowGone(QStringLiteral("Error")));
+        ExitThroughTheMenu(w.Id);
+        QCOMPARE(game.WaitForExit(), 0);
+    }
+
+    void clockGoesOnWhileMinimised()
+    {
+        TGameRun game;
+        const TWindow w = StartGame(game, "[Options]\nMusic=0\n");
+        QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
+        const QPoint clock = w.Client + QPoint(172, 2);
+        const int before = ReadClock(Screenshot(), clock);
+        QVERIFY(before >= 0);
+        XDo({QStringLiteral("windowminimize"), QStringLiteral("--sync"), w.Id});
+        QTest::qWait(4000);
+        XDo({QStringLiteral("windowactivate"), QStringLiteral("--sync"), w.Id});
+        int after = -1;
+        (void)QTest::qWaitFor([&] { return (after = ReadClock(Screenshot(), clock)) >= before + 4; }, 3000);
+        KeepScreenshot(Screenshot(), QStringLiteral("after-minimised"));
+        // Four seconds away from the window count four seconds of the game.
+        QVERIFY2(after >= before + 4, qPrintable(QStringLiteral("%1 -> %2").arg(before).arg(after)));
         ExitThroughTheMenu(w.Id);
         QCOMPARE(game.WaitForExit(), 0);
     }
@@ -612,6 +730,13 @@ int main(int argc, char** argv)
     }
     qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication application(argc, argv);
+    // Every case runs as on a desktop, under a window manager that frames,
+    // places, minimises and focuses the game's windows.
+    TWindowManager windowManager;
+    if (!windowManager.Running()) {
+        std::fprintf(stderr, "openbox could not be started\n");
+        return 1;
+    }
     TestEndToEnd test;
     return QTest::qExec(&test, argc, argv);
 }
