@@ -551,6 +551,44 @@ private slots:
         QCOMPARE(game.WaitForExit(), 0);
     }
 
+    void closingFromTheTitleBarAnswersNothing()
+    {
+        TGameRun game;
+        const TWindow w = StartGame(game, "[Options]\nMusic=0\nAutoCheck=0\n");
+        QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
+        Drag(w.Client + SwatchCentre(0), w.Client + HoleCentre(1, 0));
+        QCOMPARE(WaitForPixel(w.Client + HoleCentre(1, 0), Red), Red);
+        // The window manager's close (Alt+F4 in openbox) on the new-game
+        // question: no new game, the peg stays.
+        const QString box = PressForWindow(w.Id, QStringLiteral("F2"), QStringLiteral("Confirm"));
+        QVERIFY(!box.isEmpty());
+        Key(box, QStringLiteral("alt+F4"));
+        QVERIFY(WaitForWindowGone(QStringLiteral("Confirm")));
+        QTest::qWait(300);
+        QCOMPARE(Screenshot().pixelColor(w.Client + HoleCentre(1, 0)), Red);
+        // The same on the properties dialog after a change: it is cancelled.
+        const QString properties =
+            ChooseFromMenu(w.Id, QStringLiteral("alt+g"), QStringLiteral("r"), QStringLiteral("Properties"));
+        QVERIFY(!properties.isEmpty());
+        QTest::qWait(300);
+        const QPoint smartHints = WindowGeometry(properties).topLeft() + QPoint(33, 88);
+        auto checkMark = [&] {
+            return CountPixels(Screenshot(), QRect(smartHints - QPoint(7, 7), QSize(15, 15)),
+                               [](const QColor& c) { return c.lightness() < 80; });
+        };
+        const int checked = checkMark();
+        XDo({QStringLiteral("mousemove"), QString::number(smartHints.x()), QString::number(smartHints.y())});
+        XDo({QStringLiteral("click"), QStringLiteral("1")});  // off
+        QVERIFY(QTest::qWaitFor([&] { return checkMark() + 8 < checked; }, 3000));
+        Key(properties, QStringLiteral("alt+F4"));
+        QVERIFY(WaitForWindowGone(QStringLiteral("Properties")));
+        ExitThroughTheMenu(w.Id);
+        QCOMPARE(game.WaitForExit(), 0);
+        const QString saved = game.ReadSettings();
+        QVERIFY2(saved.contains(QStringLiteral("SmartHints=1\n")), qPrintable(saved));
+        QVERIFY2(saved.contains(QStringLiteral("TotalGames=0\n")), qPrintable(saved));
+    }
+
     void clockGoesOnWhileMinimised()
     {
         TGameRun game;
