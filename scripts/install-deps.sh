@@ -16,6 +16,8 @@ packages=(
   clang libclang-rt-14-dev
   # end-to-end tests: a virtual X server and a way to drive it
   xvfb xdotool x11-utils xauth openbox
+  # the Debian package and the checks of its desktop entry, metainfo and icons
+  dpkg-dev file desktop-file-utils appstream python3
 )
 
 missing=()

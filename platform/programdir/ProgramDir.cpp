@@ -1,5 +1,4 @@
 #include "platform/programdir/ProgramDir.h"
-#include "platform/programdir/TGameFiles.h"
 
 #include <unistd.h>
 #include <vector>
@@ -22,12 +21,6 @@ std::string ProgramDir()
         }
         buffer.resize(buffer.size() * 2);
     }
-}
-
-TGameFiles GameFilesBesideProgram()
-{
-    const std::string folder = ProgramDir();
-    return {folder, folder, folder + "peglore"};
 }
 
 }  // namespace peglore

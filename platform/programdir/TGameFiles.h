@@ -7,11 +7,33 @@ namespace peglore {
 // Where the game's files lie, each folder with its trailing "/".
 struct TGameFiles {
     std::string SettingsFolder;  // Peglore.ini
-    std::string DataFolder;      // Peglore.mid and Peglore.hlp
-    std::string Executable;      // the game's own file, for its version information
+    std::string DataFolder;  // Peglore.mid and Peglore.hlp
+    std::string Executable;  // the game's own file, for its version information
 };
 
-// Everything beside the running executable.
-TGameFiles GameFilesBesideProgram();
+// The player's folder for the game's settings, as the XDG base directories
+// have it: XDG_CONFIG_HOME/peglore/, or HOME/.config/peglore/ when
+// XDG_CONFIG_HOME is unset, empty or not an absolute path. Empty when
+// neither names an absolute path.
+std::string UserSettingsFolder(const char* xdgConfigHome, const char* home);
+
+// Where a game whose executable lies in PROGRAMFOLDER finds its files. With
+// Peglore.hlp beside the executable (a build folder, an unpacked copy) all of
+// them lie there. Otherwise the game is installed: music and help in
+// DATAFROMPROGRAM, a path relative to PROGRAMFOLDER ("../share/peglore/"),
+// and the settings in USERSETTINGSFOLDER, or beside the executable when that
+// is empty.
+TGameFiles LocateGameFiles(const std::string& programFolder, const std::string& dataFromProgram,
+                           const std::string& userSettingsFolder);
+
+// Creates FOLDER and every missing folder above it, each readable by its
+// owner only. True when FOLDER is a folder afterwards.
+bool MakeFolders(const std::string& folder);
+
+// LocateGameFiles for the running executable and this process's environment
+// (HOME from the password database when unset). An installed game's
+// settings folder is created when it is missing; a failure shows later, as
+// the settings file that cannot be written.
+TGameFiles GameFilesOfThisRun(const std::string& dataFromProgram);
 
 }  // namespace peglore

@@ -6,8 +6,10 @@ sampled 4 x 4 times per pixel for smooth edges, and the PNG files are
 written with zlib and struct. The output is deterministic, so running
 the script again gives the same bytes.
 
-    python3 make_pictures.py [output folder] [--preview folder]
+    python3 make_pictures.py [output folder] [--icons folder] [--preview folder]
 
+--icons names the folder of the desktop icons, peglore-N.png for the
+hicolor theme's sizes (default: packaging/icons at the top of the tree).
 --preview also writes every picture scaled up eight times over a
 checkerboard, to look at.
 
@@ -24,6 +26,7 @@ import sys
 import zlib
 
 HAND_HOT_SPOT = (9, 0)
+DESKTOP_ICON_SIZES = (16, 32, 48, 64, 128, 256)
 
 # ---------------------------------------------------------------- PNG files
 
@@ -412,15 +415,23 @@ def preview(canvas_rows, width, height, path, scale=8):
     write_png_rgba(path, width * scale, height * scale, out)
 
 
+def take_option(args, name, default):
+    if name not in args:
+        return default
+    i = args.index(name)
+    value = args[i + 1]
+    del args[i:i + 2]
+    return value
+
+
 def main(argv):
     args = list(argv)
-    preview_dir = None
-    if "--preview" in args:
-        i = args.index("--preview")
-        preview_dir = args[i + 1]
-        del args[i:i + 2]
-    out = args[0] if args else os.path.dirname(os.path.abspath(__file__))
+    here = os.path.dirname(os.path.abspath(__file__))
+    preview_dir = take_option(args, "--preview", None)
+    icons = take_option(args, "--icons", os.path.join(here, "..", "..", "packaging", "icons"))
+    out = args[0] if args else here
     os.makedirs(out, exist_ok=True)
+    os.makedirs(icons, exist_ok=True)
 
     canvases = {}
     palette, indices = make_marble(os.path.join(out, "marble.png"))
@@ -437,6 +448,10 @@ def main(argv):
             canvases[name + "-disabled.png"] = grey
     canvases["peglore.png"] = make_icon(os.path.join(out, "peglore.png"), 48)
     canvases["peglore-32.png"] = make_icon(os.path.join(out, "peglore-32.png"), 32)
+    # The same drawing at every size the desktop asks for, each drawn at its
+    # own size rather than scaled, so the small ones stay sharp.
+    for size in DESKTOP_ICON_SIZES:
+        make_icon(os.path.join(icons, "peglore-%d.png" % size), size)
 
     if preview_dir:
         os.makedirs(preview_dir, exist_ok=True)

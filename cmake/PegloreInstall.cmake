@@ -1,0 +1,57 @@
+# Installing the game as a desktop game (cmake --install) and its Debian
+# package (cpack -G DEB). Included once from the top, after every target.
+if(NOT TARGET peglore)
+  return()  # a build limited to other modules
+endif()
+
+include(GNUInstallDirs)
+
+# One id names the desktop file, the metainfo, the icons and the running
+# program's desktop file name, so that shells match the window to its entry.
+set(PEGLORE_APP_ID io.github.peglore.Peglore)
+set(PEGLORE_RELEASE_DATE 2026-12-08)  # of PROJECT_VERSION; moves with it
+set(PEGLORE_DATA_INSTALL_DIR ${CMAKE_INSTALL_DATADIR}/peglore)
+
+# An installed game finds its music and help file from its own folder.
+file(RELATIVE_PATH data_from_program /${CMAKE_INSTALL_BINDIR} /${PEGLORE_DATA_INSTALL_DIR})
+target_compile_definitions(peglore PRIVATE
+  PEGLORE_VERSION="${PROJECT_VERSION}"
+  PEGLORE_APP_ID="${PEGLORE_APP_ID}"
+  PEGLORE_DATA_FROM_PROGRAM="${data_from_program}/")
+
+set(packaging ${PROJECT_SOURCE_DIR}/packaging)
+set(configured ${PROJECT_BINARY_DIR}/packaging)
+configure_file(${packaging}/${PEGLORE_APP_ID}.metainfo.xml.in ${configured}/${PEGLORE_APP_ID}.metainfo.xml @ONLY)
+configure_file(${packaging}/peglore.6.in ${configured}/peglore.6 @ONLY)
+
+install(TARGETS peglore RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${PEGLORE_TUNE} ${PROJECT_SOURCE_DIR}/resources/help/Peglore.hlp
+        DESTINATION ${PEGLORE_DATA_INSTALL_DIR})
+install(FILES ${packaging}/${PEGLORE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${configured}/${PEGLORE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${configured}/peglore.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+foreach(size 16 32 48 64 128 256)
+  install(FILES ${packaging}/icons/peglore-${size}.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+          RENAME ${PEGLORE_APP_ID}.png)
+endforeach()
+
+# The Debian package: what the executable links to, found by dpkg-shlibdeps,
+# plus what the game loads by name at run time.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME peglore)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Peglore authors")
+set(CPACK_PACKAGE_CONTACT "Peglore authors")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "code-breaking board game of coloured pegs")
+set(CPACK_PACKAGE_DESCRIPTION "Peglore hides a row of coloured pegs, which the player guesses row by row \
+on the guess board. The score board answers every guess with black and white key pegs. Four levels, \
+a game clock, background music and statistics kept from run to run.")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The General MIDI soundfont for the music, the fonts the windows are laid
+# out for, and Qt's platform plugins, without which no window opens.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "timgm6mb-soundfont, fonts-liberation, qt6-qpa-plugins")
+include(CPack)

@@ -1,0 +1,110 @@
+#include "platform/programdir/TGameFiles.h"
+#include "platform/programdir/ProgramDir.h"
+
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+
+namespace peglore {
+
+namespace {
+
+bool IsAbsoluteFolder(const char* path)
+{
+    return path && path[0] == '/';
+}
+
+std::string WithSlash(std::string folder)
+{
+    if (folder.empty() || folder.back() != '/')
+        folder += '/';
+    return folder;
+}
+
+bool IsFolder(const std::string& path)
+{
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool IsFile(const std::string& path)
+{
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
+// FOLDER followed by RELATIVE, each leading "../" of RELATIVE taking off the
+// last name of FOLDER while it has one, so the paths the game shows in its
+// messages read plainly ("/usr/share/peglore/", not "/usr/bin/../share/...").
+std::string JoinFolders(std::string folder, std::string relative)
+{
+    while (relative.rfind("../", 0) == 0) {
+        if (folder != "/") {  // the root is its own parent
+            const std::size_t slash = folder.size() > 1 ? folder.rfind('/', folder.size() - 2) : std::string::npos;
+            const std::size_t start = slash == std::string::npos ? 0 : slash + 1;
+            const std::string last = folder.substr(start);
+            if (last.empty() || last == "./" || last == "../")
+                break;
+            folder.erase(start);
+        }
+        relative.erase(0, 3);
+    }
+    return WithSlash(folder + relative);
+}
+
+}  // namespace
+
+std::string UserSettingsFolder(const char* xdgConfigHome, const char* home)
+{
+    if (IsAbsoluteFolder(xdgConfigHome))
+        return WithSlash(xdgConfigHome) + "peglore/";
+    if (IsAbsoluteFolder(home))
+        return WithSlash(home) + ".config/peglore/";
+    return {};
+}
+
+TGameFiles LocateGameFiles(const std::string& programFolder, const std::string& dataFromProgram,
+                           const std::string& userSettingsFolder)
+{
+    const std::string executable = programFolder + "peglore";
+    if (IsFile(programFolder + "Peglore.hlp"))
+        return {programFolder, programFolder, executable};
+    const std::string settings = userSettingsFolder.empty() ? programFolder : userSettingsFolder;
+    return {settings, JoinFolders(programFolder, WithSlash(dataFromProgram)), executable};
+}
+
+bool MakeFolders(const std::string& folder)
+{
+    if (folder.empty())
+        return false;
+    // Each folder on the way, from the top down; one made meanwhile by
+    // another process will do as well.
+    for (std::size_t slash = folder.find('/', 1); slash != std::string::npos; slash = folder.find('/', slash + 1)) {
+        const std::string step = folder.substr(0, slash);
+        if (!IsFolder(step) && ::mkdir(step.c_str(), 0700) != 0 && errno != EEXIST)
+            return false;
+    }
+    if (!IsFolder(folder) && ::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
+        return false;
+    return IsFolder(folder);
+}
+
+TGameFiles GameFilesOfThisRun(const std::string& dataFromProgram)
+{
+    const char* home = std::getenv("HOME");
+    if (!home || !*home) {
+        const passwd* user = ::getpwuid(::getuid());
+        home = user ? user->pw_dir : nullptr;
+    }
+    const std::string programFolder = ProgramDir();
+    const std::string userFolder = UserSettingsFolder(std::getenv("XDG_CONFIG_HOME"), home);
+    TGameFiles files = LocateGameFiles(programFolder, dataFromProgram, userFolder);
+    if (files.SettingsFolder != programFolder)
+        MakeFolders(files.SettingsFolder);
+    return files;
+}
+
+}  // namespace peglore

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Checks the Debian package that cpack wrote into FOLDER: its name, that it
+# holds the game's files and nothing else, and what it depends on.
+#   CheckPackage.sh FOLDER VERSION
+set -euo pipefail
+folder=$1
+version=$2
+app_id=io.github.peglore.Peglore
+status=0
+fail() { echo "FAIL: $*" >&2; status=1; }
+
+deb=$folder/peglore_${version}_$(dpkg --print-architecture).deb
+[ -f "$deb" ] || { echo "FAIL: no $deb" >&2; ls -l "$folder" >&2 || true; exit 1; }
+
+expected=(
+  ./usr/bin/peglore
+  ./usr/share/peglore/Peglore.hlp
+  ./usr/share/peglore/Peglore.mid
+  ./usr/share/applications/$app_id.desktop
+  ./usr/share/metainfo/$app_id.metainfo.xml
+  ./usr/share/man/man6/peglore.6
+)
+for size in 16 32 48 64 128 256; do
+  expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png")
+done
+
+contents=$(dpkg-deb --contents "$deb")
+# Files and links only (directories end in "/"), the path in the last field.
+actual=$(awk '{ print $NF }' <<<"$contents" | grep -v '/$' | sort)
+wanted=$(printf '%s\n' "${expected[@]}" | sort)
+if [ "$actual" != "$wanted" ]; then
+  fail "file list differs (< wanted, > in the package):"
+  diff <(echo "$wanted") <(echo "$actual") >&2 || true
+fi
+if ! grep -Eq '^-rwxr-xr-x .* \./usr/bin/peglore$' <<<"$contents"; then
+  fail "usr/bin/peglore is not an executable file"
+fi
+
+depends=$(dpkg-deb --field "$deb" Depends)
+for needed in timgm6mb-soundfont fonts-liberation qt6-qpa-plugins libqt6widgets6 libfluidsynth3 libc6; do
+  grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
+done
+[ "$(dpkg-deb --field "$deb" Package)" = peglore ] || fail "package name"
+[ "$(dpkg-deb --field "$deb" Version)" = "$version" ] || fail "package version"
+[ "$(dpkg-deb --field "$deb" Section)" = games ] || fail "section"
+
+[ $status -eq 0 ] && echo "peglore_${version} package: ${#expected[@]} files, Depends: $depends"
+exit $status

@@ -1,0 +1,291 @@
+// The game as installed into a prefix: its command line, and a player's
+// statistics kept in the player's own configuration folder, not beside the
+// executable, from one run to the next.
+
+#include <QApplication>
+#include <QDirIterator>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+#include <cstdio>
+
+#include "e2e/game/TXSession.h"
+
+using namespace peglore::testing;
+
+namespace {
+constexpr int BeginnerClientHeight = 381;
+
+QPoint HoleCentre(int col, int row)
+{
+    return {43 + 2 + 31 * col + 15, 83 + 2 + 26 * row + 12};
+}
+QPoint SwatchCentre(int index)
+{
+    const int lefts[] = {3, 30, 58, 85, 112, 139, 167, 194};
+    return {1 + lefts[index] + 12, 49 + 4 + 11};
+}
+
+// The installed game with HOME in a temporary folder; XDG_CONFIG_HOME as
+// given, or unset when empty.
+struct TInstalledRun {
+    QProcess Game;
+
+    void Start(const QString& home, const QString& configHome, const QStringList& arguments = {})
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.insert(QStringLiteral("HOME"), home);
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home);
+        env.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
+        if (configHome.isEmpty())
+            env.remove(QStringLiteral("XDG_CONFIG_HOME"));
+        else
+            env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+        Game.setProcessEnvironment(env);
+        Game.setProcessChannelMode(QProcess::MergedChannels);
+        Game.setWorkingDirectory(QDir::rootPath());
+        Game.start(QStringLiteral(PEGLORE_INSTALLED_GAME), arguments);
+        Game.waitForStarted(10000);
+    }
+    ~TInstalledRun()
+    {
+        if (Game.state() != QProcess::NotRunning) {
+            Game.kill();
+            Game.waitForFinished(5000);
+        }
+    }
+};
+
+void Key(const QString& window, const QString& keys)
+{
+    XDo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+    QTest::qWait(100);
+    XDo(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("80")} +
+        keys.split(QLatin1Char(' '), Qt::SkipEmptyParts));
+}
+
+// A menu choice by access keys, made again when a key was lost while the
+// game took the focus back.
+QString ChooseFromMenu(const QString& window, const QString& menuKey, const QString& itemKey, const QString& title)
+{
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        Key(window, menuKey);
+        QTest::qWait(200);
+        XDo({QStringLiteral("key"), itemKey});
+        const QString opened = TGameRun::WaitForWindow(title, 3000);
+        if (!opened.isEmpty())
+            return opened;
+        XDo({QStringLiteral("key"), QStringLiteral("Escape")});
+    }
+    return {};
+}
+
+void Drag(QPoint from, QPoint to)
+{
+    XDo({QStringLiteral("mousemove"), QString::number(from.x()), QString::number(from.y())});
+    XDo({QStringLiteral("mousedown"), QStringLiteral("1")});
+    for (int i = 1; i <= 12; ++i) {
+        const QPoint p = from + (to - from) * i / 12;
+        XDo({QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y())});
+        QTest::qWait(20);
+    }
+    QTest::qWait(100);
+    XDo({QStringLiteral("mouseup"), QStringLiteral("1")});
+    QTest::qWait(250);
+}
+
+// The game's window once it is shown, or "" after the time ran out.
+QString WaitForGame()
+{
+    const QString window = TGameRun::WaitForWindow(QStringLiteral("Peglore"));
+    if (!window.isEmpty())
+        QTest::qWait(300);  // still settling at its size and place
+    return window;
+}
+
+// A game the player starts and gives up: a peg placed, Game > Give Up!, the
+// correct combination answered. Returns what went wrong, or "".
+QString PlaceAPegAndGiveUp(TInstalledRun& run, const QString& window)
+{
+    const QRect frame = WindowGeometry(window);
+    const QPoint client(frame.left(), frame.bottom() + 1 - BeginnerClientHeight);
+    XDo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+    Drag(client + SwatchCentre(0), client + HoleCentre(0, 0));
+    const QString correct =
+        ChooseFromMenu(window, QStringLiteral("alt+g"), QStringLiteral("g"), QStringLiteral("Correct Combination"));
+    if (correct.isEmpty()) {
+        KeepScreenshot(Screenshot(), QStringLiteral("installed-no-give-up"));
+        return QStringLiteral("Give Up! showed no correct combination; running %1: %2")
+            .arg(run.Game.state() == QProcess::Running)
+            .arg(QString::fromLocal8Bit(run.Game.readAll()));
+    }
+    // A key lost while the box takes the focus would leave it open.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        Key(correct, QStringLiteral("Return"));
+        if (QTest::qWaitFor([] { return TGameRun::WaitForWindow(QStringLiteral("Correct Combination"), 0).isEmpty(); },
+                            2000))
+            return {};
+    }
+    KeepScreenshot(Screenshot(), QStringLiteral("installed-combination-open"));
+    return QStringLiteral("the correct combination stayed open");
+}
+
+// Game > Exit; returns what went wrong, or "".
+QString Exit(TInstalledRun& run, const QString& window)
+{
+    for (int attempt = 0; attempt < 3 && run.Game.state() != QProcess::NotRunning; ++attempt) {
+        Key(window, QStringLiteral("alt+g"));
+        QTest::qWait(200);
+        XDo({QStringLiteral("key"), QStringLiteral("x")});
+        run.Game.waitForFinished(3000);
+    }
+    if (run.Game.state() != QProcess::NotRunning || run.Game.exitCode() != 0)
+        return QStringLiteral("the game did not exit cleanly: ") + QString::fromLocal8Bit(run.Game.readAll());
+    return {};
+}
+
+QString ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+QStringList SettingsFilesUnder(const QString& folder)
+{
+    QStringList found;
+    QDirIterator it(folder, {QStringLiteral("Peglore.ini")}, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        found << it.next();
+    return found;
+}
+}  // namespace
+
+class TestInstalledGame : public QObject {
+    Q_OBJECT
+private slots:
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        const QString helpText = QStringLiteral("Usage: peglore [options]\n"
+                                                "A code-breaking board game of coloured pegs.\n\n"
+                                                "Options:\n"
+                                                "  -h, --help     Displays this help.\n"
+                                                "  -v, --version  Displays the version.\n");
+        QTest::newRow("--help") << QStringList{QStringLiteral("--help")} << 0 << helpText << QString();
+        QTest::newRow("-h") << QStringList{QStringLiteral("-h")} << 0 << helpText << QString();
+        QTest::newRow("--version") << QStringList{QStringLiteral("--version")} << 0
+                                   << QStringLiteral("Peglore " PEGLORE_VERSION "\n") << QString();
+        QTest::newRow("unknown option")
+            << QStringList{QStringLiteral("--no-such-option")} << 2 << QString()
+            << QStringLiteral(
+                   "peglore: Unknown option 'no-such-option'.\nTry 'peglore --help' for more information.\n");
+        QTest::newRow("an argument") << QStringList{QStringLiteral("Peglore.ini")} << 2 << QString()
+                                     << QStringLiteral("peglore: Unexpected argument 'Peglore.ini'.\n"
+                                                       "Try 'peglore --help' for more information.\n");
+    }
+    // Answered in a terminal without a display, and nothing written.
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QTemporaryDir home;
+        QProcess game;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.insert(QStringLiteral("HOME"), home.path());
+        env.remove(QStringLiteral("XDG_CONFIG_HOME"));
+        game.setProcessEnvironment(env);
+        game.start(QStringLiteral(PEGLORE_INSTALLED_GAME), arguments);
+        QVERIFY(game.waitForFinished(10000));
+        const QString stdOut = QString::fromLocal8Bit(game.readAllStandardOutput());
+        const QString stdErr = QString::fromLocal8Bit(game.readAllStandardError());
+        QCOMPARE(game.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(game.exitCode() == exitCode, qPrintable(stdOut + stdErr));
+        QCOMPARE(stdOut, out);
+        QCOMPARE(stdErr, err);
+        QVERIFY(QDir(home.path()).isEmpty());
+    }
+
+    // First run with HOME alone: the settings go to ~/.config/peglore/, a
+    // folder made for the player only. Second run with XDG_CONFIG_HOME
+    // naming the same folder: the counters come back and go on.
+    void statisticsKeptInTheConfigFolderFromRunToRun()
+    {
+        QTemporaryDir home;
+        const QString configFolder = home.filePath(QStringLiteral(".config/peglore"));
+        const QString settings = configFolder + QStringLiteral("/Peglore.ini");
+        {
+            TInstalledRun run;
+            run.Start(home.path(), QString(), {QStringLiteral("-platform"), QStringLiteral("xcb")});  // Qt's own
+            const QString window = WaitForGame();
+            QVERIFY2(!window.isEmpty(), qPrintable(QString::fromLocal8Bit(run.Game.readAll())));
+            // X11 shells match the window to its menu entry by its class.
+            QProcess xprop;
+            xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), window, QStringLiteral("WM_CLASS")});
+            QVERIFY(xprop.waitForFinished(5000));
+            const QString desktopEntry =
+                ReadFile(QStringLiteral(PEGLORE_INSTALLED_DATA "/applications/io.github.peglore.Peglore.desktop"));
+            const QString wmClass = desktopEntry.section(QStringLiteral("StartupWMClass="), 1).section('\n', 0, 0);
+            QVERIFY(!wmClass.isEmpty());
+            QVERIFY2(xprop.readAll().trimmed().endsWith(QStringLiteral(", \"%1\"").arg(wmClass).toUtf8()),
+                     qPrintable(wmClass));
+
+            const QString failure = PlaceAPegAndGiveUp(run, window);
+            QVERIFY2(failure.isEmpty(), qPrintable(failure));
+            // The help file is found in the prefix's share folder.
+            QVERIFY(!ChooseFromMenu(window, QStringLiteral("alt+h"), QStringLiteral("t"),
+                                    QStringLiteral("Help Topics: Peglore Help"))
+                         .isEmpty());
+            const QString exitFailure = Exit(run, window);
+            QVERIFY2(exitFailure.isEmpty(), qPrintable(exitFailure));
+        }
+        const QString first = ReadFile(settings);
+        QVERIFY2(
+            first.contains(QStringLiteral("[Statistics]\nTotalGames=1\nGamesWon=0\nGamesLost=0\nUnfinishedGames=1\n")),
+            qPrintable(first));
+        struct stat info {};
+        QCOMPARE(::stat(QFile::encodeName(configFolder).constData(), &info), 0);
+        QCOMPARE(info.st_mode & 0777, 0700u);
+        QCOMPARE(SettingsFilesUnder(QStringLiteral(PEGLORE_PREFIX)), QStringList());
+
+        {
+            TInstalledRun run;
+            run.Start(home.path(), home.filePath(QStringLiteral(".config")));
+            const QString window = WaitForGame();
+            QVERIFY2(!window.isEmpty(), qPrintable(QString::fromLocal8Bit(run.Game.readAll())));
+            const QString failure = PlaceAPegAndGiveUp(run, window);
+            QVERIFY2(failure.isEmpty(), qPrintable(failure));
+            const QString exitFailure = Exit(run, window);
+            QVERIFY2(exitFailure.isEmpty(), qPrintable(exitFailure));
+        }
+        const QString second = ReadFile(settings);
+        QVERIFY2(second.contains(QStringLiteral("TotalGames=2\nGamesWon=0\nGamesLost=0\nUnfinishedGames=2\n")),
+                 qPrintable(second));
+        QCOMPARE(SettingsFilesUnder(home.path()), QStringList{settings});
+        QCOMPARE(SettingsFilesUnder(QStringLiteral(PEGLORE_PREFIX)), QStringList());
+    }
+};
+
+int main(int argc, char** argv)
+{
+    TXServer server;
+    if (!server.Running()) {
+        std::fprintf(stderr, "Xvfb could not be started\n");
+        return 1;
+    }
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    QApplication application(argc, argv);
+    TestInstalledGame test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "TestInstalledGame.moc"
