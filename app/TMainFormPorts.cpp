@@ -9,11 +9,13 @@
 #include <QScreen>
 #include <QToolButton>
 
+#include "app/TColorSwatch.h"
 #include "app/TGameSession.h"
 #include "app/TTooltipSwitch.h"
 #include "components/boardgrid/TBoardGrid.h"
 #include "components/widgets/TStatusPanels.h"
 #include "game/BoardGeometry.h"
+#include "game/TLeftGrid.h"
 #include "services/clock/TMyTimer.h"
 #include "services/messages/TMessages.h"
 #include "services/music/TMusic.h"
@@ -35,6 +37,13 @@ void ApplyLayout(TBoardGrid& grid, const TGridLayout& layout)
 TMainFormPorts::TMainFormPorts(const TMainFormParts& parts, int initialClientWidth)
     : FParts(parts), FInitialClientWidth(initialClientWidth)
 {
+}
+
+void TMainFormPorts::SetCorrectAnswerDialog(QDialog* dialog)
+{
+    FCorrectAnswerDialog = dialog;
+    if (dialog)
+        dialog->setProperty("pegSymbols", FPegSymbols);
 }
 
 void TMainFormPorts::SetRowMarkerTop(int top)
@@ -148,6 +157,18 @@ void TMainFormPorts::SetTooltipsEnabled(bool enabled)
 void TMainFormPorts::SetCheckButtonEnabled(bool enabled)
 {
     FParts.CheckButton->setEnabled(enabled);
+}
+
+void TMainFormPorts::SetPegSymbolsShown(bool shown)
+{
+    FPegSymbols = shown;
+    if (FSession)
+        FSession->LeftGrid().SetSymbolsShown(shown);
+    for (TColorSwatch* swatch : FParts.Swatches)
+        if (swatch)
+            swatch->SetSymbolShown(shown);
+    if (FCorrectAnswerDialog)
+        FCorrectAnswerDialog->setProperty("pegSymbols", shown);
 }
 
 }  // namespace peglore
