@@ -10,6 +10,7 @@
 #include <QPixmap>
 
 #include "app/TPainterCanvas.h"
+#include "game/PegSymbols.h"
 #include "resources/pictures/Pictures.h"
 
 namespace peglore {
@@ -23,6 +24,14 @@ TColorSwatch::TColorSwatch(TColor color, QWidget* parent) : QWidget(parent), FCo
     const QPixmap hand(QString::fromLatin1(PicturePaths::HandCursor));
     if (!hand.isNull())
         setCursor(QCursor(hand, HandHotSpotX, HandHotSpotY));
+}
+
+void TColorSwatch::SetSymbolShown(bool shown)
+{
+    if (shown == FSymbolShown)
+        return;
+    FSymbolShown = shown;
+    update();
 }
 
 QMimeData* TColorSwatch::MakeMimeData(TColor color)
@@ -53,6 +62,10 @@ void TColorSwatch::paintEvent(QPaintEvent*)
     // Corners rounded by a quarter of the shorter side, as a round-rect shape.
     const qreal radius = std::min(width(), height()) / 8.0;
     painter.drawRoundedRect(QRectF(0.5, 0.5, width() - 1.0, height() - 1.0), radius, radius);
+    if (FSymbolShown) {
+        TPainterCanvas canvas(painter);
+        DrawPegSymbol(canvas, FColor, TRect{0, 0, width(), height()});
+    }
 }
 
 void TColorSwatch::mousePressEvent(QMouseEvent* event)

@@ -20,6 +20,9 @@ public:
     TColorSwatch(TColor color, QWidget* parent = nullptr);
 
     TColor Color() const { return FColor; }
+    // The colour's symbol in the middle of the swatch.
+    bool SymbolShown() const { return FSymbolShown; }
+    void SetSymbolShown(bool shown);
 
     // The payload of a dragged peg, and the colour it carries.
     static QMimeData* MakeMimeData(TColor color);
@@ -34,6 +37,7 @@ protected:
 
 private:
     TColor FColor;
+    bool FSymbolShown = false;
     bool FPressed = false;
     QPoint FPressPos;
 };

@@ -4,6 +4,7 @@
 #include <QContextMenuEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 
@@ -17,9 +18,10 @@
 
 namespace peglore {
 
-TGuessBoardInput::TGuessBoardInput(TBoardGrid& board, QWidget& menuParent) : QObject(&board), FBoard(board)
+TGuessBoardInput::TGuessBoardInput(TBoardGrid& board, QWidget& window, const TKeyColors& keyColors)
+    : QObject(&board), FBoard(board), FWindow(window), FKeyColors(keyColors)
 {
-    FPopupMenu1 = new QMenu(&menuParent);
+    FPopupMenu1 = new QMenu(&window);
     FPopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     FRepeatItem = FPopupMenu1->addAction(QStringLiteral("&Repeat"));
     FRepeatItem->setObjectName(QStringLiteral("pmenuRepeat"));
@@ -42,6 +44,7 @@ TGuessBoardInput::TGuessBoardInput(TBoardGrid& board, QWidget& menuParent) : QOb
 
     FBoard.setAcceptDrops(true);
     FBoard.installEventFilter(this);
+    FWindow.installEventFilter(this);
 }
 
 void TGuessBoardInput::PopupMenu1Popup()
@@ -87,8 +90,50 @@ bool TGuessBoardInput::IsOverCurrentRow(const QPoint& pos) const
 
 bool TGuessBoardInput::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != &FBoard)
+    if (watched == &FWindow && event->type() == QEvent::KeyPress)
+        return KeyPress(*static_cast<QKeyEvent*>(event));
+    return watched == &FBoard && BoardEvent(event);
+}
+
+bool TGuessBoardInput::KeyPress(const QKeyEvent& key)
+{
+    if (!FSession || (key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
         return false;
+    TLogic& logic = FSession->Logic();
+    const bool autoCheck = FSession->Configuration().AutoCheck();
+    const int code = key.key();
+    const bool colourKey = code >= Qt::Key_1 && code < Qt::Key_1 + int(FKeyColors.size());
+    const bool checkKey = (code == Qt::Key_Return || code == Qt::Key_Enter) && !autoCheck;
+    const bool moveKey = code == Qt::Key_Left || code == Qt::Key_Right || code == Qt::Key_Home || code == Qt::Key_End ||
+                         code == Qt::Key_Backspace || code == Qt::Key_Delete;
+    if (!colourKey && !checkKey && !moveKey)
+        return false;
+    // A held key places or checks once: repeats would fill and check rows
+    // by themselves.
+    if ((colourKey || checkKey) && key.isAutoRepeat())
+        return true;
+    FSession->LeftGrid().SetSelectionShown(true);
+    if (colourKey)
+        logic.PlaceInSelectedHole(FKeyColors[std::size_t(code - Qt::Key_1)], autoCheck);
+    else if (checkKey)
+        logic.CheckCurrentRow();
+    else if (code == Qt::Key_Left)
+        logic.SelectHole(logic.SelectedHole() - 1);
+    else if (code == Qt::Key_Right)
+        logic.SelectHole(logic.SelectedHole() + 1);
+    else if (code == Qt::Key_Home)
+        logic.SelectHole(0);
+    else if (code == Qt::Key_End)
+        logic.SelectHole(logic.BoardColumns() - 1);
+    else if (code == Qt::Key_Backspace)
+        logic.ClearBeforeSelectedHole();
+    else
+        logic.ClearSelectedHole();
+    return true;
+}
+
+bool TGuessBoardInput::BoardEvent(QEvent* event)
+{
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         auto* mouse = static_cast<QMouseEvent*>(event);

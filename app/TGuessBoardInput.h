@@ -2,8 +2,13 @@
 
 #include <QObject>
 
+#include <array>
+
+#include "game/PegColors.h"
+
 class QAction;
 class QEvent;
+class QKeyEvent;
 class QMenu;
 class QPoint;
 
@@ -13,13 +18,22 @@ class TBoardGrid;
 class TGameSession;
 
 // What the player does on the guess board: dropping a dragged colour on a
-// hole of the current row, and the right-click menu PopupMenu1 (Repeat,
-// Clear, Clear Row, Give Up!).
+// hole of the current row, the right-click menu PopupMenu1 (Repeat, Clear,
+// Clear Row, Give Up!), and playing the current row with the keyboard.
+//
+// The board takes no focus, so the keys are taken where they reach the
+// window: 1 to 8 put the colours of the colour bar's swatches, left to
+// right, in the selected hole; Left, Right, Home and End move the
+// selection; Backspace and Delete clear; Return checks the row while
+// automatic checking is off. The first of them shows the focus mark.
 class TGuessBoardInput : public QObject {
     Q_OBJECT
 public:
-    // Watches board's events; PopupMenu1 belongs to menuParent.
-    TGuessBoardInput(TBoardGrid& board, QWidget& menuParent);
+    using TKeyColors = std::array<TColor, 8>;
+
+    // Watches board's events and window's keys; PopupMenu1 belongs to
+    // window. keyColors: the colours of keys 1 to 8.
+    TGuessBoardInput(TBoardGrid& board, QWidget& window, const TKeyColors& keyColors);
 
     // The session the board plays in; null while there is none.
     void SetSession(TGameSession* session) { FSession = session; }
@@ -35,8 +49,12 @@ protected:
 
 private:
     bool IsOverCurrentRow(const QPoint& pos) const;
+    bool BoardEvent(QEvent* event);
+    bool KeyPress(const QKeyEvent& key);
 
     TBoardGrid& FBoard;
+    QWidget& FWindow;
+    TKeyColors FKeyColors;
     TGameSession* FSession = nullptr;
     QMenu* FPopupMenu1;
     QAction* FRepeatItem;

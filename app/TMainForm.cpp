@@ -9,6 +9,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolButton>
@@ -115,9 +116,14 @@ TMainForm::TMainForm(IHelpCommands& help, IMediaPlayer& player, TGameFiles files
     parts.CheckButton = FCheckButton;
     parts.LevelItems = FLevelItems;
     parts.Tooltips = FTooltips;
+    parts.Swatches = FSwatches;
     // FormCreate: the designed width is the narrowest the window gets.
     FPorts = std::make_unique<TMainFormPorts>(parts, DesignedClientWidth);
     FPorts->SetClientSize(DesignedClientWidth, DesignedClientHeight);
+
+    auto* symbols = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this);
+    symbols->setObjectName(QStringLiteral("PegSymbolsShortcut"));
+    connect(symbols, &QShortcut::activated, this, &TMainForm::TogglePegSymbols);
 
     FSecondsTimer = new QTimer(this);
     FSecondsTimer->setObjectName(QStringLiteral("SecondsTimer"));
@@ -179,10 +185,14 @@ void TMainForm::CreateComponents()
     colorsBar->SetBevelOuter(TBevelCut::None);
     colorsBar->SetBevelInner(TBevelCut::Raised);
     TContextHelp::SetContext(colorsBar, HelpContexts::ColorBar);
-    for (const TSwatchDef& s : Swatches) {
+    TGuessBoardInput::TKeyColors keyColors{};
+    for (std::size_t i = 0; i < std::size(Swatches); ++i) {
+        const TSwatchDef& s = Swatches[i];
         auto* swatch = new TColorSwatch(PegColors[s.PegIndex], colorsBar);
         swatch->setObjectName(QString::fromLatin1(s.Name));
         swatch->setGeometry(s.Left, 4, 24, 22);
+        FSwatches[i] = swatch;
+        keyColors[i] = swatch->Color();
     }
 
     auto* hand = new QLabel(FClient);
@@ -202,7 +212,7 @@ void TMainForm::CreateComponents()
         TPainterCanvas canvas(painter);
         FSession->LeftGrid().DrawCell(col, row, canvas);
     });
-    FGuessBoardInput = new TGuessBoardInput(*FLeftBoard, *this);
+    FGuessBoardInput = new TGuessBoardInput(*FLeftBoard, *this, keyColors);
 
     FRightBoard = new TBoardGrid(FClient);
     FRightBoard->setObjectName(QStringLiteral("RightBoard"));
@@ -431,6 +441,18 @@ void TMainForm::MediaPlayerNotify(bool successful)
 {
     if (FSession)
         FSession->Music().MediaPlayerNotify(successful);
+}
+
+void TMainForm::SetPegSymbols(bool shown)
+{
+    if (FSession)
+        FSession->Configuration().SetPegSymbols(shown);
+}
+
+void TMainForm::TogglePegSymbols()
+{
+    if (FSession)
+        SetPegSymbols(!FSession->Configuration().PegSymbols());
 }
 
 // ---- Hints

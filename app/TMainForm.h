@@ -20,6 +20,7 @@ class IHelpCommands;
 class IMediaPlayer;
 class TActiveFormTracker;
 class TBoardGrid;
+class TColorSwatch;
 class TContextHelp;
 class TDigit;
 class TGameSession;
@@ -70,6 +71,13 @@ public:
     // The media player's completion report; true when it ended successfully.
     void MediaPlayerNotify(bool successful);
 
+    // Peg symbols on or off, as the player's option, remembered in the
+    // settings file. Needs the session: call it after the first show, as
+    // the start-up does for "--symbols".
+    void SetPegSymbols(bool shown);
+    // Ctrl+Shift+S.
+    void TogglePegSymbols();
+
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -108,6 +116,7 @@ private:
     QToolButton* FCheckButton = nullptr;
     TStatusPanels* FStatusBar = nullptr;
     std::array<TDigit*, 3> FDigits{};
+    std::array<TColorSwatch*, 8> FSwatches{};
     std::array<QAction*, 4> FLevelItems{};
     TGuessBoardInput* FGuessBoardInput = nullptr;
     TContextHelp* FContextHelp = nullptr;

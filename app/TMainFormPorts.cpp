@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QToolButton>
 
+#include "app/TColorSwatch.h"
 #include "app/TGameSession.h"
 #include "app/TTooltipSwitch.h"
 #include "components/boardgrid/TBoardGrid.h"
@@ -16,6 +17,7 @@
 #include "components/widgets/TStatusPanels.h"
 #include "game/BoardGeometry.h"
 #include "game/CenterOnScreen.h"
+#include "game/TLeftGrid.h"
 #include "services/clock/TMyTimer.h"
 #include "services/messages/TMessages.h"
 #include "services/music/TMusic.h"
@@ -40,6 +42,13 @@ TMainFormPorts::TMainFormPorts(const TMainFormParts& parts, int initialClientWid
     // Centred before the window manager framed it, the window is centred
     // again by its frame once that is known.
     FFrameWatch = new TFrameWatch(*FParts.Window, [this] { CenterOnScreen(*this); });
+}
+
+void TMainFormPorts::SetCorrectAnswerDialog(QDialog* dialog)
+{
+    FCorrectAnswerDialog = dialog;
+    if (dialog)
+        dialog->setProperty("pegSymbols", FPegSymbols);
 }
 
 void TMainFormPorts::SetRowMarkerTop(int top)
@@ -152,6 +161,18 @@ void TMainFormPorts::SetTooltipsEnabled(bool enabled)
 void TMainFormPorts::SetCheckButtonEnabled(bool enabled)
 {
     FParts.CheckButton->setEnabled(enabled);
+}
+
+void TMainFormPorts::SetPegSymbolsShown(bool shown)
+{
+    FPegSymbols = shown;
+    if (FSession)
+        FSession->LeftGrid().SetSymbolsShown(shown);
+    for (TColorSwatch* swatch : FParts.Swatches)
+        if (swatch)
+            swatch->SetSymbolShown(shown);
+    if (FCorrectAnswerDialog)
+        FCorrectAnswerDialog->setProperty("pegSymbols", shown);
 }
 
 }  // namespace peglore

@@ -20,6 +20,7 @@ class QWidget;
 namespace peglore {
 
 class TBoardGrid;
+class TColorSwatch;
 class TGameSession;
 class TStatusPanels;
 class TFrameWatch;
@@ -36,6 +37,7 @@ struct TMainFormParts {
     QToolButton* CheckButton = nullptr;
     std::array<QAction*, 4> LevelItems{};
     TTooltipSwitch* Tooltips = nullptr;
+    std::array<TColorSwatch*, 8> Swatches{};
 };
 
 // The main window as the game core, the level object and the settings see
@@ -55,7 +57,8 @@ public:
     // The session whose clock and music the ports drive; null while there
     // is none.
     void SetSession(TGameSession* session) { FSession = session; }
-    void SetCorrectAnswerDialog(QDialog* dialog) { FCorrectAnswerDialog = dialog; }
+    // The dialog takes the peg symbols' state as its "pegSymbols" property.
+    void SetCorrectAnswerDialog(QDialog* dialog);
 
     // IMainWindowPort
     void SetRowMarkerTop(int top) override;
@@ -87,6 +90,7 @@ public:
     void StopMusic() override;
     void SetTooltipsEnabled(bool enabled) override;
     void SetCheckButtonEnabled(bool enabled) override;
+    void SetPegSymbolsShown(bool shown) override;
 
 private:
     TMainFormParts FParts;
@@ -94,6 +98,7 @@ private:
     TGameSession* FSession = nullptr;
     QPointer<QDialog> FCorrectAnswerDialog;
     TFrameWatch* FFrameWatch;
+    bool FPegSymbols = false;
 };
 
 }  // namespace peglore

@@ -1,6 +1,7 @@
 #include "app/TPainterCanvas.h"
 
 #include <QPainter>
+#include <QPolygon>
 
 #include <algorithm>
 
@@ -46,6 +47,22 @@ void TPainterCanvas::Ellipse(int left, int top, int right, int bottom)
     FPainter.setPen(FPenWidth > 0 ? QPen(FPen, FPenWidth) : QPen(Qt::NoPen));
     // A 1-pixel pen on QRect(x, y, w, h) covers w + 1 pixels across.
     FPainter.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
+    FPainter.restore();
+}
+
+void TPainterCanvas::Polygon(std::span<const TPoint> points)
+{
+    if (points.size() < 3)
+        return;
+    QPolygon polygon;
+    for (const TPoint& p : points)
+        polygon << QPoint(p.X, p.Y);
+    FPainter.save();
+    // Aliased, so a corner at (x, y) bounds whole pixels, as the rectangles do.
+    FPainter.setRenderHint(QPainter::Antialiasing, false);
+    FPainter.setPen(Qt::NoPen);
+    FPainter.setBrush(FBrush);
+    FPainter.drawPolygon(polygon);
     FPainter.restore();
 }
 

@@ -23,6 +23,7 @@ public:
     void SetCopyMode() override;
     void Rectangle(int left, int top, int right, int bottom) override;
     void Ellipse(int left, int top, int right, int bottom) override;
+    void Polygon(std::span<const TPoint> points) override;
 
 private:
     QPainter& FPainter;

@@ -30,5 +30,7 @@ inline constexpr int RowPitch = GuessCellHeight + GridLineWidth;
 
 // Inset of a peg inside its cell on both boards.
 inline constexpr int PegInset = 3;
+// The keyboard's focus mark on the guess board, inside the cell's margin.
+inline constexpr int FocusMarkWidth = 2;
 
 }  // namespace peglore

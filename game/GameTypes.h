@@ -11,6 +11,13 @@ struct TRect {
     friend bool operator==(const TRect&, const TRect&) = default;
 };
 
+// A point in client pixels.
+struct TPoint {
+    int X = 0;
+    int Y = 0;
+    friend bool operator==(const TPoint&, const TPoint&) = default;
+};
+
 struct TSize {
     int Width = 0;
     int Height = 0;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <span>
+
+#include "game/GameTypes.h"
 #include "game/PegColors.h"
 
 namespace peglore {
@@ -16,6 +19,9 @@ public:
     // Filled with the brush and outlined with the pen.
     virtual void Rectangle(int left, int top, int right, int bottom) = 0;
     virtual void Ellipse(int left, int top, int right, int bottom) = 0;
+    // Filled with the brush, without an outline. The points are pixel
+    // corners: (0, 0), (2, 0), (2, 2), (0, 2) fill a 2 x 2 block.
+    virtual void Polygon(std::span<const TPoint> points) = 0;
 
 protected:
     ~ICanvas() = default;

@@ -26,5 +26,6 @@ inline constexpr TColor EmptyKeyHole = 0x808000;  // score board, no key peg (te
 inline constexpr TColor BlackKeyPeg = 0x000000;  // right colour, right hole
 inline constexpr TColor WhiteKeyPeg = 0xFFFFFF;  // right colour, wrong hole
 inline constexpr TColor OutlineColor = 0x000000;
+inline constexpr TColor FocusMarkColor = 0x800000;  // navy: the hole the keyboard plays on
 
 }  // namespace peglore

@@ -1,5 +1,7 @@
 #include "game/TLeftGrid.h"
 
+#include "game/PegSymbols.h"
+
 namespace peglore {
 
 TLeftGrid::TLeftGrid(const TBoardSize& size, IBoardSurface& surface) : FSize(size), FSurface(surface)
@@ -95,9 +97,22 @@ void TLeftGrid::DrawCell(int col, int row, ICanvas& canvas) const
         canvas.SetPenColor(EmptyHole);
         canvas.Rectangle(r.Left, r.Top, r.Right, r.Bottom);
     } else {
+        const TRect peg{r.Left + PegInset, r.Top + PegInset, r.Right - PegInset, r.Bottom - PegInset};
         canvas.SetBrushColor(FCells[col][row]);
         canvas.SetPenColor(OutlineColor);
-        canvas.Rectangle(r.Left + PegInset, r.Top + PegInset, r.Right - PegInset, r.Bottom - PegInset);
+        canvas.Rectangle(peg.Left, peg.Top, peg.Right, peg.Bottom);
+        if (FSymbolsShown)
+            DrawPegSymbol(canvas, FCells[col][row], peg);
+    }
+    if (FSelectionShown && FSelection == TCell{col, row}) {
+        // A frame in the white margin around the peg, clear of its outline.
+        canvas.SetBrushColor(FocusMarkColor);
+        canvas.SetPenColor(FocusMarkColor);
+        constexpr int w = FocusMarkWidth;
+        canvas.Rectangle(r.Left, r.Top, r.Right, r.Top + w);
+        canvas.Rectangle(r.Left, r.Bottom - w, r.Right, r.Bottom);
+        canvas.Rectangle(r.Left, r.Top, r.Left + w, r.Bottom);
+        canvas.Rectangle(r.Right - w, r.Top, r.Right, r.Bottom);
     }
 }
 
@@ -132,6 +147,34 @@ void TLeftGrid::ClearRow(int currentRow)
         return;
     for (int col = 0; col < FSize.BoardColumns(); ++col)
         DrawEmpty(col, currentRow);
+}
+
+void TLeftGrid::Select(int col, int row)
+{
+    const TCell before = FSelection;
+    FSelection = {col, row};
+    if (FSelectionShown && before != FSelection) {
+        FSurface.InvalidateCell(before.Col, before.Row);
+        FSurface.InvalidateCell(col, row);
+    }
+}
+
+void TLeftGrid::SetSelectionShown(bool shown)
+{
+    if (shown == FSelectionShown)
+        return;
+    FSelectionShown = shown;
+    FSurface.InvalidateCell(FSelection.Col, FSelection.Row);
+}
+
+void TLeftGrid::SetSymbolsShown(bool shown)
+{
+    if (shown == FSymbolsShown)
+        return;
+    FSymbolsShown = shown;
+    for (int col = 0; col < FSize.BoardColumns(); ++col)
+        for (int row = 0; row < FSize.BoardRows(); ++row)
+            FSurface.InvalidateCell(col, row);
 }
 
 bool TLeftGrid::CanRepeat(int currentRow) const

@@ -52,6 +52,17 @@ public:
     bool CanClear(int currentRow) const;
     bool CanClearRow(int currentRow) const;
 
+    // The hole the keyboard plays on. Its focus mark is drawn only once
+    // shown, so a board played with the mouse alone never has one.
+    TCell Selection() const { return FSelection; }
+    void Select(int col, int row);
+    bool SelectionShown() const { return FSelectionShown; }
+    void SetSelectionShown(bool shown);
+
+    // A symbol on every peg, for players who cannot tell the colours apart.
+    bool SymbolsShown() const { return FSymbolsShown; }
+    void SetSymbolsShown(bool shown);
+
 private:
     static bool InStore(int col, int row);
     bool InUse(int col, int row) const;
@@ -62,6 +73,9 @@ private:
     std::array<std::array<TColor, MaxStoreCells>, MaxStoreCells> FCells;  // [column][row]
     int FMouseX = 0;
     int FMouseY = 0;
+    TCell FSelection{0, 0};
+    bool FSelectionShown = false;
+    bool FSymbolsShown = false;
 };
 
 }  // namespace peglore

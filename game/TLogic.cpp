@@ -91,6 +91,7 @@ void TLogic::GenerateSecret()
 void TLogic::SetCurrentRow(int row)
 {
     FCurrentRow = row;
+    FLeftGrid.Select(0, row);
     FWindow->SetStatusRowText("Row: " + std::to_string(row + 1));
 }
 
@@ -207,6 +208,44 @@ void TLogic::RepeatFromAbove(bool autoCheck)
 {
     FLeftGrid.RepeatFromAbove(FCurrentRow);
     AutoCheckCurrentRow(autoCheck);
+}
+
+void TLogic::SelectHole(int col)
+{
+    FLeftGrid.Select(std::clamp(col, 0, FSize.BoardColumns() - 1), FCurrentRow);
+}
+
+int TLogic::NextEmptyHole(int col) const
+{
+    const int columns = FSize.BoardColumns();
+    for (int step = 1; step < columns; ++step) {
+        const int next = (col + step) % columns;
+        if (FLeftGrid.IsEmpty(next, FCurrentRow))
+            return next;
+    }
+    return col;
+}
+
+void TLogic::PlaceInSelectedHole(TColor color, bool autoCheck)
+{
+    const int col = SelectedHole();
+    FLeftGrid.DrawPeg(col, FCurrentRow, color);
+    SelectHole(NextEmptyHole(col));
+    AutoCheckCurrentRow(autoCheck);
+}
+
+void TLogic::ClearSelectedHole()
+{
+    FLeftGrid.DrawEmpty(SelectedHole(), FCurrentRow);
+}
+
+void TLogic::ClearBeforeSelectedHole()
+{
+    const int col = SelectedHole();
+    if (col == 0)
+        return;
+    FLeftGrid.DrawEmpty(col - 1, FCurrentRow);
+    SelectHole(col - 1);
 }
 
 }  // namespace peglore

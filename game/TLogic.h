@@ -63,9 +63,24 @@ public:
     // the automatic check.
     void RepeatFromAbove(bool autoCheck);
 
+    // Keyboard play on the selected hole of the current row. Every new
+    // row selects its first hole.
+    int SelectedHole() const { return FLeftGrid.Selection().Col; }
+    // Clamped to the row.
+    void SelectHole(int col);
+    // Puts color in the selected hole, selects the next empty hole after
+    // it (from the row's start again when there is none; the same hole
+    // when the row is full), then the automatic check, as a drop does.
+    void PlaceInSelectedHole(TColor color, bool autoCheck);
+    void ClearSelectedHole();
+    // Clears the hole before the selected one and selects it; nothing on
+    // the first hole.
+    void ClearBeforeSelectedHole();
+
 private:
     std::array<TColor, MaxSecret> GuessRow(int row) const;
     bool IsValidRow(int row) const;
+    int NextEmptyHole(int col) const;
 
     TLeftGrid& FLeftGrid;
     TRightGrid& FRightGrid;

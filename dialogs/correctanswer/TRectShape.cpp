@@ -1,6 +1,9 @@
 #include "dialogs/correctanswer/TRectShape.h"
 
 #include <QPainter>
+#include <QPolygon>
+
+#include "game/PegSymbols.h"
 
 namespace peglore {
 
@@ -17,11 +20,31 @@ void TRectShape::SetBrushColor(const QColor& color)
     update();
 }
 
+void TRectShape::SetSymbolShown(bool shown)
+{
+    if (shown == FSymbolShown)
+        return;
+    FSymbolShown = shown;
+    update();
+}
+
 void TRectShape::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
     painter.fillRect(rect().adjusted(1, 1, -1, -1), FBrushColor);
+    if (!FSymbolShown)
+        return;
+    const TColor peg = TColor(FBrushColor.red()) | TColor(FBrushColor.green()) << 8 | TColor(FBrushColor.blue()) << 16;
+    QPolygon outline;
+    for (const TPoint& p : PegSymbolOutline(peg, TRect{0, 0, width(), height()}))
+        outline << QPoint(p.X, p.Y);
+    if (outline.isEmpty())
+        return;
+    const TColor ink = PegSymbol(peg).Ink;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(int(ink & 0xFF), int((ink >> 8) & 0xFF), int((ink >> 16) & 0xFF)));
+    painter.drawPolygon(outline);
 }
 
 }  // namespace peglore

@@ -13,12 +13,17 @@ public:
 
     QColor BrushColor() const { return FBrushColor; }
     void SetBrushColor(const QColor& color);
+    // The symbol of the peg colour in the middle, for a fill colour of the
+    // palette.
+    bool SymbolShown() const { return FSymbolShown; }
+    void SetSymbolShown(bool shown);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QColor FBrushColor = Qt::white;
+    bool FSymbolShown = false;
 };
 
 }  // namespace peglore

@@ -51,6 +51,13 @@ TfrmCorrectAnswer::TfrmCorrectAnswer(IHelpCommands& help, QWidget* parent)
     }
 }
 
+void TfrmCorrectAnswer::SetPegSymbols(bool shown)
+{
+    FPegSymbols = shown;
+    for (TRectShape* shape : FShapes)
+        shape->SetSymbolShown(shown);
+}
+
 void TfrmCorrectAnswer::FormShow()
 {
     if (FLogic) {

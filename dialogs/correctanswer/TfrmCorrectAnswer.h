@@ -16,6 +16,8 @@ class TRectShape;
 // coloured shape per hole, from the left, for up to ten holes.
 class TfrmCorrectAnswer : public TGameDialog {
     Q_OBJECT
+    // Set by the main window, which knows the dialog only as a QDialog.
+    Q_PROPERTY(bool pegSymbols READ PegSymbols WRITE SetPegSymbols)
 public:
     static constexpr int ClientWidth = 323;
     static constexpr int ClientHeight = 111;
@@ -29,11 +31,16 @@ public:
     // CorrectColor1 to CorrectColor10.
     TRectShape* CorrectColor(int index) const { return FShapes[index]; }
 
+    // A symbol on every shape, as on the pegs of the main window.
+    bool PegSymbols() const { return FPegSymbols; }
+    void SetPegSymbols(bool shown);
+
 protected:
     void FormShow() override;
 
 private:
     const TLogic* FLogic = nullptr;
+    bool FPegSymbols = false;
     QPushButton* FOkButton;
     TBevelPanel* FPanel1;
     std::array<TRectShape*, ShapeCount> FShapes{};

@@ -2,7 +2,7 @@
 
 namespace peglore {
 
-// How a change of one of the three options shows in the program.
+// How a change of one of the options shows in the program.
 class IOptionEffects {
 public:
     virtual void PlayMusic() = 0;
@@ -10,6 +10,8 @@ public:
     // The application-wide switch for tooltips.
     virtual void SetTooltipsEnabled(bool enabled) = 0;
     virtual void SetCheckButtonEnabled(bool enabled) = 0;
+    // A symbol on every peg shown; nothing where no peg is shown.
+    virtual void SetPegSymbolsShown(bool /*shown*/) {}
 
 protected:
     ~IOptionEffects() = default;

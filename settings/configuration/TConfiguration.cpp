@@ -16,6 +16,7 @@ enum TKeyId {
     kMusic,
     kSmartHints,
     kAutoCheck,
+    kPegSymbols,
     kTotalGames,
     kGamesWon,
     kGamesLost,
@@ -38,6 +39,8 @@ struct TSettingsKey {
     // is taken as stored and fitted to the board's limits when applied.
     int Min = AnyMin;
     int Max = AnyMax;
+    // Written only when on, or when the file holds the key already.
+    bool OnlyWhenOn = false;
 };
 
 // Every key of the settings file, in the order the file is written.
@@ -45,6 +48,7 @@ constexpr std::array<TSettingsKey, kKeyCount> Keys{{
     {"Options", "Music", true, 1},
     {"Options", "SmartHints", true, 1},
     {"Options", "AutoCheck", true, 1},
+    {"Options", "PegSymbols", true, 0, AnyMin, AnyMax, true},
     {"Statistics", "TotalGames", false, 0},
     {"Statistics", "GamesWon", false, 0},
     {"Statistics", "GamesLost", false, 0},
@@ -107,6 +111,14 @@ void TConfiguration::SetAutoCheck(bool value)
     FEffects.SetCheckButtonEnabled(!value);
 }
 
+void TConfiguration::SetPegSymbols(bool value)
+{
+    if (value == FPegSymbols)
+        return;
+    FPegSymbols = value;
+    FEffects.SetPegSymbolsShown(value);
+}
+
 void TConfiguration::LoadSettings(TStatistics& statistics, TLevelSettings& levels)
 {
     const TSettingsReader file(SettingsPath());
@@ -116,6 +128,7 @@ void TConfiguration::LoadSettings(TStatistics& statistics, TLevelSettings& level
     // The switch may have been on before loading, while the flag starts off.
     FEffects.SetTooltipsEnabled(FSmartHints);
     SetAutoCheck(file.Boolean(kAutoCheck));
+    SetPegSymbols(file.Boolean(kPegSymbols));
 
     statistics.SetTotalGames(file.Integer(kTotalGames));
     statistics.SetGamesWon(file.Integer(kGamesWon));
@@ -134,6 +147,7 @@ void TConfiguration::SaveSettings(const TStatistics& statistics, const TLevelSet
         FMusic,
         FSmartHints,
         FAutoCheck,
+        FPegSymbols,
         statistics.TotalGames(),
         statistics.GamesWon(),
         statistics.GamesLost(),
@@ -144,6 +158,9 @@ void TConfiguration::SaveSettings(const TStatistics& statistics, const TLevelSet
     };
     TProfileFile file(SettingsPath());
     for (std::size_t i = 0; i < Keys.size(); ++i) {
+        // Switched off now but on in the file: the 0 keeps it off.
+        if (Keys[i].OnlyWhenOn && !values[i] && file.ReadString(Keys[i].Section, Keys[i].Key, "").empty())
+            continue;
         const std::string text = Keys[i].Boolean ? (values[i] ? "1" : "0") : std::to_string(values[i]);
         if (!file.WriteString(Keys[i].Section, Keys[i].Key, text))
             throw TSettingsWriteError(SettingsPath());

@@ -16,7 +16,7 @@ public:
     explicit TSettingsWriteError(const std::string& path);
 };
 
-// The three player options and the settings file "Peglore.ini" beside the
+// The player options and the settings file "Peglore.ini" beside the
 // executable, which keeps the options, the statistics, the level and the
 // custom board size from one run to the next.
 class TConfiguration {
@@ -29,12 +29,17 @@ public:
     bool Music() const { return FMusic; }
     bool SmartHints() const { return FSmartHints; }
     bool AutoCheck() const { return FAutoCheck; }
+    // A symbol on every peg. Its key is written only while it is on, or to
+    // turn off a stored on, so a player who never uses it keeps exactly
+    // the file's usual keys.
+    bool PegSymbols() const { return FPegSymbols; }
 
     // Each does nothing when the value is unchanged, and otherwise stores
     // it and applies it at once.
     void SetMusic(bool value);
     void SetSmartHints(bool value);
     void SetAutoCheck(bool value);
+    void SetPegSymbols(bool value);
 
     std::string SettingsPath() const { return FFolder + FileName; }
 
@@ -51,6 +56,7 @@ private:
     bool FMusic = false;
     bool FSmartHints = false;
     bool FAutoCheck = false;
+    bool FPegSymbols = false;
 };
 
 }  // namespace peglore

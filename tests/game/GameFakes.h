@@ -46,6 +46,13 @@ public:
     {
         Calls << QStringLiteral("ellipse %1 %2 %3 %4").arg(l).arg(t).arg(r).arg(b);
     }
+    void Polygon(std::span<const TPoint> points) override
+    {
+        QStringList corners;
+        for (const TPoint& p : points)
+            corners << QStringLiteral("%1,%2").arg(p.X).arg(p.Y);
+        Calls << "polygon " + corners.join(' ');
+    }
 };
 
 // A board surface laid out like the grid control: a 2-pixel border, then

@@ -17,6 +17,9 @@ class TestBoards : public QObject {
 private slots:
     void guessPegDrawing();
     void emptyHoleDrawing();
+    void focusMarkDrawing();
+    void symbolDrawing_data();
+    void symbolDrawing();
     void keyPegDrawing_data();
     void keyPegDrawing();
     void emptyKeyHoleDrawing();
@@ -65,6 +68,78 @@ void TestBoards::emptyHoleDrawing()
     QVERIFY(canvas.Calls.contains("brush ffffff"));
     QVERIFY(canvas.Calls.contains("pen ffffff"));
     QCOMPARE(canvas.Calls.last(), QStringLiteral("rect %1 %2 %3 %4").arg(r.Left).arg(r.Top).arg(r.Right).arg(r.Bottom));
+}
+
+void TestBoards::focusMarkDrawing()
+{
+    TGameRig rig;
+    rig.LeftGrid.DrawPeg(1, 0, Blue);
+    rig.Logic.SelectHole(1);
+    TRecordingCanvas hidden;
+    rig.LeftGrid.DrawCell(1, 0, hidden);
+    QCOMPARE(hidden.Calls.filter("800000").size(), 0);
+
+    rig.LeftGrid.SetSelectionShown(true);
+    TRecordingCanvas shown;
+    rig.LeftGrid.DrawCell(1, 0, shown);
+    const TRect r = rig.LeftSurface.CellRect(1, 0);
+    // The peg as before, then a 2-pixel frame at the cell's edges, inside
+    // the 3-pixel margin that the peg leaves.
+    QCOMPARE(shown.Calls.mid(0, hidden.Calls.size()), hidden.Calls);
+    QCOMPARE(shown.Calls.mid(hidden.Calls.size()),
+             (QStringList{"brush 800000", "pen 800000",
+                          QStringLiteral("rect %1 %2 %3 %4").arg(r.Left).arg(r.Top).arg(r.Right).arg(r.Top + 2),
+                          QStringLiteral("rect %1 %2 %3 %4").arg(r.Left).arg(r.Bottom - 2).arg(r.Right).arg(r.Bottom),
+                          QStringLiteral("rect %1 %2 %3 %4").arg(r.Left).arg(r.Top).arg(r.Left + 2).arg(r.Bottom),
+                          QStringLiteral("rect %1 %2 %3 %4").arg(r.Right - 2).arg(r.Top).arg(r.Right).arg(r.Bottom)}));
+    // Only on the selected hole.
+    TRecordingCanvas other;
+    rig.LeftGrid.DrawCell(0, 0, other);
+    QCOMPARE(other.Calls.filter("800000").size(), 0);
+}
+
+void TestBoards::symbolDrawing_data()
+{
+    QTest::addColumn<uint>("colour");
+    QTest::addColumn<QString>("ink");
+    const char* const inks[] = {"000000", "ffffff", "ffffff", "000000", "ffffff", "000000", "000000", "000000"};
+    for (std::size_t i = 0; i < PegColors.size(); ++i)
+        QTest::newRow(qPrintable(Hex(PegColors[i]))) << uint(PegColors[i]) << QString(inks[i]);
+}
+
+void TestBoards::symbolDrawing()
+{
+    QFETCH(uint, colour);
+    QFETCH(QString, ink);
+    TGameRig rig;
+    rig.LeftGrid.DrawPeg(2, 1, colour);
+    TRecordingCanvas plain;
+    rig.LeftGrid.DrawCell(2, 1, plain);
+    rig.LeftGrid.SetSymbolsShown(true);
+    TRecordingCanvas withSymbol;
+    rig.LeftGrid.DrawCell(2, 1, withSymbol);
+    // The peg unchanged, then its symbol over it in the ink of more contrast.
+    QCOMPARE(withSymbol.Calls.mid(0, plain.Calls.size()), plain.Calls);
+    const QStringList added = withSymbol.Calls.mid(plain.Calls.size());
+    QCOMPARE(added.size(), 2);
+    QCOMPARE(added[0], "brush " + ink);
+    QVERIFY(added[1].startsWith("polygon "));
+    // Every corner inside the peg's 24 x 19 block, the symbol 10 to 12
+    // pixels wide.
+    const TRect r = rig.LeftSurface.CellRect(2, 1);
+    int minX = 1000, maxX = -1;
+    for (const QString& corner : added[1].mid(8).split(' ')) {
+        const int x = corner.section(',', 0, 0).toInt(), y = corner.section(',', 1, 1).toInt();
+        QVERIFY2(x >= r.Left + 3 && x <= r.Right - 3 && y >= r.Top + 3 && y <= r.Bottom - 3, qPrintable(corner));
+        minX = std::min(minX, x);
+        maxX = std::max(maxX, x);
+    }
+    QVERIFY2(maxX - minX >= 10 && maxX - minX <= 12, qPrintable(QString::number(maxX - minX)));
+    // An empty hole has no symbol.
+    rig.LeftGrid.DrawEmpty(2, 1);
+    TRecordingCanvas empty;
+    rig.LeftGrid.DrawCell(2, 1, empty);
+    QCOMPARE(empty.Calls.filter("polygon").size(), 0);
 }
 
 void TestBoards::keyPegDrawing_data()

@@ -175,7 +175,11 @@ private slots:
                                                 "A code-breaking board game of coloured pegs.\n\n"
                                                 "Options:\n"
                                                 "  -h, --help     Displays this help.\n"
-                                                "  -v, --version  Displays the version.\n");
+                                                "  -v, --version  Displays the version.\n"
+                                                "  --symbols      Draws a small symbol on every peg, so that the "
+                                                "colours can be\n"
+                                                "                 told apart without colour (Ctrl+Shift+S in the "
+                                                "game).\n");
         QTest::newRow("--help") << QStringList{QStringLiteral("--help")} << 0 << helpText << QString();
         QTest::newRow("-h") << QStringList{QStringLiteral("-h")} << 0 << helpText << QString();
         QTest::newRow("--version") << QStringList{QStringLiteral("--version")} << 0

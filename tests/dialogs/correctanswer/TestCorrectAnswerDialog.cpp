@@ -11,6 +11,7 @@
 #include "dialogs/correctanswer/TRectShape.h"
 #include "dialogs/correctanswer/TfrmCorrectAnswer.h"
 #include "game/GameFakes.h"
+#include "game/PegSymbols.h"
 
 using namespace peglore;
 using namespace peglore::testing;
@@ -158,6 +159,51 @@ private slots:
         for (int i = 0; i < 3; ++i)
             QCOMPARE(image.pixel(ShapeCentre(i)), ToRgb(secret[std::size_t(i)]));
         QCOMPARE(image.pixel(ShapeCentre(3)), PanelFace);
+    }
+
+    void symbolsFollowTheMainWindow()
+    {
+        TRig rig;
+        // The main window knows the dialog only as a QDialog.
+        QDialog& asDialog = rig.Dialog;
+        asDialog.setProperty("pegSymbols", true);
+        QVERIFY(rig.Dialog.PegSymbols());
+        const QImage on = rig.Open(10);
+        const auto secret = rig.Game.Secret();
+        for (int i = 0; i < 10; ++i) {
+            const TColor peg = secret[std::size_t(i)];
+            // The symbol in the middle of every shape, the colour around it.
+            QCOMPARE(on.pixel(ShapeCentre(i)), ToRgb(PegSymbol(peg).Ink));
+            QCOMPARE(on.pixel(3 + Lefts[i] + 2, 39 + 4 + 2), ToRgb(peg));
+        }
+        asDialog.setProperty("pegSymbols", false);
+        const QImage off = rig.Open(10);
+        for (int i = 0; i < 10; ++i)
+            QCOMPARE(off.pixel(ShapeCentre(i)), ToRgb(rig.Game.Secret()[std::size_t(i)]));
+    }
+
+    void eachColourItsOwnSymbol()
+    {
+        std::array<QImage, 8> symbols;
+        for (std::size_t i = 0; i < PegColors.size(); ++i) {
+            TRectShape shape;
+            shape.resize(25, 27);
+            shape.SetBrushColor(QColor::fromRgb(ToRgb(PegColors[i])));
+            shape.SetSymbolShown(true);
+            const QImage image = shape.grab().toImage().convertToFormat(QImage::Format_RGB32);
+            symbols[i] = QImage(image.size(), QImage::Format_Mono);
+            symbols[i].fill(0);
+            int ink = 0;
+            for (int y = 1; y < 26; ++y)
+                for (int x = 1; x < 24; ++x)
+                    if (image.pixel(x, y) == ToRgb(PegSymbol(PegColors[i]).Ink)) {
+                        symbols[i].setPixel(x, y, 1);
+                        ++ink;
+                    }
+            QVERIFY2(ink >= 40 && ink <= 144, qPrintable(QString::number(ink)));
+            for (std::size_t j = 0; j < i; ++j)
+                QVERIFY2(symbols[i] != symbols[j], qPrintable(QStringLiteral("%1 %2").arg(i).arg(j)));
+        }
     }
 
     void closing_data()

@@ -151,7 +151,7 @@ QString TGameRun::ReadSettings() const
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-void TGameRun::Start(const QStringList& environment)
+void TGameRun::Start(const QStringList& environment, const QStringList& arguments)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
@@ -164,7 +164,7 @@ void TGameRun::Start(const QStringList& environment)
     FGame.setProcessEnvironment(env);
     FGame.setProcessChannelMode(QProcess::MergedChannels);
     FGame.setWorkingDirectory(QDir::rootPath());  // the game must find its files by itself
-    FGame.start(FFolder.filePath(QStringLiteral("peglore")), {});
+    FGame.start(FFolder.filePath(QStringLiteral("peglore")), arguments);
     FGame.waitForStarted(10000);
 }
 

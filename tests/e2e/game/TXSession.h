@@ -59,8 +59,9 @@ public:
     void WriteSettings(const QByteArray& text) const;
     QString ReadSettings() const;
 
-    // Starts the game; environment adds NAME=value entries.
-    void Start(const QStringList& environment = {});
+    // Starts the game; environment adds NAME=value entries, arguments go
+    // on its command line.
+    void Start(const QStringList& environment = {}, const QStringList& arguments = {});
     // The id of the first visible window whose title is exactly title, or
     // an empty string after the time ran out.
     static QString WaitForWindow(const QString& title, int timeoutMs = 15000);

@@ -6,9 +6,12 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "e2e/game/TXSession.h"
 
@@ -260,6 +263,73 @@ QRect WaitForFrameAt(const QString& window, const std::function<QPoint(QSize)>& 
         timeoutMs);
     return frame;
 }
+
+// ---- Keyboard play and peg symbols
+
+const QColor Navy(0, 0, 128);
+
+// The colours of keys 1 to 8: the colour bar, left to right.
+const std::array<QColor, 8> KeyColours{QColor(255, 0, 0),   QColor(0, 255, 0), QColor(0, 0, 0),
+                                       QColor(255, 255, 0), QColor(0, 0, 255), QColor(128, 128, 128),
+                                       QColor(255, 0, 255), QColor(0, 128, 0)};
+
+// The middle of key peg col of row on the score board of a 3-hole board.
+QPoint KeyPegCentre(int col, int row)
+{
+    return {43 + 97 + 10 + 2 + 22 * col + 10, 83 + 2 + 26 * row + 12};
+}
+
+// Whether the row marker's dark outline stands at row.
+bool HandAt(const QImage& shot, QPoint client, int row)
+{
+    return CountPixels(shot, QRect(client + QPoint(5, 88 + 26 * row), QSize(38, 18)), IsDark) > 20;
+}
+
+// A guess of three colours, as indices of the keys less one, and its
+// score: blacks, then whites.
+using TCode = std::array<int, 3>;
+std::pair<int, int> Score(const TCode& guess, const TCode& secret)
+{
+    int blacks = 0, common = 0;
+    for (int i = 0; i < 3; ++i)
+        blacks += guess[std::size_t(i)] == secret[std::size_t(i)] ? 1 : 0;
+    for (int colour = 0; colour < 8; ++colour)
+        common +=
+            std::min(std::count(guess.begin(), guess.end(), colour), std::count(secret.begin(), secret.end(), colour));
+    return {blacks, common - blacks};
+}
+
+// Greys of the inside of each of the colour bar's swatches on shot.
+std::array<QImage, 8> SwatchGreys(const QImage& shot, QPoint client)
+{
+    std::array<QImage, 8> greys;
+    for (int i = 0; i < 8; ++i)
+        greys[std::size_t(i)] = shot.copy(QRect(client + SwatchCentre(i) - QPoint(9, 8), QSize(18, 16)))
+                                    .convertToFormat(QImage::Format_Grayscale8);
+    return greys;
+}
+
+int GreyDistance(const QImage& a, const QImage& b)
+{
+    int sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            sum += qAbs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y)));
+    return sum;
+}
+
+// The closest two of eight greys are apart.
+int ClosestGreys(const std::array<QImage, 8>& greys)
+{
+    int closest = INT_MAX;
+    for (std::size_t a = 0; a < greys.size(); ++a)
+        for (std::size_t b = a + 1; b < greys.size(); ++b)
+            closest = std::min(closest, GreyDistance(greys[a], greys[b]));
+    return closest;
+}
+
+const QString DesignedRest = QStringLiteral("[Statistics]\nTotalGames=0\nGamesWon=0\nGamesLost=0\nUnfinishedGames=0\n"
+                                            "[Level Settings]\nCustomColumns=4\nCustomRows=10\nDifficultyLevel=0\n");
 }  // namespace
 
 class TestEndToEnd : public QObject {
@@ -756,6 +826,174 @@ private slots:
         Key(box, QStringLiteral("Return"));
         QCOMPARE(game.WaitForExit(), 1);
         QVERIFY(!QFile::exists(game.SettingsPath()));
+    }
+
+    void keyboardAloneWinsOnOneByOne()
+    {
+        TGameRun game;
+        const TWindow w = StartGame(game,
+                                    "[Options]\nMusic=0\nAutoCheck=0\n"
+                                    "[Level Settings]\nCustomColumns=1\nCustomRows=1\nDifficultyLevel=3\n",
+                                    147);
+        QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
+        // One guess a game, checked with Return: play until a guess wins.
+        int games = 0;
+        bool won = false;
+        while (!won && games < 80) {
+            const int key = games % 8;
+            ++games;
+            Key(w.Id, QString::number(key + 1));
+            QCOMPARE(WaitForPixel(w.Client + HoleCentre(0, 0), KeyColours[std::size_t(key)]),
+                     KeyColours[std::size_t(key)]);
+            if (games == 1) {
+                const QImage shot = Screenshot();
+                KeepScreenshot(shot, QStringLiteral("keyboard-1x1"));
+                // The focus mark around the one hole.
+                QCOMPARE(shot.pixelColor(w.Client + QPoint(43 + 2, 83 + 2)), Navy);
+            }
+            QVERIFY(!PressForWindow(w.Id, QStringLiteral("Return"), QStringLiteral("Information")).isEmpty());
+            QVERIFY(Answer(QStringLiteral("Information"), QStringLiteral("Return")));
+            const QString lost = TGameRun::WaitForWindow(QStringLiteral("Correct Combination"), 1500);
+            if (lost.isEmpty())
+                won = true;
+            else
+                Key(lost, QStringLiteral("Return"));
+            QTest::qWait(200);
+        }
+        QVERIFY(won);
+        ExitThroughTheMenu(w.Id);
+        QCOMPARE(game.WaitForExit(), 0);
+        const QString saved = game.ReadSettings();
+        QVERIFY2(saved.contains(QStringLiteral("GamesWon=1\n")), qPrintable(saved));
+        QVERIFY2(saved.contains(QStringLiteral("GamesLost=%1\n").arg(games - 1)), qPrintable(saved));
+        QVERIFY2(!saved.contains(QStringLiteral("PegSymbols")), qPrintable(saved));
+    }
+
+    void keyboardAloneWinsOnBeginner()
+    {
+        TGameRun game;
+        const TWindow w = StartGame(game, "[Options]\nMusic=0\n");
+        QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
+        QCOMPARE(WaitForPixel(w.Client + SwatchCentre(0), Red), Red);
+        // A mouse player's board: no focus mark anywhere.
+        QCOMPARE(CountPixels(Screenshot(), QRect(w.Client + QPoint(43, 83), QSize(97, 264)),
+                             [](const QColor& c) { return c == Navy; }),
+                 0);
+        Key(w.Id, QStringLiteral("End"));
+        QCOMPARE(WaitForPixel(w.Client + QPoint(43 + 2 + 62, 83 + 2), Navy), Navy);
+
+        // Every guess agrees with all the scores so far, the first being
+        // 1 1 2; with three holes this finds any secret within nine rows.
+        std::vector<TCode> candidates;
+        for (int a = 0; a < 8; ++a)
+            for (int b = 0; b < 8; ++b)
+                for (int c = 0; c < 8; ++c)
+                    candidates.push_back({a, b, c});
+        bool won = false;
+        for (int row = 0; row < 10 && !won; ++row) {
+            const TCode guess = row == 0 ? TCode{0, 0, 1} : candidates.front();
+            QString keys;
+            if (row == 0) {
+                // The selection wraps from the end to the first empty hole;
+                // a peg cleared with Delete and one with Backspace.
+                keys = QStringLiteral("2 5 Left Delete 1 BackSpace 1 1");
+            } else {
+                for (int k : guess)
+                    keys += QString::number(k + 1) + QLatin1Char(' ');
+            }
+            Key(w.Id, keys);
+            // Automatic checking scores the full row: a box after a win, the
+            // marker on the next row otherwise.
+            QImage shot;
+            QString box;
+            QVERIFY(QTest::qWaitFor(
+                [&] {
+                    box = TGameRun::WaitForWindow(QStringLiteral("Information"), 0);
+                    shot = Screenshot();
+                    return !box.isEmpty() || HandAt(shot, w.Client, row + 1);
+                },
+                5000));
+            if (!box.isEmpty()) {
+                // The box may stand over the board: only its answer counts.
+                KeepScreenshot(shot, QStringLiteral("keyboard-3x10-won"));
+                Key(box, QStringLiteral("Return"));
+                QVERIFY(TGameRun::WaitForWindow(QStringLiteral("Correct Combination"), 1500).isEmpty());
+                won = true;
+                break;
+            }
+            for (int c = 0; c < 3; ++c)
+                QCOMPARE(shot.pixelColor(w.Client + HoleCentre(c, row)), KeyColours[std::size_t(guess[c])]);
+            int blacks = 0, whites = 0;
+            for (int c = 0; c < 3; ++c) {
+                const QColor peg = shot.pixelColor(w.Client + KeyPegCentre(c, row));
+                blacks += peg == QColor(Qt::black) ? 1 : 0;
+                whites += peg == QColor(Qt::white) ? 1 : 0;
+            }
+            std::erase_if(candidates, [&](const TCode& c) { return Score(guess, c) != std::pair(blacks, whites); });
+            QVERIFY2(!candidates.empty(), qPrintable(QStringLiteral("row %1: %2 %3").arg(row).arg(blacks).arg(whites)));
+        }
+        QVERIFY(won);
+        ExitThroughTheMenu(w.Id);
+        QCOMPARE(game.WaitForExit(), 0);
+        const QString saved = game.ReadSettings();
+        QVERIFY2(saved.contains(QStringLiteral("TotalGames=1\nGamesWon=1\n")), qPrintable(saved));
+    }
+
+    void pegSymbolsSwitchWithCtrlShiftSAndAreRemembered()
+    {
+        TGameRun game;
+        TWindow w = StartGame(game, "[Options]\nMusic=0\nAutoCheck=0\n");
+        QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
+        QCOMPARE(WaitForPixel(w.Client + SwatchCentre(0), Red), Red);
+        // In grey the red and the green swatch are all but the same.
+        const int withoutSymbols = ClosestGreys(SwatchGreys(Screenshot(), w.Client));
+        Key(w.Id, QStringLiteral("1 ctrl+shift+s"));
+        // The red peg's and swatch's black disc.
+        QCOMPARE(WaitForPixel(w.Client + SwatchCentre(0), Qt::black), QColor(Qt::black));
+        QCOMPARE(WaitForPixel(w.Client + HoleCentre(0, 0) + QPoint(0, 1), Qt::black), QColor(Qt::black));
+        QImage shot = Screenshot();
+        KeepScreenshot(shot, QStringLiteral("symbols-on"));
+        KeepScreenshot(shot.convertToFormat(QImage::Format_Grayscale8), QStringLiteral("symbols-on-grey"));
+        const int withSymbols = ClosestGreys(SwatchGreys(shot, w.Client));
+        QVERIFY2(withoutSymbols < 5 * 255 && withSymbols > 20 * 255,
+                 qPrintable(QStringLiteral("%1 %2").arg(withoutSymbols).arg(withSymbols)));
+        ExitThroughTheMenu(w.Id);
+        QCOMPARE(game.WaitForExit(), 0);
+        QCOMPARE(game.ReadSettings(),
+                 QStringLiteral("[Options]\nMusic=0\nAutoCheck=0\nSmartHints=1\nPegSymbols=1\n") + DesignedRest);
+
+        // On again at the next start, until Ctrl+Shift+S switches it off.
+        game.Start();
+        w = WaitForGame(game);
+        QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
+        QCOMPARE(WaitForPixel(w.Client + SwatchCentre(0), Qt::black), QColor(Qt::black));
+        Key(w.Id, QStringLiteral("ctrl+shift+s"));
+        QCOMPARE(WaitForPixel(w.Client + SwatchCentre(0), Red), Red);
+        ExitThroughTheMenu(w.Id);
+        QCOMPARE(game.WaitForExit(), 0);
+        QCOMPARE(game.ReadSettings(),
+                 QStringLiteral("[Options]\nMusic=0\nAutoCheck=0\nSmartHints=1\nPegSymbols=0\n") + DesignedRest);
+    }
+
+    void pegSymbolsFromTheCommandLine()
+    {
+        {
+            TGameRun help;
+            help.Start({}, {QStringLiteral("--help")});
+            // A game that reads no options just starts; it is ended here.
+            if (help.WaitForExit(5000) < 0)
+                QSKIP("This build of the game takes no command-line options yet.");
+            QVERIFY2(help.Output().contains(QStringLiteral("--symbols")), qPrintable(help.Output()));
+        }
+        TGameRun game;
+        game.WriteSettings("[Options]\nMusic=0\n");
+        game.Start({}, {QStringLiteral("--symbols")});
+        const TWindow w = WaitForGame(game);
+        QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
+        QCOMPARE(WaitForPixel(w.Client + SwatchCentre(0), Qt::black), QColor(Qt::black));
+        ExitThroughTheMenu(w.Id);
+        QCOMPARE(game.WaitForExit(), 0);
+        QVERIFY2(game.ReadSettings().contains(QStringLiteral("PegSymbols=1\n")), qPrintable(game.ReadSettings()));
     }
 };
 

@@ -73,6 +73,8 @@ private slots:
         QTest::newRow("F2") << "F2";
         QTest::newRow("Shift+F1") << "Shift+F1";
         QTest::newRow("statistics") << "unfinished";
+        QTest::newRow("keyboard play") << "**Backspace** clears the hole before it";
+        QTest::newRow("peg symbols") << "**Ctrl+Shift+S**";
     }
 
     void generalTopicsCoverTheGame()

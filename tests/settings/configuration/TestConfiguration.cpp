@@ -32,6 +32,7 @@ public:
     void StopMusic() override { FLog << "stop"; }
     void SetTooltipsEnabled(bool on) override { FLog << QStringLiteral("tooltips %1").arg(on); }
     void SetCheckButtonEnabled(bool on) override { FLog << QStringLiteral("check button %1").arg(on); }
+    void SetPegSymbolsShown(bool on) override { FLog << QStringLiteral("symbols %1").arg(on); }
 
 private:
     QStringList& FLog;
@@ -76,6 +77,8 @@ private slots:
     void parseInteger();
     void firstRunDefaults();
     void firstSaveBytes();
+    void pegSymbolsKey_data();
+    void pegSymbolsKey();
     void loadOrder();
     void storedValues_data();
     void storedValues();
@@ -150,6 +153,43 @@ void TestConfiguration::firstSaveBytes()
     rig.Load();
     rig.Config.SaveSettings(rig.Game.Stats, rig.Game.Levels);
     QCOMPARE(rig.Read(), FirstSave);
+}
+
+void TestConfiguration::pegSymbolsKey_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<bool>("loaded");
+    QTest::addColumn<bool>("set");
+    QTest::addColumn<QByteArray>("saved");
+    const QByteArray options = "[Options]\nMusic=1\nSmartHints=1\nAutoCheck=1\n";
+    const QByteArray rest = FirstSave.mid(options.size());
+    QTest::newRow("never used: the usual keys only") << QByteArray() << false << false << FirstSave;
+    QTest::newRow("switched on") << QByteArray() << false << true << options + "PegSymbols=1\n" + rest;
+    QTest::newRow("stored on, kept") << options + "PegSymbols=1\n" << true << true << options + "PegSymbols=1\n" + rest;
+    // Left out, the stored 1 would switch it on again at the next start.
+    QTest::newRow("stored on, switched off") << options + "PegSymbols=1\n"
+                                             << true << false << options + "PegSymbols=0\n" + rest;
+    QTest::newRow("stored as a word: off") << options + "PegSymbols=yes\n"
+                                           << false << false << options + "PegSymbols=0\n" + rest;
+}
+
+void TestConfiguration::pegSymbolsKey()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(bool, loaded);
+    QFETCH(bool, set);
+    QFETCH(QByteArray, saved);
+    TSettingsRig rig;
+    if (!stored.isEmpty())
+        rig.Write(stored);
+    rig.Load();
+    QCOMPARE(rig.Config.PegSymbols(), loaded);
+    QCOMPARE(rig.Game.Log.contains("symbols 1"), loaded);
+    rig.Game.Log.clear();
+    rig.Config.SetPegSymbols(set);
+    QCOMPARE(rig.Game.Log, set == loaded ? QStringList() : QStringList{QStringLiteral("symbols %1").arg(set)});
+    rig.Config.SaveSettings(rig.Game.Stats, rig.Game.Levels);
+    QCOMPARE(rig.Read(), saved);
 }
 
 void TestConfiguration::loadOrder()
