@@ -14,8 +14,8 @@ enum class TProfileError {
     FolderReadOnly,  // no write permission on the folder
     FileReadOnly,  // no write permission on the file
     NotRegularFile,  // a folder, device, pipe or dangling link stands at the path
-    FileTooLarge,  // larger than TProfileFile::MaxFileSize: never read, never replaced
     ReadFailed,  // the existing file could not be read, so it cannot be kept
+    FileChanged,  // another program changed the file while it was being rewritten
     WriteFailed,  // creating, writing, syncing or renaming the new file failed
     Interrupted,  // the save hook stopped the save before the rename
 };

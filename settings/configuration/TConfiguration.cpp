@@ -1,7 +1,10 @@
 #include "settings/configuration/TConfiguration.h"
 
 #include <array>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "game/TLevelSettings.h"
 #include "platform/profile/TProfileFile.h"
@@ -46,20 +49,26 @@ constexpr std::array<TSettingsKey, kKeyCount> Keys{{
     {"Level Settings", "DifficultyLevel", false, 0},
 }};
 
+// Every key read with one pass over the file.
 class TSettingsReader {
 public:
-    explicit TSettingsReader(const std::string& path) : FText(TProfileFile(path).Load()) {}
+    explicit TSettingsReader(const std::string& path)
+    {
+        std::array<TProfileKey, kKeyCount> wanted;
+        for (std::size_t i = 0; i < Keys.size(); ++i)
+            wanted[i] = {Keys[i].Section, Keys[i].Key};
+        FValues = TProfileFile(path).ReadStrings(wanted);
+    }
 
     int Integer(TKeyId id) const
     {
-        const TSettingsKey& k = Keys[id];
-        const std::string text = FText.ReadString(k.Section, k.Key, "");
-        return ParseSettingsInteger(text).value_or(k.Default);
+        const std::optional<std::string>& text = FValues[id];
+        return (text ? ParseSettingsInteger(*text) : std::nullopt).value_or(Keys[id].Default);
     }
     bool Boolean(TKeyId id) const { return Integer(id) != 0; }
 
 private:
-    TProfileText FText;
+    std::vector<std::optional<std::string>> FValues;
 };
 }  // namespace
 
@@ -133,12 +142,15 @@ void TConfiguration::SaveSettings(const TStatistics& statistics, const TLevelSet
         levels.CustomRows(),
         levels.DifficultyLevel(),
     };
-    TProfileFile file(SettingsPath());
+    std::array<std::string, kKeyCount> texts;
+    std::array<TProfileEntry, kKeyCount> entries;
     for (std::size_t i = 0; i < Keys.size(); ++i) {
-        const std::string text = Keys[i].Boolean ? (values[i] ? "1" : "0") : std::to_string(values[i]);
-        if (!file.WriteString(Keys[i].Section, Keys[i].Key, text))
-            throw TSettingsWriteError(SettingsPath());
+        texts[i] = Keys[i].Boolean ? (values[i] ? "1" : "0") : std::to_string(values[i]);
+        entries[i] = {Keys[i].Section, Keys[i].Key, texts[i]};
     }
+    // One rewrite of the file for all keys: they are all saved, or none is.
+    if (!TProfileFile(SettingsPath()).WriteStrings(entries))
+        throw TSettingsWriteError(SettingsPath());
 }
 
 }  // namespace peglore
