@@ -158,6 +158,12 @@ TCopyResult CopyRange(int from, std::uint64_t offset, std::uint64_t length, int 
     return TCopyResult::Done;
 }
 
+// The target of a symbolic link that a save may replace.
+bool LinkMayBeWrittenThrough(const struct stat& target) noexcept
+{
+    return S_ISREG(target.st_mode) && target.st_uid == ::geteuid() && ::geteuid() != 0;
+}
+
 bool SameState(const struct stat& a, const struct stat& b) noexcept
 {
     return a.st_size == b.st_size && a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
@@ -248,15 +254,25 @@ bool TProfileFile::WriteStrings(std::span<const TProfileEntry> entries)
     if (FPath.empty() || FPath.back() == '/')
         return Fail(TProfileError::InvalidPath, 0);
 
-    // Write through a symbolic link rather than replace the link by a file.
+    // A symbolic link is written through, the link kept, only to a regular
+    // file of the user's own. Root owns every system file, so root never
+    // writes through a link: a settings file linked to /etc/passwd stays a
+    // refusal whoever runs the game.
     std::string target = FPath;
+    bool throughLink = false;
     struct stat linkStatus {};
     if (::lstat(FPath.c_str(), &linkStatus) == 0 && S_ISLNK(linkStatus.st_mode)) {
         char* resolved = ::realpath(FPath.c_str(), nullptr);
         if (!resolved)
-            return Fail(TProfileError::NotRegularFile, errno);
+            return Fail(TProfileError::LinkRefused, errno);  // dangling, or a loop
         target = resolved;
         std::free(resolved);
+        struct stat targetStatus {};
+        if (::stat(target.c_str(), &targetStatus) != 0)
+            return Fail(TProfileError::LinkRefused, errno);
+        if (!LinkMayBeWrittenThrough(targetStatus))
+            return Fail(TProfileError::LinkRefused, 0);
+        throughLink = true;
     }
 
     const std::size_t slash = target.rfind('/');
@@ -273,14 +289,24 @@ bool TProfileFile::WriteStrings(std::span<const TProfileEntry> entries)
     if (!MayWrite(folder, folderStatus, W_OK | X_OK))
         return Fail(TProfileError::FolderReadOnly, EACCES);
 
-    TFileDescriptor source(::open(target.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    // The resolved target holds no link; one that appears there since was
+    // put there by someone else and is not followed.
+    TFileDescriptor source(::open(target.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (throughLink ? O_NOFOLLOW : 0)));
     const bool exists = source.Valid();
-    if (!exists && errno != ENOENT)
-        return Fail(TProfileError::ReadFailed, errno);
+    if (!exists && (throughLink || errno != ENOENT)) {
+        const int openError = errno;
+        // A file we may not even read may still be one we may not write.
+        struct stat status {};
+        if (openError == EACCES && ::stat(target.c_str(), &status) == 0 && !MayWrite(target, status, W_OK))
+            return Fail(TProfileError::FileReadOnly, openError);
+        return Fail(throughLink ? TProfileError::LinkRefused : TProfileError::ReadFailed, openError);
+    }
     struct stat fileStatus {};
     if (exists) {
         if (::fstat(source.Get(), &fileStatus) != 0)
             return Fail(TProfileError::ReadFailed, errno);
+        if (throughLink && !LinkMayBeWrittenThrough(fileStatus))
+            return Fail(TProfileError::LinkRefused, 0);
         if (!S_ISREG(fileStatus.st_mode))
             return Fail(TProfileError::NotRegularFile, 0);
         if (!MayWrite(target, fileStatus, W_OK))

@@ -35,7 +35,10 @@ using TProfileSaveHook = std::function<bool(const std::string& tempPath, const s
 // that is synced and then renamed over the old one, keeping the old file's
 // mode bits (and owner, where allowed). The old file is never replaced when it
 // or its folder has no write permission bit set, or when the caller lacks
-// write permission; a symbolic link is followed and its target rewritten.
+// write permission. A symbolic link is written through (the link stays) only
+// when its target is a regular file owned by the user running the program,
+// and never when that user is root; any other link is refused, and nothing
+// changes. Reading follows every link.
 // Writing values the file already holds, byte for byte, leaves it untouched.
 class TProfileFile {
 public:

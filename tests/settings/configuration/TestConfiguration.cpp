@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <sstream>
@@ -89,6 +90,7 @@ private slots:
     void refusedWrite();
     void hostileFiles_data();
     void hostileFiles();
+    void linkToAFileNotOursIsRefused();
     void largeFileKeepsEveryForeignByte_data();
     void largeFileKeepsEveryForeignByte();
 };
@@ -350,6 +352,35 @@ void TestConfiguration::hostileFiles()
     // Whatever the file holds, a game at a sane size is in progress.
     QVERIFY(rig.Game.Logic.BoardColumns() >= 1 && rig.Game.Logic.BoardColumns() <= 50);
     QCOMPARE(rig.Game.Window.RowText, QString("Row: 1"));
+}
+
+// Run as root with Peglore.ini -> a system file: the file must stay as it was.
+void TestConfiguration::linkToAFileNotOursIsRefused()
+{
+    if (::geteuid() != 0)
+        QSKIP("needs root to make a file that another user owns");
+    QTemporaryDir elsewhere;
+    const QString system = elsewhere.filePath("passwd");
+    const QByteArray before = "root:x:0:0:root:/root:/bin/bash\n";
+    {
+        QFile f(system);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(before);
+    }
+    TSettingsRig rig;
+    QVERIFY(QFile::link(system, rig.Path()));
+    rig.Load();
+    QString message;
+    try {
+        rig.Config.SaveSettings(rig.Game.Stats, rig.Game.Levels);
+    } catch (const TSettingsWriteError& e) {
+        message = QString::fromStdString(e.what());
+    }
+    QCOMPARE(message, "Unable to write to " + rig.Path());
+    QFile f(system);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), before);
+    QVERIFY(QFileInfo(rig.Path()).isSymLink());
 }
 
 void TestConfiguration::largeFileKeepsEveryForeignByte_data()
