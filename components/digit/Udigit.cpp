@@ -29,6 +29,13 @@ QPolygon VerticalBar(int m, int t, int s, int e, int b)
                      QPoint(e + 2 * t, b + m - t - s), QPoint(e + t, b + m - s), QPoint(e, b + m - t - s)});
 }
 
+// Colours are values: the same red, green, blue and alpha given as HSV or
+// CMYK is the same colour, though QColor's == tells the two apart.
+bool SameColor(const QColor& a, const QColor& b)
+{
+    return a.isValid() == b.isValid() && a.rgba() == b.rgba();
+}
+
 }  // namespace
 
 std::uint8_t TDigit::DigitPattern(int digit)
@@ -88,7 +95,7 @@ void TDigit::SetBorderStyle(TBorderStyle newStyle)
 
 void TDigit::SetColor(const QColor& newColor)
 {
-    if (newColor == FColor)
+    if (SameColor(newColor, FColor))
         return;
     FColor = newColor;
     update();
@@ -96,7 +103,7 @@ void TDigit::SetColor(const QColor& newColor)
 
 void TDigit::SetColorOff(const QColor& newColor)
 {
-    if (newColor == FColorOff)
+    if (SameColor(newColor, FColorOff))
         return;
     FColorOff = newColor;
     repaint();
@@ -104,7 +111,7 @@ void TDigit::SetColorOff(const QColor& newColor)
 
 void TDigit::SetColorOn(const QColor& newColor)
 {
-    if (newColor == FColorOn)
+    if (SameColor(newColor, FColorOn))
         return;
     FColorOn = newColor;
     repaint();

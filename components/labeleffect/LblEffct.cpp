@@ -111,6 +111,13 @@ private:
     int FHeight = 0;
 };
 
+// Colours are values: the same red, green, blue and alpha given as HSV or
+// CMYK is the same colour, though QColor's == tells the two apart.
+bool SameColour(const QColor& a, const QColor& b)
+{
+    return a.isValid() == b.isValid() && a.rgba() == b.rgba();
+}
+
 }  // namespace
 
 QPoint TLabelEffect::DirectionOffset(TEffectDirection direction)
@@ -229,7 +236,7 @@ void TLabelEffect::SetDirectionShadow(TEffectDirection value)
 
 void TLabelEffect::SetColourHighlight(QColor value)
 {
-    if (value == FColourHighlight)
+    if (SameColour(value, FColourHighlight))
         return;
     FColourHighlight = value;
     FSchemes[Index(TColourScheme::csCustom)].Highlight = value;
@@ -240,7 +247,7 @@ void TLabelEffect::SetColourHighlight(QColor value)
 
 void TLabelEffect::SetColourShadow(QColor value)
 {
-    if (value == FColourShadow)
+    if (SameColour(value, FColourShadow))
         return;
     FColourShadow = value;
     FSchemes[Index(TColourScheme::csCustom)].Shadow = value;
@@ -397,7 +404,7 @@ void TLabelEffect::SetTransparent(bool value)
 
 void TLabelEffect::SetColor(QColor value)
 {
-    if (value == FColor)
+    if (SameColour(value, FColor))
         return;
     FColor = value;
     update();
@@ -410,7 +417,7 @@ QColor TLabelEffect::FontColor() const
 
 void TLabelEffect::SetFontColor(QColor value)
 {
-    if (value == FontColor())
+    if (SameColour(value, FontColor()))
         return;
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, value);

@@ -3,15 +3,22 @@
 // Input: three strings (section, key, value) in FuzzedDataProvider's
 // backslash-terminated form, then the file's bytes. Checks that every read
 // is bounded, that a written value reads back, that no other key changes, that
-// only one old line is touched, and that writing the same value twice is a
-// no-op the second time.
+// only one old line is touched, that writing the same value twice is a no-op
+// the second time, that writing many entries at once gives the very text of
+// writing them one by one, and that reading the text in small pieces, as a
+// file is read, gives what reading it whole gives, past the line limit too.
 
+#include "platform/profile/ProfileScan.h"
+#include "platform/profile/TProfileLineReader.h"
 #include "platform/profile/TProfileText.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -69,6 +76,51 @@ std::size_t CountNewlines(std::string_view s)
 
 constexpr const char* Default = "\x01<default>\x01";
 
+// Writing a batch is writing its entries one by one, or nothing at all.
+void CheckBatch(const std::string& bytes, const std::vector<TProfileEntry>& batch)
+{
+    TProfileText together(bytes);
+    const TProfileError error = together.WriteStrings(batch);
+    if (error != TProfileError::None) {
+        Check(together.Text() == bytes);
+        return;
+    }
+    TProfileText oneByOne(bytes);
+    for (const TProfileEntry& entry : batch)
+        Check(oneByOne.WriteString(entry.Section, entry.Key, entry.Value) == TProfileError::None);
+    Check(together.Text() == oneByOne.Text());
+}
+
+// The same scans over the text whole and handed out a few bytes at a time,
+// with a line limit small enough for the input to cross it.
+void CheckPieces(const std::string& bytes, const std::vector<TProfileKey>& keys,
+                 const std::vector<TProfileEntry>& batch, std::size_t limit)
+{
+    std::size_t at = 0;
+    std::size_t turn = bytes.size();
+    const auto pieces = [&](char* buffer, std::size_t size) -> std::ptrdiff_t {
+        const std::size_t n = std::min({size, bytes.size() - at, 1 + (turn++ * 7) % 13});
+        std::memcpy(buffer, bytes.data() + at, n);
+        at += n;
+        return std::ptrdiff_t(n);
+    };
+    TProfileLineReader whole(bytes, limit);
+    TProfileLineReader inPieces(pieces, limit);
+    Check(ScanProfileValues(whole, keys) == ScanProfileValues(inPieces, keys));
+
+    if (TProfileText::CheckEntries(batch) != TProfileError::None)
+        return;
+    at = 0;
+    TProfileLineReader wholeAgain(bytes, limit);
+    TProfileLineReader inPiecesAgain(pieces, limit);
+    const auto planned = PlanProfileWrites(wholeAgain, batch);
+    const auto plannedInPieces = PlanProfileWrites(inPiecesAgain, batch);
+    Check(planned && plannedInPieces && planned->size() == plannedInPieces->size());
+    for (std::size_t i = 0; i < planned->size(); ++i)
+        Check((*planned)[i].Offset == (*plannedInPieces)[i].Offset &&
+              (*planned)[i].Length == (*plannedInPieces)[i].Length && (*planned)[i].Text == (*plannedInPieces)[i].Text);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -81,6 +133,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::vector<std::string> sections = {section, "Options", "Statistics", "Level Settings", "S"};
     const std::vector<std::string> keys = {key, "Music", "TotalGames", "CustomRows", "A", "B"};
+
+    std::vector<TProfileKey> wanted;
+    for (const auto& s : sections)
+        for (const auto& k : keys)
+            wanted.push_back({s, k});
+    const std::string upperSection = [&] {
+        std::string upper = section;
+        for (char& c : upper)
+            c = (c >= 'a' && c <= 'z') ? char(c - 32) : c;
+        return upper;
+    }();
+    const std::vector<TProfileEntry> batch = {
+        {section, key, value}, {"Options", "Music", "0"}, {section, "B", value},
+        {"New", "K", ""},      {upperSection, key, "2"},  {"Options", "Music", value},
+    };
+    CheckBatch(bytes, batch);
+    CheckPieces(bytes, wanted, batch, 1 + bytes.size() % 40);
+    CheckPieces(bytes, wanted, batch, TProfileLineReader::MaxLineLength);
 
     TProfileText text(bytes);
     std::vector<std::string> before;

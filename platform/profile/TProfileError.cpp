@@ -15,8 +15,9 @@ const char* ProfileErrorText(TProfileError error) noexcept
     case TProfileError::FolderReadOnly: return "the folder is read-only";
     case TProfileError::FileReadOnly: return "the file is read-only";
     case TProfileError::NotRegularFile: return "the path is not a regular file";
-    case TProfileError::FileTooLarge: return "the file is too large";
+    case TProfileError::LinkRefused: return "the path is a symbolic link that is not written through";
     case TProfileError::ReadFailed: return "the file could not be read";
+    case TProfileError::FileChanged: return "the file changed while it was being saved";
     case TProfileError::WriteFailed: return "the file could not be written";
     case TProfileError::Interrupted: return "the save was interrupted";
     }

@@ -13,9 +13,10 @@ enum class TProfileError {
     FolderMissing,  // the folder of the file does not exist or is not a folder
     FolderReadOnly,  // no write permission on the folder
     FileReadOnly,  // no write permission on the file
-    NotRegularFile,  // a folder, device, pipe or dangling link stands at the path
-    FileTooLarge,  // larger than TProfileFile::MaxFileSize: never read, never replaced
+    NotRegularFile,  // a folder, device or pipe stands at the path
+    LinkRefused,  // a symbolic link to anything but a regular file of the user's own, or root writing
     ReadFailed,  // the existing file could not be read, so it cannot be kept
+    FileChanged,  // another program changed the file while it was being rewritten
     WriteFailed,  // creating, writing, syncing or renaming the new file failed
     Interrupted,  // the save hook stopped the save before the rename
 };

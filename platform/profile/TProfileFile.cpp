@@ -1,5 +1,10 @@
 #include "platform/profile/TProfileFile.h"
 
+#include "platform/profile/ProfileScan.h"
+#include "platform/profile/TProfileLineReader.h"
+#include "platform/profile/TProfileText.h"
+
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -8,6 +13,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace peglore {
 
@@ -62,26 +68,35 @@ private:
     bool FCommitted = false;
 };
 
-// Reads at most LIMIT + 1 bytes, so the caller can tell a file that grew past
-// the limit after it was measured.
-bool ReadAll(int fd, std::uintmax_t limit, std::string& out, int& systemError)
-{
-    out.clear();
-    char buffer[64 * 1024];
-    while (out.size() <= limit) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            systemError = errno;
-            return false;
-        }
-        if (got == 0)
-            break;
-        out.append(buffer, std::size_t(got));
+// Bytes of an open file from its start, for a TProfileLineReader; pread
+// leaves the descriptor's position alone, so two passes need no seek.
+class TFileBytes {
+public:
+    explicit TFileBytes(int fd) noexcept : FD(fd) {}
+
+    TProfileLineReader::TFill Fill()
+    {
+        return [this](char* buffer, std::size_t size) -> std::ptrdiff_t {
+            for (;;) {
+                const ssize_t got = ::pread(FD, buffer, size, off_t(FOffset));
+                if (got >= 0) {
+                    FOffset += std::uint64_t(got);
+                    return got;
+                }
+                if (errno != EINTR) {
+                    FError = errno;
+                    return -1;
+                }
+            }
+        };
     }
-    return true;
-}
+    int Error() const noexcept { return FError; }
+
+private:
+    int FD;
+    std::uint64_t FOffset = 0;
+    int FError = 0;
+};
 
 bool WriteAll(int fd, std::string_view data, int& systemError)
 {
@@ -96,6 +111,62 @@ bool WriteAll(int fd, std::string_view data, int& systemError)
         data.remove_prefix(std::size_t(put));
     }
     return true;
+}
+
+enum class TCopyResult { Done, Short, Failed };
+
+// Copies LENGTH bytes at OFFSET of FROM to the end of what was written to TO:
+// in the kernel where it can, else through a buffer. Short when FROM ends
+// before.
+TCopyResult CopyRange(int from, std::uint64_t offset, std::uint64_t length, int to, int& systemError)
+{
+    bool inKernel = true;
+    std::vector<char> buffer;
+    while (length > 0) {
+        const std::size_t step = std::size_t(std::min<std::uint64_t>(length, 1u << 30));
+        ssize_t done = -1;
+        if (inKernel) {
+            off_t at = off_t(offset);
+            done = ::copy_file_range(from, &at, to, nullptr, step, 0);
+            if (done < 0 && errno != EINTR) {
+                // Not offered between these two files: copy by hand.
+                if (errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP && errno != EPERM) {
+                    systemError = errno;
+                    return TCopyResult::Failed;
+                }
+                inKernel = false;
+                continue;
+            }
+        } else {
+            if (buffer.empty())
+                buffer.resize(1024 * 1024);
+            done = ::pread(from, buffer.data(), std::min(step, buffer.size()), off_t(offset));
+            if (done < 0 && errno != EINTR) {
+                systemError = errno;
+                return TCopyResult::Failed;
+            }
+            if (done > 0 && !WriteAll(to, std::string_view(buffer.data(), std::size_t(done)), systemError))
+                return TCopyResult::Failed;
+        }
+        if (done < 0)
+            continue;  // interrupted
+        if (done == 0)
+            return TCopyResult::Short;
+        offset += std::uint64_t(done);
+        length -= std::uint64_t(done);
+    }
+    return TCopyResult::Done;
+}
+
+// The target of a symbolic link that a save may replace.
+bool LinkMayBeWrittenThrough(const struct stat& target) noexcept
+{
+    return S_ISREG(target.st_mode) && target.st_uid == ::geteuid() && ::geteuid() != 0;
+}
+
+bool SameState(const struct stat& a, const struct stat& b) noexcept
+{
+    return a.st_size == b.st_size && a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
 }
 
 // Root passes every access() check, so a file or folder whose mode has no
@@ -131,12 +202,13 @@ bool TProfileFile::Fail(TProfileError error, int systemError)
     return false;
 }
 
-TProfileText TProfileFile::Load(TProfileError* error) const
+std::vector<std::optional<std::string>> TProfileFile::ReadStrings(std::span<const TProfileKey> keys,
+                                                                  TProfileError* error) const
 {
-    auto fail = [error](TProfileError why) {
+    const auto fail = [&](TProfileError why) {
         if (error)
             *error = why;
-        return TProfileText();
+        return std::vector<std::optional<std::string>>(keys.size());
     };
     if (FPath.empty())
         return fail(TProfileError::InvalidPath);
@@ -149,43 +221,58 @@ TProfileText TProfileFile::Load(TProfileError* error) const
         return fail(TProfileError::ReadFailed);
     if (!S_ISREG(status.st_mode))
         return fail(TProfileError::NotRegularFile);
-    if (std::uintmax_t(status.st_size) > MaxFileSize)
-        return fail(TProfileError::FileTooLarge);
-    std::string bytes;
-    int systemError = 0;
-    if (!ReadAll(fd.Get(), MaxFileSize, bytes, systemError))
+    TFileBytes bytes(fd.Get());
+    TProfileLineReader lines(bytes.Fill());
+    std::vector<std::optional<std::string>> values = ScanProfileValues(lines, keys);
+    if (lines.Failed())
         return fail(TProfileError::ReadFailed);
-    if (bytes.size() > MaxFileSize)
-        return fail(TProfileError::FileTooLarge);
     if (error)
         *error = TProfileError::None;
-    return TProfileText(std::move(bytes));
+    return values;
 }
 
 std::string TProfileFile::ReadString(std::string_view section, std::string_view key,
                                      std::string_view defaultValue) const
 {
-    return Load().ReadString(section, key, defaultValue);
+    const TProfileKey wanted{section, key};
+    std::optional<std::string> value = ReadStrings({&wanted, 1}).front();
+    return value ? std::move(*value) : std::string(defaultValue);
 }
 
 bool TProfileFile::WriteString(std::string_view section, std::string_view key, std::string_view value)
 {
+    const TProfileEntry entry{section, key, value};
+    return WriteStrings({&entry, 1});
+}
+
+bool TProfileFile::WriteStrings(std::span<const TProfileEntry> entries)
+{
     FLastError = TProfileError::None;
     FLastSystemError = 0;
-    if (const TProfileError error = TProfileText::CheckEntry(section, key, value); error != TProfileError::None)
+    if (const TProfileError error = TProfileText::CheckEntries(entries); error != TProfileError::None)
         return Fail(error, 0);
     if (FPath.empty() || FPath.back() == '/')
         return Fail(TProfileError::InvalidPath, 0);
 
-    // Write through a symbolic link rather than replace the link by a file.
+    // A symbolic link is written through, the link kept, only to a regular
+    // file of the user's own. Root owns every system file, so root never
+    // writes through a link: a settings file linked to /etc/passwd stays a
+    // refusal whoever runs the game.
     std::string target = FPath;
+    bool throughLink = false;
     struct stat linkStatus {};
     if (::lstat(FPath.c_str(), &linkStatus) == 0 && S_ISLNK(linkStatus.st_mode)) {
         char* resolved = ::realpath(FPath.c_str(), nullptr);
         if (!resolved)
-            return Fail(TProfileError::NotRegularFile, errno);
+            return Fail(TProfileError::LinkRefused, errno);  // dangling, or a loop
         target = resolved;
         std::free(resolved);
+        struct stat targetStatus {};
+        if (::stat(target.c_str(), &targetStatus) != 0)
+            return Fail(TProfileError::LinkRefused, errno);
+        if (!LinkMayBeWrittenThrough(targetStatus))
+            return Fail(TProfileError::LinkRefused, 0);
+        throughLink = true;
     }
 
     const std::size_t slash = target.rfind('/');
@@ -202,39 +289,47 @@ bool TProfileFile::WriteString(std::string_view section, std::string_view key, s
     if (!MayWrite(folder, folderStatus, W_OK | X_OK))
         return Fail(TProfileError::FolderReadOnly, EACCES);
 
-    TProfileText text;
-    bool exists = false;
-    struct stat fileStatus {};
-    {
-        TFileDescriptor fd(::open(target.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-        if (!fd.Valid()) {
-            if (errno != ENOENT)
-                return Fail(TProfileError::ReadFailed, errno);
-        } else {
-            exists = true;
-            if (::fstat(fd.Get(), &fileStatus) != 0)
-                return Fail(TProfileError::ReadFailed, errno);
-            if (!S_ISREG(fileStatus.st_mode))
-                return Fail(TProfileError::NotRegularFile, 0);
-            if (!MayWrite(target, fileStatus, W_OK))
-                return Fail(TProfileError::FileReadOnly, EACCES);
-            if (std::uintmax_t(fileStatus.st_size) > MaxFileSize)
-                return Fail(TProfileError::FileTooLarge, EFBIG);
-            std::string bytes;
-            int systemError = 0;
-            if (!ReadAll(fd.Get(), MaxFileSize, bytes, systemError))
-                return Fail(TProfileError::ReadFailed, systemError);
-            if (bytes.size() > MaxFileSize)
-                return Fail(TProfileError::FileTooLarge, EFBIG);
-            text = TProfileText(std::move(bytes));
-        }
+    // The resolved target holds no link; one that appears there since was
+    // put there by someone else and is not followed.
+    TFileDescriptor source(::open(target.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (throughLink ? O_NOFOLLOW : 0)));
+    const bool exists = source.Valid();
+    if (!exists && (throughLink || errno != ENOENT)) {
+        const int openError = errno;
+        // A file we may not even read may still be one we may not write.
+        struct stat status {};
+        if (openError == EACCES && ::stat(target.c_str(), &status) == 0 && !MayWrite(target, status, W_OK))
+            return Fail(TProfileError::FileReadOnly, openError);
+        return Fail(throughLink ? TProfileError::LinkRefused : TProfileError::ReadFailed, openError);
     }
+    struct stat fileStatus {};
+    if (exists) {
+        if (::fstat(source.Get(), &fileStatus) != 0)
+            return Fail(TProfileError::ReadFailed, errno);
+        if (throughLink && !LinkMayBeWrittenThrough(fileStatus))
+            return Fail(TProfileError::LinkRefused, 0);
+        if (!S_ISREG(fileStatus.st_mode))
+            return Fail(TProfileError::NotRegularFile, 0);
+        if (!MayWrite(target, fileStatus, W_OK))
+            return Fail(TProfileError::FileReadOnly, EACCES);
+    }
+    const std::uint64_t size = exists ? std::uint64_t(fileStatus.st_size) : 0;
 
-    if (const TProfileError error = text.WriteString(section, key, value); error != TProfileError::None)
-        return Fail(error, 0);
-    // Never write what the next read would refuse.
-    if (text.Text().size() > MaxFileSize)
-        return Fail(TProfileError::FileTooLarge, EFBIG);
+    // First pass: where every entry goes.
+    std::optional<std::vector<TProfileEdit>> edits;
+    if (exists) {
+        TFileBytes bytes(source.Get());
+        TProfileLineReader lines(bytes.Fill());
+        edits = PlanProfileWrites(lines, entries);
+        if (!edits)
+            return Fail(TProfileError::ReadFailed, bytes.Error());
+        if (lines.AtEnd() && lines.Offset() != size)
+            return Fail(TProfileError::FileChanged, 0);
+    } else {
+        TProfileLineReader lines(std::string_view{});
+        edits = PlanProfileWrites(lines, entries);
+    }
+    if (exists && edits->empty())
+        return true;  // every value is there already
 
     std::string tempPath;
     TFileDescriptor temp;
@@ -249,10 +344,29 @@ bool TProfileFile::WriteString(std::string_view section, std::string_view key, s
         return Fail(TProfileError::WriteFailed, EEXIST);
     TTempFileGuard guard(tempPath);
 
+    // Second pass: the old bytes between the edits, and the edits.
     int systemError = 0;
-    if (!WriteAll(temp.Get(), text.Text(), systemError))
-        return Fail(TProfileError::WriteFailed, systemError);
+    std::uint64_t at = 0;
+    const auto copyTo = [&](std::uint64_t end) {
+        const TCopyResult copied = CopyRange(source.Get(), at, end - at, temp.Get(), systemError);
+        at = end;
+        return copied;
+    };
+    for (const TProfileEdit& edit : *edits) {
+        if (const TCopyResult copied = copyTo(edit.Offset); copied != TCopyResult::Done)
+            return Fail(copied == TCopyResult::Short ? TProfileError::FileChanged : TProfileError::ReadFailed,
+                        systemError);
+        if (!WriteAll(temp.Get(), edit.Text, systemError))
+            return Fail(TProfileError::WriteFailed, systemError);
+        at = edit.Offset + edit.Length;
+    }
+    if (const TCopyResult copied = copyTo(size); copied != TCopyResult::Done)
+        return Fail(copied == TCopyResult::Short ? TProfileError::FileChanged : TProfileError::ReadFailed, systemError);
     if (exists) {
+        // Another writer in between would have its bytes mixed with ours.
+        struct stat now {};
+        if (::fstat(source.Get(), &now) != 0 || !SameState(now, fileStatus))
+            return Fail(TProfileError::FileChanged, 0);
         // The owner first: a change of owner may clear set-id bits of the mode.
         struct stat tempStatus {};
         if (::fstat(temp.Get(), &tempStatus) == 0 &&

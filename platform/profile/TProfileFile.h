@@ -1,13 +1,15 @@
 #pragma once
 
+#include "platform/profile/TProfileEntry.h"
 #include "platform/profile/TProfileError.h"
-#include "platform/profile/TProfileText.h"
 
-#include <cstdint>
 #include <functional>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace peglore {
 
@@ -16,44 +18,51 @@ namespace peglore {
 // save: the temporary file is removed and the old file stays as it was.
 using TProfileSaveHook = std::function<bool(const std::string& tempPath, const std::string& targetPath)>;
 
-// One profile (INI) file on disk, named by its path. Nothing is cached: every
-// read and every write starts from the file as it is now.
+// One profile (INI) file on disk, named by its path, read and written with the
+// rules of TProfileText. Nothing is cached: every read and every write starts
+// from the file as it is now.
 //
-// Reading never fails: a file that is missing, unreadable, not a regular file
-// or larger than MaxFileSize reads as empty, so every key gives its default.
+// The file is never held in memory: a read passes over it once, stopping as
+// soon as every key asked for is settled, and a write passes over it once to
+// find where the entries go and once more to copy it, so a file of any size
+// is read and rewritten in a small, fixed amount of memory, every byte of
+// every other line kept.
+//
+// Reading never fails: a file that is missing, unreadable or not a regular
+// file reads as empty, so every key gives its default.
 //
 // Writing rewrites the whole file through a temporary file in the same folder
 // that is synced and then renamed over the old one, keeping the old file's
 // mode bits (and owner, where allowed). The old file is never replaced when it
-// or its folder has no write permission bit set, when the caller lacks write
-// permission, or when it (before or after the change) is larger than
-// MaxFileSize; a symbolic link is followed and its target rewritten.
+// or its folder has no write permission bit set, or when the caller lacks
+// write permission. A symbolic link is written through (the link stays) only
+// when its target is a regular file owned by the user running the program,
+// and never when that user is root; any other link is refused, and nothing
+// changes. Reading follows every link.
+// Writing values the file already holds, byte for byte, leaves it untouched.
 class TProfileFile {
 public:
-    // Files beyond this size are neither read nor replaced. A settings file of
-    // a few dozen lines is far below it; this bounds the work a hostile file
-    // can cause.
-    static constexpr std::uintmax_t MaxFileSize = 1024u * 1024u;
-
     explicit TProfileFile(std::string path);
 
     const std::string& Path() const noexcept { return FPath; }
 
-    // The whole file, for reading many keys with one pass over the disk. When
-    // the file cannot be read, an empty text and the reason in *ERROR
-    // (FileMissing for a file that is not there).
-    TProfileText Load(TProfileError* error = nullptr) const;
-
-    // See TProfileText::ReadString.
+    // The values of KEYS (see TProfileText::ReadString), nothing for a key that
+    // is not there, all from one pass over the file. When the file cannot be
+    // read, nothing for every key and the reason in *ERROR (FileMissing for a
+    // file that is not there).
+    std::vector<std::optional<std::string>> ReadStrings(std::span<const TProfileKey> keys,
+                                                        TProfileError* error = nullptr) const;
     std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
 
-    // See TProfileText::WriteString for where the value goes. Creates the file
+    // See TProfileText::WriteString(s) for where the values go; all of ENTRIES
+    // are written with one rewrite of the file, or none is. Creates the file
     // when it does not exist (mode 0666 less the umask), never its folder.
     // Returns false, with LastError() and LastSystemError() telling why, when
     // the file was left as it was.
+    bool WriteStrings(std::span<const TProfileEntry> entries);
     bool WriteString(std::string_view section, std::string_view key, std::string_view value);
 
-    // Why the last WriteString failed; None after a success.
+    // Why the last write failed; None after a success.
     TProfileError LastError() const noexcept { return FLastError; }
     // The errno behind LastError(), or 0 when the refusal was our own.
     int LastSystemError() const noexcept { return FLastSystemError; }

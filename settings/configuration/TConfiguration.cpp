@@ -2,7 +2,10 @@
 
 #include <array>
 #include <limits>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "game/TLevelSettings.h"
 #include "platform/profile/TProfileFile.h"
@@ -58,21 +61,28 @@ constexpr std::array<TSettingsKey, kKeyCount> Keys{{
     {"Level Settings", "DifficultyLevel", false, Beginner, Beginner, Custom},
 }};
 
+// Every key read with one pass over the file.
 class TSettingsReader {
 public:
-    explicit TSettingsReader(const std::string& path) : FText(TProfileFile(path).Load()) {}
+    explicit TSettingsReader(const std::string& path)
+    {
+        std::array<TProfileKey, kKeyCount> wanted;
+        for (std::size_t i = 0; i < Keys.size(); ++i)
+            wanted[i] = {Keys[i].Section, Keys[i].Key};
+        FValues = TProfileFile(path).ReadStrings(wanted);
+    }
 
     int Integer(TKeyId id) const
     {
         const TSettingsKey& k = Keys[id];
-        const std::string text = FText.ReadString(k.Section, k.Key, "");
-        const int value = ParseSettingsInteger(text).value_or(k.Default);
+        const std::optional<std::string>& text = FValues[id];
+        const int value = (text ? ParseSettingsInteger(*text) : std::nullopt).value_or(k.Default);
         return value < k.Min || value > k.Max ? k.Default : value;
     }
     bool Boolean(TKeyId id) const { return Integer(id) != 0; }
 
 private:
-    TProfileText FText;
+    std::vector<std::optional<std::string>> FValues;
 };
 }  // namespace
 
@@ -157,14 +167,22 @@ void TConfiguration::SaveSettings(const TStatistics& statistics, const TLevelSet
         levels.DifficultyLevel(),
     };
     TProfileFile file(SettingsPath());
+    std::array<std::string, kKeyCount> texts;
+    std::vector<TProfileEntry> entries;
     for (std::size_t i = 0; i < Keys.size(); ++i) {
         // Switched off now but on in the file: the 0 keeps it off.
-        if (Keys[i].OnlyWhenOn && !values[i] && file.ReadString(Keys[i].Section, Keys[i].Key, "").empty())
-            continue;
-        const std::string text = Keys[i].Boolean ? (values[i] ? "1" : "0") : std::to_string(values[i]);
-        if (!file.WriteString(Keys[i].Section, Keys[i].Key, text))
-            throw TSettingsWriteError(SettingsPath());
+        if (Keys[i].OnlyWhenOn && !values[i]) {
+            const TProfileKey key{Keys[i].Section, Keys[i].Key};
+            const std::optional<std::string> stored = file.ReadStrings({&key, 1}).front();
+            if (!stored || stored->empty())
+                continue;
+        }
+        texts[i] = Keys[i].Boolean ? (values[i] ? "1" : "0") : std::to_string(values[i]);
+        entries.push_back({Keys[i].Section, Keys[i].Key, texts[i]});
     }
+    // One rewrite of the file for all keys: they are all saved, or none is.
+    if (!file.WriteStrings(entries))
+        throw TSettingsWriteError(SettingsPath());
 }
 
 }  // namespace peglore

@@ -46,8 +46,9 @@ public:
     // Reads the file and applies every value: the options, the statistics,
     // the custom size and last the level, which starts the first game.
     void LoadSettings(TStatistics& statistics, TLevelSettings& levels);
-    // Writes every value, key by key; throws TSettingsWriteError at the
-    // first refused key, leaving the later keys as they were in the file.
+    // Writes every value with one rewrite of the file; throws
+    // TSettingsWriteError when the file cannot be written, leaving it as it
+    // was.
     void SaveSettings(const TStatistics& statistics, const TLevelSettings& levels) const;
 
 private:

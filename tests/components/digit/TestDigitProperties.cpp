@@ -47,6 +47,8 @@ private slots:
     void separationIsNeverChecked();
     void repaintTiming_data();
     void repaintTiming();
+    void equalColourInAnotherSpecIsNoChange_data();
+    void equalColourInAnotherSpecIsNoChange();
 };
 
 void TestDigitProperties::initialValues()
@@ -200,6 +202,37 @@ void TestDigitProperties::repaintTiming()
     QCOMPARE(digit.Paints, now ? before + 1 : before);
     if (!now)
         QTRY_COMPARE(digit.Paints, before + 1);
+}
+
+void TestDigitProperties::equalColourInAnotherSpecIsNoChange_data()
+{
+    QTest::addColumn<TSetter>("setter");
+    // The digit starts yellow on black, with black unlit segments.
+    QTest::newRow("ColorOn as HSV") << TSetter([](TDigit& d) { d.SetColorOn(QColor::fromHsv(60, 255, 255)); });
+    QTest::newRow("ColorOn as CMYK") << TSetter([](TDigit& d) { d.SetColorOn(QColor::fromCmyk(0, 0, 255, 0)); });
+    QTest::newRow("ColorOff as HSL") << TSetter([](TDigit& d) { d.SetColorOff(QColor::fromHsl(0, 0, 0)); });
+    QTest::newRow("Color as HSV") << TSetter([](TDigit& d) { d.SetColor(QColor::fromHsv(0, 0, 0)); });
+}
+
+void TestDigitProperties::equalColourInAnotherSpecIsNoChange()
+{
+    QFETCH(TSetter, setter);
+    TCountingDigit digit;
+    digit.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&digit));
+    QTRY_VERIFY(digit.Paints > 0);
+    QCoreApplication::processEvents();
+    const int before = digit.Paints;
+    setter(digit);
+    QTest::qWait(50);
+    QCOMPARE(digit.Paints, before);
+    QCOMPARE(digit.ColorOn().rgba(), QColor(255, 255, 0).rgba());
+    QCOMPARE(digit.ColorOff().rgba(), QColor(0, 0, 0).rgba());
+    QCOMPARE(digit.Color().rgba(), QColor(0, 0, 0).rgba());
+
+    // A colour that differs by one step is still a change.
+    digit.SetColorOn(QColor(255, 254, 0));
+    QCOMPARE(digit.Paints, before + 1);
 }
 
 QTEST_MAIN(TestDigitProperties)

@@ -37,6 +37,8 @@ private slots:
     void asButtonOnShadowGivesRaised();
     void asButtonOffChangesNothingElse();
     void unchangedValueKeepsStyleAndScheme();
+    void equalColourInAnotherSpecKeepsScheme_data();
+    void equalColourInAnotherSpecKeepsScheme();
     void fontColourTouchesNeitherTableNorScheme();
     void angleForcesLeftJustify();
     void rangesAreNotEnforced();
@@ -250,6 +252,40 @@ void TestLabelEffectPresets::unchangedValueKeepsStyleAndScheme()
     l.SetColourHighlight(White);
     QCOMPARE(l.EffectStyle(), S::esRaised);
     QCOMPARE(l.ColourScheme(), C::csWindows);
+}
+
+void TestLabelEffectPresets::equalColourInAnotherSpecKeepsScheme_data()
+{
+    QTest::addColumn<C>("scheme");
+    QTest::addColumn<QColor>("highlight");
+    QTest::addColumn<QColor>("shadow");
+    QTest::newRow("csWindows as HSV") << C::csWindows << QColor::fromHsv(0, 0, 255) << QColor::fromHsv(0, 0, 0);
+    QTest::newRow("csGold as HSV and HSL") << C::csGold << QColor::fromHsv(60, 255, 255) << QColor::fromHsl(0, 0, 0);
+    QTest::newRow("csSteel as CMYK") << C::csSteel << QColor::fromCmyk(255, 0, 0, 0)
+                                     << QColor::fromCmyk(255, 255, 0, 127);
+}
+
+void TestLabelEffectPresets::equalColourInAnotherSpecKeepsScheme()
+{
+    QFETCH(C, scheme);
+    QFETCH(QColor, highlight);
+    QFETCH(QColor, shadow);
+    TLabelEffect l;
+    l.SetColourScheme(scheme);
+    const TSchemeColours entry = l.SchemeColours(scheme);
+    QCOMPARE(highlight.rgba(), entry.Highlight.rgba());
+    QCOMPARE(shadow.rgba(), entry.Shadow.rgba());
+
+    l.SetColourHighlight(highlight);
+    l.SetColourShadow(shadow);
+    l.SetFontColor(entry.Text.toHsv());
+    QCOMPARE(l.ColourScheme(), scheme);
+    QCOMPARE(l.ColourHighlight().rgba(), entry.Highlight.rgba());
+    QCOMPARE(l.ColourShadow().rgba(), entry.Shadow.rgba());
+
+    // One step off is a custom colour.
+    l.SetColourShadow(QColor::fromRgb(entry.Shadow.rgb() ^ 1));
+    QCOMPARE(l.ColourScheme(), C::csCustom);
 }
 
 void TestLabelEffectPresets::fontColourTouchesNeitherTableNorScheme()

@@ -1,12 +1,17 @@
 #include "ProfileTestFiles.h"
 #include "platform/profile/TProfileFile.h"
+#include "platform/profile/TProfileLineReader.h"
+#include "platform/profile/TProfileText.h"
 
-#include <QCryptographicHash>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+#include <optional>
+#include <string>
 #include <sys/stat.h>
+#include <vector>
 
 using namespace peglore;
 using namespace ProfileTestFiles;
@@ -20,10 +25,13 @@ private slots:
     void emptyFile();
     void binaryFileReadsAndGrowsAtTheEnd();
     void binaryBytesAroundEntries();
-    void hugeOneLineFileIsNeitherReadNorReplaced();
-    void fileAtTheSizeLimit();
-    void writeThatWouldPassTheLimitIsRefused();
+    void hugeOneLineIsAForeignLine();
+    void lineAtTheLengthLimit_data();
+    void lineAtTheLengthLimit();
+    void entryPastTheLineLimitIsRefused();
     void manyShortLines();
+    void fileAgreesWithTextAcrossReadChunks_data();
+    void fileAgreesWithTextAcrossReadChunks();
     void namedPipeDoesNotBlock();
 
 private:
@@ -41,9 +49,9 @@ void TestProfileHostileFiles::emptyFile()
 {
     QVERIFY(WriteBytes(Path(), ""));
     TProfileError error = TProfileError::FileMissing;
-    QVERIFY(TProfileFile(Std(Path())).Load(&error).Text().empty());
+    const TProfileKey key{"Options", "Music"};
+    QCOMPARE(TProfileFile(Std(Path())).ReadStrings({&key, 1}, &error), std::vector<std::optional<std::string>>(1));
     QCOMPARE(error, TProfileError::None);
-    QCOMPARE(ReadProfileString(Std(Path()), "Options", "Music", "1"), std::string("1"));
 }
 
 void TestProfileHostileFiles::binaryFileReadsAndGrowsAtTheEnd()
@@ -82,62 +90,83 @@ void TestProfileHostileFiles::binaryBytesAroundEntries()
     QCOMPARE(ReadBytes(Path()), expected);
 }
 
-void TestProfileHostileFiles::hugeOneLineFileIsNeitherReadNorReplaced()
+// A line past the length limit is a foreign line whatever it holds: kept
+// byte for byte, never read.
+void TestProfileHostileFiles::hugeOneLineIsAForeignLine()
 {
     QByteArray huge = "[Options]Music=0";
     huge.append(QByteArray(50 * 1024 * 1024, 'x'));
     QVERIFY(WriteBytes(Path(), huge));
-    const QByteArray hash = QCryptographicHash::hash(huge, QCryptographicHash::Sha256);
 
-    TProfileError error = TProfileError::None;
-    QVERIFY(TProfileFile(Std(Path())).Load(&error).Text().empty());
-    QCOMPARE(error, TProfileError::FileTooLarge);
     QCOMPARE(ReadProfileString(Std(Path()), "Options", "Music", "1"), std::string("1"));
-
     TProfileFile file(Std(Path()));
-    QVERIFY(!file.WriteString("Options", "Music", "1"));
-    QCOMPARE(file.LastError(), TProfileError::FileTooLarge);
-    QCOMPARE(QCryptographicHash::hash(ReadBytes(Path()), QCryptographicHash::Sha256), hash);
+    QVERIFY2(file.WriteString("Options", "Music", "1"), ProfileErrorText(file.LastError()));
+    const QByteArray after = ReadBytes(Path());
+    QCOMPARE(after.size(), huge.size() + 19);
+    QVERIFY(after.startsWith(huge));
+    QCOMPARE(after.mid(huge.size()), QByteArray("\n[Options]\nMusic=1\n"));
+    QCOMPARE(file.ReadString("Options", "Music", "?"), std::string("1"));
     QCOMPARE(Entries(FDir->path()), QStringList{"Peglore.ini"});
 }
 
-void TestProfileHostileFiles::fileAtTheSizeLimit()
+void TestProfileHostileFiles::lineAtTheLengthLimit_data()
 {
-    const qsizetype limit = qsizetype(TProfileFile::MaxFileSize);
-    QByteArray file = "[S]\nA=";
-    file.append(QByteArray(limit - file.size(), 'v'));
-    QCOMPARE(file.size(), limit);
-    QVERIFY(WriteBytes(Path(), file));
-    QCOMPARE(ReadProfileString(Std(Path()), "S", "A", "DEF"), std::string(TProfileText::MaxValueLength, 'v'));
-
-    file.append('v');
-    QVERIFY(WriteBytes(Path(), file));
-    QCOMPARE(ReadProfileString(Std(Path()), "S", "A", "DEF"), std::string("DEF"));
+    QTest::addColumn<int>("extra");  // bytes past the limit
+    QTest::addColumn<QByteArray>("ending");
+    QTest::addColumn<bool>("read");
+    QTest::newRow("at the limit") << 0 << QByteArray("\n") << true;
+    QTest::newRow("at the limit, CRLF") << 0 << QByteArray("\r\n") << true;
+    QTest::newRow("at the limit, last line") << 0 << QByteArray() << true;
+    QTest::newRow("one byte past") << 1 << QByteArray("\n") << false;
+    QTest::newRow("one byte past, CRLF") << 1 << QByteArray("\r\n") << false;
+    QTest::newRow("one byte past, last line") << 1 << QByteArray() << false;
 }
 
-void TestProfileHostileFiles::writeThatWouldPassTheLimitIsRefused()
+void TestProfileHostileFiles::lineAtTheLengthLimit()
 {
-    const qsizetype limit = qsizetype(TProfileFile::MaxFileSize);
-    QByteArray file = "[S]\nA=";
-    file.append(QByteArray(limit - file.size() - 5, 'v'));
-    file.append("\n");
-    QVERIFY(WriteBytes(Path(), file));
+    QFETCH(int, extra);
+    QFETCH(QByteArray, ending);
+    QFETCH(bool, read);
+    const qsizetype limit = qsizetype(TProfileLineReader::MaxLineLength);
+    QByteArray line = "A=";
+    line.append(QByteArray(limit + extra - line.size(), 'v'));
+    const QByteArray rest = ending.isEmpty() ? QByteArray() : QByteArray("[T]\nB=2\n");
+    QVERIFY(WriteBytes(Path(), "[S]\n" + line + ending + rest));
+    QCOMPARE(ReadProfileString(Std(Path()), "S", "A", "DEF"),
+             read ? std::string(TProfileText::MaxValueLength, 'v') : std::string("DEF"));
+    if (!rest.isEmpty())
+        QCOMPARE(ReadProfileString(Std(Path()), "T", "B", "DEF"), std::string("2"));
 
-    TProfileFile profile(Std(Path()));
-    QVERIFY(profile.WriteString("S", "B", "1"));  // exactly at the limit
-    file.append("B=1\n");
-    QCOMPARE(ReadBytes(Path()), file);
-    QVERIFY(!profile.WriteString("S", "B", "12"));
-    QCOMPARE(profile.LastError(), TProfileError::FileTooLarge);
-    QCOMPARE(ReadBytes(Path()), file);
-    QCOMPARE(profile.ReadString("S", "B", "DEF"), std::string("1"));
+    // Rewritten when read as an entry; else kept, with the new entry after the header.
+    QVERIFY(WriteProfileString(Std(Path()), "S", "A", "1"));
+    QCOMPARE(ReadBytes(Path()), read ? "[S]\nA=1" + ending + rest : "[S]\nA=1\n" + line + ending + rest);
+}
+
+void TestProfileHostileFiles::entryPastTheLineLimitIsRefused()
+{
+    const QByteArray before = "[S]\nA=1\n";
+    QVERIFY(WriteBytes(Path(), before));
+    const std::size_t limit = TProfileLineReader::MaxLineLength;
+
+    TProfileFile file(Std(Path()));
+    QVERIFY(!file.WriteString("S", "A", std::string(limit - 1, 'v')));
+    QCOMPARE(file.LastError(), TProfileError::InvalidValue);
+    QVERIFY(!file.WriteString("S", std::string(limit, 'k'), "1"));
+    QCOMPARE(file.LastError(), TProfileError::InvalidKey);
+    QVERIFY(!file.WriteString(std::string(limit - 1, 's'), "A", "1"));
+    QCOMPARE(file.LastError(), TProfileError::InvalidSection);
+    QCOMPARE(ReadBytes(Path()), before);
+
+    // The longest line that still reads back.
+    QVERIFY(file.WriteString("S", "A", std::string(limit - 2, 'v')));
+    QCOMPARE(file.ReadString("S", "A", "DEF"), std::string(TProfileText::MaxValueLength, 'v'));
 }
 
 void TestProfileHostileFiles::manyShortLines()
 {
     QByteArray file;
     const QByteArray filler("[x]\n=\n;\n\n");
-    while (file.size() + filler.size() + 16 < qsizetype(TProfileFile::MaxFileSize))
+    while (file.size() < 3 * 1024 * 1024)
         file.append(filler);
     file.append("[S]\nA=1\n");
     QVERIFY(WriteBytes(Path(), file));
@@ -149,7 +178,8 @@ void TestProfileHostileFiles::namedPipeDoesNotBlock()
 {
     QCOMPARE(::mkfifo(QFile::encodeName(Path()).constData(), 0600), 0);
     TProfileError error = TProfileError::None;
-    TProfileFile(Std(Path())).Load(&error);
+    const TProfileKey key{"Options", "Music"};
+    TProfileFile(Std(Path())).ReadStrings({&key, 1}, &error);
     QCOMPARE(error, TProfileError::NotRegularFile);
     QCOMPARE(ReadProfileString(Std(Path()), "Options", "Music", "1"), std::string("1"));
 
@@ -159,6 +189,54 @@ void TestProfileHostileFiles::namedPipeDoesNotBlock()
     struct stat status {};
     QCOMPARE(::lstat(QFile::encodeName(Path()).constData(), &status), 0);
     QVERIFY(S_ISFIFO(status.st_mode));
+}
+
+void TestProfileHostileFiles::fileAgreesWithTextAcrossReadChunks_data()
+{
+    QTest::addColumn<unsigned>("seed");
+    for (const unsigned seed : {1u, 2u, 3u, 4u})
+        QTest::newRow(qPrintable(QString::number(seed))) << seed;
+}
+
+// A file is read in pieces, a text in memory at once: lines that straddle the
+// pieces, long lines and all endings must come out the same either way.
+void TestProfileHostileFiles::fileAgreesWithTextAcrossReadChunks()
+{
+    QFETCH(unsigned, seed);
+    QRandomGenerator random(seed);
+    const QList<QByteArray> names{"S", "T", "Options", "Level Settings"};
+    const QList<QByteArray> endings{"\n", "\r\n", "\r", ""};
+    QByteArray bytes;
+    while (bytes.size() < 3 * 1024 * 1024) {
+        const QByteArray& name = names[random.bounded(int(names.size()))];
+        QByteArray line;
+        switch (random.bounded(6)) {
+        case 0: line = " [" + name + "] ;" + QByteArray(random.bounded(8), 'h'); break;
+        case 1: line = ";" + QByteArray(random.bounded(200), 'c'); break;
+        case 2: line = QByteArray(qsizetype(TProfileLineReader::MaxLineLength) - 2 + random.bounded(5), '['); break;
+        default: line = name + QByteArray::number(random.bounded(4)) + " = " + QByteArray(random.bounded(300), 'v');
+        }
+        bytes += line + endings[random.bounded(random.bounded(50) == 0 ? 4 : 2)];
+    }
+    QVERIFY(WriteBytes(Path(), bytes));
+
+    std::vector<std::string> sections, keys;
+    std::vector<TProfileKey> wanted;
+    std::vector<TProfileEntry> entries;
+    for (const QByteArray& section : names)
+        for (int k = 0; k < 5; ++k)
+            sections.push_back(section.toStdString()), keys.push_back(section.toStdString() + std::to_string(k));
+    for (std::size_t i = 0; i < sections.size(); ++i) {
+        wanted.push_back({sections[i], keys[i]});
+        entries.push_back({sections[i], keys[i], "new"});
+    }
+    entries.push_back({"New section", "K", "1"});
+
+    TProfileText text(Std(bytes));
+    QCOMPARE(TProfileFile(Std(Path())).ReadStrings(wanted), text.ReadStrings(wanted));
+    QCOMPARE(text.WriteStrings(entries), TProfileError::None);
+    QVERIFY(TProfileFile(Std(Path())).WriteStrings(entries));
+    QVERIFY(ReadBytes(Path()) == Bytes(text.Text()));
 }
 
 QTEST_GUILESS_MAIN(TestProfileHostileFiles)

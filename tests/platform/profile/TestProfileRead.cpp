@@ -4,6 +4,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+#include <string>
+#include <vector>
+
 using namespace peglore;
 using namespace ProfileTestFiles;
 
@@ -15,7 +19,7 @@ private slots:
     void readsValue_data();
     void readsValue();
     void missingFileGivesDefaults();
-    void loadReadsManyKeysFromOnePass();
+    void readsManyKeysAtOnce();
 
 private:
     QTemporaryDir FDir;
@@ -89,24 +93,30 @@ void TestProfileRead::missingFileGivesDefaults()
     QCOMPARE(ReadProfileString(path, "Options", "Music", ""), std::string());
 
     TProfileError error = TProfileError::None;
-    const TProfileText text = TProfileFile(path).Load(&error);
+    const TProfileKey key{"Options", "Music"};
+    QCOMPARE(TProfileFile(path).ReadStrings({&key, 1}, &error), std::vector<std::optional<std::string>>(1));
     QCOMPARE(error, TProfileError::FileMissing);
-    QVERIFY(text.Text().empty());
     QVERIFY(!QFile::exists(FDir.filePath("absent.ini")));
 }
 
-void TestProfileRead::loadReadsManyKeysFromOnePass()
+void TestProfileRead::readsManyKeysAtOnce()
 {
     const QString path = FDir.filePath("many.ini");
     QVERIFY(WriteBytes(path, "[Options]\nMusic=0\n[Statistics]\nTotalGames=0x1A\n"
-                             "[Level Settings]\nCustomRows=12\n"));
+                             "[Level Settings]\nCustomRows=12\n[options]\nSmartHints=1\n"));
+    const std::vector<TProfileKey> keys{{"Level Settings", "CustomRows"},
+                                        {"Options", "Music"},
+                                        {"Statistics", "TotalGames"},
+                                        {"Level Settings", "CustomColumns"},
+                                        {"Options", "SmartHints"},
+                                        {"OPTIONS", "music"},
+                                        {"", "Music"}};
     TProfileError error = TProfileError::FileMissing;
-    const TProfileText text = TProfileFile(Std(path)).Load(&error);
+    const std::vector<std::optional<std::string>> values = TProfileFile(Std(path)).ReadStrings(keys, &error);
     QCOMPARE(error, TProfileError::None);
-    QCOMPARE(text.ReadString("Options", "Music", "1"), std::string("0"));
-    QCOMPARE(text.ReadString("Statistics", "TotalGames", "0"), std::string("0x1A"));
-    QCOMPARE(text.ReadString("Level Settings", "CustomRows", "10"), std::string("12"));
-    QCOMPARE(text.ReadString("Level Settings", "CustomColumns", "4"), std::string("4"));
+    const std::vector<std::optional<std::string>> expected{"12",         "0", "0x1A",      std::nullopt,
+                                                           std::nullopt, "0", std::nullopt};
+    QCOMPARE(values, expected);
 }
 
 QTEST_GUILESS_MAIN(TestProfileRead)

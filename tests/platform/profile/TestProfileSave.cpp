@@ -31,7 +31,6 @@ private slots:
     void refusesMissingFolder();
     void interruptedSaveKeepsOldFile();
     void crashBeforeRenameKeepsOldFile();
-    void writesThroughSymbolicLink();
     void refusesFolderAtPath();
     void relativePathUsesCurrentFolder();
 
@@ -222,22 +221,6 @@ void TestProfileSave::crashBeforeRenameKeepsOldFile()
     QVERIFY(WriteProfileString(Std(Path()), "Options", "AutoCheck", "1"));
     QCOMPARE(ReadBytes(Path()), FOld + "AutoCheck=1\n");
     QCOMPARE(ReadBytes(FDir->filePath(leftOver)), FNew);
-}
-
-void TestProfileSave::writesThroughSymbolicLink()
-{
-    QTemporaryDir elsewhere;
-    QVERIFY(elsewhere.isValid());
-    const QString real = elsewhere.filePath("real.ini");
-    QVERIFY(WriteBytes(real, FOld));
-    QVERIFY(QFile::remove(Path()));
-    QVERIFY(QFile::link(real, Path()));
-
-    QVERIFY(WriteProfileString(Std(Path()), "Options", "Music", "0"));
-    QVERIFY(QFileInfo(Path()).isSymLink());
-    QCOMPARE(ReadBytes(real), FNew);
-    QCOMPARE(Entries(FDir->path()), QStringList{"Peglore.ini"});
-    QCOMPARE(Entries(elsewhere.path()), QStringList{"real.ini"});
 }
 
 void TestProfileSave::refusesFolderAtPath()

@@ -1,10 +1,12 @@
 #include "ProfileTestFiles.h"
 #include "platform/profile/TProfileFile.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+#include <vector>
 
 using namespace peglore;
 using namespace ProfileTestFiles;
@@ -20,6 +22,8 @@ private slots:
     void refusesEntriesThatCannotReadBack_data();
     void refusesEntriesThatCannotReadBack();
     void firstSaveOfTheSettings();
+    void manyEntriesInOneWrite();
+    void unchangedValuesLeaveTheFileAlone();
 
 private:
     QString Path() const { return FDir->filePath("Peglore.ini"); }
@@ -96,6 +100,8 @@ void TestProfileWrite::writesBytes_data()
         << QByteArray("[S]\r\nA=1\r\nB=2\r\n");
     QTest::newRow("lone CR at the end") << QByteArray("[S]\nA=1\r") << QByteArray("S") << QByteArray("B") << QByteArray("2")
         << QByteArray("[S]\nA=1\r\nB=2\n");
+    QTest::newRow("only line ends in a lone CR") << QByteArray("; x\r") << QByteArray("T") << QByteArray("B") << QByteArray("2")
+        << QByteArray("; x\r\n[T]\r\nB=2\r\n");
     QTest::newRow("byte order mark kept") << QByteArray("\xEF\xBB\xBF[S]\nA=1\n") << QByteArray("S") << QByteArray("A") << QByteArray("2")
         << QByteArray("\xEF\xBB\xBF[S]\nA=2\n");
     // clang-format on
@@ -189,6 +195,58 @@ void TestProfileWrite::firstSaveOfTheSettings()
                                            "UnfinishedGames=10\n"
                                            "[Level Settings]\nCustomColumns=4\nCustomRows=10\n"
                                            "DifficultyLevel=3\n"));
+}
+
+// All of a save in one write: the same bytes as key by key, from one rewrite.
+void TestProfileWrite::manyEntriesInOneWrite()
+{
+    QVERIFY(WriteBytes(Path(),
+                       "; mine\n[level settings]\nDifficultyLevel=1\n; end\n[Other]\nMusic=7\n[OPTIONS]\nmusic = 1\n"));
+    const std::vector<TProfileEntry> entries{
+        {"Options", "Music", "0"},
+        {"Statistics", "TotalGames", "12"},
+        {"Level Settings", "CustomColumns", "4"},
+        {"Level Settings", "DifficultyLevel", "3"},
+        {"Statistics", "GamesWon", "5"},
+        {"Options", "AutoCheck", "1"},
+        {"options", "MUSIC", "1"},
+    };
+    TProfileFile file(Std(Path()));
+    int saves = 0;
+    file.SetSaveHook([&](const std::string&, const std::string&) { return ++saves > 0; });
+    QVERIFY(file.WriteStrings(entries));
+    QCOMPARE(saves, 1);
+    QCOMPARE(ReadBytes(Path()), QByteArray("; mine\n[level settings]\nDifficultyLevel=3\nCustomColumns=4\n; end\n"
+                                           "[Other]\nMusic=7\n[OPTIONS]\nMUSIC=1\nAutoCheck=1\n"
+                                           "[Statistics]\nTotalGames=12\nGamesWon=5\n"));
+
+    // One entry that cannot be stored stops them all.
+    const QByteArray before = ReadBytes(Path());
+    const std::vector<TProfileEntry> broken{{"Options", "Music", "0"}, {"Options", "Bad=Key", "1"}};
+    QVERIFY(!file.WriteStrings(broken));
+    QCOMPARE(file.LastError(), TProfileError::InvalidKey);
+    QCOMPARE(ReadBytes(Path()), before);
+}
+
+void TestProfileWrite::unchangedValuesLeaveTheFileAlone()
+{
+    const QByteArray before = "[Options]\nMusic=1\nSmartHints=0\n";
+    QVERIFY(WriteBytes(Path(), before));
+    const QFileInfo old(Path());
+    TProfileFile file(Std(Path()));
+    bool saved = false;
+    file.SetSaveHook([&](const std::string&, const std::string&) { return saved = true; });
+    const std::vector<TProfileEntry> same{{"Options", "SmartHints", "0"}, {"Options", "Music", "1"}};
+    QVERIFY(file.WriteStrings(same));
+    QVERIFY(!saved);
+    QCOMPARE(ReadBytes(Path()), before);
+    QCOMPARE(QFileInfo(Path()).fileTime(QFileDevice::FileModificationTime),
+             old.fileTime(QFileDevice::FileModificationTime));
+
+    // A blank or a letter in another case is a change.
+    QVERIFY(file.WriteString("options", "music", "1"));
+    QVERIFY(saved);
+    QCOMPARE(ReadBytes(Path()), QByteArray("[Options]\nmusic=1\nSmartHints=0\n"));
 }
 
 QTEST_GUILESS_MAIN(TestProfileWrite)

@@ -5,6 +5,8 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+#include <algorithm>
+
 using namespace peglore;
 
 // The help file that ships with the game: a topic behind every context number
@@ -102,6 +104,62 @@ private slots:
             QVERIFY2(html.find("[[") == std::string::npos, topic.Title.c_str());
         }
         QVERIFY(links > 20);
+    }
+
+    // A link shows its own words or else its topic's title, and it must read
+    // as part of the text around it: "See The game clock." does not. Inside a
+    // sentence a link starts in lower case, unless it is a name the game
+    // shows with capitals; at the start of a paragraph, list item or
+    // sentence it starts with a capital.
+    void linkTextsReadAsPartOfTheirSentence()
+    {
+        const QStringList namesAsShown{"Automatic Checking", "Smart Hints", "Help Topics", "Peglore"};
+        const QRegularExpression link(R"(\[\[\s*(\d+)\s*(?:\|([^\]]*))?\]\])");
+        QStringList misfits;
+        int checked = 0;
+        for (const THelpTopic& topic : FIle.Topics()) {
+            const QString body = QString::fromStdString(topic.Body);
+            auto matches = link.globalMatch(body);
+            while (matches.hasNext()) {
+                const QRegularExpressionMatch match = matches.next();
+                const THelpTopic* target = FIle.Find(match.captured(1).toInt());
+                QVERIFY(target != nullptr);
+                QString shown = match.captured(2).trimmed();
+                if (shown.isEmpty())
+                    shown = QString::fromStdString(target->Title);
+                const bool startsSentence = StartsSentence(body.left(match.capturedStart()));
+                const bool named = std::any_of(namesAsShown.begin(), namesAsShown.end(),
+                                               [&](const QString& name) { return shown.startsWith(name); });
+                const bool fits = startsSentence ? shown.front().isUpper() : (shown.front().isLower() || named);
+                if (!fits)
+                    misfits << QString("%1: ...%2 [%3]")
+                                   .arg(topic.Context)
+                                   .arg(body.mid(match.capturedStart() - 12, 12).simplified(), shown);
+                ++checked;
+            }
+        }
+        QVERIFY2(misfits.isEmpty(), qPrintable("\n" + misfits.join("\n")));
+        QVERIFY(checked > 20);
+    }
+
+private:
+    // Whether text ending in BEFORE leaves the next word at the start of a
+    // paragraph, a heading, a list item or a sentence.
+    static bool StartsSentence(const QString& before)
+    {
+        QString text = before;
+        text.remove("**");
+        const QStringList lines = text.split('\n');
+        const QString here = lines.last().trimmed();
+        if (here == "*" || here == "!")
+            return true;
+        if (!here.isEmpty())
+            return QString(".!?").contains(here.back());
+        // At the start of a line: a new paragraph, unless the line above goes on.
+        if (lines.size() < 2)
+            return true;
+        const QString above = lines[lines.size() - 2].trimmed();
+        return above.isEmpty() || above.startsWith("! ") || QString(".!?").contains(above.back());
     }
 };
 

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <sstream>
@@ -92,6 +93,9 @@ private slots:
     void refusedWrite();
     void hostileFiles_data();
     void hostileFiles();
+    void linkToAFileNotOursIsRefused();
+    void largeFileKeepsEveryForeignByte_data();
+    void largeFileKeepsEveryForeignByte();
 };
 
 void TestConfiguration::parseInteger_data()
@@ -388,6 +392,79 @@ void TestConfiguration::hostileFiles()
     // Whatever the file holds, a game at a sane size is in progress.
     QVERIFY(rig.Game.Logic.BoardColumns() >= 1 && rig.Game.Logic.BoardColumns() <= 50);
     QCOMPARE(rig.Game.Window.RowText, QString("Row: 1"));
+}
+
+// Run as root with Peglore.ini -> a system file: the file must stay as it was.
+void TestConfiguration::linkToAFileNotOursIsRefused()
+{
+    if (::geteuid() != 0)
+        QSKIP("needs root to make a file that another user owns");
+    QTemporaryDir elsewhere;
+    const QString system = elsewhere.filePath("passwd");
+    const QByteArray before = "root:x:0:0:root:/root:/bin/bash\n";
+    {
+        QFile f(system);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(before);
+    }
+    TSettingsRig rig;
+    QVERIFY(QFile::link(system, rig.Path()));
+    rig.Load();
+    QString message;
+    try {
+        rig.Config.SaveSettings(rig.Game.Stats, rig.Game.Levels);
+    } catch (const TSettingsWriteError& e) {
+        message = QString::fromStdString(e.what());
+    }
+    QCOMPARE(message, "Unable to write to " + rig.Path());
+    QFile f(system);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), before);
+    QVERIFY(QFileInfo(rig.Path()).isSymLink());
+}
+
+void TestConfiguration::largeFileKeepsEveryForeignByte_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<QByteArray>("mine");
+
+    const QByteArray mine = "[Options]\nMusic=0\nSmartHints=0\nAutoCheck=0\n"
+                            "[Statistics]\nTotalGames=7\nGamesWon=3\nGamesLost=2\nUnfinishedGames=2\n"
+                            "[Level Settings]\nDifficultyLevel=2\n";
+    const auto foreign = [](qsizetype size) {
+        QByteArray lines = "[Notes]\n";
+        for (int i = 0; lines.size() < size; ++i)
+            lines += "note" + QByteArray::number(i) + " = " + QByteArray(40 + i % 50, char('a' + i % 26)) + "\n";
+        return lines;
+    };
+    QTest::newRow("2.2 MB after the keys") << QByteArray() << foreign(2'200'000) << mine;
+    QTest::newRow("50 MB before the keys") << foreign(50'000'000) << QByteArray() << mine;
+    QTest::newRow("keys between 30 MB and 20 MB") << foreign(30'000'000) << foreign(20'000'000) << mine;
+}
+
+void TestConfiguration::largeFileKeepsEveryForeignByte()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QFETCH(QByteArray, mine);
+    TSettingsRig rig;
+    rig.Write(before + mine + after);
+    rig.Load();
+    QVERIFY(!rig.Config.Music());
+    QVERIFY(!rig.Config.AutoCheck());
+    QCOMPARE(rig.Counters(), QString("7/3/2/2"));
+    QCOMPARE(int(rig.Game.Levels.DifficultyLevel()), int(Expert));
+
+    rig.Config.SetAutoCheck(true);
+    rig.Config.SaveSettings(rig.Game.Stats, rig.Game.Levels);
+    QByteArray expected = mine;
+    expected.replace("AutoCheck=0", "AutoCheck=1");
+    expected += "CustomColumns=4\nCustomRows=10\n";
+    const QByteArray saved = rig.Read();
+    QCOMPARE(saved.size(), before.size() + expected.size() + after.size());
+    QVERIFY(saved == before + expected + after);
+    QCOMPARE(QDir(rig.Dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Peglore.ini"});
 }
 
 QTEST_GUILESS_MAIN(TestConfiguration)
