@@ -13,29 +13,29 @@ namespace peglore::testing {
 
 TXServer::TXServer(int depth)
 {
-    for (int display = 100 + int(QCoreApplication::applicationPid() % 50) * 10, tries = 0; tries < 40;
-         ++display, ++tries) {
-        if (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(display)))
-            continue;
-        auto server = std::make_unique<QProcess>();
-        server->setProcessChannelMode(QProcess::MergedChannels);
-        server->start(QStringLiteral("Xvfb"),
-                      {QStringLiteral(":%1").arg(display), QStringLiteral("-screen"), QStringLiteral("0"),
-                       QStringLiteral("1024x768x%1").arg(depth), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-        if (!server->waitForStarted(5000))
-            return;  // no Xvfb at all
-        const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(display);
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < 10000 && server->state() == QProcess::Running && !QFile::exists(socket))
-            server->waitForFinished(50);
-        if (server->state() == QProcess::Running && QFile::exists(socket)) {
-            FServer = std::move(server);
-            FDisplay = display;
-            qputenv("DISPLAY", Display().toLatin1());
-            return;
-        }
+    // The server picks a free display itself and names it on its standard
+    // output once it accepts clients, so two runs never share one.
+    auto server = std::make_unique<QProcess>();
+    server->setProcessChannelMode(QProcess::SeparateChannels);
+    server->start(QStringLiteral("Xvfb"),
+                  {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
+                   QStringLiteral("1024x768x%1").arg(depth), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    if (!server->waitForStarted(5000))
+        return;  // no Xvfb at all
+    QByteArray named;
+    QElapsedTimer clock;
+    clock.start();
+    while (!named.contains('\n') && clock.elapsed() < 10000 && server->state() == QProcess::Running) {
+        server->waitForReadyRead(100);
+        named += server->readAllStandardOutput();
     }
+    bool ok = false;
+    const int display = named.trimmed().toInt(&ok);
+    if (!ok || server->state() != QProcess::Running)
+        return;
+    FServer = std::move(server);
+    FDisplay = display;
+    qputenv("DISPLAY", Display().toLatin1());
 }
 
 TXServer::~TXServer()
