@@ -16,6 +16,8 @@ packages=(
   clang libclang-rt-14-dev
   # end-to-end tests: a virtual X server and a way to drive it
   xvfb xdotool x11-utils xauth
+  # the start-up benchmark watches the X server for its windows
+  libxcb1-dev
 )
 
 missing=()
