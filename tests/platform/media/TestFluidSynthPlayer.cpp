@@ -179,6 +179,11 @@ private slots:
     void destructionEndsTheAudioThread();
     void soundFontLookup();
     void destroyedPlayerReportsToNobody();
+    void openGoesOnInTheBackground();
+    void waitForOpenHandsTheOutcomeOver_data();
+    void waitForOpenHandsTheOutcomeOver();
+    void givingUpAnOpen_data();
+    void givingUpAnOpen();
 
 private:
     QTemporaryDir FDir;
@@ -191,8 +196,8 @@ void TestFluidSynthPlayer::initTestCase()
     FSong = WriteFile(FDir, "Song.mid", OneSecondSong());
     QVERIFY(!FSong.isEmpty());
     QVERIFY2(!TFluidSynthPlayer().FindSoundFont().empty(), "a General MIDI soundfont is installed");
-    // FluidSynth loads soundfonts with OpenMP, whose pool of idle workers
-    // stays for the life of the process; counts of threads start after it.
+    // What FluidSynth sets up once per process is in place before threads
+    // are counted.
     TRig warmUp;
     warmUp.Player.SetFileName(FSong.toStdString());
     QVERIFY(warmUp.Player.Open());
@@ -501,6 +506,104 @@ void TestFluidSynthPlayer::destroyedPlayerReportsToNobody()
     }
     QCoreApplication::processEvents();
     QCOMPARE(calls, 0);
+}
+
+void TestFluidSynthPlayer::openGoesOnInTheBackground()
+{
+    const int threads = ThreadCount();
+    TRig rig;
+    rig.Player.SetFileName(PEGLORE_TUNE);
+    QList<bool> outcomes;
+    rig.Player.BeginOpen([&outcomes](bool opened) { outcomes << opened; });
+    QVERIFY(outcomes.isEmpty());
+    QVERIFY(rig.Player.IsOpening());
+    QVERIFY(!rig.Player.IsOpen());
+
+    // The outcome comes as an event, and the worker is gone after it.
+    QTRY_COMPARE(outcomes, QList<bool>{true});
+    QVERIFY(rig.Player.IsOpen());
+    QVERIFY(!rig.Player.IsOpening());
+    QTRY_COMPARE(ThreadCount(), threads);
+    rig.Player.SeekToStart();
+    rig.Player.Play();
+    rig.Render(1.0);
+    QVERIFY(rig.Rms() > 0.002);
+}
+
+void TestFluidSynthPlayer::waitForOpenHandsTheOutcomeOver_data()
+{
+    QTest::addColumn<QString>("File");
+    QTest::addColumn<bool>("Device");
+    QTest::addColumn<bool>("Opened");
+    QTest::newRow("the tune") << QStringLiteral(PEGLORE_TUNE) << false << true;
+    QTest::newRow("missing file") << FDir.filePath("Missing.mid") << false << false;
+    QTest::newRow("no audio device") << QStringLiteral(PEGLORE_TUNE) << true << false;
+}
+
+void TestFluidSynthPlayer::waitForOpenHandsTheOutcomeOver()
+{
+    QFETCH(QString, File);
+    QFETCH(bool, Device);
+    QFETCH(bool, Opened);
+    TFluidSynthOptions options = TRig::Caller();
+    if (Device) {
+        options.Output = TAudioOutput::Device;
+        options.AudioDrivers = {"no-such-driver"};
+    }
+    TRig rig(options);
+    rig.Player.SetFileName(File.toStdString());
+    QList<bool> outcomes;
+    rig.Player.BeginOpen([&outcomes](bool opened) { outcomes << opened; });
+    rig.Player.WaitForOpen();
+    QCOMPARE(outcomes, QList<bool>{Opened});
+    QCOMPARE(rig.Player.IsOpen(), Opened);
+    QVERIFY(!rig.Player.IsOpening());
+
+    // The report the worker queued, and a second wait, add nothing.
+    QCoreApplication::processEvents();
+    rig.Player.WaitForOpen();
+    QCOMPARE(outcomes, QList<bool>{Opened});
+}
+
+void TestFluidSynthPlayer::givingUpAnOpen_data()
+{
+    QTest::addColumn<QString>("How");
+    QTest::newRow("cancelled") << "cancel";
+    QTest::newRow("closed") << "close";
+    QTest::newRow("opened again") << "open";
+    QTest::newRow("player destroyed") << "destroy";
+}
+
+void TestFluidSynthPlayer::givingUpAnOpen()
+{
+    QFETCH(QString, How);
+    const int threads = ThreadCount();
+    QList<bool> first, second;
+    auto rig = std::make_unique<TRig>();
+    rig->Player.SetFileName(PEGLORE_TUNE);
+    rig->Player.BeginOpen([&first](bool opened) { first << opened; });
+    if (How == "cancel")
+        rig->Player.CancelOpen();
+    else if (How == "close")
+        rig->Player.Close();
+    else if (How == "open")
+        rig->Player.BeginOpen([&second](bool opened) { second << opened; });
+    else
+        rig.reset();
+
+    if (How == "open") {
+        QTRY_COMPARE(second, QList<bool>{true});
+    } else {
+        if (rig) {
+            QVERIFY(!rig->Player.IsOpening());
+            QVERIFY(!rig->Player.IsOpen());
+        }
+        // Whatever the worker queued before it was stopped is handled now.
+        QCoreApplication::processEvents();
+    }
+    QCOMPARE(first, QList<bool>{});
+    rig.reset();
+    QTRY_COMPARE(ThreadCount(), threads);
 }
 
 QTEST_GUILESS_MAIN(TestFluidSynthPlayer)
