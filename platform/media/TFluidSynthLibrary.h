@@ -16,6 +16,7 @@ struct TFluidSynthLibrary {
     X(delete_fluid_settings)          \
     X(fluid_settings_setnum)          \
     X(fluid_settings_getnum)          \
+    X(fluid_settings_setint)          \
     X(fluid_settings_setstr)          \
     X(fluid_settings_dupstr)          \
     X(fluid_free)                     \
@@ -24,6 +25,9 @@ struct TFluidSynthLibrary {
     X(new_fluid_synth)                \
     X(delete_fluid_synth)             \
     X(fluid_synth_sfload)             \
+    X(fluid_synth_get_program)        \
+    X(fluid_synth_pin_preset)         \
+    X(fluid_synth_unset_program)      \
     X(fluid_synth_noteon)             \
     X(fluid_synth_noteoff)            \
     X(fluid_synth_key_pressure)       \

@@ -77,6 +77,7 @@ struct TFluidSynthPlayer::TEngine {
     static int AudioCallback(void* data, int length, int effectCount, float* effects[], int outputCount,
                              float* outputs[]);
     bool CreateDriver(const TFluidSynthOptions& options, const std::stop_token& stop);
+    void PinInstruments();
     // Runs in the audio thread (or Render's caller) for each block.
     void Process(float* left, float* right, int frames);
     void Dispatch(const TMidiEvent& event);
@@ -235,6 +236,7 @@ std::unique_ptr<TFluidSynthPlayer::TEngine> TFluidSynthPlayer::CreateEngine(cons
     fluid->fluid_settings_setnum(engine->Settings, "synth.sample-rate", options.SampleRate);
     // FluidSynth's default gain leaves a few instruments very quiet.
     fluid->fluid_settings_setnum(engine->Settings, "synth.gain", 0.5);
+    fluid->fluid_settings_setint(engine->Settings, "synth.dynamic-sample-loading", options.DynamicSampleLoading);
     for (const auto& [name, value] : options.StringSettings)
         if (fluid->fluid_settings_setstr(engine->Settings, name.c_str(), value.c_str()) != FLUID_OK)
             return nullptr;
@@ -245,6 +247,7 @@ std::unique_ptr<TFluidSynthPlayer::TEngine> TFluidSynthPlayer::CreateEngine(cons
     fluid->fluid_settings_getnum(engine->Settings, "synth.sample-rate", &engine->SampleRate);
 
     engine->Song = std::move(song);
+    engine->PinInstruments();
     engine->EventFrames.reserve(engine->Song->Events().size());
     const auto frameOf = [rate = engine->SampleRate](std::int64_t microseconds) {
         return std::int64_t(double(microseconds) * rate / 1e6 + 0.5);
@@ -279,6 +282,43 @@ bool TFluidSynthPlayer::TEngine::CreateDriver(const TFluidSynthOptions& options,
     if (Fluid.snd_lib_error_set_handler)
         Fluid.snd_lib_error_set_handler(nullptr);
     return Driver != nullptr;
+}
+
+void TFluidSynthPlayer::TEngine::PinInstruments()
+{
+    // With samples loaded on demand, a program change loads the samples of
+    // its instrument and lets go of the last one's. The song's instruments
+    // are loaded here and pinned, so that the audio thread never reads the
+    // soundfont; the defaults of the channels the song leaves silent are let
+    // go. Bank selects count at the next program change, as in play.
+    std::array<bool, Channels> sounding{};
+    std::array<bool, Channels> pinned{};
+    for (const TMidiEvent& event : Song->Events()) {
+        const int channel = event.Status & 0x0F;
+        switch (event.Status & 0xF0) {
+        case 0xB0:
+            if (event.Data1 == 0 || event.Data1 == 32)
+                Fluid.fluid_synth_cc(Synth, channel, event.Data1, event.Data2);
+            break;
+        case 0xC0:
+            Fluid.fluid_synth_program_change(Synth, channel, event.Data1);
+            pinned[channel] = false;
+            break;
+        case 0x90: {
+            int font = 0, bank = 0, program = 0;
+            if (event.Data2 && !pinned[channel] &&
+                Fluid.fluid_synth_get_program(Synth, channel, &font, &bank, &program) == FLUID_OK)
+                Fluid.fluid_synth_pin_preset(Synth, font, bank, program);
+            pinned[channel] = pinned[channel] || event.Data2;
+            sounding[channel] = sounding[channel] || event.Data2;
+            break;
+        }
+        default: break;
+        }
+    }
+    for (int channel = 0; channel < Channels; ++channel)
+        if (!sounding[channel])
+            Fluid.fluid_synth_unset_program(Synth, channel);
 }
 
 void TFluidSynthPlayer::Close()

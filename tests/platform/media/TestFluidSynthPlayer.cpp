@@ -116,6 +116,24 @@ TFluidSynthOptions NullDevice()
     return options;
 }
 
+// Bytes this process has read so far, from files, pipes and sockets alike.
+qint64 BytesRead()
+{
+    QFile io(QStringLiteral("/proc/self/io"));
+    if (!io.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : io.readAll().split('\n'))
+        if (line.startsWith("rchar:"))
+            return line.mid(6).trimmed().toLongLong();
+    return -1;
+}
+
+double TuneSeconds()
+{
+    const auto tune = TMidiFile::Load(PEGLORE_TUNE);
+    return tune ? double(tune->Duration()) / 1e6 : 0;
+}
+
 // A player that renders on request and records its reports.
 struct TRig {
     explicit TRig(TFluidSynthOptions options = Caller()) : Player(std::move(options))
@@ -184,6 +202,8 @@ private slots:
     void waitForOpenHandsTheOutcomeOver();
     void givingUpAnOpen_data();
     void givingUpAnOpen();
+    void samplesLoadedOnDemandSoundTheSame();
+    void playingReadsNoSamples();
 
 private:
     QTemporaryDir FDir;
@@ -604,6 +624,63 @@ void TestFluidSynthPlayer::givingUpAnOpen()
     QCOMPARE(first, QList<bool>{});
     rig.reset();
     QTRY_COMPARE(ThreadCount(), threads);
+}
+
+void TestFluidSynthPlayer::samplesLoadedOnDemandSoundTheSame()
+{
+    // The whole tune, once with every sample of the soundfont in memory
+    // and once with only those of its instruments.
+    const auto render = [](bool onDemand) {
+        TFluidSynthOptions options = TRig::Caller();
+        options.DynamicSampleLoading = onDemand;
+        TRig rig(options);
+        rig.Player.SetFileName(PEGLORE_TUNE);
+        std::vector<float> sound;
+        if (!rig.Player.Open())
+            return sound;
+        rig.Player.SeekToStart();
+        rig.Player.Play();
+        for (qint64 frames = 0; frames < qint64(TuneSeconds() * Rate); frames += Block) {
+            rig.Player.Render(rig.Left.data(), rig.Right.data(), Block);
+            sound.insert(sound.end(), rig.Left.begin(), rig.Left.end());
+            sound.insert(sound.end(), rig.Right.begin(), rig.Right.end());
+        }
+        return sound;
+    };
+    const std::vector<float> everything = render(false);
+    const std::vector<float> onDemand = render(true);
+    QVERIFY(!everything.empty());
+    QCOMPARE(onDemand.size(), everything.size());
+    double signal = 0, difference = 0;
+    for (std::size_t i = 0; i < everything.size(); ++i) {
+        signal += double(everything[i]) * everything[i];
+        difference += double(onDemand[i] - everything[i]) * (onDemand[i] - everything[i]);
+    }
+    const double signalRms = std::sqrt(signal / double(everything.size()));
+    const double differenceRms = std::sqrt(difference / double(everything.size()));
+    QVERIFY(signalRms > 0.01);
+    // 100 dB below the music.
+    QVERIFY2(differenceRms <= signalRms * 1e-5,
+             qPrintable(QStringLiteral("difference %1 against %2").arg(differenceRms).arg(signalRms)));
+}
+
+void TestFluidSynthPlayer::playingReadsNoSamples()
+{
+    // Every instrument of the tune is read while opening; the audio side
+    // never waits for the soundfont, not in the first play, not in a loop.
+    const double seconds = TuneSeconds();
+    TRig rig;
+    rig.Player.SetFileName(PEGLORE_TUNE);
+    QVERIFY(rig.Player.Open());
+    const qint64 before = BytesRead();
+    for (int play = 0; play < 2; ++play) {
+        rig.Player.SeekToStart();
+        rig.Player.Play();
+        rig.Render(seconds + 5.0, true);
+    }
+    QCOMPARE(rig.Reports, QStringList({"Successful", "Successful"}));
+    const qint64 read = BytesRead() - before;
+    QVERIFY2(read < 4096, qPrintable(QStringLiteral("%1 bytes read while playing").arg(read)));
 }
 
 QTEST_GUILESS_MAIN(TestFluidSynthPlayer)
