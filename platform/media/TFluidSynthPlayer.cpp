@@ -3,6 +3,8 @@
 #include <QMetaObject>
 #include <QObject>
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <array>
 #include <mutex>
@@ -164,6 +166,9 @@ void TFluidSynthPlayer::BeginOpen(std::function<void(bool opened)> onOpened)
     const std::uint64_t number = ++FOpenNumber;
     FWorker = std::jthread([this, number, fileName = FFileName](std::stop_token stop) {
         FOpened = CreateEngine(FOptions, fileName, *this, stop);
+        // Reading the soundfont, and a failed open all the more, leave
+        // megabytes freed in this thread's heap; they go back to the system.
+        malloc_trim(0);
         // The worker's last step: after it, only the thread's end is left
         // to wait for.
         QMetaObject::invokeMethod(
