@@ -11,6 +11,7 @@
 #include <optional>
 #include <utility>
 
+#include "platform/media/TAudioOutputProbe.h"
 #include "platform/media/TFluidSynthLibrary.h"
 #include "platform/midi/TMidiFile.h"
 
@@ -44,6 +45,20 @@ std::string SettingString(const TFluidSynthLibrary& fluid, fluid_settings_t* set
         result = value;
     fluid.fluid_free(value);
     return result;
+}
+
+std::vector<std::string> AudioDrivers(const TFluidSynthOptions& options)
+{
+    return options.AudioDrivers.empty() ? TFluidSynthPlayer::DefaultAudioDrivers() : options.AudioDrivers;
+}
+
+// A string setting as the options set it, or FluidSynth's default.
+std::string StringSetting(const TFluidSynthOptions& options, const std::string& name, const std::string& byDefault)
+{
+    for (const auto& [setting, value] : options.StringSettings)
+        if (setting == name)
+            return value;
+    return byDefault;
 }
 
 std::vector<std::string> SoundFontCandidates(const TFluidSynthOptions& options)
@@ -226,6 +241,10 @@ std::unique_ptr<TFluidSynthPlayer::TEngine> TFluidSynthPlayer::CreateEngine(cons
     std::optional<TMidiFile> song = TMidiFile::Load(fileName);
     if (!song || !song->HasNotes() || song->Duration() <= 0 || stop.stop_requested())
         return nullptr;
+    if (options.Output == TAudioOutput::Device &&
+        !TAudioOutputProbe::MayFindOutput(AudioDrivers(options), StringSetting(options, "audio.alsa.device", "default"),
+                                          StringSetting(options, "audio.oss.device", "/dev/dsp")))
+        return nullptr;
     const TFluidSynthLibrary* fluid = TFluidSynthLibrary::Get();
     if (!fluid)
         return nullptr;
@@ -269,8 +288,7 @@ std::unique_ptr<TFluidSynthPlayer::TEngine> TFluidSynthPlayer::CreateEngine(cons
 
 bool TFluidSynthPlayer::TEngine::CreateDriver(const TFluidSynthOptions& options, const std::stop_token& stop)
 {
-    const std::vector<std::string> drivers =
-        options.AudioDrivers.empty() ? DefaultAudioDrivers() : options.AudioDrivers;
+    const std::vector<std::string> drivers = AudioDrivers(options);
     // ALSA prints its own complaints about a missing card; only while
     // probing are they kept quiet.
     if (Fluid.snd_lib_error_set_handler)

@@ -379,6 +379,8 @@ void TestFluidSynthPlayer::openFailures_data()
     QTest::newRow("missing soundfont") << FSong << QStringList{FDir.filePath("Missing.sf2")} << none;
     QTest::newRow("soundfont that is none") << FSong << QStringList{notSoundFont} << none;
     QTest::newRow("no audio device") << FSong << none << QStringList{"no-such-driver"};
+    // Known before FluidSynth is asked.
+    QTest::newRow("no sound output at all") << FSong << none << QStringList{"oss"};
 }
 
 void TestFluidSynthPlayer::openFailures()
@@ -393,6 +395,7 @@ void TestFluidSynthPlayer::openFailures()
         options.Output = TAudioOutput::Device;
         for (const QString& d : Drivers)
             options.AudioDrivers.push_back(d.toStdString());
+        options.StringSettings = {{"audio.oss.device", FDir.filePath("no-dsp").toStdString()}};
     }
     const int threads = ThreadCount();
     TRig rig(options);
