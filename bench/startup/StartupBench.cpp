@@ -1,12 +1,14 @@
 // Starts a bare Qt window and the game alternately under a private Xvfb and
 // compares what a player notices of a start: the time from exec to the
-// window being mapped, the resident memory 2 s after the start, and the CPU
-// used while both sit idle after that. Prints the medians and the game's
-// ratios to the bare window's.
+// window being mapped and to its first paint, the resident memory 2 s after
+// the start, and the CPU used while both sit idle after that. Prints the
+// medians and the game's ratios to the bare window's.
 //
 // The map is seen as the X server's MapNotify on the root window, received
 // by this program as an X client, of a window whose _NET_WM_PID is the
-// started process. Each program runs from a copy in a temporary folder,
+// started process; the first paint as the first time the middle of that
+// window shows anything but the root's colour, looked at every half
+// millisecond. Each program runs from a copy in a temporary folder,
 // with a home and runtime folder of its own, so that no settings file
 // outside it changes; the game starts with its default settings unless
 // told otherwise.
@@ -175,9 +177,14 @@ public:
             std::free(event);
     }
 
+    struct TMapped {
+        xcb_window_t Window = XCB_NONE;
+        TClock::time_point At;
+    };
+
     // Waits up to timeout for a window of process pid to be mapped; the
-    // time it was heard of, or nothing.
-    std::optional<TClock::time_point> WaitForMap(pid_t pid, std::chrono::milliseconds timeout)
+    // window and the time it was heard of, or nothing.
+    std::optional<TMapped> WaitForMap(pid_t pid, std::chrono::milliseconds timeout)
     {
         const TClock::time_point end = TClock::now() + timeout;
         while (TClock::now() < end) {
@@ -190,7 +197,7 @@ public:
                     mapped = reinterpret_cast<xcb_map_notify_event_t*>(event)->window;
                 std::free(event);
                 if (mapped && PidOf(*mapped) == pid)
-                    return heard;
+                    return TMapped{*mapped, heard};
             }
             if (xcb_connection_has_error(FConnection) || waitpid(pid, nullptr, WNOHANG) == pid)
                 return std::nullopt;
@@ -198,7 +205,53 @@ public:
         return std::nullopt;
     }
 
+    // Paints the root window in a colour no program here paints, so that a
+    // window not yet painted shows it through.
+    void PaintRoot()
+    {
+        const std::uint32_t colour = Unpainted;
+        xcb_change_window_attributes(FConnection, FRoot, XCB_CW_BACK_PIXEL, &colour);
+        xcb_clear_area(FConnection, 0, FRoot, 0, 0, 0, 0);
+        xcb_flush(FConnection);
+    }
+
+    // Waits up to timeout for the middle of window to show anything but the
+    // root's colour; the time it was seen, or nothing. Looks every half
+    // millisecond.
+    std::optional<TClock::time_point> WaitForPaint(xcb_window_t window, std::chrono::milliseconds timeout)
+    {
+        xcb_get_geometry_reply_t* geometry =
+            xcb_get_geometry_reply(FConnection, xcb_get_geometry(FConnection, window), nullptr);
+        if (!geometry)
+            return std::nullopt;
+        const int size = 8;
+        const std::int16_t x = std::int16_t(geometry->width / 2 - size / 2);
+        const std::int16_t y = std::int16_t(geometry->height / 2 - size / 2);
+        std::free(geometry);
+        const TClock::time_point end = TClock::now() + timeout;
+        while (TClock::now() < end) {
+            xcb_get_image_reply_t* image = xcb_get_image_reply(
+                FConnection, xcb_get_image(FConnection, XCB_IMAGE_FORMAT_Z_PIXMAP, window, x, y, size, size, ~0u),
+                nullptr);
+            if (!image)
+                return std::nullopt;
+            const TClock::time_point seen = TClock::now();
+            const auto* pixels = reinterpret_cast<const std::uint32_t*>(xcb_get_image_data(image));
+            const int count = xcb_get_image_data_length(image) / 4;
+            bool painted = false;
+            for (int i = 0; i < count && !painted; ++i)
+                painted = (pixels[i] & 0xFFFFFF) != Unpainted;
+            std::free(image);
+            if (painted)
+                return seen;
+            std::this_thread::sleep_for(std::chrono::microseconds(500));
+        }
+        return std::nullopt;
+    }
+
 private:
+    static constexpr std::uint32_t Unpainted = 0xFF00FF;
+
     pid_t PidOf(xcb_window_t window)
     {
         const xcb_get_property_cookie_t cookie =
@@ -250,6 +303,7 @@ long CpuTicks(pid_t pid)
 
 struct TSample {
     double MapMs = 0;
+    double PaintMs = 0;
     double RssMiB = 0;
     double IdleCpuPercent = 0;
 };
@@ -285,7 +339,9 @@ public:
         std::optional<TSample> sample;
         if (const auto mapped = FWatcher.WaitForMap(pid, std::chrono::seconds(20))) {
             TSample s;
-            s.MapMs = std::chrono::duration<double, std::milli>(*mapped - start).count();
+            s.MapMs = std::chrono::duration<double, std::milli>(mapped->At - start).count();
+            const auto painted = FWatcher.WaitForPaint(mapped->Window, std::chrono::seconds(20));
+            s.PaintMs = painted ? std::chrono::duration<double, std::milli>(*painted - start).count() : -1;
             std::this_thread::sleep_until(start + std::chrono::duration<double>(FOptions.MemoryAfterSeconds));
             s.RssMiB = double(StatusKiB(pid, "VmRSS")) / 1024.0;
             const long ticks = CpuTicks(pid);
@@ -360,6 +416,7 @@ int main(int argc, char** argv)
         } else if (TMapWatcher watcher(server.Display()); !watcher.Ok()) {
             std::fprintf(stderr, "cannot watch display %s\n", server.Display().c_str());
         } else {
+            watcher.PaintRoot();
             std::vector<std::string> environment{
                 "PATH=/usr/local/bin:/usr/bin:/bin",
                 "DISPLAY=" + server.Display(),
@@ -386,8 +443,8 @@ int main(int argc, char** argv)
                 if (s && keep)
                     gameSamples.push_back(*s);
                 if (s && options.Verbose)
-                    std::printf("game  %7.1f ms %6.1f MiB %5.1f %%%s\n", s->MapMs, s->RssMiB, s->IdleCpuPercent,
-                                keep ? "" : "  (warm-up)");
+                    std::printf("game  map %7.1f ms, paint %7.1f ms, %6.1f MiB, %5.1f %%%s\n", s->MapMs, s->PaintMs,
+                                s->RssMiB, s->IdleCpuPercent, keep ? "" : "  (warm-up)");
             };
             const auto runBare = [&](bool keep) {
                 const std::optional<TSample> s = launcher.Run(bare);
@@ -395,8 +452,8 @@ int main(int argc, char** argv)
                 if (s && keep)
                     bareSamples.push_back(*s);
                 if (s && options.Verbose)
-                    std::printf("bare  %7.1f ms %6.1f MiB %5.1f %%%s\n", s->MapMs, s->RssMiB, s->IdleCpuPercent,
-                                keep ? "" : "  (warm-up)");
+                    std::printf("bare  map %7.1f ms, paint %7.1f ms, %6.1f MiB, %5.1f %%%s\n", s->MapMs, s->PaintMs,
+                                s->RssMiB, s->IdleCpuPercent, keep ? "" : "  (warm-up)");
             };
             runBare(false);
             runGame(false);
@@ -425,7 +482,10 @@ int main(int argc, char** argv)
                             server.Display().c_str(),
                             options.AlsaNull ? "sound to ALSA's null device" : "this machine's sound devices");
                 std::printf("                     bare      game     ratio\n");
+                const double barePaint = column(bareSamples, &TSample::PaintMs);
+                const double gamePaint = column(gameSamples, &TSample::PaintMs);
                 std::printf("time to map (ms) %8.1f  %8.1f  %8.2f\n", bareMap, gameMap, gameMap / bareMap);
+                std::printf("first paint (ms) %8.1f  %8.1f  %8.2f\n", barePaint, gamePaint, gamePaint / barePaint);
                 std::printf("memory (MiB)     %8.1f  %8.1f  %8.2f\n", bareRss, gameRss, gameRss / bareRss);
                 std::printf("idle CPU (%%)     %8.1f  %8.1f\n", column(bareSamples, &TSample::IdleCpuPercent),
                             column(gameSamples, &TSample::IdleCpuPercent));
