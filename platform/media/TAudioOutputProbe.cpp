@@ -51,8 +51,8 @@ bool IsTrue(std::string value)
     return value == "1" || value == "yes" || value == "true" || value == "on";
 }
 
-// Reads one client.conf: whether it names a server or lets the library look
-// for one beyond its sockets; the files it includes are added to pending.
+// Whether one client.conf file names a server; the files it includes are
+// added to pending.
 bool ConfigNamesServer(const fs::path& path, std::vector<fs::path>& pending)
 {
     std::error_code error;
@@ -62,26 +62,10 @@ bool ConfigNamesServer(const fs::path& path, std::vector<fs::path>& pending)
     if (error || size > MaxConfigSize)
         return !error;
     std::ifstream file(path, std::ios::binary);
-    std::string line;
-    while (std::getline(file, line)) {
-        line = Trimmed(line);
-        if (line.empty() || line[0] == ';' || line[0] == '#')
-            continue;
-        if (line.rfind(".include", 0) == 0) {
-            pending.push_back(Trimmed(line.substr(8)));
-            continue;
-        }
-        const std::size_t equals = line.find('=');
-        if (equals == std::string::npos)
-            continue;
-        const std::string key = Trimmed(line.substr(0, equals));
-        const std::string value = Trimmed(line.substr(equals + 1));
-        if (key == "default-server" && !value.empty())
-            return true;
-        if ((key == "auto-connect-localhost" || key == "auto-connect-display") && IsTrue(value))
-            return true;
-    }
-    return false;
+    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const TAudioOutputProbe::TClientConfig config = TAudioOutputProbe::ReadClientConfig(text);
+    pending.insert(pending.end(), config.Includes.begin(), config.Includes.end());
+    return config.NamesServer;
 }
 
 bool ConfigsNameServer(const std::vector<std::string>& configs)
@@ -111,6 +95,32 @@ bool ConfigsNameServer(const std::vector<std::string>& configs)
 void QuietAlsa(const char*, int, const char*, int, const char*, ...) {}
 
 }  // namespace
+
+TAudioOutputProbe::TClientConfig TAudioOutputProbe::ReadClientConfig(std::string_view text)
+{
+    TClientConfig config;
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        const std::string line = Trimmed(std::string(text.substr(0, end)));
+        text.remove_prefix(std::min(end + 1, text.size()));
+        if (line.empty() || line[0] == ';' || line[0] == '#')
+            continue;
+        if (line.rfind(".include", 0) == 0) {
+            if (std::string include = Trimmed(line.substr(8)); !include.empty())
+                config.Includes.push_back(std::move(include));
+            continue;
+        }
+        const std::size_t equals = line.find('=');
+        if (equals == std::string::npos)
+            continue;
+        const std::string key = Trimmed(line.substr(0, equals));
+        const std::string value = Trimmed(line.substr(equals + 1));
+        if ((key == "default-server" && !value.empty()) ||
+            ((key == "auto-connect-localhost" || key == "auto-connect-display") && IsTrue(value)))
+            config.NamesServer = true;
+    }
+    return config;
+}
 
 TAudioOutputProbe::TSoundServerPlaces TAudioOutputProbe::TSoundServerPlaces::OfThisProcess()
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace peglore {
@@ -36,6 +37,15 @@ public:
     // The ALSA device opens, or is only busy; yes too when ALSA cannot be
     // loaded to ask.
     static bool AlsaDeviceMayOpen(const std::string& device);
+
+    // What one client.conf says: a server, or leave to look for one beyond
+    // the sockets (default-server, auto-connect-localhost or -display), and
+    // the files it includes, in order, none empty.
+    struct TClientConfig {
+        bool NamesServer = false;
+        std::vector<std::string> Includes;
+    };
+    static TClientConfig ReadClientConfig(std::string_view text);
 };
 
 }  // namespace peglore
