@@ -352,6 +352,8 @@ void TMainForm::FormClose()
     if (FClosed || !FShown)
         return;
     FClosed = true;
+    // A music open still under way decides whether the option is saved on.
+    FSession->Music().WaitForOpen();
     try {
         FSession->SaveSettings();
     } catch (const std::exception& error) {
@@ -378,6 +380,9 @@ void TMainForm::mmenuGiveUpClick()
 
 void TMainForm::mmenuPropertiesClick()
 {
+    // The dialog shows the music option as a music open under way leaves it.
+    if (FSession)
+        FSession->Music().WaitForOpen();
     if (FPropertiesDialog)
         TMessages::ShowProperties(*FPropertiesDialog);
 }

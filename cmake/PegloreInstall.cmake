@@ -51,7 +51,9 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The General MIDI soundfont for the music, the fonts the windows are laid
-# out for, and Qt's platform plugins, without which no window opens.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "timgm6mb-soundfont, fonts-liberation, qt6-qpa-plugins")
+# FluidSynth and ALSA, which the music loads when it first opens (so that
+# the window need not wait for them), the General MIDI soundfont, the fonts
+# the windows are laid out for, and Qt's platform plugins, without which no
+# window opens.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libfluidsynth3, libasound2, timgm6mb-soundfont, fonts-liberation, qt6-qpa-plugins")
 include(CPack)

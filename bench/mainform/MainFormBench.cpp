@@ -36,7 +36,9 @@ public:
 class TSilentPlayer final : public IMediaPlayer {
 public:
     void SetFileName(const std::string&) override {}
-    bool Open() override { return false; }
+    void BeginOpen(std::function<void(bool)> onOpened) override { onOpened(false); }
+    void WaitForOpen() override {}
+    void CancelOpen() override {}
     void SeekToStart() override {}
     void Play() override {}
     void Stop() override {}

@@ -18,10 +18,18 @@ TMarbleBackground::TMarbleBackground(QWidget* parent)
 void TMarbleBackground::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    if (FTexture.isNull())
+    if (FTexture.isNull()) {
         painter.fillRect(rect(), FallbackColor);
-    else
-        painter.drawPixmap(rect(), FTexture);
+        return;
+    }
+    // Stretched once per size, not at every paint (the raster engine
+    // scales a large stretch on worker threads).
+    if (FStretched.size() != size()) {
+        FStretched = QPixmap(size());
+        QPainter stretch(&FStretched);
+        stretch.drawPixmap(FStretched.rect(), FTexture);
+    }
+    painter.drawPixmap(0, 0, FStretched);
 }
 
 }  // namespace peglore

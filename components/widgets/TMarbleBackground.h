@@ -22,6 +22,7 @@ protected:
 
 private:
     QPixmap FTexture;
+    QPixmap FStretched;
 };
 
 }  // namespace peglore

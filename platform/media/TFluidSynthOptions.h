@@ -19,6 +19,9 @@ struct TFluidSynthOptions {
     // Soundfont files to try in turn; empty: the system's General MIDI one.
     std::vector<std::string> SoundFonts;
     double SampleRate = 44100;
+    // Only the instruments the music plays are read from the soundfont,
+    // while it is opened, instead of every sample it holds.
+    bool DynamicSampleLoading = true;
     // Further FluidSynth string settings by name, set before the synthesizer
     // is made, e.g. {"audio.alsa.device", "null"}.
     std::vector<std::pair<std::string, std::string>> StringSettings;

@@ -3,12 +3,17 @@
 #include <QMetaObject>
 #include <QObject>
 
-#include <alsa/asoundlib.h>
-#include <fluidsynth.h>
+#include <malloc.h>
 
 #include <algorithm>
 #include <array>
-#include <cstring>
+#include <mutex>
+#include <optional>
+#include <utility>
+
+#include "platform/media/TAudioOutputProbe.h"
+#include "platform/media/TFluidSynthLibrary.h"
+#include "platform/midi/TMidiFile.h"
 
 namespace peglore {
 
@@ -17,11 +22,11 @@ namespace {
 constexpr int Channels = 16;
 
 // FluidSynth reports through its own log, which would print every failed
-// driver probe; the player reports failures by Open's result instead.
-void SilenceFluidSynthLog()
+// driver probe; the player reports failures by the open's outcome instead.
+void SilenceFluidSynthLog(const TFluidSynthLibrary& fluid)
 {
     for (const int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
-        fluid_set_log_function(level, nullptr, nullptr);
+        fluid.fluid_set_log_function(level, nullptr, nullptr);
 }
 
 void QuietAlsa(const char*, int, const char*, int, const char*, ...) {}
@@ -32,17 +37,87 @@ void AddUnique(std::vector<std::string>& list, const std::string& item)
         list.push_back(item);
 }
 
-std::string SettingString(fluid_settings_t* settings, const char* name)
+std::string SettingString(const TFluidSynthLibrary& fluid, fluid_settings_t* settings, const char* name)
 {
     char* value = nullptr;
     std::string result;
-    if (fluid_settings_dupstr(settings, name, &value) == FLUID_OK && value)
+    if (fluid.fluid_settings_dupstr(settings, name, &value) == FLUID_OK && value)
         result = value;
-    fluid_free(value);
+    fluid.fluid_free(value);
     return result;
 }
 
+std::vector<std::string> AudioDrivers(const TFluidSynthOptions& options)
+{
+    return options.AudioDrivers.empty() ? TFluidSynthPlayer::DefaultAudioDrivers() : options.AudioDrivers;
+}
+
+// A string setting as the options set it, or FluidSynth's default.
+std::string StringSetting(const TFluidSynthOptions& options, const std::string& name, const std::string& byDefault)
+{
+    for (const auto& [setting, value] : options.StringSettings)
+        if (setting == name)
+            return value;
+    return byDefault;
+}
+
+std::vector<std::string> SoundFontCandidates(const TFluidSynthOptions& options)
+{
+    return options.SoundFonts.empty() ? TFluidSynthPlayer::DefaultSoundFonts() : options.SoundFonts;
+}
+
+std::string FirstSoundFont(const TFluidSynthLibrary& fluid, const std::vector<std::string>& candidates)
+{
+    for (const std::string& path : candidates)
+        if (fluid.fluid_is_soundfont(path.c_str()))
+            return path;
+    return {};
+}
+
 }  // namespace
+
+struct TFluidSynthPlayer::TEngine {
+    TEngine(const TFluidSynthLibrary& fluid, TFluidSynthPlayer& owner) : Fluid(fluid), Owner(owner) {}
+    ~TEngine()
+    {
+        // Deleting the driver joins its thread; it must not wait for Lock.
+        if (Driver)
+            Fluid.delete_fluid_audio_driver(Driver);
+        if (Synth)
+            Fluid.delete_fluid_synth(Synth);
+        if (Settings)
+            Fluid.delete_fluid_settings(Settings);
+    }
+    TEngine(const TEngine&) = delete;
+    TEngine& operator=(const TEngine&) = delete;
+
+    static int AudioCallback(void* data, int length, int effectCount, float* effects[], int outputCount,
+                             float* outputs[]);
+    bool CreateDriver(const TFluidSynthOptions& options, const std::stop_token& stop);
+    void PinInstruments();
+    // Runs in the audio thread (or Render's caller) for each block.
+    void Process(float* left, float* right, int frames);
+    void Dispatch(const TMidiEvent& event);
+
+    const TFluidSynthLibrary& Fluid;
+    TFluidSynthPlayer& Owner;
+    fluid_settings_t* Settings = nullptr;
+    fluid_synth_t* Synth = nullptr;
+    fluid_audio_driver_t* Driver = nullptr;
+    double SampleRate = 0;
+
+    // The song, fixed while open: each event's frame and the end's.
+    std::optional<TMidiFile> Song;
+    std::vector<std::int64_t> EventFrames;
+    std::int64_t EndFrame = 0;
+
+    // Shared with the audio thread.
+    std::mutex Lock;
+    std::size_t NextEvent = 0;
+    std::int64_t Position = 0;  // frames played since the start of the song
+    bool Playing = false;
+    std::uint64_t Generation = 0;  // the play command being played
+};
 
 TFluidSynthPlayer::TFluidSynthPlayer() : TFluidSynthPlayer(TFluidSynthOptions{}) {}
 
@@ -60,10 +135,11 @@ TFluidSynthPlayer::~TFluidSynthPlayer()
 std::vector<std::string> TFluidSynthPlayer::DefaultSoundFonts()
 {
     std::vector<std::string> result;
-    if (fluid_settings_t* settings = new_fluid_settings()) {
-        AddUnique(result, SettingString(settings, "synth.default-soundfont"));
-        delete_fluid_settings(settings);
-    }
+    if (const TFluidSynthLibrary* fluid = TFluidSynthLibrary::Get())
+        if (fluid_settings_t* settings = fluid->new_fluid_settings()) {
+            AddUnique(result, SettingString(*fluid, settings, "synth.default-soundfont"));
+            fluid->delete_fluid_settings(settings);
+        }
     AddUnique(result, "/usr/share/sounds/sf3/default-GM.sf3");
     AddUnique(result, "/usr/share/sounds/sf2/default-GM.sf2");
     return result;
@@ -79,11 +155,13 @@ std::vector<std::string> TFluidSynthPlayer::DefaultAudioDrivers()
 
 std::string TFluidSynthPlayer::FindSoundFont() const
 {
-    const std::vector<std::string> candidates = FOptions.SoundFonts.empty() ? DefaultSoundFonts() : FOptions.SoundFonts;
-    for (const std::string& path : candidates)
-        if (fluid_is_soundfont(path.c_str()))
-            return path;
-    return {};
+    const TFluidSynthLibrary* fluid = TFluidSynthLibrary::Get();
+    return fluid ? FirstSoundFont(*fluid, SoundFontCandidates(FOptions)) : std::string();
+}
+
+double TFluidSynthPlayer::SampleRate() const
+{
+    return FEngine ? FEngine->SampleRate : 0;
 }
 
 void TFluidSynthPlayer::SetFileName(const std::string& fileName)
@@ -96,136 +174,222 @@ void TFluidSynthPlayer::SetOnNotify(std::function<void(TMediaResult)> onNotify)
     FOnNotify = std::move(onNotify);
 }
 
-bool TFluidSynthPlayer::Open()
+void TFluidSynthPlayer::BeginOpen(std::function<void(bool opened)> onOpened)
 {
     Close();
-    SilenceFluidSynthLog();
-
-    // The song is read and checked here, so that a bad file fails the open
-    // instead of ending each play at once; an empty song would do the same.
-    std::optional<TMidiFile> song = TMidiFile::Load(FFileName);
-    if (!song || !song->HasNotes() || song->Duration() <= 0)
-        return false;
-    const std::string soundFont = FindSoundFont();
-    if (soundFont.empty())
-        return false;
-
-    FSettings = new_fluid_settings();
-    if (!FSettings)
-        return false;
-    fluid_settings_setnum(FSettings, "synth.sample-rate", FOptions.SampleRate);
-    // FluidSynth's default gain leaves a few instruments very quiet.
-    fluid_settings_setnum(FSettings, "synth.gain", 0.5);
-    for (const auto& [name, value] : FOptions.StringSettings)
-        if (fluid_settings_setstr(FSettings, name.c_str(), value.c_str()) != FLUID_OK) {
-            Close();
-            return false;
-        }
-    FSynth = new_fluid_synth(FSettings);
-    if (!FSynth || fluid_synth_sfload(FSynth, soundFont.c_str(), 1) == FLUID_FAILED) {
-        Close();
-        return false;
-    }
-    fluid_settings_getnum(FSettings, "synth.sample-rate", &FSampleRate);
-
-    FSong = std::move(song);
-    FEventFrames.clear();
-    FEventFrames.reserve(FSong->Events().size());
-    const auto frameOf = [this](std::int64_t microseconds) {
-        return std::int64_t(double(microseconds) * FSampleRate / 1e6 + 0.5);
-    };
-    for (const TMidiEvent& e : FSong->Events())
-        FEventFrames.push_back(frameOf(e.Microseconds));
-    FEndFrame = frameOf(FSong->Duration());
-    FNextEvent = 0;
-    FPosition = 0;
-    FPlaying = false;
-
-    // The driver's thread starts at once, so everything it reads is set.
-    if (FOptions.Output == TAudioOutput::Device && !CreateDriver()) {
-        Close();
-        return false;
-    }
-    return true;
+    FOnOpened = std::move(onOpened);
+    const std::uint64_t number = ++FOpenNumber;
+    FWorker = std::jthread([this, number, fileName = FFileName](std::stop_token stop) {
+        FOpened = CreateEngine(FOptions, fileName, *this, stop);
+        // Reading the soundfont, and a failed open all the more, leave
+        // megabytes freed in this thread's heap; they go back to the system.
+        malloc_trim(0);
+        // The worker's last step: after it, only the thread's end is left
+        // to wait for.
+        QMetaObject::invokeMethod(
+            FNotifier.get(),
+            [this, number] {
+                if (number == FOpenNumber && FWorker.joinable())
+                    SettleOpen();
+            },
+            Qt::QueuedConnection);
+    });
 }
 
-bool TFluidSynthPlayer::CreateDriver()
+void TFluidSynthPlayer::WaitForOpen()
 {
-    const std::vector<std::string> drivers =
-        FOptions.AudioDrivers.empty() ? DefaultAudioDrivers() : FOptions.AudioDrivers;
+    if (FWorker.joinable())
+        SettleOpen();
+}
+
+void TFluidSynthPlayer::SettleOpen()
+{
+    FWorker.join();
+    FEngine = std::move(FOpened);
+    // Taken out first: the handler may begin another open.
+    const std::function<void(bool)> onOpened = std::exchange(FOnOpened, nullptr);
+    if (onOpened)
+        onOpened(FEngine != nullptr);
+}
+
+void TFluidSynthPlayer::CancelOpen()
+{
+    if (!FWorker.joinable())
+        return;
+    // The worker looks for this between its steps.
+    FWorker.request_stop();
+    FWorker.join();
+    FOpened.reset();
+    FOnOpened = nullptr;
+}
+
+bool TFluidSynthPlayer::Open()
+{
+    bool opened = false;
+    BeginOpen([&opened](bool result) { opened = result; });
+    WaitForOpen();
+    return opened;
+}
+
+std::unique_ptr<TFluidSynthPlayer::TEngine> TFluidSynthPlayer::CreateEngine(const TFluidSynthOptions& options,
+                                                                            const std::string& fileName,
+                                                                            TFluidSynthPlayer& owner,
+                                                                            std::stop_token stop)
+{
+    // The song is read and checked here, so that a bad file fails the open
+    // instead of ending each play at once; an empty song would do the same.
+    std::optional<TMidiFile> song = TMidiFile::Load(fileName);
+    if (!song || !song->HasNotes() || song->Duration() <= 0 || stop.stop_requested())
+        return nullptr;
+    if (options.Output == TAudioOutput::Device &&
+        !TAudioOutputProbe::MayFindOutput(AudioDrivers(options), StringSetting(options, "audio.alsa.device", "default"),
+                                          StringSetting(options, "audio.oss.device", "/dev/dsp")))
+        return nullptr;
+    const TFluidSynthLibrary* fluid = TFluidSynthLibrary::Get();
+    if (!fluid)
+        return nullptr;
+    SilenceFluidSynthLog(*fluid);
+    const std::string soundFont = FirstSoundFont(*fluid, SoundFontCandidates(options));
+    if (soundFont.empty() || stop.stop_requested())
+        return nullptr;
+
+    auto engine = std::make_unique<TEngine>(*fluid, owner);
+    engine->Settings = fluid->new_fluid_settings();
+    if (!engine->Settings)
+        return nullptr;
+    fluid->fluid_settings_setnum(engine->Settings, "synth.sample-rate", options.SampleRate);
+    // FluidSynth's default gain leaves a few instruments very quiet.
+    fluid->fluid_settings_setnum(engine->Settings, "synth.gain", 0.5);
+    fluid->fluid_settings_setint(engine->Settings, "synth.dynamic-sample-loading", options.DynamicSampleLoading);
+    for (const auto& [name, value] : options.StringSettings)
+        if (fluid->fluid_settings_setstr(engine->Settings, name.c_str(), value.c_str()) != FLUID_OK)
+            return nullptr;
+    engine->Synth = fluid->new_fluid_synth(engine->Settings);
+    if (!engine->Synth || fluid->fluid_synth_sfload(engine->Synth, soundFont.c_str(), 1) == FLUID_FAILED ||
+        stop.stop_requested())
+        return nullptr;
+    fluid->fluid_settings_getnum(engine->Settings, "synth.sample-rate", &engine->SampleRate);
+
+    engine->Song = std::move(song);
+    engine->PinInstruments();
+    engine->EventFrames.reserve(engine->Song->Events().size());
+    const auto frameOf = [rate = engine->SampleRate](std::int64_t microseconds) {
+        return std::int64_t(double(microseconds) * rate / 1e6 + 0.5);
+    };
+    for (const TMidiEvent& e : engine->Song->Events())
+        engine->EventFrames.push_back(frameOf(e.Microseconds));
+    engine->EndFrame = frameOf(engine->Song->Duration());
+
+    // The driver's thread starts at once, so everything it reads is set.
+    if (options.Output == TAudioOutput::Device && !engine->CreateDriver(options, stop))
+        return nullptr;
+    return engine;
+}
+
+bool TFluidSynthPlayer::TEngine::CreateDriver(const TFluidSynthOptions& options, const std::stop_token& stop)
+{
+    const std::vector<std::string> drivers = AudioDrivers(options);
     // ALSA prints its own complaints about a missing card; only while
     // probing are they kept quiet.
-    snd_lib_error_set_handler(&QuietAlsa);
+    if (Fluid.snd_lib_error_set_handler)
+        Fluid.snd_lib_error_set_handler(&QuietAlsa);
     for (const std::string& driver : drivers) {
-        if (fluid_settings_setstr(FSettings, "audio.driver", driver.c_str()) != FLUID_OK)
+        if (stop.stop_requested())
+            break;
+        if (Fluid.fluid_settings_setstr(Settings, "audio.driver", driver.c_str()) != FLUID_OK)
             continue;
-        FDriver = new_fluid_audio_driver2(FSettings, &TFluidSynthPlayer::AudioCallback, this);
-        if (FDriver)
+        Driver = Fluid.new_fluid_audio_driver2(Settings, &TEngine::AudioCallback, this);
+        if (Driver)
             break;
     }
-    snd_lib_error_set_handler(nullptr);
-    return FDriver != nullptr;
+    if (Fluid.snd_lib_error_set_handler)
+        Fluid.snd_lib_error_set_handler(nullptr);
+    return Driver != nullptr;
+}
+
+void TFluidSynthPlayer::TEngine::PinInstruments()
+{
+    // With samples loaded on demand, a program change loads the samples of
+    // its instrument and lets go of the last one's. The song's instruments
+    // are loaded here and pinned, so that the audio thread never reads the
+    // soundfont; the defaults of the channels the song leaves silent are let
+    // go. Bank selects count at the next program change, as in play.
+    std::array<bool, Channels> sounding{};
+    std::array<bool, Channels> pinned{};
+    for (const TMidiEvent& event : Song->Events()) {
+        const int channel = event.Status & 0x0F;
+        switch (event.Status & 0xF0) {
+        case 0xB0:
+            if (event.Data1 == 0 || event.Data1 == 32)
+                Fluid.fluid_synth_cc(Synth, channel, event.Data1, event.Data2);
+            break;
+        case 0xC0:
+            Fluid.fluid_synth_program_change(Synth, channel, event.Data1);
+            pinned[channel] = false;
+            break;
+        case 0x90: {
+            int font = 0, bank = 0, program = 0;
+            if (event.Data2 && !pinned[channel] &&
+                Fluid.fluid_synth_get_program(Synth, channel, &font, &bank, &program) == FLUID_OK)
+                Fluid.fluid_synth_pin_preset(Synth, font, bank, program);
+            pinned[channel] = pinned[channel] || event.Data2;
+            sounding[channel] = sounding[channel] || event.Data2;
+            break;
+        }
+        default: break;
+        }
+    }
+    for (int channel = 0; channel < Channels; ++channel)
+        if (!sounding[channel])
+            Fluid.fluid_synth_unset_program(Synth, channel);
 }
 
 void TFluidSynthPlayer::Close()
 {
-    // Deleting the driver joins its thread; it must not wait for FLock.
-    if (FDriver)
-        delete_fluid_audio_driver(FDriver);
-    FDriver = nullptr;
-    if (FSynth)
-        delete_fluid_synth(FSynth);
-    FSynth = nullptr;
-    if (FSettings)
-        delete_fluid_settings(FSettings);
-    FSettings = nullptr;
-    FSong.reset();
-    FEventFrames.clear();
-    FEndFrame = 0;
-    FNextEvent = 0;
-    FPosition = 0;
-    FPlaying = false;
+    CancelOpen();
+    FEngine.reset();
     if (FPlayPending)
         EndPlayCommand(TMediaResult::Aborted);
 }
 
 void TFluidSynthPlayer::SeekToStart()
 {
-    if (!FSynth)
+    if (!FEngine)
         return;
-    const std::lock_guard lock(FLock);
-    FNextEvent = 0;
-    FPosition = 0;
+    TEngine& engine = *FEngine;
+    const std::lock_guard lock(engine.Lock);
+    engine.NextEvent = 0;
+    engine.Position = 0;
     // Released rather than cut, so a tail still ringing from the end of the
     // song fades naturally into its beginning.
-    fluid_synth_all_notes_off(FSynth, -1);
+    engine.Fluid.fluid_synth_all_notes_off(engine.Synth, -1);
     for (int channel = 0; channel < Channels; ++channel)
-        fluid_synth_cc(FSynth, channel, 121, 0);  // reset all controllers
+        engine.Fluid.fluid_synth_cc(engine.Synth, channel, 121, 0);  // reset all controllers
 }
 
 void TFluidSynthPlayer::Play()
 {
     if (FPlayPending)
         EndPlayCommand(TMediaResult::Superseded);
-    if (!FSynth) {
+    if (!FEngine) {
         FPlayPending = true;
         EndPlayCommand(TMediaResult::Failure);
         return;
     }
     {
-        const std::lock_guard lock(FLock);
-        FPlaying = true;
-        ++FGeneration;
+        const std::lock_guard lock(FEngine->Lock);
+        FEngine->Playing = true;
+        FEngine->Generation = ++FGeneration;
     }
     FPlayPending = true;
 }
 
 void TFluidSynthPlayer::Stop()
 {
-    if (FSynth) {
-        const std::lock_guard lock(FLock);
-        FPlaying = false;
-        fluid_synth_all_sounds_off(FSynth, -1);
+    if (FEngine) {
+        const std::lock_guard lock(FEngine->Lock);
+        FEngine->Playing = false;
+        FEngine->Fluid.fluid_synth_all_sounds_off(FEngine->Synth, -1);
     }
     if (FPlayPending)
         EndPlayCommand(TMediaResult::Aborted);
@@ -236,6 +400,15 @@ void TFluidSynthPlayer::EndPlayCommand(TMediaResult result)
     FPlayPending = false;
     QMetaObject::invokeMethod(
         FNotifier.get(), [this, result] { Notify(result); }, Qt::QueuedConnection);
+}
+
+void TFluidSynthPlayer::EndReached(std::uint64_t generation)
+{
+    // Only when the play command was still waiting for this.
+    if (FPlayPending && generation == FGeneration) {
+        FPlayPending = false;
+        Notify(TMediaResult::Successful);
+    }
 }
 
 void TFluidSynthPlayer::Notify(TMediaResult result)
@@ -252,12 +425,12 @@ void TFluidSynthPlayer::Render(float* left, float* right, int frames)
         return;
     std::fill(left, left + frames, 0.0f);
     std::fill(right, right + frames, 0.0f);
-    if (FSynth && FOptions.Output == TAudioOutput::Caller)
-        Process(left, right, frames);
+    if (FEngine && FOptions.Output == TAudioOutput::Caller)
+        FEngine->Process(left, right, frames);
 }
 
-int TFluidSynthPlayer::AudioCallback(void* data, int length, int effectCount, float* effects[], int outputCount,
-                                     float* outputs[])
+int TFluidSynthPlayer::TEngine::AudioCallback(void* data, int length, int effectCount, float* effects[],
+                                              int outputCount, float* outputs[])
 {
     // Every buffer the driver hands over is filled, the sound going to
     // the first two, effects included.
@@ -268,74 +441,69 @@ int TFluidSynthPlayer::AudioCallback(void* data, int length, int effectCount, fl
         if (outputs[i])
             std::fill(outputs[i], outputs[i] + length, 0.0f);
     if (outputCount >= 2 && outputs[0] && outputs[1] && length > 0)
-        static_cast<TFluidSynthPlayer*>(data)->Process(outputs[0], outputs[1], length);
+        static_cast<TEngine*>(data)->Process(outputs[0], outputs[1], length);
     return FLUID_OK;
 }
 
-void TFluidSynthPlayer::Process(float* left, float* right, int frames)
+void TFluidSynthPlayer::TEngine::Process(float* left, float* right, int frames)
 {
     std::uint64_t endedGeneration = 0;
     {
-        const std::lock_guard lock(FLock);
+        const std::lock_guard lock(Lock);
         const auto checkEnd = [&] {
-            if (FPlaying && FNextEvent == FEventFrames.size() && FPosition >= FEndFrame) {
-                FPlaying = false;
-                endedGeneration = FGeneration;
+            if (Playing && NextEvent == EventFrames.size() && Position >= EndFrame) {
+                Playing = false;
+                endedGeneration = Generation;
             }
         };
         int done = 0;
         while (done < frames) {
             int chunk = frames - done;
-            if (FPlaying) {
-                const std::vector<TMidiEvent>& events = FSong->Events();
-                while (FNextEvent < events.size() && FEventFrames[FNextEvent] <= FPosition)
-                    Dispatch(events[FNextEvent++]);
+            if (Playing) {
+                const std::vector<TMidiEvent>& events = Song->Events();
+                while (NextEvent < events.size() && EventFrames[NextEvent] <= Position)
+                    Dispatch(events[NextEvent++]);
                 // Rendering stops at the next event, so each sounds on time.
-                const std::int64_t next = FNextEvent < events.size() ? FEventFrames[FNextEvent] : FEndFrame;
-                if (next > FPosition)
-                    chunk = int(std::min<std::int64_t>(chunk, next - FPosition));
+                const std::int64_t next = NextEvent < events.size() ? EventFrames[NextEvent] : EndFrame;
+                if (next > Position)
+                    chunk = int(std::min<std::int64_t>(chunk, next - Position));
                 checkEnd();
             }
             std::array<float*, 2> buffers{left + done, right + done};
             // Dry sound and effects mixed into the same two buffers.
-            fluid_synth_process(FSynth, chunk, 2, buffers.data(), 2, buffers.data());
-            if (FPlaying)
-                FPosition += chunk;
+            Fluid.fluid_synth_process(Synth, chunk, 2, buffers.data(), 2, buffers.data());
+            if (Playing)
+                Position += chunk;
             done += chunk;
         }
         checkEnd();
     }
-    // Posted outside the lock; the creating thread decides whether the
-    // play command was still waiting for this.
+    // Posted outside the lock; the owner's thread decides whether the play
+    // command was still waiting for this.
     if (endedGeneration) {
+        TFluidSynthPlayer* owner = &Owner;
         QMetaObject::invokeMethod(
-            FNotifier.get(),
-            [this, endedGeneration] {
-                if (FPlayPending && endedGeneration == FGeneration) {
-                    FPlayPending = false;
-                    Notify(TMediaResult::Successful);
-                }
-            },
+            owner->FNotifier.get(), [owner, endedGeneration] { owner->EndReached(endedGeneration); },
             Qt::QueuedConnection);
     }
 }
 
-void TFluidSynthPlayer::Dispatch(const TMidiEvent& event)
+void TFluidSynthPlayer::TEngine::Dispatch(const TMidiEvent& event)
 {
     const int channel = event.Status & 0x0F;
     switch (event.Status & 0xF0) {
-    case 0x80: fluid_synth_noteoff(FSynth, channel, event.Data1); break;
+    case 0x80: Fluid.fluid_synth_noteoff(Synth, channel, event.Data1); break;
     case 0x90:
         if (event.Data2)
-            fluid_synth_noteon(FSynth, channel, event.Data1, event.Data2);
+            Fluid.fluid_synth_noteon(Synth, channel, event.Data1, event.Data2);
         else
-            fluid_synth_noteoff(FSynth, channel, event.Data1);
+            Fluid.fluid_synth_noteoff(Synth, channel, event.Data1);
         break;
-    case 0xA0: fluid_synth_key_pressure(FSynth, channel, event.Data1, event.Data2); break;
-    case 0xB0: fluid_synth_cc(FSynth, channel, event.Data1, event.Data2); break;
-    case 0xC0: fluid_synth_program_change(FSynth, channel, event.Data1); break;
-    case 0xD0: fluid_synth_channel_pressure(FSynth, channel, event.Data1); break;
-    case 0xE0: fluid_synth_pitch_bend(FSynth, channel, event.Data1 | (event.Data2 << 7)); break;
+    case 0xA0: Fluid.fluid_synth_key_pressure(Synth, channel, event.Data1, event.Data2); break;
+    case 0xB0: Fluid.fluid_synth_cc(Synth, channel, event.Data1, event.Data2); break;
+    case 0xC0: Fluid.fluid_synth_program_change(Synth, channel, event.Data1); break;
+    case 0xD0: Fluid.fluid_synth_channel_pressure(Synth, channel, event.Data1); break;
+    case 0xE0: Fluid.fluid_synth_pitch_bend(Synth, channel, event.Data1 | (event.Data2 << 7)); break;
     default: break;
     }
 }

@@ -3,47 +3,51 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <mutex>
-#include <optional>
 #include <string>
+#include <thread>
 #include <vector>
-
-#include <fluidsynth/types.h>
 
 #include "platform/media/IMediaPlayer.h"
 #include "platform/media/TFluidSynthOptions.h"
-#include "platform/midi/TMidiFile.h"
 
 class QObject;
 
 namespace peglore {
 
-// Plays a MIDI file through FluidSynth with a General MIDI soundfont. The
-// file is read and checked by Open and sequenced here, in the audio
-// thread, one rendered block at a time; the end of the music is noticed
-// there and reported to the thread that created the player as a queued
-// event. Create, command and destroy the player on that thread, which must
-// run a Qt event loop for the reports to arrive.
+// Plays a MIDI file through FluidSynth with a General MIDI soundfont. An
+// open reads and checks the file, makes the synthesizer, loads the
+// instruments the music plays and opens the audio device on a worker
+// thread of its own; the worker's outcome, and the end of the music noticed
+// in the audio thread, are reported to the thread that created the player
+// as queued events. Create, command and destroy the player on that thread,
+// which must run a Qt event loop for the reports to arrive.
 class TFluidSynthPlayer final : public IMediaPlayer {
 public:
     TFluidSynthPlayer();
     explicit TFluidSynthPlayer(TFluidSynthOptions options);
+    // Gives up an open under way, waiting only for the step the worker is
+    // in, and releases the device.
     ~TFluidSynthPlayer() override;
 
     TFluidSynthPlayer(const TFluidSynthPlayer&) = delete;
     TFluidSynthPlayer& operator=(const TFluidSynthPlayer&) = delete;
 
     void SetFileName(const std::string& fileName) override;
-    bool Open() override;
+    void BeginOpen(std::function<void(bool opened)> onOpened) override;
+    void WaitForOpen() override;
+    void CancelOpen() override;
     void SeekToStart() override;
     void Play() override;
     void Stop() override;
     void Close() override;
     void SetOnNotify(std::function<void(TMediaResult)> onNotify) override;
 
-    bool IsOpen() const { return FSynth != nullptr; }
-    double SampleRate() const { return FSampleRate; }
-    // The soundfont Open would load: the first candidate that is a
+    // BeginOpen and WaitForOpen in one; the outcome.
+    bool Open();
+    bool IsOpen() const { return FEngine != nullptr; }
+    bool IsOpening() const { return FWorker.joinable(); }
+    double SampleRate() const;
+    // The soundfont an open would load: the first candidate that is a
     // soundfont file, or "" when there is none.
     std::string FindSoundFont() const;
 
@@ -59,40 +63,33 @@ public:
     void Render(float* left, float* right, int frames);
 
 private:
-    static int AudioCallback(void* data, int length, int effectCount, float* effects[], int outputCount,
-                             float* outputs[]);
-    // Runs in the audio thread (or Render's caller) for each block.
-    void Process(float* left, float* right, int frames);
-    void Dispatch(const TMidiEvent& event);
-    bool CreateDriver();
+    // The synthesizer, the song and the audio device of one open.
+    struct TEngine;
+
+    static std::unique_ptr<TEngine> CreateEngine(const TFluidSynthOptions& options, const std::string& fileName,
+                                                 TFluidSynthPlayer& owner, std::stop_token stop);
+    void SettleOpen();
+    void EndReached(std::uint64_t generation);
     void EndPlayCommand(TMediaResult result);
     void Notify(TMediaResult result);
 
-    TFluidSynthOptions FOptions;
+    const TFluidSynthOptions FOptions;
     std::string FFileName;
     std::function<void(TMediaResult)> FOnNotify;
     // Lives on the creating thread; reports are queued to it.
     std::unique_ptr<QObject> FNotifier;
 
-    fluid_settings_t* FSettings = nullptr;
-    fluid_synth_t* FSynth = nullptr;
-    fluid_audio_driver_t* FDriver = nullptr;
-    double FSampleRate = 0;
-
-    // The song, fixed while open: each event's frame and the end's.
-    std::optional<TMidiFile> FSong;
-    std::vector<std::int64_t> FEventFrames;
-    std::int64_t FEndFrame = 0;
-
-    // Shared with the audio thread.
-    std::mutex FLock;
-    std::size_t FNextEvent = 0;
-    std::int64_t FPosition = 0;  // frames played since the start of the song
-    bool FPlaying = false;
+    std::unique_ptr<TEngine> FEngine;
     std::uint64_t FGeneration = 0;  // numbers the play commands
-
-    // Only on the creating thread.
     bool FPlayPending = false;
+
+    // The open under way: its worker, what the worker made (read only after
+    // joining it), who hears of it, and its number, which tells a queued
+    // report of an open that was settled or given up meanwhile.
+    std::jthread FWorker;
+    std::unique_ptr<TEngine> FOpened;
+    std::function<void(bool)> FOnOpened;
+    std::uint64_t FOpenNumber = 0;
 };
 
 }  // namespace peglore

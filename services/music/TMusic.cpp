@@ -10,14 +10,33 @@ TMusic::TMusic(IMediaPlayer& player, TConfiguration& configuration, std::string 
 {
 }
 
+TMusic::~TMusic()
+{
+    if (FOpening)
+        FPlayer.CancelOpen();
+}
+
 void TMusic::OpenMusic()
 {
+    FOpening = true;
     FPlayer.SetFileName(FProgramFolder + FileName);
-    if (FPlayer.Open()) {
+    FPlayer.BeginOpen([this](bool opened) { OpenFinished(opened); });
+}
+
+void TMusic::OpenFinished(bool opened)
+{
+    FOpening = false;
+    const bool play = FPlayWhenOpen;
+    FPlayWhenOpen = false;
+    if (opened) {
         FOpened = true;
         // The file may have appeared since an earlier open failed; an option
         // that stays on must not stay silent.
         FAvailable = true;
+        if (play) {
+            FPlayer.SeekToStart();
+            FPlayer.Play();
+        }
         return;
     }
     FAvailable = false;
@@ -27,8 +46,13 @@ void TMusic::OpenMusic()
 
 void TMusic::Play()
 {
-    if (!FOpened)
-        OpenMusic();
+    if (!FOpened) {
+        // Set first: a player may hand the outcome over at once.
+        FPlayWhenOpen = true;
+        if (!FOpening)
+            OpenMusic();
+        return;
+    }
     if (FAvailable) {
         FPlayer.SeekToStart();
         FPlayer.Play();
@@ -37,6 +61,7 @@ void TMusic::Play()
 
 void TMusic::Stop()
 {
+    FPlayWhenOpen = false;
     if (FAvailable && FOpened)
         FPlayer.Stop();
 }
@@ -47,6 +72,12 @@ void TMusic::MediaPlayerNotify(bool successful)
     // must not start the music again.
     if (successful && FConfiguration.Music())
         Play();
+}
+
+void TMusic::WaitForOpen()
+{
+    if (FOpening)
+        FPlayer.WaitForOpen();
 }
 
 }  // namespace peglore

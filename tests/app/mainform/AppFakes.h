@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "platform/help/IHelpCommands.h"
 #include "platform/media/IMediaPlayer.h"
@@ -35,6 +36,8 @@ public:
 class TFakePlayer final : public IMediaPlayer {
 public:
     bool OpenSucceeds = false;
+    // The open's outcome waits for WaitForOpen instead of coming at once.
+    bool OpenTakesTime = false;
     QStringList Calls;
     std::function<void(TMediaResult)> OnNotify;
 
@@ -42,11 +45,23 @@ public:
     {
         Calls << QStringLiteral("file %1").arg(QString::fromStdString(fileName).section('/', -1));
     }
-    bool Open() override
+    // Answers at once unless the open takes time.
+    void BeginOpen(std::function<void(bool)> onOpened) override
     {
         Calls << QStringLiteral("open");
-        return OpenSucceeds;
+        if (OpenTakesTime)
+            FOnOpened = std::move(onOpened);
+        else
+            onOpened(OpenSucceeds);
     }
+    void WaitForOpen() override
+    {
+        if (FOnOpened) {
+            Calls << QStringLiteral("wait");
+            std::exchange(FOnOpened, nullptr)(OpenSucceeds);
+        }
+    }
+    void CancelOpen() override { FOnOpened = nullptr; }
     void SeekToStart() override { Calls << QStringLiteral("seek"); }
     void Play() override { Calls << QStringLiteral("play"); }
     void Stop() override { Calls << QStringLiteral("stop"); }
@@ -58,6 +73,9 @@ public:
         if (OnNotify)
             OnNotify(result);
     }
+
+private:
+    std::function<void(bool)> FOnOpened;
 };
 
 }  // namespace peglore::testing

@@ -15,8 +15,8 @@
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QToolButton>
-#include <QtTest>
 #include <QtTest/qtestspontaneevent.h>
+#include <QtTest>
 
 #include <memory>
 
@@ -52,9 +52,10 @@ struct TGame {
     TFakePlayer Player;
     std::unique_ptr<TMainForm> Form;
 
-    explicit TGame(const QByteArray& settings = {}, bool musicOpens = false)
+    explicit TGame(const QByteArray& settings = {}, bool musicOpens = false, bool openTakesTime = false)
     {
         Player.OpenSucceeds = musicOpens;
+        Player.OpenTakesTime = openTakesTime;
         if (!settings.isEmpty()) {
             QFile file(Folder.filePath("Peglore.ini"));
             file.open(QIODevice::WriteOnly);
@@ -551,6 +552,36 @@ private slots:
         QVERIFY(!QApplication::activeModalWidget());
         game.Form->close();
         QVERIFY(game.SettingsText().contains(QStringLiteral("Music=0")));
+    }
+
+    void musicOpenUnderWayIsSettledBeforeTheOptionIsSaved()
+    {
+        TGame game("[Options]\nMusic=1\n", false, true);
+        QVERIFY(game.Form->Session()->Configuration().Music());
+        game.Form->close();
+        QVERIFY(game.Player.Calls.contains(QStringLiteral("wait")));
+        QVERIFY(game.SettingsText().contains(QStringLiteral("Music=0")));
+    }
+
+    void musicOpenUnderWayIsSettledBeforeTheOptionIsShown()
+    {
+        TGame game("[Options]\nMusic=1\n", false, true);
+        QDialog properties(game.Form.get());
+        bool shownOn = true;
+        AnswerNextModal([&](QWidget* m) {
+            shownOn = game.Form->Session()->Configuration().Music();
+            static_cast<QDialog*>(m)->reject();
+        });
+        game.Form->SetDialogs(nullptr, &properties, nullptr, nullptr);
+        game.Form->mmenuPropertiesClick();
+        QVERIFY(!shownOn);
+        // An open that succeeds meanwhile starts the music before the dialog.
+        TGame playing("[Options]\nMusic=1\n", true, true);
+        QDialog dialog(playing.Form.get());
+        AnswerNextModal([](QWidget* m) { static_cast<QDialog*>(m)->reject(); });
+        playing.Form->SetDialogs(nullptr, &dialog, nullptr, nullptr);
+        playing.Form->mmenuPropertiesClick();
+        QCOMPARE(playing.Player.Calls, (QStringList{"file Peglore.mid", "open", "wait", "seek", "play"}));
     }
 
     void closingSavesSendsHelpQuitAndEndsTheServices()

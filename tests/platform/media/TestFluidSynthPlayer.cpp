@@ -116,6 +116,24 @@ TFluidSynthOptions NullDevice()
     return options;
 }
 
+// Bytes this process has read so far, from files, pipes and sockets alike.
+qint64 BytesRead()
+{
+    QFile io(QStringLiteral("/proc/self/io"));
+    if (!io.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : io.readAll().split('\n'))
+        if (line.startsWith("rchar:"))
+            return line.mid(6).trimmed().toLongLong();
+    return -1;
+}
+
+double TuneSeconds()
+{
+    const auto tune = TMidiFile::Load(PEGLORE_TUNE);
+    return tune ? double(tune->Duration()) / 1e6 : 0;
+}
+
 // A player that renders on request and records its reports.
 struct TRig {
     explicit TRig(TFluidSynthOptions options = Caller()) : Player(std::move(options))
@@ -179,6 +197,13 @@ private slots:
     void destructionEndsTheAudioThread();
     void soundFontLookup();
     void destroyedPlayerReportsToNobody();
+    void openGoesOnInTheBackground();
+    void waitForOpenHandsTheOutcomeOver_data();
+    void waitForOpenHandsTheOutcomeOver();
+    void givingUpAnOpen_data();
+    void givingUpAnOpen();
+    void samplesLoadedOnDemandSoundTheSame();
+    void playingReadsNoSamples();
 
 private:
     QTemporaryDir FDir;
@@ -191,8 +216,8 @@ void TestFluidSynthPlayer::initTestCase()
     FSong = WriteFile(FDir, "Song.mid", OneSecondSong());
     QVERIFY(!FSong.isEmpty());
     QVERIFY2(!TFluidSynthPlayer().FindSoundFont().empty(), "a General MIDI soundfont is installed");
-    // FluidSynth loads soundfonts with OpenMP, whose pool of idle workers
-    // stays for the life of the process; counts of threads start after it.
+    // What FluidSynth sets up once per process is in place before threads
+    // are counted.
     TRig warmUp;
     warmUp.Player.SetFileName(FSong.toStdString());
     QVERIFY(warmUp.Player.Open());
@@ -354,6 +379,8 @@ void TestFluidSynthPlayer::openFailures_data()
     QTest::newRow("missing soundfont") << FSong << QStringList{FDir.filePath("Missing.sf2")} << none;
     QTest::newRow("soundfont that is none") << FSong << QStringList{notSoundFont} << none;
     QTest::newRow("no audio device") << FSong << none << QStringList{"no-such-driver"};
+    // Known before FluidSynth is asked.
+    QTest::newRow("no sound output at all") << FSong << none << QStringList{"oss"};
 }
 
 void TestFluidSynthPlayer::openFailures()
@@ -368,6 +395,7 @@ void TestFluidSynthPlayer::openFailures()
         options.Output = TAudioOutput::Device;
         for (const QString& d : Drivers)
             options.AudioDrivers.push_back(d.toStdString());
+        options.StringSettings = {{"audio.oss.device", FDir.filePath("no-dsp").toStdString()}};
     }
     const int threads = ThreadCount();
     TRig rig(options);
@@ -501,6 +529,161 @@ void TestFluidSynthPlayer::destroyedPlayerReportsToNobody()
     }
     QCoreApplication::processEvents();
     QCOMPARE(calls, 0);
+}
+
+void TestFluidSynthPlayer::openGoesOnInTheBackground()
+{
+    const int threads = ThreadCount();
+    TRig rig;
+    rig.Player.SetFileName(PEGLORE_TUNE);
+    QList<bool> outcomes;
+    rig.Player.BeginOpen([&outcomes](bool opened) { outcomes << opened; });
+    QVERIFY(outcomes.isEmpty());
+    QVERIFY(rig.Player.IsOpening());
+    QVERIFY(!rig.Player.IsOpen());
+
+    // The outcome comes as an event, and the worker is gone after it.
+    QTRY_COMPARE(outcomes, QList<bool>{true});
+    QVERIFY(rig.Player.IsOpen());
+    QVERIFY(!rig.Player.IsOpening());
+    QTRY_COMPARE(ThreadCount(), threads);
+    rig.Player.SeekToStart();
+    rig.Player.Play();
+    rig.Render(1.0);
+    QVERIFY(rig.Rms() > 0.002);
+}
+
+void TestFluidSynthPlayer::waitForOpenHandsTheOutcomeOver_data()
+{
+    QTest::addColumn<QString>("File");
+    QTest::addColumn<bool>("Device");
+    QTest::addColumn<bool>("Opened");
+    QTest::newRow("the tune") << QStringLiteral(PEGLORE_TUNE) << false << true;
+    QTest::newRow("missing file") << FDir.filePath("Missing.mid") << false << false;
+    QTest::newRow("no audio device") << QStringLiteral(PEGLORE_TUNE) << true << false;
+}
+
+void TestFluidSynthPlayer::waitForOpenHandsTheOutcomeOver()
+{
+    QFETCH(QString, File);
+    QFETCH(bool, Device);
+    QFETCH(bool, Opened);
+    TFluidSynthOptions options = TRig::Caller();
+    if (Device) {
+        options.Output = TAudioOutput::Device;
+        options.AudioDrivers = {"no-such-driver"};
+    }
+    TRig rig(options);
+    rig.Player.SetFileName(File.toStdString());
+    QList<bool> outcomes;
+    rig.Player.BeginOpen([&outcomes](bool opened) { outcomes << opened; });
+    rig.Player.WaitForOpen();
+    QCOMPARE(outcomes, QList<bool>{Opened});
+    QCOMPARE(rig.Player.IsOpen(), Opened);
+    QVERIFY(!rig.Player.IsOpening());
+
+    // The report the worker queued, and a second wait, add nothing.
+    QCoreApplication::processEvents();
+    rig.Player.WaitForOpen();
+    QCOMPARE(outcomes, QList<bool>{Opened});
+}
+
+void TestFluidSynthPlayer::givingUpAnOpen_data()
+{
+    QTest::addColumn<QString>("How");
+    QTest::newRow("cancelled") << "cancel";
+    QTest::newRow("closed") << "close";
+    QTest::newRow("opened again") << "open";
+    QTest::newRow("player destroyed") << "destroy";
+}
+
+void TestFluidSynthPlayer::givingUpAnOpen()
+{
+    QFETCH(QString, How);
+    const int threads = ThreadCount();
+    QList<bool> first, second;
+    auto rig = std::make_unique<TRig>();
+    rig->Player.SetFileName(PEGLORE_TUNE);
+    rig->Player.BeginOpen([&first](bool opened) { first << opened; });
+    if (How == "cancel")
+        rig->Player.CancelOpen();
+    else if (How == "close")
+        rig->Player.Close();
+    else if (How == "open")
+        rig->Player.BeginOpen([&second](bool opened) { second << opened; });
+    else
+        rig.reset();
+
+    if (How == "open") {
+        QTRY_COMPARE(second, QList<bool>{true});
+    } else {
+        if (rig) {
+            QVERIFY(!rig->Player.IsOpening());
+            QVERIFY(!rig->Player.IsOpen());
+        }
+        // Whatever the worker queued before it was stopped is handled now.
+        QCoreApplication::processEvents();
+    }
+    QCOMPARE(first, QList<bool>{});
+    rig.reset();
+    QTRY_COMPARE(ThreadCount(), threads);
+}
+
+void TestFluidSynthPlayer::samplesLoadedOnDemandSoundTheSame()
+{
+    // The whole tune, once with every sample of the soundfont in memory
+    // and once with only those of its instruments.
+    const auto render = [](bool onDemand) {
+        TFluidSynthOptions options = TRig::Caller();
+        options.DynamicSampleLoading = onDemand;
+        TRig rig(options);
+        rig.Player.SetFileName(PEGLORE_TUNE);
+        std::vector<float> sound;
+        if (!rig.Player.Open())
+            return sound;
+        rig.Player.SeekToStart();
+        rig.Player.Play();
+        for (qint64 frames = 0; frames < qint64(TuneSeconds() * Rate); frames += Block) {
+            rig.Player.Render(rig.Left.data(), rig.Right.data(), Block);
+            sound.insert(sound.end(), rig.Left.begin(), rig.Left.end());
+            sound.insert(sound.end(), rig.Right.begin(), rig.Right.end());
+        }
+        return sound;
+    };
+    const std::vector<float> everything = render(false);
+    const std::vector<float> onDemand = render(true);
+    QVERIFY(!everything.empty());
+    QCOMPARE(onDemand.size(), everything.size());
+    double signal = 0, difference = 0;
+    for (std::size_t i = 0; i < everything.size(); ++i) {
+        signal += double(everything[i]) * everything[i];
+        difference += double(onDemand[i] - everything[i]) * (onDemand[i] - everything[i]);
+    }
+    const double signalRms = std::sqrt(signal / double(everything.size()));
+    const double differenceRms = std::sqrt(difference / double(everything.size()));
+    QVERIFY(signalRms > 0.01);
+    // 100 dB below the music.
+    QVERIFY2(differenceRms <= signalRms * 1e-5,
+             qPrintable(QStringLiteral("difference %1 against %2").arg(differenceRms).arg(signalRms)));
+}
+
+void TestFluidSynthPlayer::playingReadsNoSamples()
+{
+    // Every instrument of the tune is read while opening; the audio side
+    // never waits for the soundfont, not in the first play, not in a loop.
+    const double seconds = TuneSeconds();
+    TRig rig;
+    rig.Player.SetFileName(PEGLORE_TUNE);
+    QVERIFY(rig.Player.Open());
+    const qint64 before = BytesRead();
+    for (int play = 0; play < 2; ++play) {
+        rig.Player.SeekToStart();
+        rig.Player.Play();
+        rig.Render(seconds + 5.0, true);
+    }
+    QCOMPARE(rig.Reports, QStringList({"Successful", "Successful"}));
+    const qint64 read = BytesRead() - before;
+    QVERIFY2(read < 4096, qPrintable(QStringLiteral("%1 bytes read while playing").arg(read)));
 }
 
 QTEST_GUILESS_MAIN(TestFluidSynthPlayer)

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <deque>
 #include <memory>
+#include <utility>
 
 #include "../../game/GameFakes.h"
 #include "platform/media/IMediaPlayer.h"
@@ -17,7 +18,9 @@ using namespace peglore;
 
 namespace {
 
-// Records every command; opens succeed or fail as told.
+// Records every command. An open ends, with the next of OpenResults (a
+// success when none is left), when the test says so, as the event loop
+// would bring it, or inside WaitForOpen.
 class TRecordingPlayer final : public IMediaPlayer {
 public:
     explicit TRecordingPlayer(QStringList& log) : FLog(log) {}
@@ -25,14 +28,20 @@ public:
     std::function<void(TMediaResult)> OnNotify;
 
     void SetFileName(const std::string& fileName) override { FLog << "name " + QString::fromStdString(fileName); }
-    bool Open() override
+    void BeginOpen(std::function<void(bool)> onOpened) override
     {
         FLog << "open";
-        if (OpenResults.empty())
-            return true;
-        const bool result = OpenResults.front();
-        OpenResults.pop_front();
-        return result;
+        FOnOpened = std::move(onOpened);
+    }
+    void WaitForOpen() override
+    {
+        FLog << "wait";
+        FinishOpen();
+    }
+    void CancelOpen() override
+    {
+        FLog << "cancel";
+        FOnOpened = nullptr;
     }
     void SeekToStart() override { FLog << "seek"; }
     void Play() override { FLog << "play"; }
@@ -40,8 +49,22 @@ public:
     void Close() override { FLog << "close"; }
     void SetOnNotify(std::function<void(TMediaResult)> handler) override { OnNotify = std::move(handler); }
 
+    void FinishOpen()
+    {
+        if (!FOnOpened)
+            return;
+        bool result = true;
+        if (!OpenResults.empty()) {
+            result = OpenResults.front();
+            OpenResults.pop_front();
+        }
+        std::exchange(FOnOpened, nullptr)(result);
+    }
+    bool OpenUnderWay() const { return bool(FOnOpened); }
+
 private:
     QStringList& FLog;
+    std::function<void(bool)> FOnOpened;
 };
 
 // The music wired as the main window wires it: the options' effects call
@@ -94,58 +117,55 @@ private slots:
     void states_data();
     void states();
     void doesNotRegisterWithThePlayer();
+    void destructionGivesUpTheOpen();
     void reportAfterDestructionReachesNobody();
     void optionOffAtStartLeavesTheFileAlone();
     void withTheRealPlayer_data();
     void withTheRealPlayer();
+    void destroyedWhileTheRealPlayerOpens();
 };
 
 void TestMusic::states_data()
 {
-    QTest::addColumn<QString>("Opens");  // results of the player's opens, in turn
+    QTest::addColumn<QString>("Opens");  // outcomes of the player's opens, in turn
     QTest::addColumn<QString>("Steps");
     QTest::addColumn<QStringList>("Calls");
     QTest::addColumn<bool>("Opened");
     QTest::addColumn<bool>("Available");
     QTest::addColumn<bool>("Music");
 
+    // "done": the open's outcome arrives; "wait": the owner settles it.
     const QString name = "name /game/Peglore.mid";
-    const QStringList start{name, "open", "seek", "play"};
-    QTest::newRow("not yet opened") << ""
-                                    << "" << QStringList{} << false << true << false;
-    QTest::newRow("on opens and plays") << ""
-                                        << "on" << start << true << true << true;
-    QTest::newRow("off stops and keeps the file open")
-        << ""
-        << "on off" << start + QStringList{"stop"} << true << true << false;
-    QTest::newRow("on again starts from the beginning")
-        << ""
-        << "on off on" << start + QStringList{"stop", "seek", "play"} << true << true << true;
-    QTest::newRow("each end starts it again")
-        << ""
-        << "on end end" << start + QStringList{"seek", "play", "seek", "play"} << true << true << true;
-    QTest::newRow("aborted: no restart") << ""
-                                         << "on off aborted" << start + QStringList{"stop"} << true << true << false;
-    QTest::newRow("superseded and failure: nothing") << ""
-                                                     << "on superseded failure" << start << true << true << true;
-    QTest::newRow("on while playing does nothing") << ""
-                                                   << "on on" << start << true << true << true;
-    QTest::newRow("off while off does nothing") << ""
-                                                << "off" << QStringList{} << false << true << false;
-    QTest::newRow("an end reported after off: no restart")
-        << ""
-        << "on off end" << start + QStringList{"stop"} << true << true << false;
-    QTest::newRow("failed open turns the option off") << "0"
-                                                      << "on" << QStringList{name, "open"} << false << false << false;
-    QTest::newRow("off after a failed open: nothing")
-        << "0"
-        << "on off" << QStringList{name, "open"} << false << false << false;
-    QTest::newRow("unavailable: on tries again, and fails again")
-        << "00"
-        << "on on" << QStringList{name, "open", name, "open"} << false << false << false;
-    QTest::newRow("a later open that succeeds plays")
-        << "01"
-        << "on on" << QStringList{name, "open", name, "open", "seek", "play"} << true << true << true;
+    const QStringList open{name, "open"};
+    const QStringList start = open + QStringList{"seek", "play"};
+    const auto row = [](const char* title, const char* opens, const char* steps, const QStringList& calls, bool opened,
+                        bool available, bool music) {
+        QTest::newRow(title) << opens << steps << calls << opened << available << music;
+    };
+    row("not yet opened", "", "", {}, false, true, false);
+    row("on begins the open, silent until it is done", "", "on", open, false, true, true);
+    row("on plays once opened", "", "on done", start, true, true, true);
+    row("off stops and keeps the file open", "", "on done off", start + QStringList{"stop"}, true, true, false);
+    row("on again starts from the beginning", "", "on done off on", start + QStringList{"stop", "seek", "play"}, true,
+        true, true);
+    row("each end starts it again", "", "on done end end", start + QStringList{"seek", "play", "seek", "play"}, true,
+        true, true);
+    row("aborted: no restart", "", "on done off aborted", start + QStringList{"stop"}, true, true, false);
+    row("superseded and failure: nothing", "", "on done superseded failure", start, true, true, true);
+    row("on while playing does nothing", "", "on done on", start, true, true, true);
+    row("off while off does nothing", "", "off", {}, false, true, false);
+    row("an end reported after off: no restart", "", "on done off end", start + QStringList{"stop"}, true, true, false);
+    row("failed open turns the option off", "0", "on done", open, false, false, false);
+    row("off after a failed open: nothing", "0", "on done off", open, false, false, false);
+    row("unavailable: on tries again, and fails again", "00", "on done on done", open + open, false, false, false);
+    row("a later open that succeeds plays", "01", "on done on done", open + start, true, true, true);
+    row("off during the open: opened, silent", "", "on off done", open, true, true, false);
+    row("off and on during the open: one open, one play", "", "on off on done", start, true, true, true);
+    row("failure after off during the open", "0", "on off done", open, false, false, false);
+    row("waiting settles the open and plays", "", "on wait", open + QStringList{"wait", "seek", "play"}, true, true,
+        true);
+    row("waiting settles a failure: option off", "0", "on wait", open + QStringList{"wait"}, false, false, false);
+    row("nothing to wait for", "", "wait on done wait", start, true, true, true);
 }
 
 void TestMusic::states()
@@ -165,6 +185,10 @@ void TestMusic::states()
     for (const QString& step : Steps.split(' ', Qt::SkipEmptyParts)) {
         if (step == "on" || step == "off")
             rig.Config().SetMusic(step == "on");
+        else if (step == "done")
+            player.FinishOpen();
+        else if (step == "wait")
+            rig.Music()->WaitForOpen();
         else if (step == "end")
             player.OnNotify(TMediaResult::Successful);
         else if (step == "aborted")
@@ -178,6 +202,7 @@ void TestMusic::states()
     QCOMPARE(rig.Music()->Opened(), Opened);
     QCOMPARE(rig.Music()->Available(), Available);
     QCOMPARE(rig.Config().Music(), Music);
+    QCOMPARE(rig.Music()->Opening(), player.OpenUnderWay());
 }
 
 void TestMusic::doesNotRegisterWithThePlayer()
@@ -199,12 +224,24 @@ void TestMusic::doesNotRegisterWithThePlayer()
     QCOMPARE(log, QStringList{});
 }
 
+void TestMusic::destructionGivesUpTheOpen()
+{
+    QStringList log;
+    TRecordingPlayer player(log);
+    TMusicRig rig(player);
+    rig.Config().SetMusic(true);
+    rig.DestroyMusic();
+    QCOMPARE(log.last(), QStringLiteral("cancel"));
+    QVERIFY(!player.OpenUnderWay());
+}
+
 void TestMusic::reportAfterDestructionReachesNobody()
 {
     QStringList log;
     TRecordingPlayer player(log);
     TMusicRig rig(player);
     rig.Config().SetMusic(true);
+    player.FinishOpen();
     rig.DestroyMusic();
     log.clear();
     player.OnNotify(TMediaResult::Successful);
@@ -231,16 +268,21 @@ void TestMusic::withTheRealPlayer_data()
 {
     QTest::addColumn<bool>("FilePresent");
     QTest::addColumn<bool>("AudioDevice");
+    QTest::addColumn<bool>("Wait");  // the owner settles the open, or it arrives as an event
     QTest::addColumn<QByteArray>("SavedMusic");
-    QTest::newRow("music file missing") << false << true << QByteArray("Music=0");
-    QTest::newRow("no audio device") << true << false << QByteArray("Music=0");
-    QTest::newRow("everything there") << true << true << QByteArray("Music=1");
+    for (const bool wait : {true, false}) {
+        const char* how = wait ? ", settled" : ", as an event";
+        QTest::addRow("music file missing%s", how) << false << true << wait << QByteArray("Music=0");
+        QTest::addRow("no audio device%s", how) << true << false << wait << QByteArray("Music=0");
+        QTest::addRow("everything there%s", how) << true << true << wait << QByteArray("Music=1");
+    }
 }
 
 void TestMusic::withTheRealPlayer()
 {
     QFETCH(bool, FilePresent);
     QFETCH(bool, AudioDevice);
+    QFETCH(bool, Wait);
     QFETCH(QByteArray, SavedMusic);
 
     // A settings file that asks for music, and the tune beside it or not.
@@ -264,6 +306,12 @@ void TestMusic::withTheRealPlayer()
     TMusicRig rig(player, dir.path().toStdString() + "/");
     testing::TGameRig game;
     rig.Config().LoadSettings(game.Stats, game.Levels);
+    QVERIFY(rig.Music()->Opening());
+    QVERIFY(rig.Config().Music());
+    if (Wait)
+        rig.Music()->WaitForOpen();
+    else
+        QTRY_VERIFY(!rig.Music()->Opening());
     QCOMPARE(rig.Config().Music(), SavedMusic == "Music=1");
 
     std::vector<float> left(4096), right(4096);
@@ -278,6 +326,23 @@ void TestMusic::withTheRealPlayer()
     rig.Config().SaveSettings(game.Stats, game.Levels);
     const QList<QByteArray> lines = ReadAll(dir.filePath("Peglore.ini")).split('\n');
     QVERIFY2(lines.contains(SavedMusic), ReadAll(dir.filePath("Peglore.ini")).constData());
+}
+
+void TestMusic::destroyedWhileTheRealPlayerOpens()
+{
+    QTemporaryDir dir;
+    QVERIFY(QFile::copy(PEGLORE_TUNE, dir.filePath("Peglore.mid")));
+    TFluidSynthOptions options;
+    options.Output = TAudioOutput::Caller;
+    TFluidSynthPlayer player(options);
+    TMusicRig rig(player, dir.path().toStdString() + "/");
+    rig.Config().SetMusic(true);
+    QVERIFY(player.IsOpening());
+    rig.DestroyMusic();
+    QVERIFY(!player.IsOpening());
+    QVERIFY(!player.IsOpen());
+    QCoreApplication::processEvents();
+    QVERIFY(!player.IsOpen());
 }
 
 QTEST_GUILESS_MAIN(TestMusic)
