@@ -61,7 +61,9 @@ void Usage()
                 "  --bare PATH    the bare window's executable (default: this build's)\n"
                 "  --idle S       seconds of idle CPU measured after the memory (default 3)\n"
                 "  --alsa-null    give both programs ALSA's null device as the default sound\n"
-                "                 card, so that the music really plays (into nothing)\n"
+                "                 card, so that the music really plays (into nothing); that\n"
+                "                 device takes sound as fast as it is made, so the game's\n"
+                "                 idle CPU then is the synthesizer running unpaced\n"
                 "  --settings F   start the game with F as its Peglore.ini instead of none\n"
                 "  --verbose      every start's figures\n");
 }

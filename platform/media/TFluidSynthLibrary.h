@@ -25,7 +25,16 @@ struct TFluidSynthLibrary {
     X(new_fluid_synth)                \
     X(delete_fluid_synth)             \
     X(fluid_synth_sfload)             \
+    X(new_fluid_defsfloader)          \
+    X(fluid_sfloader_set_callbacks)   \
+    X(fluid_synth_add_sfloader)       \
+    X(fluid_synth_get_sfont)          \
+    X(fluid_sfont_iteration_start)    \
+    X(fluid_sfont_iteration_next)     \
     X(fluid_synth_get_program)        \
+    X(fluid_synth_get_channel_preset) \
+    X(fluid_preset_get_banknum)       \
+    X(fluid_preset_get_num)           \
     X(fluid_synth_pin_preset)         \
     X(fluid_synth_unset_program)      \
     X(fluid_synth_noteon)             \

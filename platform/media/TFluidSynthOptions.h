@@ -22,6 +22,14 @@ struct TFluidSynthOptions {
     // Only the instruments the music plays are read from the soundfont,
     // while it is opened, instead of every sample it holds.
     bool DynamicSampleLoading = true;
+    // The synthesizer is shown a copy of the soundfont's headers that holds
+    // only the presets the music plays, so that it keeps no others in
+    // memory. Falls back to the whole soundfont when the copy would pick
+    // any other preset than the whole one does.
+    bool SubsetSoundFont = true;
+    // Voices sounding at once; the tune needs fewer than 80, and each voice
+    // kept ready costs some 10 kB.
+    int Polyphony = 128;
     // Further FluidSynth string settings by name, set before the synthesizer
     // is made, e.g. {"audio.alsa.device", "null"}.
     std::vector<std::pair<std::string, std::string>> StringSettings;

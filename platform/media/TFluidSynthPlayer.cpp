@@ -7,12 +7,17 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
+#include <cstdio>
 #include <mutex>
 #include <optional>
+#include <set>
+#include <string_view>
 #include <utility>
 
 #include "platform/media/TAudioOutputProbe.h"
 #include "platform/media/TFluidSynthLibrary.h"
+#include "platform/media/TSoundFontSubset.h"
 #include "platform/midi/TMidiFile.h"
 
 namespace peglore {
@@ -74,6 +79,62 @@ std::string FirstSoundFont(const TFluidSynthLibrary& fluid, const std::vector<st
     return {};
 }
 
+// FluidSynth reads a soundfont through file functions given to its loader,
+// which are handed the name passed to fluid_synth_sfload and nothing else;
+// the name of a subset is therefore its address behind a prefix that no
+// file name of ours starts with. Other names are left to the next loader.
+constexpr std::string_view SubsetPrefix = "peglore-soundfont-subset:";
+
+std::string SubsetName(const TSoundFontSubset& subset)
+{
+    return std::string(SubsetPrefix) + std::to_string(reinterpret_cast<std::uintptr_t>(&subset));
+}
+
+struct TSubsetFile {
+    const TSoundFontSubset* Subset = nullptr;
+    std::int64_t Position = 0;
+};
+
+void* OpenSubset(const char* name)
+{
+    const std::string_view text(name ? name : "");
+    std::uintptr_t address = 0;
+    if (text.substr(0, SubsetPrefix.size()) != SubsetPrefix ||
+        std::from_chars(text.data() + SubsetPrefix.size(), text.data() + text.size(), address).ec != std::errc())
+        return nullptr;
+    return new TSubsetFile{reinterpret_cast<const TSoundFontSubset*>(address)};
+}
+
+int ReadSubset(void* buffer, fluid_long_long_t count, void* handle)
+{
+    auto& file = *static_cast<TSubsetFile*>(handle);
+    if (!file.Subset->Read(file.Position, buffer, count))
+        return FLUID_FAILED;
+    file.Position += count;
+    return FLUID_OK;
+}
+
+int SeekSubset(void* handle, fluid_long_long_t offset, int origin)
+{
+    auto& file = *static_cast<TSubsetFile*>(handle);
+    const std::int64_t base = origin == SEEK_SET ? 0 : origin == SEEK_CUR ? file.Position : file.Subset->Size();
+    if ((origin != SEEK_SET && origin != SEEK_CUR && origin != SEEK_END) || base + offset < 0)
+        return FLUID_FAILED;
+    file.Position = base + offset;
+    return FLUID_OK;
+}
+
+fluid_long_long_t TellSubset(void* handle)
+{
+    return static_cast<TSubsetFile*>(handle)->Position;
+}
+
+int CloseSubset(void* handle)
+{
+    delete static_cast<TSubsetFile*>(handle);
+    return FLUID_OK;
+}
+
 }  // namespace
 
 struct TFluidSynthPlayer::TEngine {
@@ -94,7 +155,10 @@ struct TFluidSynthPlayer::TEngine {
     static int AudioCallback(void* data, int length, int effectCount, float* effects[], int outputCount,
                              float* outputs[]);
     bool CreateDriver(const TFluidSynthOptions& options, const std::stop_token& stop);
-    void PinInstruments();
+    bool LoadSoundFont(const std::string& path, bool subset, const std::stop_token& stop);
+    fluid_synth_t* NewSynth(const std::string& path, const TSoundFontSubset* subset) const;
+    // The preset each sounding channel plays, in the song's order.
+    std::vector<TSoundFontSubset::TPresetNumber> SelectSongPresets(fluid_synth_t* synth, bool pin) const;
     // Runs in the audio thread (or Render's caller) for each block.
     void Process(float* left, float* right, int frames);
     void Dispatch(const TMidiEvent& event);
@@ -105,6 +169,8 @@ struct TFluidSynthPlayer::TEngine {
     fluid_synth_t* Synth = nullptr;
     fluid_audio_driver_t* Driver = nullptr;
     double SampleRate = 0;
+    // What the synthesizer reads as its soundfont, when not the file itself.
+    std::optional<TSoundFontSubset> Subset;
 
     // The song, fixed while open: each event's frame and the end's.
     std::optional<TMidiFile> Song;
@@ -162,6 +228,18 @@ std::string TFluidSynthPlayer::FindSoundFont() const
 double TFluidSynthPlayer::SampleRate() const
 {
     return FEngine ? FEngine->SampleRate : 0;
+}
+
+int TFluidSynthPlayer::PresetCount() const
+{
+    fluid_sfont_t* font = FEngine ? FEngine->Fluid.fluid_synth_get_sfont(FEngine->Synth, 0) : nullptr;
+    if (!font)
+        return 0;
+    int count = 0;
+    FEngine->Fluid.fluid_sfont_iteration_start(font);
+    while (FEngine->Fluid.fluid_sfont_iteration_next(font))
+        ++count;
+    return count;
 }
 
 void TFluidSynthPlayer::SetFileName(const std::string& fileName)
@@ -261,17 +339,15 @@ std::unique_ptr<TFluidSynthPlayer::TEngine> TFluidSynthPlayer::CreateEngine(cons
     // FluidSynth's default gain leaves a few instruments very quiet.
     fluid->fluid_settings_setnum(engine->Settings, "synth.gain", 0.5);
     fluid->fluid_settings_setint(engine->Settings, "synth.dynamic-sample-loading", options.DynamicSampleLoading);
+    fluid->fluid_settings_setint(engine->Settings, "synth.polyphony", options.Polyphony);
     for (const auto& [name, value] : options.StringSettings)
         if (fluid->fluid_settings_setstr(engine->Settings, name.c_str(), value.c_str()) != FLUID_OK)
             return nullptr;
-    engine->Synth = fluid->new_fluid_synth(engine->Settings);
-    if (!engine->Synth || fluid->fluid_synth_sfload(engine->Synth, soundFont.c_str(), 1) == FLUID_FAILED ||
-        stop.stop_requested())
+    engine->Song = std::move(song);
+    if (!engine->LoadSoundFont(soundFont, options.SubsetSoundFont, stop) || stop.stop_requested())
         return nullptr;
     fluid->fluid_settings_getnum(engine->Settings, "synth.sample-rate", &engine->SampleRate);
 
-    engine->Song = std::move(song);
-    engine->PinInstruments();
     engine->EventFrames.reserve(engine->Song->Events().size());
     const auto frameOf = [rate = engine->SampleRate](std::int64_t microseconds) {
         return std::int64_t(double(microseconds) * rate / 1e6 + 0.5);
@@ -307,13 +383,68 @@ bool TFluidSynthPlayer::TEngine::CreateDriver(const TFluidSynthOptions& options,
     return Driver != nullptr;
 }
 
-void TFluidSynthPlayer::TEngine::PinInstruments()
+fluid_synth_t* TFluidSynthPlayer::TEngine::NewSynth(const std::string& path, const TSoundFontSubset* subset) const
+{
+    fluid_synth_t* synth = Fluid.new_fluid_synth(Settings);
+    if (!synth)
+        return nullptr;
+    std::string name = path;
+    if (subset) {
+        // The synthesizer owns its loaders.
+        fluid_sfloader_t* loader = Fluid.new_fluid_defsfloader(Settings);
+        if (!loader || Fluid.fluid_sfloader_set_callbacks(loader, &OpenSubset, &ReadSubset, &SeekSubset, &TellSubset,
+                                                          &CloseSubset) != FLUID_OK) {
+            Fluid.delete_fluid_synth(synth);
+            return nullptr;
+        }
+        Fluid.fluid_synth_add_sfloader(synth, loader);
+        name = SubsetName(*subset);
+    }
+    if (Fluid.fluid_synth_sfload(synth, name.c_str(), 1) == FLUID_FAILED) {
+        Fluid.delete_fluid_synth(synth);
+        return nullptr;
+    }
+    return synth;
+}
+
+bool TFluidSynthPlayer::TEngine::LoadSoundFont(const std::string& path, bool subset, const std::stop_token& stop)
+{
+    if (subset) {
+        // A synthesizer of the whole soundfont says which presets the song
+        // picks, substitutes for missing ones included. Only when a subset
+        // of those picks the same is it kept.
+        std::vector<TSoundFontSubset::TPresetNumber> picked;
+        if (fluid_synth_t* whole = NewSynth(path, nullptr)) {
+            picked = SelectSongPresets(whole, false);
+            Fluid.delete_fluid_synth(whole);
+        }
+        if (stop.stop_requested())
+            return false;
+        if (!picked.empty())
+            Subset = TSoundFontSubset::Open(path, {picked.begin(), picked.end()});
+        if (Subset && (Synth = NewSynth(path, &*Subset)) && SelectSongPresets(Synth, true) == picked)
+            return true;
+        if (Synth)
+            Fluid.delete_fluid_synth(Synth);
+        Synth = nullptr;
+        Subset.reset();
+    }
+    Synth = NewSynth(path, nullptr);
+    if (Synth)
+        SelectSongPresets(Synth, true);
+    return Synth != nullptr;
+}
+
+std::vector<TSoundFontSubset::TPresetNumber> TFluidSynthPlayer::TEngine::SelectSongPresets(fluid_synth_t* synth,
+                                                                                           bool pin) const
 {
     // With samples loaded on demand, a program change loads the samples of
-    // its instrument and lets go of the last one's. The song's instruments
-    // are loaded here and pinned, so that the audio thread never reads the
-    // soundfont; the defaults of the channels the song leaves silent are let
-    // go. Bank selects count at the next program change, as in play.
+    // its instrument and lets go of the last one's. When pinning, the
+    // song's instruments are loaded here and pinned, so that the audio
+    // thread never reads the soundfont. The defaults of the channels the
+    // song leaves silent are let go. Bank selects count at the next program
+    // change, as in play.
+    std::vector<TSoundFontSubset::TPresetNumber> presets;
     std::array<bool, Channels> sounding{};
     std::array<bool, Channels> pinned{};
     for (const TMidiEvent& event : Song->Events()) {
@@ -321,27 +452,36 @@ void TFluidSynthPlayer::TEngine::PinInstruments()
         switch (event.Status & 0xF0) {
         case 0xB0:
             if (event.Data1 == 0 || event.Data1 == 32)
-                Fluid.fluid_synth_cc(Synth, channel, event.Data1, event.Data2);
+                Fluid.fluid_synth_cc(synth, channel, event.Data1, event.Data2);
             break;
         case 0xC0:
-            Fluid.fluid_synth_program_change(Synth, channel, event.Data1);
+            Fluid.fluid_synth_program_change(synth, channel, event.Data1);
             pinned[channel] = false;
             break;
-        case 0x90: {
-            int font = 0, bank = 0, program = 0;
-            if (event.Data2 && !pinned[channel] &&
-                Fluid.fluid_synth_get_program(Synth, channel, &font, &bank, &program) == FLUID_OK)
-                Fluid.fluid_synth_pin_preset(Synth, font, bank, program);
-            pinned[channel] = pinned[channel] || event.Data2;
+        case 0x90:
+            if (event.Data2 && !pinned[channel]) {
+                // The preset in use, which is a substitute when the program
+                // asked for is missing.
+                fluid_preset_t* preset = Fluid.fluid_synth_get_channel_preset(synth, channel);
+                const int bank = preset ? Fluid.fluid_preset_get_banknum(preset) : -1;
+                const int number = preset ? Fluid.fluid_preset_get_num(preset) : -1;
+                presets.emplace_back(bank, number);
+                int font = 0, askedBank = 0, askedProgram = 0;
+                if (pin && preset &&
+                    Fluid.fluid_synth_get_program(synth, channel, &font, &askedBank, &askedProgram) == FLUID_OK)
+                    Fluid.fluid_synth_pin_preset(synth, font, bank, number);
+                pinned[channel] = true;
+            }
             sounding[channel] = sounding[channel] || event.Data2;
             break;
-        }
         default: break;
         }
     }
-    for (int channel = 0; channel < Channels; ++channel)
-        if (!sounding[channel])
-            Fluid.fluid_synth_unset_program(Synth, channel);
+    if (pin)
+        for (int channel = 0; channel < Channels; ++channel)
+            if (!sounding[channel])
+                Fluid.fluid_synth_unset_program(synth, channel);
+    return presets;
 }
 
 void TFluidSynthPlayer::Close()

@@ -47,6 +47,8 @@ public:
     bool IsOpen() const { return FEngine != nullptr; }
     bool IsOpening() const { return FWorker.joinable(); }
     double SampleRate() const;
+    // The presets the open synthesizer knows of; 0 when closed.
+    int PresetCount() const;
     // The soundfont an open would load: the first candidate that is a
     // soundfont file, or "" when there is none.
     std::string FindSoundFont() const;

@@ -202,7 +202,8 @@ private slots:
     void waitForOpenHandsTheOutcomeOver();
     void givingUpAnOpen_data();
     void givingUpAnOpen();
-    void samplesLoadedOnDemandSoundTheSame();
+    void soundsAsTheWholeSoundFont_data();
+    void soundsAsTheWholeSoundFont();
     void playingReadsNoSamples();
 
 private:
@@ -629,18 +630,36 @@ void TestFluidSynthPlayer::givingUpAnOpen()
     QTRY_COMPARE(ThreadCount(), threads);
 }
 
-void TestFluidSynthPlayer::samplesLoadedOnDemandSoundTheSame()
+void TestFluidSynthPlayer::soundsAsTheWholeSoundFont_data()
 {
-    // The whole tune, once with every sample of the soundfont in memory
-    // and once with only those of its instruments.
-    const auto render = [](bool onDemand) {
+    QTest::addColumn<bool>("onDemand");
+    QTest::addColumn<bool>("subset");
+    QTest::addColumn<int>("polyphony");
+    QTest::newRow("samples on demand") << true << false << 256;
+    QTest::newRow("only the tune's presets") << false << true << 256;
+    QTest::newRow("128 voices") << false << false << 128;
+    QTest::newRow("as the game plays") << true << true << TFluidSynthOptions().Polyphony;
+}
+
+void TestFluidSynthPlayer::soundsAsTheWholeSoundFont()
+{
+    // The whole tune, once with every preset and sample of the soundfont in
+    // memory and FluidSynth's own number of voices, once as the row says.
+    QFETCH(bool, onDemand);
+    QFETCH(bool, subset);
+    QFETCH(int, polyphony);
+    int presets = 0;
+    const auto render = [&presets](bool onDemand, bool subset, int polyphony) {
         TFluidSynthOptions options = TRig::Caller();
         options.DynamicSampleLoading = onDemand;
+        options.SubsetSoundFont = subset;
+        options.Polyphony = polyphony;
         TRig rig(options);
         rig.Player.SetFileName(PEGLORE_TUNE);
         std::vector<float> sound;
         if (!rig.Player.Open())
             return sound;
+        presets = rig.Player.PresetCount();
         rig.Player.SeekToStart();
         rig.Player.Play();
         for (qint64 frames = 0; frames < qint64(TuneSeconds() * Rate); frames += Block) {
@@ -650,14 +669,20 @@ void TestFluidSynthPlayer::samplesLoadedOnDemandSoundTheSame()
         }
         return sound;
     };
-    const std::vector<float> everything = render(false);
-    const std::vector<float> onDemand = render(true);
+    // Rendered once for all rows.
+    static int allPresets = 0;
+    static const std::vector<float> everything = [&] {
+        std::vector<float> whole = render(false, false, 256);
+        allPresets = presets;
+        return whole;
+    }();
+    const std::vector<float> sound = render(onDemand, subset, polyphony);
     QVERIFY(!everything.empty());
-    QCOMPARE(onDemand.size(), everything.size());
+    QCOMPARE(sound.size(), everything.size());
     double signal = 0, difference = 0;
     for (std::size_t i = 0; i < everything.size(); ++i) {
         signal += double(everything[i]) * everything[i];
-        difference += double(onDemand[i] - everything[i]) * (onDemand[i] - everything[i]);
+        difference += double(sound[i] - everything[i]) * (sound[i] - everything[i]);
     }
     const double signalRms = std::sqrt(signal / double(everything.size()));
     const double differenceRms = std::sqrt(difference / double(everything.size()));
@@ -665,6 +690,9 @@ void TestFluidSynthPlayer::samplesLoadedOnDemandSoundTheSame()
     // 100 dB below the music.
     QVERIFY2(differenceRms <= signalRms * 1e-5,
              qPrintable(QStringLiteral("difference %1 against %2").arg(differenceRms).arg(signalRms)));
+    // The tune plays five instruments, one of them the drum kit.
+    QVERIFY(allPresets > 100);
+    QCOMPARE(presets, subset ? 5 : allPresets);
 }
 
 void TestFluidSynthPlayer::playingReadsNoSamples()
