@@ -94,12 +94,10 @@ struct TFont {
             bag(Pbag, g, m);
         Tables[Pmod].assign(20, 0);  // one modulator and the terminal
         Tables[Pmod][0] = 2;
-        gen(Pgen, PanGen, 100);
-        gen(Pgen, InstrumentGen, 1);
-        gen(Pgen, InstrumentGen, 0);
-        gen(Pgen, InstrumentGen, 2);
-        gen(Pgen, InstrumentGen, 2);
-        gen(Pgen, 0, 0);
+        using TGens = std::vector<std::pair<unsigned, unsigned>>;
+        for (const auto& [oper, amount] : TGens{
+                 {PanGen, 100}, {InstrumentGen, 1}, {InstrumentGen, 0}, {InstrumentGen, 2}, {InstrumentGen, 2}, {0, 0}})
+            gen(Pgen, oper, amount);
         for (const auto& [name, first] :
              std::vector<std::pair<const char*, unsigned>>{{"flute", 0}, {"bell", 1}, {"pair", 3}, {"EOI", 5}}) {
             PutName(Tables[Inst], name, 20);
@@ -108,12 +106,9 @@ struct TFont {
         for (unsigned i = 0; i <= 5; ++i)
             bag(Ibag, i, 0);
         Tables[Imod].assign(10, 0);
-        gen(Igen, SampleGen, 0);
-        gen(Igen, PanGen, 7);
-        gen(Igen, SampleGen, 2);
-        gen(Igen, SampleGen, 3);
-        gen(Igen, SampleGen, 4);
-        gen(Igen, 0, 0);
+        for (const auto& [oper, amount] :
+             TGens{{SampleGen, 0}, {PanGen, 7}, {SampleGen, 2}, {SampleGen, 3}, {SampleGen, 4}, {0, 0}})
+            gen(Igen, oper, amount);
         for (unsigned s = 0; s <= 5; ++s) {
             PutName(Tables[Shdr], s < 5 ? "S" + std::to_string(s) : "EOS", 20);
             for (const std::uint32_t value : {100 * s, 100 * s + 90, 100 * s + 10, 100 * s + 80, 44100u})
