@@ -317,11 +317,11 @@ std::optional<TSoundFontSubset> TSoundFontSubset::FromDescriptor(int descriptor,
     std::int64_t at = 12;
     std::array<std::pair<std::int64_t, std::int64_t>, 3> lists{};  // offset and length, padding included
     std::int64_t hydraSize = 0;  // the pdta list's body
-    constexpr std::array<std::string_view, 3> ListTypes{"INFO", "sdta", "pdta"};
+    constexpr std::array<std::string_view, 3> listTypes{"INFO", "sdta", "pdta"};
     for (std::size_t i = 0; i < lists.size(); ++i) {
         std::array<std::uint8_t, 12> list{};
         if (!ReadAt(descriptor, at, list.data(), list.size()) || std::memcmp(list.data(), "LIST", 4) != 0 ||
-            std::string_view(reinterpret_cast<const char*>(list.data() + 8), 4) != ListTypes[i])
+            std::string_view(reinterpret_cast<const char*>(list.data() + 8), 4) != listTypes[i])
             return std::nullopt;
         const std::int64_t size = Get32(list.data() + 4);
         const std::int64_t length = 8 + size + (size & 1);
