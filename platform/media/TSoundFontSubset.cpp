@@ -260,8 +260,8 @@ std::optional<std::vector<std::uint8_t>> SubsetHydra(const std::vector<std::uint
     }
 
     const TLevelTables presetTables = CopyLevel(hydra, PresetLevel, keptPresets, Renumbering(instruments));
-    const TLevelTables instrumentTables = CopyLevel(hydra, InstrumentLevel, keptInstruments, Renumbering(samples));
     const std::map<std::size_t, std::size_t> sampleNumbers = Renumbering(samples);
+    const TLevelTables instrumentTables = CopyLevel(hydra, InstrumentLevel, keptInstruments, sampleNumbers);
     std::vector<std::uint8_t> sampleHeaders;
     for (const std::size_t sample : samples) {
         AppendRecord(sampleHeaders, hydra[Shdr], sample);
