@@ -4,8 +4,29 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <limits>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "solver/SolveCommand.h"
 
 namespace peglore {
+
+namespace {
+// Answers --solve in the terminal; the exit code tells how it went.
+int Solve(const QStringList& arguments)
+{
+    std::vector<std::string> texts;
+    for (const QString& argument : arguments)
+        texts.push_back(argument.toStdString());
+    const std::vector<std::string_view> rows(texts.begin(), texts.end());
+    const TSolveReply reply = SolveCommand(rows);
+    std::fputs(reply.Output.c_str(), stdout);
+    std::fputs(reply.Error.c_str(), stderr);
+    return reply.ExitCode;
+}
+}  // namespace
 
 // Read before any window exists, so that --help and --version answer in a
 // terminal without a display.
@@ -19,7 +40,16 @@ TCommandLine ReadCommandLine(int argc, char** argv, const char* version)
     const QCommandLineOption symbols(QStringLiteral("symbols"),
                                      QStringLiteral("Draws a small symbol on every peg, so that the colours can be "
                                                     "told apart without colour (Ctrl+Shift+S in the game)."));
-    parser.addOptions({help, versionOption, symbols});
+    const QCommandLineOption game(QStringLiteral("game"),
+                                  QStringLiteral("Starts the first game as game number N; the same number on the same "
+                                                 "board always hides the same secret."),
+                                  QStringLiteral("N"));
+    const QCommandLineOption solve(QStringLiteral("solve"),
+                                   QStringLiteral("Prints how many secrets still fit the checked rows given as "
+                                                  "arguments, and a hint for the next row, without opening a window. "
+                                                  "Each ROW is CODE:BLACKS,WHITES with the code in the digits 1 to 8 "
+                                                  "of the colour bar, e.g. peglore --solve 1123:1,1 4456:0,2"));
+    parser.addOptions({help, versionOption, symbols, game, solve});
     // Qt's own options ("-platform xcb", "-session id"), which the application
     // object takes off the command line, pass unmentioned.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -41,23 +71,37 @@ TCommandLine ReadCommandLine(int argc, char** argv, const char* version)
     QString mistake;
     if (!parser.parse(arguments))
         mistake = parser.errorText();
-    else if (!parser.positionalArguments().isEmpty())
+    else if (!parser.isSet(solve) && !parser.positionalArguments().isEmpty())
         mistake = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
+    std::optional<std::uint64_t> gameNumber;
+    if (mistake.isEmpty() && parser.isSet(game)) {
+        bool isNumber = false;
+        const QString text = parser.value(game);
+        gameNumber = text.toULongLong(&isNumber);
+        if (!isNumber || text.isEmpty() || !text.front().isDigit())
+            mistake = QStringLiteral("The game number '%1' is not a whole number from 0 to %2.")
+                          .arg(text)
+                          .arg(std::numeric_limits<std::uint64_t>::max());
+    }
     if (!mistake.isEmpty()) {
         std::fprintf(stderr, "peglore: %s\nTry 'peglore --help' for more information.\n", qPrintable(mistake));
-        return {2, false};
+        return {2, false, {}};
     }
     if (parser.isSet(help)) {
         // Without an application object Qt cannot name the program itself.
-        std::printf("Usage: peglore [options]\n%s", qPrintable(parser.helpText().section(QLatin1Char('\n'), 1)));
-        return {0, false};
+        std::printf("Usage: peglore [options]\n       peglore --solve ROW...\n%s",
+                    qPrintable(parser.helpText().section(QLatin1Char('\n'), 1)));
+        return {0, false, {}};
     }
     if (parser.isSet(versionOption)) {
         std::printf("Peglore %s\n", version);
-        return {0, false};
+        return {0, false, {}};
     }
+    if (parser.isSet(solve))
+        return {Solve(parser.positionalArguments()), false, {}};
     TCommandLine wanted;
     wanted.PegSymbols = parser.isSet(symbols);
+    wanted.GameNumber = gameNumber;
     return wanted;
 }
 

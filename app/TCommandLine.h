@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 
 namespace peglore {
@@ -9,6 +10,7 @@ namespace peglore {
 struct TCommandLine {
     std::optional<int> ExitCode;  // the run ends here: help, version or a mistake
     bool PegSymbols = false;      // --symbols
+    std::optional<std::uint64_t> GameNumber;  // --game N: the first game's number
 };
 
 // Reads the command line before any window exists, so that --help and

@@ -337,6 +337,8 @@ void TMainForm::FormShow()
     FGuessBoardInput->SetSession(FSession.get());
 
     FSession->Randomize(static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count()));
+    if (FFirstGameNumber)
+        FSession->Logic().SetNextGameNumber(*FFirstGameNumber);
     FTooltips->SetHintPause(HintPause);
     FSession->LoadSettings();
 }

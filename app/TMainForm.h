@@ -3,7 +3,9 @@
 #include <QMainWindow>
 
 #include <array>
+#include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "game/TBoardSize.h"
 #include "platform/programdir/TGameFiles.h"
@@ -75,6 +77,9 @@ public:
     // settings file. Needs the session: call it after the first show, as
     // the start-up does for "--symbols".
     void SetPegSymbols(bool shown);
+    // The first game is game number instead of a drawn one; before the
+    // first show.
+    void SetFirstGameNumber(std::uint64_t number) { FFirstGameNumber = number; }
     // Ctrl+Shift+S.
     void TogglePegSymbols();
 
@@ -108,6 +113,7 @@ private:
     std::unique_ptr<TGridSurface> FLeftSurface;
     std::unique_ptr<TGridSurface> FRightSurface;
     bool FShown = false;
+    std::optional<std::uint64_t> FFirstGameNumber;
     bool FClosed = false;
 
     QWidget* FClient = nullptr;

@@ -42,6 +42,8 @@ int main(int argc, char** argv)
     THelpViewer help(QString::fromStdString(files.DataFolder + "Peglore.hlp"));
     TFluidSynthPlayer player;
     TMainForm mainForm(help, player, files);
+    if (commandLine.GameNumber)
+        mainForm.SetFirstGameNumber(*commandLine.GameNumber);
     mainForm.show();  // the first show creates the services and the first game
 
     TfrmCorrectAnswer correctAnswer(help, &mainForm);

@@ -6,6 +6,7 @@
 
 #include "game/BoardGeometry.h"
 #include "game/CenterOnScreen.h"
+#include "game/GameNumber.h"
 #include "game/Scoring.h"
 #include "settings/statistics/TStatistics.h"
 
@@ -83,9 +84,16 @@ void TLogic::NewGame(bool confirm, bool countUnfinished)
 
 void TLogic::GenerateSecret()
 {
-    std::uniform_int_distribution<int> pick(0, static_cast<int>(PegColors.size()) - 1);
+    if (FNextGameNumber) {
+        FGameNumber = *FNextGameNumber;
+        FNextGameNumber.reset();
+    } else {
+        FGameNumber = std::uniform_int_distribution<std::uint64_t>(0, GameNumberLimit - 1)(FRandom);
+    }
+    std::array<int, MaxSecret> pegs{};
+    SecretOfGame(FGameNumber, std::span(pegs).first(static_cast<std::size_t>(FSize.BoardColumns())));
     for (int i = 0; i < FSize.BoardColumns(); ++i)
-        FSecret[static_cast<std::size_t>(i)] = PegColors[static_cast<std::size_t>(pick(FRandom))];
+        FSecret[static_cast<std::size_t>(i)] = PegColors[static_cast<std::size_t>(pegs[static_cast<std::size_t>(i)])];
 }
 
 void TLogic::SetCurrentRow(int row)

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <random>
 #include <span>
 
@@ -32,6 +33,10 @@ public:
 
     // Seeds the secret generator once; the program seeds it from the clock.
     void Randomize(std::uint32_t seed);
+    // The next new game is game number instead of a drawn one (once).
+    void SetNextGameNumber(std::uint64_t number) { FNextGameNumber = number; }
+    // The number of the game in progress; its secret follows from it.
+    std::uint64_t GameNumber() const { return FGameNumber; }
 
     int CurrentRow() const { return FCurrentRow; }
     // The current secret, BoardColumns pegs long.
@@ -93,6 +98,8 @@ private:
     int FCurrentRow = 0;
     std::array<TColor, MaxSecret> FSecret{};
     std::mt19937 FRandom;
+    std::uint64_t FGameNumber = 0;
+    std::optional<std::uint64_t> FNextGameNumber;
 };
 
 }  // namespace peglore

@@ -172,6 +172,7 @@ private slots:
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err");
         const QString helpText = QStringLiteral("Usage: peglore [options]\n"
+                                                "       peglore --solve ROW...\n"
                                                 "A code-breaking board game of coloured pegs.\n\n"
                                                 "Options:\n"
                                                 "  -h, --help     Displays this help.\n"
@@ -179,7 +180,19 @@ private slots:
                                                 "  --symbols      Draws a small symbol on every peg, so that the "
                                                 "colours can be\n"
                                                 "                 told apart without colour (Ctrl+Shift+S in the "
-                                                "game).\n");
+                                                "game).\n"
+                                                "  --game <N>     Starts the first game as game number N; the same "
+                                                "number on the\n"
+                                                "                 same board always hides the same secret.\n"
+                                                "  --solve        Prints how many secrets still fit the checked rows "
+                                                "given as\n"
+                                                "                 arguments, and a hint for the next row, without "
+                                                "opening a\n"
+                                                "                 window. Each ROW is CODE:BLACKS,WHITES with the "
+                                                "code in the\n"
+                                                "                 digits 1 to 8 of the colour bar, e.g. peglore "
+                                                "--solve 1123:1,1\n"
+                                                "                 4456:0,2\n");
         QTest::newRow("--help") << QStringList{QStringLiteral("--help")} << 0 << helpText << QString();
         QTest::newRow("-h") << QStringList{QStringLiteral("-h")} << 0 << helpText << QString();
         QTest::newRow("--version") << QStringList{QStringLiteral("--version")} << 0
@@ -188,6 +201,15 @@ private slots:
             << QStringList{QStringLiteral("--no-such-option")} << 2 << QString()
             << QStringLiteral(
                    "peglore: Unknown option 'no-such-option'.\nTry 'peglore --help' for more information.\n");
+        QTest::newRow("--solve") << QStringList{QStringLiteral("--solve"), QStringLiteral("1234:4,0")} << 0
+                                 << QStringLiteral("Secrets still possible: 1\nHint: 1234\n") << QString();
+        QTest::newRow("--solve, a contradiction")
+            << QStringList{QStringLiteral("--solve"), QStringLiteral("1234:4,0"), QStringLiteral("1235:4,0")} << 1
+            << QStringLiteral("Row 2 contradicts the rows before it.\n") << QString();
+        QTest::newRow("--game, not a number")
+            << QStringList{QStringLiteral("--game"), QStringLiteral("12x")} << 2 << QString()
+            << QStringLiteral("peglore: The game number '12x' is not a whole number from 0 to 18446744073709551615.\n"
+                              "Try 'peglore --help' for more information.\n");
         QTest::newRow("an argument") << QStringList{QStringLiteral("Peglore.ini")} << 2 << QString()
                                      << QStringLiteral("peglore: Unexpected argument 'Peglore.ini'.\n"
                                                        "Try 'peglore --help' for more information.\n");

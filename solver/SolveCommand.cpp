@@ -1,0 +1,81 @@
+#include "solver/SolveCommand.h"
+
+#include <charconv>
+#include <optional>
+#include <vector>
+
+#include "solver/Solver.h"
+
+namespace peglore {
+
+namespace {
+TSolveReply Malformed(const std::string& why)
+{
+    return {{}, "peglore: " + why + "\n", 2};
+}
+
+std::optional<int> SmallNumber(std::string_view text)
+{
+    int value = 0;
+    if (text.empty() || text.size() > 3 || text.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+std::string Quoted(std::string_view text)
+{
+    return "'" + std::string(text.substr(0, 40)) + (text.size() > 40 ? "...'" : "'");
+}
+}  // namespace
+
+TSolveReply SolveCommand(std::span<const std::string_view> rowTexts)
+{
+    if (rowTexts.empty())
+        return Malformed("--solve needs the checked rows, such as: peglore --solve 1123:1,1 4456:0,2");
+    std::vector<TCheckedRow> rows;
+    for (std::size_t r = 0; r < rowTexts.size(); ++r) {
+        const std::string_view text = rowTexts[r];
+        const std::string row = "Row " + std::to_string(r + 1);
+        const std::size_t colon = text.find(':');
+        const std::size_t comma = text.find(',', colon == std::string_view::npos ? 0 : colon);
+        if (colon == std::string_view::npos || comma == std::string_view::npos)
+            return Malformed(row + " " + Quoted(text) + " is not of the form CODE:BLACKS,WHITES, such as 1123:1,1.");
+        const std::string_view digits = text.substr(0, colon);
+        for (char digit : digits)
+            if (digit < '1' || digit > '8')
+                return Malformed(row + ": " + Quoted(std::string_view(&digit, 1))
+                                 + " is not a colour; colours are the digits 1 to 8.");
+        if (digits.empty() || digits.size() > static_cast<std::size_t>(TCode::MaxPegs))
+            return Malformed(row + " has " + std::to_string(digits.size()) + " pegs; a board has 1 to 10 holes.");
+        const auto blacks = SmallNumber(text.substr(colon + 1, comma - colon - 1));
+        const auto whites = SmallNumber(text.substr(comma + 1));
+        if (!blacks || !whites)
+            return Malformed(row + " " + Quoted(text)
+                             + " does not give its blacks and whites as two whole numbers, such as 1123:1,1.");
+        const TCode guess = *TCode::FromDigits(digits);
+        if (!rows.empty() && guess.Width() != rows.front().Guess.Width())
+            return Malformed(row + " has " + std::to_string(guess.Width()) + " pegs where row 1 has "
+                             + std::to_string(rows.front().Guess.Width()) + "; every row needs as many.");
+        const TKeyPegs answer{*blacks, *whites};
+        if (*blacks + *whites > guess.Width())
+            return Malformed(row + ": " + std::to_string(*blacks) + " black and " + std::to_string(*whites)
+                             + " white are more key pegs than its " + std::to_string(guess.Width()) + " holes.");
+        if (!answer.PossibleOn(guess.Width()))
+            return Malformed(row + ": " + std::to_string(*blacks) + " black and " + std::to_string(*whites)
+                             + " white cannot happen: the white peg would be black.");
+        rows.push_back({guess, answer});
+    }
+
+    const int width = rows.front().Guess.Width();
+    const TFitSearch search = *FindFitting(width, rows);
+    if (!search.Code)
+        return {"Row " + std::to_string(search.Contradiction + 1) + " contradicts the rows before it.\n", {}, 1};
+    const std::uint64_t count = *CountFitting(width, rows);
+    const TCode hint = *Hint(width, rows);
+    return {"Secrets still possible: " + std::to_string(count) + "\nHint: " + hint.Digits() + "\n", {}, 0};
+}
+
+}  // namespace peglore

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <stop_token>
+#include <vector>
+
+#include "solver/TCheckedRow.h"
+#include "solver/TCode.h"
+
+// What the score board's answers so far say about the secret, on a board of
+// 1 to 10 holes and eight colours, after any number of checked rows. Every
+// operation that can take long checks its stop token and comes back empty
+// as soon as it is asked to stop, so a caller may run it on a worker thread
+// and drop an answer nobody waits for any more.
+namespace peglore {
+
+// Whether code would have given every row its answer, had it been the secret.
+bool Fits(const TCode& code, std::span<const TCheckedRow> rows);
+
+struct TFitSearch {
+    // A code that fits every row, when one does.
+    std::optional<TCode> Code;
+    // Otherwise the first row (from 0) after which no secret fits.
+    int Contradiction = -1;
+};
+std::optional<TFitSearch> FindFitting(int width, std::span<const TCheckedRow> rows, std::stop_token stop = {});
+
+// How many secrets fit every row.
+std::optional<std::uint64_t> CountFitting(int width, std::span<const TCheckedRow> rows, std::stop_token stop = {});
+
+// count codes drawn independently and uniformly from those that fit every
+// row (none when nothing fits); the same seed draws the same codes.
+std::optional<std::vector<TCode>> DrawFitting(int width, std::span<const TCheckedRow> rows, int count,
+                                              std::uint64_t seed, std::stop_token stop = {});
+
+// Every code that fits, in a fixed order, when there are at most limit.
+std::optional<std::vector<TCode>> ListFitting(int width, std::span<const TCheckedRow> rows, std::uint64_t limit,
+                                              std::stop_token stop = {});
+
+// A strong next guess that fits every row: the one that splits the secrets
+// still possible into the most even parts by their answers. Nothing when it
+// was stopped (stop.stop_requested()) or when no secret fits the rows. The
+// same rows always give the same hint.
+std::optional<TCode> Hint(int width, std::span<const TCheckedRow> rows, std::stop_token stop = {});
+
+// The first guess of the hints on an empty board.
+TCode Opening(int width);
+
+}  // namespace peglore
