@@ -21,6 +21,10 @@ inline constexpr std::array<TColor, 8> PegColors = {
     0x00FF00,  // lime
 };
 
+// The colour bar's colours from left to right, as indices into PegColors:
+// keys 1 to 8 of keyboard play, and the digits that write a code.
+inline constexpr std::array<int, 8> ColorBarOrder = {0, 7, 2, 3, 4, 5, 6, 1};
+
 inline constexpr TColor EmptyHole = 0xFFFFFF;  // guess board, no peg
 inline constexpr TColor EmptyKeyHole = 0x808000;  // score board, no key peg (teal)
 inline constexpr TColor BlackKeyPeg = 0x000000;  // right colour, right hole

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "solver/TCheckedRow.h"
+#include "solver/OpeningBook.h"
 #include "solver/TCode.h"
 
 // What the score board's answers so far say about the secret, on a board of
@@ -44,8 +45,5 @@ std::optional<std::vector<TCode>> ListFitting(int width, std::span<const TChecke
 // was stopped (stop.stop_requested()) or when no secret fits the rows. The
 // same rows always give the same hint.
 std::optional<TCode> Hint(int width, std::span<const TCheckedRow> rows, std::stop_token stop = {});
-
-// The first guess of the hints on an empty board.
-TCode Opening(int width);
 
 }  // namespace peglore

@@ -23,7 +23,7 @@ std::optional<TCode> TCode::FromDigits(std::string_view digits)
     for (std::size_t hole = 0; hole < digits.size(); ++hole) {
         if (digits[hole] < '1' || digits[hole] > '0' + Colours)
             return std::nullopt;
-        pegs[hole] = digits[hole] - '1';
+        pegs[hole] = ColorBarOrder[static_cast<std::size_t>(digits[hole] - '1')];
     }
     return FromPegs(std::span(pegs).first(digits.size()));
 }
@@ -46,7 +46,7 @@ std::string TCode::Digits() const
 {
     std::string digits;
     for (int hole = 0; hole < FWidth; ++hole)
-        digits += static_cast<char>('1' + Peg(hole));
+        digits += static_cast<char>('1' + (std::find(ColorBarOrder.begin(), ColorBarOrder.end(), Peg(hole)) - ColorBarOrder.begin()));
     return digits;
 }
 

@@ -24,7 +24,8 @@ public:
     TCode(std::uint32_t packed, int width) : FPacked(packed), FWidth(width) {}
     // Pegs as palette indices 0 to 7.
     static TCode FromPegs(std::span<const int> pegs);
-    // Digits 1 to 8 in the colour bar's order, as keyboard play types them;
+    // Digits 1 to 8 for the colour bar's colours from left to right, as
+    // keyboard play types them;
     // nothing for an empty, too long or otherwise malformed text.
     static std::optional<TCode> FromDigits(std::string_view digits);
     // Palette colours; nothing when one is not a peg colour or there are

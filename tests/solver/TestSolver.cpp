@@ -93,6 +93,20 @@ private slots:
         }
     }
 
+    // Digits name the colour bar's colours from left to right, as the keys
+    // of keyboard play do: red, lime, black, yellow, blue, gray, fuchsia,
+    // green.
+    void digitsFollowTheColourBar()
+    {
+        const TCode code = *TCode::FromDigits("12345678");
+        const std::array<TColor, 8> bar = {0x0000FF, 0x00FF00, 0x000000, 0x00FFFF, 0xFF0000, 0x808080, 0xFF00FF, 0x008000};
+        for (int hole = 0; hole < 8; ++hole)
+            QCOMPARE(code.Colors()[static_cast<std::size_t>(hole)], bar[static_cast<std::size_t>(hole)]);
+        QCOMPARE(code.Digits(), std::string("12345678"));
+        QVERIFY(!TCode::FromDigits("1239"));
+        QVERIFY(!TCode::FromDigits("12345678123"));
+    }
+
     void agreesWithBruteForce_data()
     {
         QTest::addColumn<int>("width");

@@ -271,6 +271,9 @@ private slots:
     {
         for (const int columns : {4, 10}) {
             TRig rig;
+            // A fuchsia peg would be taken for the colour that marks a part
+            // left unpainted: game 15 has none on either board.
+            rig.Game.Logic.SetNextGameNumber(15);
             rig.Game.Logic.SetBoardSize(columns, 10);
             rig.Dialog.show();
             const QImage image = Render(rig.Dialog);
