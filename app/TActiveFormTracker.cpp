@@ -6,11 +6,11 @@
 namespace peglore {
 
 namespace {
-// The help viewer's windows stand outside the game, as another program's
-// would: reading help does not stop the clock.
+// The help viewer's windows and the game's tool windows stand outside the
+// game, as another program's would: reading them does not stop the clock.
 bool IsHelpWindow(const QWidget* window)
 {
-    return window->property("pegloreHelpWindow").toBool();
+    return window->property("pegloreHelpWindow").toBool() || window->property("pegloreToolWindow").toBool();
 }
 }  // namespace
 

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 
+#include "app/TAnalyst.h"
 #include "app/TColorSwatch.h"
 #include "app/TGameSession.h"
 #include "components/boardgrid/TBoardGrid.h"
@@ -36,10 +37,14 @@ TGuessBoardInput::TGuessBoardInput(TBoardGrid& board, QWidget& window, const TKe
     FPopupMenu1->addSeparator()->setObjectName(QStringLiteral("N5"));
     FGiveUpItem = FPopupMenu1->addAction(QStringLiteral("&Give Up!"));
     FGiveUpItem->setObjectName(QStringLiteral("pmenuGiveUp"));
+    FPopupMenu1->addSeparator()->setObjectName(QStringLiteral("N6"));
+    FHintItem = FPopupMenu1->addAction(QStringLiteral("&Hint"));
+    FHintItem->setObjectName(QStringLiteral("pmenuHint"));
     connect(FRepeatItem, &QAction::triggered, this, &TGuessBoardInput::pmenuRepeatClick);
     connect(FClearItem, &QAction::triggered, this, &TGuessBoardInput::pmenuClearClick);
     connect(FClearRowItem, &QAction::triggered, this, &TGuessBoardInput::pmenuClearRowClick);
     connect(FGiveUpItem, &QAction::triggered, this, &TGuessBoardInput::pmenuGiveUpClick);
+    connect(FHintItem, &QAction::triggered, this, &TGuessBoardInput::pmenuHintClick);
     connect(FPopupMenu1, &QMenu::aboutToShow, this, &TGuessBoardInput::PopupMenu1Popup);
 
     FBoard.setAcceptDrops(true);
@@ -57,6 +62,15 @@ void TGuessBoardInput::PopupMenu1Popup()
     FClearItem->setEnabled(grid.CanClear(row));
     FClearRowItem->setEnabled(grid.CanClearRow(row));
     FGiveUpItem->setEnabled(true);
+    // The current row always takes pegs while a game is on; not while the
+    // last hint is still on its way.
+    FHintItem->setEnabled(FAnalyst && !FAnalyst->HintPending());
+}
+
+void TGuessBoardInput::pmenuHintClick()
+{
+    if (FAnalyst)
+        FAnalyst->Hint();
 }
 
 void TGuessBoardInput::pmenuRepeatClick()

@@ -14,12 +14,13 @@ class QPoint;
 
 namespace peglore {
 
+class TAnalyst;
 class TBoardGrid;
 class TGameSession;
 
 // What the player does on the guess board: dropping a dragged colour on a
 // hole of the current row, the right-click menu PopupMenu1 (Repeat, Clear,
-// Clear Row, Give Up!), and playing the current row with the keyboard.
+// Clear Row, Give Up!, Hint), and playing the current row with the keyboard.
 //
 // The board takes no focus, so the keys are taken where they reach the
 // window: 1 to 8 put the colours of the colour bar's swatches, left to
@@ -37,12 +38,15 @@ public:
 
     // The session the board plays in; null while there is none.
     void SetSession(TGameSession* session) { FSession = session; }
+    // Where the popup menu's Hint item asks for the hint; null while none.
+    void SetAnalyst(TAnalyst* analyst) { FAnalyst = analyst; }
 
     void PopupMenu1Popup();
     void pmenuRepeatClick();
     void pmenuClearClick();
     void pmenuClearRowClick();
     void pmenuGiveUpClick();
+    void pmenuHintClick();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -61,6 +65,8 @@ private:
     QAction* FClearItem;
     QAction* FClearRowItem;
     QAction* FGiveUpItem;
+    QAction* FHintItem;
+    TAnalyst* FAnalyst = nullptr;
 };
 
 }  // namespace peglore

@@ -17,6 +17,7 @@
 #include <chrono>
 
 #include "app/TActiveFormTracker.h"
+#include "app/TAnalyst.h"
 #include "app/TColorSwatch.h"
 #include "app/TGameSession.h"
 #include "app/TGridSurface.h"
@@ -76,6 +77,14 @@ constexpr TSwatchDef Swatches[] = {
     {"RedShape", 0, 3},    {"LimeShape", 7, 30},  {"BlackShape", 2, 58},    {"YellowShape", 3, 85},
     {"BlueShape", 4, 112}, {"GrayShape", 5, 139}, {"FuchsiaShape", 6, 167}, {"GreenShape", 1, 194},
 };
+constexpr bool SwatchesInColorBarOrder()
+{
+    for (std::size_t i = 0; i < std::size(Swatches); ++i)
+        if (Swatches[i].PegIndex != static_cast<std::size_t>(ColorBarOrder[i]))
+            return false;
+    return true;
+}
+static_assert(SwatchesInColorBarOrder());
 
 void AddBevel(TBevelShape shape, const char* name, const QRect& geometry, QWidget* parent)
 {
@@ -124,6 +133,22 @@ TMainForm::TMainForm(IHelpCommands& help, IMediaPlayer& player, TGameFiles files
     auto* symbols = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this);
     symbols->setObjectName(QStringLiteral("PegSymbolsShortcut"));
     connect(symbols, &QShortcut::activated, this, &TMainForm::TogglePegSymbols);
+    // The computer's help: H or Ctrl+H fills the current row with the hint,
+    // F3 shows and hides the analysis window.
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_H), QKeySequence(Qt::CTRL | Qt::Key_H)}) {
+        auto* hint = new QShortcut(keys, this);
+        hint->setObjectName(QStringLiteral("HintShortcut"));
+        connect(hint, &QShortcut::activated, this, [this] {
+            if (FAnalyst)
+                FAnalyst->Hint();
+        });
+    }
+    auto* analysis = new QShortcut(QKeySequence(Qt::Key_F3), this);
+    analysis->setObjectName(QStringLiteral("AnalysisShortcut"));
+    connect(analysis, &QShortcut::activated, this, [this] {
+        if (FAnalyst)
+            FAnalyst->ToggleWindow();
+    });
 
     FSecondsTimer = new QTimer(this);
     FSecondsTimer->setObjectName(QStringLiteral("SecondsTimer"));
@@ -341,6 +366,9 @@ void TMainForm::FormShow()
         FSession->Logic().SetNextGameNumber(*FFirstGameNumber);
     FTooltips->SetHintPause(HintPause);
     FSession->LoadSettings();
+    FAnalyst = std::make_unique<TAnalyst>(*FSession, FHelp, *this,
+                                          QString::fromStdString(FFiles.SettingsFolder + "PegloreAnalysis.ini"));
+    FGuessBoardInput->SetAnalyst(FAnalyst.get());
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)
@@ -365,6 +393,8 @@ void TMainForm::FormClose()
     FHelp.HelpCommand(IHelpCommands::Quit, 0);
     FPorts->SetSession(nullptr);
     FGuessBoardInput->SetSession(nullptr);
+    FGuessBoardInput->SetAnalyst(nullptr);
+    FAnalyst.reset();
     FSession.reset();
 }
 
@@ -454,6 +484,8 @@ void TMainForm::SetPegSymbols(bool shown)
 {
     if (FSession)
         FSession->Configuration().SetPegSymbols(shown);
+    if (FAnalyst)
+        FAnalyst->SetPegSymbols(shown);
 }
 
 void TMainForm::TogglePegSymbols()

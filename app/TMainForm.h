@@ -19,6 +19,7 @@ class QToolButton;
 namespace peglore {
 
 class IHelpCommands;
+class TAnalyst;
 class IMediaPlayer;
 class TActiveFormTracker;
 class TBoardGrid;
@@ -109,6 +110,7 @@ private:
     TBoardSize FBoardSize;
     TVersionResource FVersionResource;
     std::unique_ptr<TGameSession> FSession;
+    std::unique_ptr<TAnalyst> FAnalyst;
     std::unique_ptr<TMainFormPorts> FPorts;
     std::unique_ptr<TGridSurface> FLeftSurface;
     std::unique_ptr<TGridSurface> FRightSurface;

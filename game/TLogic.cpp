@@ -74,12 +74,35 @@ void TLogic::NewGame(bool confirm, bool countUnfinished)
         return;
     if (countUnfinished && !IsBoardEmpty())
         FStatistics->SetTotalGames(PlusOne(FStatistics->TotalGames()));
+    if (!FEndTold && !IsBoardEmpty())
+        NotifyEnd(TGameOutcome::Abandoned);
     FRightGrid.ClearAll();
     FLeftGrid.ClearAll();
     FWindow->SetRowMarkerTop(RowMarkerTop);
     GenerateSecret();
     SetCurrentRow(0);
     FClock->ResetClock();
+    ++FGamesStarted;
+    FEndTold = false;
+    for (IGameObserver* observer : std::vector(FObservers))
+        observer->GameStarted();
+}
+
+void TLogic::AddObserver(IGameObserver& observer)
+{
+    FObservers.push_back(&observer);
+}
+
+void TLogic::RemoveObserver(IGameObserver& observer)
+{
+    std::erase(FObservers, &observer);
+}
+
+void TLogic::NotifyEnd(TGameOutcome outcome)
+{
+    FEndTold = true;
+    for (IGameObserver* observer : std::vector(FObservers))
+        observer->GameEnded(outcome);
 }
 
 void TLogic::GenerateSecret()
@@ -179,7 +202,10 @@ void TLogic::CheckCurrentRow()
         return;
     }
     ScoreRow(FCurrentRow);
+    for (IGameObserver* observer : std::vector(FObservers))
+        observer->RowChecked(FCurrentRow);
     if (CountBlacks(FCurrentRow) == FSize.BoardColumns()) {
+        NotifyEnd(TGameOutcome::Won);
         FStatistics->SetGamesWon(PlusOne(FStatistics->GamesWon()));
         FMessages->ShowWon();
         NewGame(false, true);
@@ -187,6 +213,7 @@ void TLogic::CheckCurrentRow()
         SetCurrentRow(FCurrentRow + 1);
         FWindow->SetRowMarkerTop(RowMarkerTop + RowPitch * FCurrentRow);
     } else {
+        NotifyEnd(TGameOutcome::Lost);
         FStatistics->SetGamesLost(PlusOne(FStatistics->GamesLost()));
         FMessages->ShowLost();
         FMessages->ShowCorrectAnswer();
@@ -196,6 +223,7 @@ void TLogic::CheckCurrentRow()
 
 void TLogic::GiveUp()
 {
+    NotifyEnd(TGameOutcome::GivenUp);
     FMessages->ShowCorrectAnswer();
     NewGame(false, true);
 }
@@ -239,6 +267,14 @@ void TLogic::PlaceInSelectedHole(TColor color, bool autoCheck)
     const int col = SelectedHole();
     FLeftGrid.DrawPeg(col, FCurrentRow, color);
     SelectHole(NextEmptyHole(col));
+    AutoCheckCurrentRow(autoCheck);
+}
+
+void TLogic::PlaceRow(std::span<const TColor> colors, bool autoCheck)
+{
+    const int columns = std::min(FSize.BoardColumns(), static_cast<int>(colors.size()));
+    for (int col = 0; col < columns; ++col)
+        FLeftGrid.DrawPeg(col, FCurrentRow, colors[static_cast<std::size_t>(col)]);
     AutoCheckCurrentRow(autoCheck);
 }
 

@@ -5,8 +5,10 @@
 #include <optional>
 #include <random>
 #include <span>
+#include <vector>
 
 #include "game/IClockPort.h"
+#include "game/IGameObserver.h"
 #include "game/IMainWindowPort.h"
 #include "game/IMessagesPort.h"
 #include "game/PegColors.h"
@@ -37,6 +39,12 @@ public:
     void SetNextGameNumber(std::uint64_t number) { FNextGameNumber = number; }
     // The number of the game in progress; its secret follows from it.
     std::uint64_t GameNumber() const { return FGameNumber; }
+    // How many games have begun; tells one game from the next even when
+    // both have the same number.
+    std::uint64_t GamesStarted() const { return FGamesStarted; }
+    // Observers are told of every game's course until removed.
+    void AddObserver(IGameObserver& observer);
+    void RemoveObserver(IGameObserver& observer);
 
     int CurrentRow() const { return FCurrentRow; }
     // The current secret, BoardColumns pegs long.
@@ -76,6 +84,10 @@ public:
     // Puts color in the selected hole, selects the next empty hole after
     // it (from the row's start again when there is none; the same hole
     // when the row is full), then the automatic check, as a drop does.
+    // Puts colors in the holes of the current row, as many as the board is
+    // wide, in place of what it held; a full row is then checked as after
+    // any other placing.
+    void PlaceRow(std::span<const TColor> colors, bool autoCheck);
     void PlaceInSelectedHole(TColor color, bool autoCheck);
     void ClearSelectedHole();
     // Clears the hole before the selected one and selects it; nothing on
@@ -98,7 +110,12 @@ private:
     int FCurrentRow = 0;
     std::array<TColor, MaxSecret> FSecret{};
     std::mt19937 FRandom;
+    void NotifyEnd(TGameOutcome outcome);
+
     std::uint64_t FGameNumber = 0;
+    std::uint64_t FGamesStarted = 0;
+    bool FEndTold = false;  // the game in progress has been told over
+    std::vector<IGameObserver*> FObservers;
     std::optional<std::uint64_t> FNextGameNumber;
 };
 

@@ -20,5 +20,11 @@ inline constexpr int ClockPanel = 3003;
 inline constexpr int BoardColumns = 4001;
 inline constexpr int BoardRows = 4002;
 inline constexpr int BoardPreview = 4003;
+inline constexpr int HintCommand = 6001;
+inline constexpr int AnalysisWindow = 6002;
+inline constexpr int AnalysisRows = 6003;
+inline constexpr int AnalysisHint = 6004;
+inline constexpr int AnalysisSecrets = 6005;
+inline constexpr int AnalysisReview = 6006;
 
 }  // namespace peglore::HelpContexts
