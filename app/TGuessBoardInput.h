@@ -38,6 +38,9 @@ public:
     // The session the board plays in; null while there is none.
     void SetSession(TGameSession* session) { FSession = session; }
 
+    // Puts color in the selected hole, as its number key does.
+    void PlaceColor(TColor color);
+
     void PopupMenu1Popup();
     void pmenuRepeatClick();
     void pmenuClearClick();
