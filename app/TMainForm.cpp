@@ -170,8 +170,9 @@ void TMainForm::CreateComponents()
     auto* panel1 = new TBevelPanel(FClient);
     panel1->setObjectName(QStringLiteral("Panel1"));
     panel1->setGeometry(2, 6, 153, 31);
-    panel1->setAccessibleName(QStringLiteral("Tool bar"));
+    // The role before the name: naming makes Qt look up the interface.
     TGroupAccessible::SetAccessibleRole(*panel1, QAccessible::ToolBar);
+    panel1->setAccessibleName(QStringLiteral("Tool bar"));
     AddToolButton(panel1, "sbtnNew", QStringLiteral("New Game|"), PicturePaths::NewGlyph,
                   PicturePaths::NewGlyphDisabled, 4, &TMainForm::mmenuNewGameClick);
     AddToolButton(panel1, "sbtnProperties", QStringLiteral("Game Properties|"), PicturePaths::PropertiesGlyph, nullptr,
@@ -199,8 +200,8 @@ void TMainForm::CreateComponents()
     colorsBar->SetBevelOuter(TBevelCut::None);
     colorsBar->SetBevelInner(TBevelCut::Raised);
     TContextHelp::SetContext(colorsBar, HelpContexts::ColorBar);
-    colorsBar->setAccessibleName(QStringLiteral("Colour bar"));
     TGroupAccessible::SetAccessibleRole(*colorsBar, QAccessible::List);
+    colorsBar->setAccessibleName(QStringLiteral("Colour bar"));
     TGuessBoardInput::TKeyColors keyColors{};
     for (std::size_t i = 0; i < std::size(Swatches); ++i) {
         const TSwatchDef& s = Swatches[i];

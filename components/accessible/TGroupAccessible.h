@@ -15,6 +15,8 @@ public:
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
 
+    // Before anything asks for the widget's interface (setAccessibleName
+    // does): Qt keeps the first one it made.
     static void SetAccessibleRole(QWidget& widget, QAccessible::Role role);
     static void SetAccessibleHidden(QWidget& widget);
     static bool IsAccessibleHidden(const QObject& object);
