@@ -31,6 +31,15 @@ inline QList<QAccessibleInterface*> AccessibleTree(QWidget& window)
     return AccessibleTree(QAccessible::queryAccessibleInterface(&window));
 }
 
+// The names of an interface's children, in order.
+inline QStringList ChildNames(QAccessibleInterface* parent)
+{
+    QStringList names;
+    for (int i = 0; i < parent->childCount(); ++i)
+        names << parent->child(i)->text(QAccessible::Name);
+    return names;
+}
+
 // The first one named name, with role role; null if none.
 inline QAccessibleInterface* FindAccessible(QWidget& window, const QString& name, QAccessible::Role role)
 {

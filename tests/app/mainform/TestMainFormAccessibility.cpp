@@ -3,16 +3,14 @@
 // peg is typed and after a row is checked.
 
 #include <QAccessible>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <algorithm>
 #include <memory>
 
-#include "app/TActiveFormTracker.h"
 #include "app/TGameSession.h"
 #include "app/TMainForm.h"
-#include "app/mainform/AppFakes.h"
+#include "app/mainform/ActiveGame.h"
 #include "components/accessible/PegNames.h"
 #include "game/PegColors.h"
 #include "game/TLogic.h"
@@ -23,24 +21,8 @@ using namespace peglore;
 using namespace peglore::testing;
 
 namespace {
-struct TGame {
-    QTemporaryDir Folder;
-    TRecordingHelp Help;
-    TFakePlayer Player;
-    std::unique_ptr<TMainForm> Form;
-
-    TGame()
-    {
-        QFile file(Folder.filePath("Peglore.ini"));
-        file.open(QIODevice::WriteOnly);
-        file.write("[Options]\nMusic=0\nAutoCheck=1\n");
-        file.close();
-        Form = std::make_unique<TMainForm>(Help, Player, FilesIn(Folder));
-        Form->show();
-        Form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(Form.get()));
-        Form->findChild<TActiveFormTracker*>()->Activated(Form.get());
-    }
+struct TGame : TActiveGame {
+    TGame() : TActiveGame("[Options]\nMusic=0\nAutoCheck=1\n") {}
 
     QAccessibleInterface* Find(const QString& name, QAccessible::Role role) const
     {
@@ -58,13 +40,6 @@ struct TGame {
     void Press(Qt::Key key) const { QTest::keyClick(Form.get(), key); }
 };
 
-QStringList Names(QAccessibleInterface* parent)
-{
-    QStringList names;
-    for (int i = 0; i < parent->childCount(); ++i)
-        names << parent->child(i)->text(QAccessible::Name);
-    return names;
-}
 }  // namespace
 
 class TestMainFormAccessibility : public QObject {
@@ -75,6 +50,7 @@ private slots:
     void everyPartHasItsNameAndRole()
     {
         TGame game;
+        QVERIFY(game.Active());
         const QStringList nameless = NamelessControls(*game.Form);
         QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(", ")));
         for (const char* hint : {"New Game", "Game Properties", "Check!"})
@@ -82,8 +58,8 @@ private slots:
 
         QAccessibleInterface* bar = game.Find("Colour bar", QAccessible::List);
         QVERIFY(bar);
-        QCOMPARE(Names(bar), QStringList({"red, key 1", "lime, key 2", "black, key 3", "yellow, key 4", "blue, key 5",
-                                          "gray, key 6", "fuchsia, key 7", "green, key 8"}));
+        QCOMPARE(ChildNames(bar), QStringList({"red, key 1", "lime, key 2", "black, key 3", "yellow, key 4",
+                                               "blue, key 5", "gray, key 6", "fuchsia, key 7", "green, key 8"}));
         for (int i = 0; i < bar->childCount(); ++i) {
             QCOMPARE(bar->child(i)->role(), QAccessible::Button);
             QCOMPARE(bar->child(i)->actionInterface()->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
@@ -99,7 +75,7 @@ private slots:
 
         QAccessibleInterface* status = game.Find("Status bar", QAccessible::StatusBar);
         QVERIFY(status);
-        QCOMPARE(Names(status).value(0), QStringLiteral("Row: 1"));
+        QCOMPARE(ChildNames(status).value(0), QStringLiteral("Row: 1"));
 
         // The row marker and the bevels are decoration: not read at all.
         for (QAccessibleInterface* node : AccessibleTree(*game.Form))
@@ -174,7 +150,7 @@ private slots:
         QCOMPARE(game.Cell("Guess board", 0, 2), QStringLiteral("Row 1, hole 3: %1").arg(colour));
         QCOMPARE(game.Table("Guess board")->selectedRows(), QList<int>{1});
         QVERIFY(game.Table("Guess board")->cellAt(1, 0)->state().selected);
-        QCOMPARE(Names(game.Find("Status bar", QAccessible::StatusBar)).value(0), QStringLiteral("Row: 2"));
+        QCOMPARE(ChildNames(game.Find("Status bar", QAccessible::StatusBar)).value(0), QStringLiteral("Row: 2"));
     }
 };
 

@@ -42,26 +42,28 @@ def score(guess, secret):
 CODES = list(itertools.product(KEYS, repeat=HOLES))
 
 
-def next_guess(history):
-    if not history:
+def next_guess(candidates):
+    """The guess after the answers that left candidates (all codes at first)."""
+    if len(candidates) == len(CODES):
         return FIRST_GUESS
-    for code in CODES:
-        if all(score(guess, code) == answer for guess, answer in history):
-            return code
-    raise Failure("no code fits the answers read: %r" % (history,))
+    if not candidates:
+        raise Failure("no code fits the answers read")
+    return candidates[0]
+
+
+def narrow(candidates, guess, answer):
+    return [code for code in candidates if score(guess, code) == answer]
 
 
 def worst_case_rows():
     """Rows the strategy needs against the worst secret, by brute force."""
     worst = 0
     for secret in CODES:
-        history = []
-        while True:
-            guess = next_guess(history)
-            history.append((guess, score(guess, secret)))
-            if guess == secret:
-                break
-        worst = max(worst, len(history))
+        candidates, rows = CODES, 1
+        while (guess := next_guess(candidates)) != secret:
+            candidates = narrow(candidates, guess, score(guess, secret))
+            rows += 1
+        worst = max(worst, rows)
     return worst
 
 
@@ -226,8 +228,9 @@ def play(bin_dir):
         run("xdotool", "windowactivate", "--sync", window)
 
         history = []
+        candidates = CODES
         for row in range(ROWS):
-            guess = next_guess(history)
+            guess = next_guess(candidates)
             reader.events.clear()
             for key in guess:
                 run("xdotool", "key", str(key))
@@ -247,6 +250,7 @@ def play(bin_dir):
             expect(("focus:", second_hole) in reader.events, "no focus on the second hole after the first peg")
             print("row %d: %s -> %d black, %d white" % (row + 1, [colours[k] for k in guess], *answer))
             history.append((guess, answer))
+            candidates = narrow(candidates, guess, answer)
             if answer == (HOLES, 0):
                 box = wait_for(lambda: reader.find(app, lambda a: a.name == "You won the game!"),
                                "the message that the game is won", pump=reader.pump)
