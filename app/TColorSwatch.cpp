@@ -1,5 +1,6 @@
 #include "app/TColorSwatch.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QCursor>
@@ -32,6 +33,9 @@ void TColorSwatch::SetSymbolShown(bool shown)
         return;
     FSymbolShown = shown;
     update();
+    // The name says the symbol.
+    QAccessibleEvent renamed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
 }
 
 QMimeData* TColorSwatch::MakeMimeData(TColor color)

@@ -23,10 +23,18 @@ public:
     // The colour's symbol in the middle of the swatch.
     bool SymbolShown() const { return FSymbolShown; }
     void SetSymbolShown(bool shown);
+    // The number key that places the colour (1 to 8), 0 for none; screen
+    // readers say it.
+    int Key() const { return FKey; }
+    void SetKey(int key) { FKey = key; }
 
     // The payload of a dragged peg, and the colour it carries.
     static QMimeData* MakeMimeData(TColor color);
     static bool ColorFromMimeData(const QMimeData* data, TColor& color);
+
+signals:
+    // A screen reader pressed the swatch: place its colour as its key does.
+    void Chosen(peglore::TColor color);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -38,6 +46,7 @@ protected:
 private:
     TColor FColor;
     bool FSymbolShown = false;
+    int FKey = 0;
     bool FPressed = false;
     QPoint FPressPos;
 };

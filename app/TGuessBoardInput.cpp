@@ -52,6 +52,14 @@ TGuessBoardInput::TGuessBoardInput(TBoardGrid& board, QWidget& window, const TKe
     FWindow.installEventFilter(this);
 }
 
+void TGuessBoardInput::PlaceColor(TColor color)
+{
+    if (!FSession)
+        return;
+    FSession->LeftGrid().SetSelectionShown(true);
+    FSession->Logic().PlaceInSelectedHole(color, FSession->Configuration().AutoCheck());
+}
+
 void TGuessBoardInput::PopupMenu1Popup()
 {
     if (!FSession)
@@ -128,7 +136,7 @@ bool TGuessBoardInput::KeyPress(const QKeyEvent& key)
         return true;
     FSession->LeftGrid().SetSelectionShown(true);
     if (colourKey)
-        logic.PlaceInSelectedHole(FKeyColors[std::size_t(code - Qt::Key_1)], autoCheck);
+        PlaceColor(FKeyColors[std::size_t(code - Qt::Key_1)]);
     else if (checkKey)
         logic.CheckCurrentRow();
     else if (code == Qt::Key_Left)

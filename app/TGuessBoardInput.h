@@ -41,6 +41,9 @@ public:
     // Where the popup menu's Hint item asks for the hint; null while none.
     void SetAnalyst(TAnalyst* analyst) { FAnalyst = analyst; }
 
+    // Puts color in the selected hole, as its number key does.
+    void PlaceColor(TColor color);
+
     void PopupMenu1Popup();
     void pmenuRepeatClick();
     void pmenuClearClick();

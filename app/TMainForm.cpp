@@ -16,15 +16,20 @@
 
 #include <chrono>
 
+#include "app/AppAccessibility.h"
 #include "app/TActiveFormTracker.h"
 #include "app/TAnalyst.h"
 #include "app/TColorSwatch.h"
+#include "app/TGameClockAccessible.h"
 #include "app/TGameSession.h"
 #include "app/TGridSurface.h"
 #include "app/TGuessBoardInput.h"
+#include "app/TGuessBoardReading.h"
 #include "app/TMainFormPorts.h"
 #include "app/TPainterCanvas.h"
+#include "app/TScoreBoardReading.h"
 #include "app/TTooltipSwitch.h"
+#include "components/accessible/TGroupAccessible.h"
 #include "components/boardgrid/TBoardGrid.h"
 #include "components/contexthelp/HelpContexts.h"
 #include "components/contexthelp/TContextHelp.h"
@@ -91,6 +96,7 @@ void AddBevel(TBevelShape shape, const char* name, const QRect& geometry, QWidge
     auto* bevel = new TBevel(shape, parent);
     bevel->setObjectName(QString::fromLatin1(name));
     bevel->setGeometry(geometry);
+    TGroupAccessible::SetAccessibleHidden(*bevel);
 }
 }  // namespace
 
@@ -106,6 +112,7 @@ TMainForm::TMainForm(IHelpCommands& help, IMediaPlayer& player, TGameFiles files
     designed.setPixelSize(11);
     setFont(designed);
 
+    InstallAppAccessibility();
     FTooltips = new TTooltipSwitch(this);
     FActiveForms = new TActiveFormTracker(this);
     FContextHelp = new TContextHelp(help, *this, {});
@@ -126,6 +133,7 @@ TMainForm::TMainForm(IHelpCommands& help, IMediaPlayer& player, TGameFiles files
     parts.LevelItems = FLevelItems;
     parts.Tooltips = FTooltips;
     parts.Swatches = FSwatches;
+    parts.ClockPanel = findChild<QWidget*>(QStringLiteral("Panel2"));
     // FormCreate: the designed width is the narrowest the window gets.
     FPorts = std::make_unique<TMainFormPorts>(parts, DesignedClientWidth);
     FPorts->SetClientSize(DesignedClientWidth, DesignedClientHeight);
@@ -162,6 +170,9 @@ TMainForm::TMainForm(IHelpCommands& help, IMediaPlayer& player, TGameFiles files
 TMainForm::~TMainForm()
 {
     FormClose();
+    // The readings go before the boards that read them.
+    FLeftBoard->SetReading(nullptr);
+    FRightBoard->SetReading(nullptr);
     // The player outlives the window: it reports to nobody from now on,
     // and gives up the device as the window goes.
     FPlayer.SetOnNotify({});
@@ -184,6 +195,9 @@ void TMainForm::CreateComponents()
     auto* panel1 = new TBevelPanel(FClient);
     panel1->setObjectName(QStringLiteral("Panel1"));
     panel1->setGeometry(2, 6, 153, 31);
+    // The role before the name: naming makes Qt look up the interface.
+    TGroupAccessible::SetAccessibleRole(*panel1, QAccessible::ToolBar);
+    panel1->setAccessibleName(QStringLiteral("Tool bar"));
     AddToolButton(panel1, "sbtnNew", QStringLiteral("New Game|"), PicturePaths::NewGlyph,
                   PicturePaths::NewGlyphDisabled, 4, &TMainForm::mmenuNewGameClick);
     AddToolButton(panel1, "sbtnProperties", QStringLiteral("Game Properties|"), PicturePaths::PropertiesGlyph, nullptr,
@@ -198,6 +212,7 @@ void TMainForm::CreateComponents()
     panel2->setGeometry(172, 2, 54, 39);
     panel2->SetBevelInner(TBevelCut::Raised);
     TContextHelp::SetContext(panel2, HelpContexts::ClockPanel);
+    TGameClockAccessible::Mark(*panel2);
     FDigits = CreateTimerDigits(*panel2);
     for (TDigit* digit : FDigits)
         digit->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -210,12 +225,15 @@ void TMainForm::CreateComponents()
     colorsBar->SetBevelOuter(TBevelCut::None);
     colorsBar->SetBevelInner(TBevelCut::Raised);
     TContextHelp::SetContext(colorsBar, HelpContexts::ColorBar);
+    TGroupAccessible::SetAccessibleRole(*colorsBar, QAccessible::List);
+    colorsBar->setAccessibleName(QStringLiteral("Colour bar"));
     TGuessBoardInput::TKeyColors keyColors{};
     for (std::size_t i = 0; i < std::size(Swatches); ++i) {
         const TSwatchDef& s = Swatches[i];
         auto* swatch = new TColorSwatch(PegColors[s.PegIndex], colorsBar);
         swatch->setObjectName(QString::fromLatin1(s.Name));
         swatch->setGeometry(s.Left, 4, 24, 22);
+        swatch->SetKey(int(i) + 1);
         FSwatches[i] = swatch;
         keyColors[i] = swatch->Color();
     }
@@ -225,6 +243,8 @@ void TMainForm::CreateComponents()
     hand->setPixmap(QPixmap(QString::fromLatin1(PicturePaths::RowMarker)));
     hand->setGeometry(RowMarkerLeft, RowMarkerTop, 38, 18);
     hand->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // The row marker only repeats what the current row says.
+    TGroupAccessible::SetAccessibleHidden(*hand);
 
     FLeftBoard = new TBoardGrid(FClient);
     FLeftBoard->setObjectName(QStringLiteral("LeftBoard"));
@@ -238,6 +258,11 @@ void TMainForm::CreateComponents()
         FSession->LeftGrid().DrawCell(col, row, canvas);
     });
     FGuessBoardInput = new TGuessBoardInput(*FLeftBoard, *this, keyColors);
+    for (TColorSwatch* swatch : FSwatches)
+        connect(swatch, &TColorSwatch::Chosen, FGuessBoardInput, &TGuessBoardInput::PlaceColor);
+    FLeftBoard->setAccessibleName(QStringLiteral("Guess board"));
+    FLeftReading = std::make_unique<TGuessBoardReading>(FSession);
+    FLeftBoard->SetReading(FLeftReading.get());
 
     FRightBoard = new TBoardGrid(FClient);
     FRightBoard->setObjectName(QStringLiteral("RightBoard"));
@@ -245,6 +270,9 @@ void TMainForm::CreateComponents()
     FRightBoard->move(0, RightBoardTop);
     TContextHelp::SetContext(FRightBoard, HelpContexts::ScoreBoard);
     FRightSurface = std::make_unique<TGridSurface>(*FRightBoard);
+    FRightBoard->setAccessibleName(QStringLiteral("Score board"));
+    FRightReading = std::make_unique<TScoreBoardReading>(FSession);
+    FRightBoard->SetReading(FRightReading.get());
     FRightBoard->SetDrawCell([this](QPainter& painter, int col, int row, const QRect&) {
         if (!FSession)
             return;
@@ -254,6 +282,7 @@ void TMainForm::CreateComponents()
 
     FStatusBar = new TStatusPanels({StatusPanelWidth, StatusPanelWidth}, FClient);
     FStatusBar->setObjectName(QStringLiteral("StatusBar"));
+    FStatusBar->setAccessibleName(QStringLiteral("Status bar"));
     FStatusBar->SetPanelText(0, QStringLiteral("Row:"));
 
     // The score board, the colour bar and the clock panel share one menu.
@@ -276,6 +305,7 @@ QToolButton* TMainForm::AddToolButton(QWidget* panel, const char* name, const QS
     button->setIconSize(QSize(18, 18));
     button->setFocusPolicy(Qt::NoFocus);
     button->setToolTip(ShortHint(hint));
+    button->setAccessibleName(ShortHint(hint));
     button->setProperty("hint", hint);
     button->installEventFilter(this);
     connect(button, &QToolButton::clicked, this, handler);

@@ -29,6 +29,8 @@ class TDigit;
 class TGameSession;
 class TGridSurface;
 class TGuessBoardInput;
+class TGuessBoardReading;
+class TScoreBoardReading;
 class TMainFormPorts;
 class TStatusPanels;
 class TTooltipSwitch;
@@ -114,6 +116,8 @@ private:
     std::unique_ptr<TMainFormPorts> FPorts;
     std::unique_ptr<TGridSurface> FLeftSurface;
     std::unique_ptr<TGridSurface> FRightSurface;
+    std::unique_ptr<TGuessBoardReading> FLeftReading;
+    std::unique_ptr<TScoreBoardReading> FRightReading;
     bool FShown = false;
     std::optional<std::uint64_t> FFirstGameNumber;
     bool FClosed = false;

@@ -1,5 +1,6 @@
 #include "app/TMainFormPorts.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDialog>
 #include <QGuiApplication>
@@ -59,6 +60,9 @@ void TMainFormPorts::SetRowMarkerTop(int top)
 void TMainFormPorts::SetStatusRowText(const std::string& text)
 {
     FParts.StatusBar->SetPanelText(0, QString::fromStdString(text));
+    // Another row is played: the rows read as checked or current anew.
+    FParts.LeftBoard->ReadingChanged();
+    FParts.RightBoard->ReadingChanged();
 }
 
 void TMainFormPorts::SetLeftBoardLayout(const TGridLayout& layout)
@@ -133,6 +137,11 @@ void TMainFormPorts::ResetClock()
 {
     if (FSession)
         FSession->Clock().ResetClock();
+    // Told at a new game only; every second's tick would drown the game.
+    if (FParts.ClockPanel) {
+        QAccessibleValueChangeEvent reset(FParts.ClockPanel, 0);
+        QAccessible::updateAccessibility(&reset);
+    }
 }
 
 void TMainFormPorts::CheckLevelItem(int level)
@@ -168,6 +177,7 @@ void TMainFormPorts::SetPegSymbolsShown(bool shown)
     FPegSymbols = shown;
     if (FSession)
         FSession->LeftGrid().SetSymbolsShown(shown);
+    FParts.LeftBoard->ReadingChanged();
     for (TColorSwatch* swatch : FParts.Swatches)
         if (swatch)
             swatch->SetSymbolShown(shown);

@@ -38,6 +38,7 @@ struct TMainFormParts {
     std::array<QAction*, 4> LevelItems{};
     TTooltipSwitch* Tooltips = nullptr;
     std::array<TColorSwatch*, 8> Swatches{};
+    QWidget* ClockPanel = nullptr;
 };
 
 // The main window as the game core, the level object and the settings see

@@ -16,6 +16,9 @@ packages=(
   clang libclang-rt-14-dev
   # end-to-end tests: a virtual X server and a way to drive it
   xvfb xdotool x11-utils xauth openbox
+  # the screen-reader test: a private session bus, the accessibility bus
+  # and the AT-SPI client library that screen readers use
+  dbus-daemon at-spi2-core python3-pyatspi
   # the Debian package and the checks of its desktop entry, metainfo and icons
   dpkg-dev file desktop-file-utils appstream python3
   # the start-up benchmark watches the X server for its windows

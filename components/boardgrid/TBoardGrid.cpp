@@ -1,9 +1,12 @@
 #include "components/boardgrid/TBoardGrid.h"
 
+#include <QAccessible>
 #include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
+
+#include "components/boardgrid/IGridReading.h"
 
 namespace peglore {
 
@@ -98,6 +101,71 @@ QPoint TBoardGrid::CellAt(const QPoint& pos) const
 void TBoardGrid::InvalidateCell(int col, int row)
 {
     update(CellRect(col, row));
+    ReadingChanged();
+}
+
+void TBoardGrid::ReadingChanged()
+{
+    if (!FReading || FAnnouncePending)
+        return;
+    // Once for a burst of changes: a new game empties every cell at once.
+    // Kept up to date with no screen reader too, so that one that comes
+    // later is told the changes against what it can read.
+    FAnnouncePending = true;
+    QMetaObject::invokeMethod(this, &TBoardGrid::AnnounceReading, Qt::QueuedConnection);
+}
+
+TBoardGrid::TTold TBoardGrid::Told() const
+{
+    TTold told;
+    if (!FReading)
+        return told;
+    told.Columns = std::max(0, FReading->ReadColumns());
+    const int rows = std::max(0, FReading->ReadRows());
+    told.Texts.reserve(told.Columns * rows);
+    for (int row = 0; row < rows; ++row)
+        for (int col = 0; col < told.Columns; ++col)
+            told.Texts << FReading->CellText(col, row);
+    const int currentRow = FReading->CurrentRow();
+    const int selectedColumn = FReading->SelectedColumn();
+    if (currentRow >= 0 && currentRow < rows && selectedColumn >= 0 && selectedColumn < told.Columns)
+        told.Selected = currentRow * told.Columns + selectedColumn;
+    if (told.Selected >= 0 && FReading->SelectionFocused())
+        told.Focused = told.Selected;
+    return told;
+}
+
+void TBoardGrid::AnnounceReading()
+{
+    FAnnouncePending = false;
+    const TTold now = Told();
+    if (!QAccessible::isActive()) {
+        FTold = now;
+        return;
+    }
+    const auto send = [this](QAccessible::Event type, int child) {
+        QAccessibleEvent event(this, type);
+        event.setChild(child);
+        QAccessible::updateAccessibility(&event);
+    };
+    if (now.Columns != FTold.Columns || now.Texts.size() != FTold.Texts.size()) {
+        // Other cells altogether: the board took another size.
+        QAccessibleTableModelChangeEvent reset(this, QAccessibleTableModelChangeEvent::ModelReset);
+        QAccessible::updateAccessibility(&reset);
+    } else {
+        for (int i = 0; i < now.Texts.size(); ++i)
+            if (now.Texts[i] != FTold.Texts[i])
+                send(QAccessible::NameChanged, i);
+        if (now.Selected != FTold.Selected && FTold.Selected >= 0)
+            send(QAccessible::SelectionRemove, FTold.Selected);
+    }
+    if (now.Selected != FTold.Selected && now.Selected >= 0)
+        send(QAccessible::SelectionAdd, now.Selected);
+    // The focus follows the selected hole in keyboard play; it is told
+    // last, so the reader has heard the peg just placed before it moves on.
+    if (now.Focused >= 0 && now.Focused != FTold.Focused)
+        send(QAccessible::Focus, now.Focused);
+    FTold = now;
 }
 
 void TBoardGrid::paintEvent(QPaintEvent* event)

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
 
 namespace peglore {
+
+class IGridReading;
 
 // A grid whose cells the program paints itself: columns and rows of a
 // default size, separated by 1-pixel grid lines, inside a 2-pixel sunken
@@ -47,8 +50,17 @@ public:
     // The cell under a client point; (-1, -1) over no cell (the border,
     // a grid line, or beyond the last row or column).
     QPoint CellAt(const QPoint& pos) const;
-    // Repaints one cell soon.
+    // Repaints one cell soon; a screen reader hears what it now reads.
     void InvalidateCell(int col, int row);
+
+    // What the cells say to a screen reader (see TBoardGridAccessible);
+    // none makes the board a picture. Not owned.
+    void SetReading(const IGridReading* reading) { FReading = reading; }
+    const IGridReading* Reading() const { return FReading; }
+    // The reading may have changed without a cell being repainted (a row
+    // was checked with no key peg to draw): soon, a screen reader is told
+    // of every cell that reads differently and of the moved focus.
+    void ReadingChanged();
 
     // The size that shows exactly columns x rows cells: the border on both
     // sides and one line after every cell.
@@ -59,6 +71,14 @@ protected:
 
 private:
     int VisibleCols() const;
+    void AnnounceReading();
+    struct TTold {
+        QStringList Texts;
+        int Columns = 0;
+        int Selected = -1;
+        int Focused = -1;
+    };
+    TTold Told() const;
 
     int FColCount = 5;
     int FRowCount = 5;
@@ -68,6 +88,11 @@ private:
     QColor FCellColor = Qt::white;
     QColor FLineColor = Qt::black;
     TDrawCell FDrawCell;
+    const IGridReading* FReading = nullptr;
+    // What a screen reader was last told: every cell's text, the selected
+    // and the focused cell (-1 for none).
+    TTold FTold;
+    bool FAnnouncePending = false;
 };
 
 }  // namespace peglore

@@ -16,6 +16,8 @@
 #include <numbers>
 #include <vector>
 
+#include "components/accessible/TGroupAccessible.h"
+
 namespace peglore {
 
 namespace {
@@ -156,6 +158,7 @@ TLabelEffect::TLabelEffect(QWidget* parent) : QWidget(parent)
 {
     resize(65, 17);
     setMouseTracking(true);  // OnMouseMove without a button held, as labels do
+    TGroupAccessible::SetAccessibleRole(*this, QAccessible::StaticText);
     FShowAccelChar = true;
     FAutoSize = true;
     FColor = palette().color(QPalette::Window);
@@ -354,6 +357,11 @@ void TLabelEffect::SetCaption(const QString& value)
     if (value == FCaption)
         return;
     FCaption = value;
+    // Read without its mnemonic marks ("&&" stays one "&").
+    setAccessibleName(QString(value)
+                          .replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+                          .remove(QLatin1Char('&'))
+                          .replace(QLatin1Char('\x01'), QLatin1Char('&')));
     UpdateShortcut();
     AdjustBounds();
     update();

@@ -1,5 +1,6 @@
 #include "components/widgets/TStatusPanels.h"
 
+#include <QAccessible>
 #include <QPainter>
 
 #include "components/widgets/TBevelPanel.h"
@@ -19,6 +20,9 @@ void TStatusPanels::SetPanelText(int index, const QString& text)
         return;
     FTexts[index] = text;
     update(PanelRect(index));
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    changed.setChild(index);
+    QAccessible::updateAccessibility(&changed);
 }
 
 QRect TStatusPanels::PanelRect(int index) const

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QShowEvent>
 
+#include "components/accessible/WidgetsAccessibility.h"
 #include "components/contexthelp/HelpContexts.h"
 #include "components/contexthelp/TContextHelp.h"
 #include "components/widgets/TFrameWatch.h"
@@ -30,6 +31,7 @@ TGameDialog::TGameDialog(IHelpCommands& help, const QSize& clientSize, TTitleHel
                          QWidget* parent)
     : QDialog(parent, FrameFlags(titleHelp))
 {
+    InstallWidgetsAccessibility();
     setFixedSize(clientSize);
     setFont(DialogFont(11));
     auto* background = new TMarbleBackground(this);

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPolygon>
 
+#include "components/accessible/PegNames.h"
+#include "components/accessible/TGroupAccessible.h"
 #include "game/PegSymbols.h"
 
 namespace peglore {
@@ -10,6 +12,19 @@ namespace peglore {
 TRectShape::TRectShape(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    TGroupAccessible::SetAccessibleRole(*this, QAccessible::Graphic);
+    UpdateAccessibleName();
+}
+
+TColor TRectShape::Peg() const
+{
+    return TColor(FBrushColor.red()) | TColor(FBrushColor.green()) << 8 | TColor(FBrushColor.blue()) << 16;
+}
+
+void TRectShape::UpdateAccessibleName()
+{
+    // A screen reader names the peg shown; Qt tells it of the change.
+    setAccessibleName(PegReading(Peg(), FSymbolShown));
 }
 
 void TRectShape::SetBrushColor(const QColor& color)
@@ -18,6 +33,7 @@ void TRectShape::SetBrushColor(const QColor& color)
         return;
     FBrushColor = color;
     update();
+    UpdateAccessibleName();
 }
 
 void TRectShape::SetSymbolShown(bool shown)
@@ -26,6 +42,7 @@ void TRectShape::SetSymbolShown(bool shown)
         return;
     FSymbolShown = shown;
     update();
+    UpdateAccessibleName();
 }
 
 void TRectShape::paintEvent(QPaintEvent*)
@@ -35,7 +52,7 @@ void TRectShape::paintEvent(QPaintEvent*)
     painter.fillRect(rect().adjusted(1, 1, -1, -1), FBrushColor);
     if (!FSymbolShown)
         return;
-    const TColor peg = TColor(FBrushColor.red()) | TColor(FBrushColor.green()) << 8 | TColor(FBrushColor.blue()) << 16;
+    const TColor peg = Peg();
     QPolygon outline;
     for (const TPoint& p : PegSymbolOutline(peg, TRect{0, 0, width(), height()}))
         outline << QPoint(p.X, p.Y);

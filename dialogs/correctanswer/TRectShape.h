@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QWidget>
 
+#include "game/PegColors.h"
+
 namespace peglore {
 
 // A solid rectangle with a one-pixel black outline.
@@ -22,6 +24,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    TColor Peg() const;
+    void UpdateAccessibleName();
+
     QColor FBrushColor = Qt::white;
     bool FSymbolShown = false;
 };

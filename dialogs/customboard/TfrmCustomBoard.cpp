@@ -45,10 +45,13 @@ TfrmCustomBoard::TfrmCustomBoard(IHelpCommands& help, QWidget* parent)
     FPreviewGrid->SetRowCount(9);
     FPreviewGrid->setGeometry(49, 48, 94, 86);
     ContextHelp().AttachPopupMenu(FPreviewGrid);
+    FPreviewGrid->setAccessibleName(QStringLiteral("Board preview"));
 
     FColumnsTrackBar =
         AddTrackBar("ColumnsTrackBar", Qt::Horizontal, QRect(32, 0, 125, 47), 10, HelpContexts::BoardColumns);
+    FColumnsTrackBar->setAccessibleName(QStringLiteral("Holes"));
     FRowsTrackBar = AddTrackBar("RowsTrackBar", Qt::Vertical, QRect(3, 47, 45, 150), 15, HelpContexts::BoardRows);
+    FRowsTrackBar->setAccessibleName(QStringLiteral("Rows"));
     // The least number of rows at the top, as on the board itself; the
     // arrow and page keys then move the thumb the way they point.
     FRowsTrackBar->setInvertedAppearance(true);
