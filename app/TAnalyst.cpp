@@ -13,8 +13,9 @@
 namespace peglore {
 
 TAnalyst::TAnalyst(TGameSession& session, IHelpCommands& help, QWidget& mainWindow, QString windowSettings)
-    : FSession(session), FHelp(help), FMainWindow(mainWindow), FWindowSettings(std::move(windowSettings))
+    : QObject(&mainWindow), FSession(session), FHelp(help), FMainWindow(mainWindow), FWindowSettings(std::move(windowSettings))
 {
+    setObjectName(QStringLiteral("Analyst"));
     FSession.Logic().AddObserver(*this);
 }
 
@@ -133,7 +134,17 @@ void TAnalyst::GameStarted()
 void TAnalyst::RowChecked(int)
 {
     FReview.reset();
-    Analyse();
+    // Once the rules have moved on to the next row, or ended the game.
+    if (!FAnalysisQueued) {
+        FAnalysisQueued = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                FAnalysisQueued = false;
+                Analyse();
+            },
+            Qt::QueuedConnection);
+    }
 }
 
 void TAnalyst::GameEnded(TGameOutcome outcome)

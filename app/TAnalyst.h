@@ -26,6 +26,7 @@ class TGameSession;
 class TAnalyst : public QObject, private IGameObserver {
     Q_OBJECT
 public:
+    // A child of mainWindow; the window of the analysis is its child too.
     TAnalyst(TGameSession& session, IHelpCommands& help, QWidget& mainWindow, QString windowSettings);
     ~TAnalyst() override;
 
@@ -64,6 +65,7 @@ private:
     TBackgroundJob FHintJob;
     TBackgroundJob FAnalysisJob;
     int FHintsUsed = 0;
+    bool FAnalysisQueued = false;
     // The game just ended, shown until the next game's first checked row.
     std::optional<TReview> FReview;
 };

@@ -33,7 +33,9 @@ int Solve(const QStringList& arguments)
 TCommandLine ReadCommandLine(int argc, char** argv, const char* version)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("A code-breaking board game of coloured pegs."));
+    parser.setApplicationDescription(
+        QStringLiteral("A code-breaking board game of coloured pegs.\n"
+                       "In the game, H fills the current row with a hint and F3 shows the analysis window."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help."));
     const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
                                            QStringLiteral("Displays the version."));

@@ -396,9 +396,8 @@ void TMainForm::FormShow()
         FSession->Logic().SetNextGameNumber(*FFirstGameNumber);
     FTooltips->SetHintPause(HintPause);
     FSession->LoadSettings();
-    FAnalyst = std::make_unique<TAnalyst>(*FSession, FHelp, *this,
-                                          QString::fromStdString(FFiles.SettingsFolder + "PegloreAnalysis.ini"));
-    FGuessBoardInput->SetAnalyst(FAnalyst.get());
+    FAnalyst = new TAnalyst(*FSession, FHelp, *this, QString::fromStdString(FFiles.SettingsFolder + "PegloreAnalysis.ini"));
+    FGuessBoardInput->SetAnalyst(FAnalyst);
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)
@@ -424,7 +423,8 @@ void TMainForm::FormClose()
     FPorts->SetSession(nullptr);
     FGuessBoardInput->SetSession(nullptr);
     FGuessBoardInput->SetAnalyst(nullptr);
-    FAnalyst.reset();
+    delete FAnalyst;
+    FAnalyst = nullptr;
     FSession.reset();
 }
 

@@ -112,7 +112,7 @@ private:
     TBoardSize FBoardSize;
     TVersionResource FVersionResource;
     std::unique_ptr<TGameSession> FSession;
-    std::unique_ptr<TAnalyst> FAnalyst;
+    TAnalyst* FAnalyst = nullptr;  // a child of the window, while the session lasts
     std::unique_ptr<TMainFormPorts> FPorts;
     std::unique_ptr<TGridSurface> FLeftSurface;
     std::unique_ptr<TGridSurface> FRightSurface;

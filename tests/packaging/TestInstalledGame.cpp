@@ -173,7 +173,9 @@ private slots:
         QTest::addColumn<QString>("err");
         const QString helpText = QStringLiteral("Usage: peglore [options]\n"
                                                 "       peglore --solve ROW...\n"
-                                                "A code-breaking board game of coloured pegs.\n\n"
+                                                "A code-breaking board game of coloured pegs.\n"
+                                                "In the game, H fills the current row with a hint and F3 shows the "
+                                                "analysis window.\n\n"
                                                 "Options:\n"
                                                 "  -h, --help     Displays this help.\n"
                                                 "  -v, --version  Displays the version.\n"

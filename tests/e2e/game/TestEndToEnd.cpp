@@ -995,6 +995,33 @@ private slots:
         QCOMPARE(game.WaitForExit(), 0);
         QVERIFY2(game.ReadSettings().contains(QStringLiteral("PegSymbols=1\n")), qPrintable(game.ReadSettings()));
     }
+
+    // A Beginner game won by pressing only H: every row is the hint, checked
+    // as it is placed, and the win counts as any other.
+    void beginnerWonWithTheHintKeyAlone()
+    {
+        TGameRun game;
+        game.WriteSettings("[Options]\nMusic=0\n");
+        game.Start({}, {QStringLiteral("--game"), QStringLiteral("4242")});
+        const TWindow w = WaitForGame(game, BeginnerClientHeight);
+        QString box;
+        for (int row = 0; row < 10 && box.isEmpty(); ++row) {
+            Key(w.Id, QStringLiteral("h"));
+            QVERIFY2(QTest::qWaitFor(
+                         [&] {
+                             box = TGameRun::WaitForWindow(QStringLiteral("Information"), 0);
+                             return !box.isEmpty() || HandAt(Screenshot(), w.Client, row + 1);
+                         },
+                         10000),
+                     qPrintable(QStringLiteral("row %1").arg(row + 1)));
+        }
+        QVERIFY(!box.isEmpty());
+        Key(box, QStringLiteral("Return"));
+        ExitThroughTheMenu(w.Id);
+        QCOMPARE(game.WaitForExit(), 0);
+        const QString saved = game.ReadSettings();
+        QVERIFY2(saved.contains(QStringLiteral("TotalGames=1\nGamesWon=1\nGamesLost=0\n")), qPrintable(saved));
+    }
 };
 
 int main(int argc, char** argv)
