@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <limits>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "solver/SolveCommand.h"
@@ -17,10 +16,9 @@ namespace {
 // Answers --solve in the terminal; the exit code tells how it went.
 int Solve(const QStringList& arguments)
 {
-    std::vector<std::string> texts;
+    std::vector<std::string> rows;
     for (const QString& argument : arguments)
-        texts.push_back(argument.toStdString());
-    const std::vector<std::string_view> rows(texts.begin(), texts.end());
+        rows.push_back(argument.toStdString());
     const TSolveReply reply = SolveCommand(rows);
     std::fputs(reply.Output.c_str(), stdout);
     std::fputs(reply.Error.c_str(), stderr);

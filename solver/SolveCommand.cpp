@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "solver/Solver.h"
@@ -27,11 +28,14 @@ std::optional<int> SmallNumber(std::string_view text)
 
 std::string Quoted(std::string_view text)
 {
-    return "'" + std::string(text.substr(0, 40)) + (text.size() > 40 ? "...'" : "'");
+    std::string quoted = "'";
+    quoted.append(text.substr(0, 40));
+    quoted.append(text.size() > 40 ? "...'" : "'");
+    return quoted;
 }
 }  // namespace
 
-TSolveReply SolveCommand(std::span<const std::string_view> rowTexts)
+TSolveReply SolveCommand(std::span<const std::string> rowTexts)
 {
     if (rowTexts.empty())
         return Malformed("--solve needs the checked rows, such as: peglore --solve 1123:1,1 4456:0,2");

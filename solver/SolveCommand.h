@@ -2,7 +2,6 @@
 
 #include <span>
 #include <string>
-#include <string_view>
 
 namespace peglore {
 
@@ -15,6 +14,6 @@ struct TSolveReply {
 
 // Each row is CODE:BLACKS,WHITES, the code in the digits 1 to 8 of the
 // colour bar's order (as keyboard play types them), e.g. 1123:1,1.
-TSolveReply SolveCommand(std::span<const std::string_view> rows);
+TSolveReply SolveCommand(std::span<const std::string> rows);
 
 }  // namespace peglore

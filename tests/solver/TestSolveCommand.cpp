@@ -1,7 +1,6 @@
 #include <QtTest>
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "solver/SolveCommand.h"
@@ -12,10 +11,9 @@ using namespace peglore;
 namespace {
 TSolveReply Run(const QStringList& arguments)
 {
-    std::vector<std::string> texts;
+    std::vector<std::string> rows;
     for (const QString& argument : arguments)
-        texts.push_back(argument.toStdString());
-    const std::vector<std::string_view> rows(texts.begin(), texts.end());
+        rows.push_back(argument.toStdString());
     return SolveCommand(rows);
 }
 }  // namespace
