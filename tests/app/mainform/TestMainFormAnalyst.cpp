@@ -129,6 +129,10 @@ private slots:
         TAnalysisWindow* window = game.Analyst().Window();
         QVERIFY(window && window->isVisible());
         QVERIFY(game.Form->isActiveWindow());  // the keys stay with the game
+        // Reading it, even with the focus in it, does not stop the clock.
+        window->activateWindow();
+        QTRY_VERIFY(window->isActiveWindow());
+        QCOMPARE(game.Form->findChild<TActiveFormTracker*>()->ActiveForm(), game.Form.get());
         auto* table = window->findChild<QTableWidget*>(QStringLiteral("AnalysisRows"));
         auto* heading = window->findChild<QLabel*>(QStringLiteral("AnalysisHeading"));
         QTRY_COMPARE(heading->text(), QStringLiteral("Game 777, 3 rows checked"));
