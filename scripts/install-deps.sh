@@ -18,7 +18,8 @@ packages=(
   xvfb xdotool x11-utils xauth openbox
   # the Debian package and the checks of its desktop entry, metainfo and icons
   dpkg-dev file desktop-file-utils appstream python3
-  # the start-up benchmark watches the X server for its windows
+  # the window frames the window manager states (and the start-up benchmark,
+  # which watches the X server for its windows)
   libxcb1-dev
 )
 

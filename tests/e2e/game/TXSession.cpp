@@ -9,6 +9,8 @@
 #include <QTest>
 #include <QThread>
 
+#include <signal.h>
+
 namespace peglore::testing {
 
 TXServer::TXServer(int depth)
@@ -80,38 +82,64 @@ QRect XWinInfoGeometry(const QString& text)
 }
 }  // namespace
 
-TWindowManager::TWindowManager() : FManager(std::make_unique<QProcess>())
+TWindowManager::TWindowManager()
 {
+    Start();
+}
+
+TWindowManager::~TWindowManager()
+{
+    Stop();
+}
+
+namespace {
+bool WindowManagerAnnounced()
+{
+    return Run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+        .contains(QLatin1String("window id"));
+}
+}  // namespace
+
+bool TWindowManager::Start()
+{
+    Stop();
+    FManager = std::make_unique<QProcess>();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("HOME"), FHome.path());  // no one's own openbox settings
     FManager->setProcessEnvironment(env);
     FManager->setProcessChannelMode(QProcess::MergedChannels);
     FManager->start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
-    if (!FManager->waitForStarted(5000))
-        return;
     // Ready once it has announced itself on the root window.
-    FRunning = QTest::qWaitFor(
-        [] {
-            return Run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
-                .contains(QLatin1String("window id"));
-        },
-        10000);
+    FRunning = FManager->waitForStarted(5000) && QTest::qWaitFor(WindowManagerAnnounced, 10000);
+    return FRunning;
 }
 
-TWindowManager::~TWindowManager()
+void TWindowManager::Stop()
 {
+    FRunning = false;
+    if (!FManager)
+        return;
+    Resume();  // a held process would not end
     if (FManager->state() != QProcess::NotRunning) {
         FManager->terminate();
         if (!FManager->waitForFinished(5000))
             FManager->kill();
     }
-    // Nothing of it may linger into cases that run without a window manager.
-    (void)QTest::qWaitFor(
-        [] {
-            return !Run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
-                        .contains(QLatin1String("window id"));
-        },
-        3000);
+    FManager.reset();
+    // Nothing of it may linger into what runs without a window manager.
+    (void)QTest::qWaitFor([] { return !WindowManagerAnnounced(); }, 3000);
+}
+
+void TWindowManager::Hold()
+{
+    if (FManager && FManager->state() == QProcess::Running)
+        ::kill(pid_t(FManager->processId()), SIGSTOP);
+}
+
+void TWindowManager::Resume()
+{
+    if (FManager && FManager->state() == QProcess::Running)
+        ::kill(pid_t(FManager->processId()), SIGCONT);
 }
 
 QString XDo(const QStringList& arguments, int timeoutMs)

@@ -37,6 +37,14 @@ public:
     TWindowManager();
     ~TWindowManager();
     bool Running() const { return FRunning; }
+    // Ends it, and starts it again: it then frames the windows already
+    // shown.
+    void Stop();
+    bool Start();
+    // Stops the window manager where it stands, as a desktop too busy to
+    // answer would, until Resume: windows asking to be shown wait unframed.
+    void Hold();
+    void Resume();
 
 private:
     std::unique_ptr<QProcess> FManager;

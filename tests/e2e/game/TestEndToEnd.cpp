@@ -332,8 +332,26 @@ const QString DesignedRest = QStringLiteral("[Statistics]\nTotalGames=0\nGamesWo
                                             "[Level Settings]\nCustomColumns=4\nCustomRows=10\nDifficultyLevel=0\n");
 }  // namespace
 
+// Waits until a window titled title exists, shown or not yet.
+bool WaitForWindowCreated(const QString& title)
+{
+    const QString pattern = QStringLiteral("^%1$").arg(QRegularExpression::escape(title));
+    return QTest::qWaitFor(
+        [&] { return !XDo({QStringLiteral("search"), QStringLiteral("--name"), pattern}).isEmpty(); }, 15000);
+}
+
+// How long a busy desktop keeps a new window waiting for its frame here:
+// longer than any bound in time a program might set itself for that.
+constexpr int SlowWindowManagerMs = 3000;
+
 class TestEndToEnd : public QObject {
     Q_OBJECT
+public:
+    explicit TestEndToEnd(TWindowManager& windowManager) : FWindowManager(windowManager) {}
+
+private:
+    TWindowManager& FWindowManager;
+
 private slots:
     void firstStartCentredAtBeginnerThenExitSaves()
     {
@@ -617,6 +635,81 @@ private slots:
         QCOMPARE(frame.topLeft(), Centred(frame.size()));
         Key(box, QStringLiteral("Return"));
         QVERIFY(WaitForWindowGone(QStringLiteral("Error")));
+        ExitThroughTheMenu(w.Id);
+        QCOMPARE(game.WaitForExit(), 0);
+    }
+
+    // Each window asks to be shown while the window manager is held; once it
+    // answers, the window still ends centred by its frame.
+    void placedByTheFrameThoughTheWindowManagerIsSlow_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("dialog");
+        QTest::newRow("main window") << "Peglore" << false;
+        QTest::newRow("dialog") << "Properties" << true;
+        QTest::newRow("message box") << "Error" << false;
+    }
+    void placedByTheFrameThoughTheWindowManagerIsSlow()
+    {
+        QFETCH(QString, title);
+        QFETCH(bool, dialog);
+        const bool mainWindow = title == QLatin1String("Peglore");
+        TGameRun game;
+        game.WriteSettings("[Options]\nMusic=0\nAutoCheck=0\n");
+        TWindow w;
+        if (!mainWindow) {
+            game.Start();
+            w = WaitForGame(game);
+            QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
+        }
+        FWindowManager.Hold();
+        if (mainWindow) {
+            game.Start();
+        } else if (dialog) {
+            XDo({QStringLiteral("key"), QStringLiteral("alt+g")});
+            QTest::qWait(200);
+            XDo({QStringLiteral("key"), QStringLiteral("r")});
+        } else {
+            // Return checks an empty row: "You must completely fill the row ..."
+            XDo({QStringLiteral("key"), QStringLiteral("Return")});
+        }
+        const bool created = WaitForWindowCreated(title);
+        QTest::qWait(SlowWindowManagerMs);
+        FWindowManager.Resume();
+        QVERIFY2(created, qPrintable(game.Output()));
+        const QString window = TGameRun::WaitForWindow(title);
+        QVERIFY(!window.isEmpty());
+        const std::function<QPoint(QSize)> place = dialog ? DialogCentred : Centred;
+        const QRect frame = WaitForFrameAt(window, place);
+        KeepScreenshot(Screenshot(), QStringLiteral("slow-window-manager-") + QString(title).replace(' ', '-'));
+        QVERIFY2(frame.size() != WindowGeometry(window).size(), "no window manager frame");
+        QCOMPARE(frame.topLeft(), place(frame.size()));
+        if (!mainWindow) {
+            Key(window, QStringLiteral("Escape"));
+            QVERIFY(WaitForWindowGone(title));
+        }
+        ExitThroughTheMenu(mainWindow ? window : w.Id);
+        QCOMPARE(game.WaitForExit(), 0);
+    }
+
+    // A window manager that starts after the game frames its window late:
+    // the window is centred again by that frame.
+    void centredAgainByTheFrameOfALateWindowManager()
+    {
+        FWindowManager.Stop();
+        TGameRun game;
+        const TWindow w = StartGame(game, "[Options]\nMusic=0\n");
+        const QRect unframed = FrameGeometry(w.Id);
+        const bool started = FWindowManager.Start();
+        QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
+        QVERIFY(started);
+        QCOMPARE(unframed.topLeft(), Centred(unframed.size()));
+        const QRect frame = WaitForFrameAt(w.Id, [&](QSize size) {
+            return size == unframed.size() ? QPoint(-1, -1) : Centred(size);
+        });
+        KeepScreenshot(Screenshot(), QStringLiteral("late-window-manager"));
+        QVERIFY2(frame.size() != unframed.size(), "no window manager frame");
+        QCOMPARE(frame.topLeft(), Centred(frame.size()));
         ExitThroughTheMenu(w.Id);
         QCOMPARE(game.WaitForExit(), 0);
     }
@@ -1013,7 +1106,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "openbox could not be started\n");
         return 1;
     }
-    TestEndToEnd test;
+    TestEndToEnd test(windowManager);
     return QTest::qExec(&test, argc, argv);
 }
 
