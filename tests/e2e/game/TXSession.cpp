@@ -9,9 +9,18 @@
 #include <QTest>
 #include <QThread>
 
+#include <algorithm>
+#include <cmath>
+
 #include <signal.h>
 
 namespace peglore::testing {
+
+QPoint Centred(QSize outer)
+{
+    return {int(std::nearbyint(ScreenWidth * 0.5 - outer.width() * 0.5)),
+            int(std::nearbyint(ScreenHeight * 0.5 - outer.height() * 0.5))};
+}
 
 TXServer::TXServer(int depth)
 {
@@ -21,7 +30,7 @@ TXServer::TXServer(int depth)
     server->setProcessChannelMode(QProcess::SeparateChannels);
     server->start(QStringLiteral("Xvfb"),
                   {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
-                   QStringLiteral("1024x768x%1").arg(depth), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+                   QStringLiteral("%1x%2x%3").arg(ScreenWidth).arg(ScreenHeight).arg(depth), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
     if (!server->waitForStarted(5000))
         return;  // no Xvfb at all
     QByteArray named;
@@ -228,6 +237,69 @@ bool TGameRun::IsRunning() const
 QString TGameRun::Output() const
 {
     return QString::fromLocal8Bit(const_cast<QProcess&>(FGame).readAll());
+}
+
+QString WaitForCentredGame()
+{
+    const QString window = TGameRun::WaitForWindow(QStringLiteral("Peglore"));
+    if (!window.isEmpty())
+        (void)QTest::qWaitFor(
+            [&] { return FrameGeometry(window).topLeft() == Centred(FrameGeometry(window).size()); }, 5000);
+    return window;
+}
+
+void Key(const QString& window, const QString& keys)
+{
+    XDo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+    XDo(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("80")} +
+        keys.split(QLatin1Char(' '), Qt::SkipEmptyParts));
+}
+
+void Drag(QPoint from, QPoint to)
+{
+    XDo({QStringLiteral("mousemove"), QString::number(from.x()), QString::number(from.y())});
+    XDo({QStringLiteral("mousedown"), QStringLiteral("1")});
+    const int steps = 12;
+    for (int i = 1; i <= steps; ++i) {
+        const QPoint p = from + (to - from) * i / steps;
+        XDo({QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y())});
+        QTest::qWait(20);
+    }
+    QTest::qWait(100);
+    XDo({QStringLiteral("mouseup"), QStringLiteral("1")});
+}
+
+bool WaitForMenu(int timeoutMs)
+{
+    return QTest::qWaitFor(
+        [] {
+            const QStringList windows =
+                XDo({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--classname"),
+                     QStringLiteral("^peglore$")})
+                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            // A pop-up menu is the game's one window that no window manager
+            // frames (its type is not always set to say it is a menu).
+            return std::any_of(windows.begin(), windows.end(), [](const QString& window) {
+                return Run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window})
+                    .contains(QLatin1String("Override Redirect State: yes"));
+            });
+        },
+        timeoutMs);
+}
+
+QString ChooseFromMenu(const QString& window, const QString& menuKey, const QString& itemKey, const QString& title)
+{
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        Key(window, menuKey);
+        if (WaitForMenu()) {
+            XDo({QStringLiteral("key"), itemKey});
+            const QString opened = TGameRun::WaitForWindow(title, 3000);
+            if (!opened.isEmpty())
+                return opened;
+        }
+        XDo({QStringLiteral("key"), QStringLiteral("Escape")});  // a menu left open
+    }
+    return {};
 }
 
 QRect WindowGeometry(const QString& window)

@@ -5,8 +5,10 @@
 // drag, type.
 
 #include <QImage>
+#include <QPoint>
 #include <QProcess>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -14,6 +16,14 @@
 #include <memory>
 
 namespace peglore::testing {
+
+// The screen of the private X server.
+constexpr int ScreenWidth = 1024;
+constexpr int ScreenHeight = 768;
+
+// Where the game centres a window with a frame (or without one) of size
+// outer: the middle of the screen, halves rounded to the even neighbour.
+QPoint Centred(QSize outer);
 
 // Starts Xvfb on a free display number and sets DISPLAY for this process;
 // stops it when destroyed. Call before the QApplication exists.
@@ -55,6 +65,11 @@ private:
 // Runs xdotool with the arguments; returns its standard output, trimmed.
 QString XDo(const QStringList& arguments, int timeoutMs = 10000);
 
+// Waits until the game's main window is shown and stands centred, settled
+// at its size and place; returns its id (as it stands when the time ran
+// out), or an empty string when it was never shown.
+QString WaitForCentredGame();
+
 // The game in a folder of its own: the executable with its music and help
 // file beside it, and whatever settings file the test puts there.
 class TGameRun {
@@ -82,6 +97,21 @@ private:
     QTemporaryDir FFolder;
     QProcess FGame;
 };
+
+// Gives window the focus first, as a player's click would (a window
+// manager hands it back when a box closes, but in its own time), and types
+// keys into it.
+void Key(const QString& window, const QString& keys);
+// A real drag: press, move past the drag distance in small steps at a
+// hand's pace, release.
+void Drag(QPoint from, QPoint to);
+// Waits until one of the game's pop-up menus is open.
+bool WaitForMenu(int timeoutMs = 3000);
+// Chooses a menu item by its access keys (menuKey opens the menu, itemKey
+// picks the item) and waits for the window titled title that it opens. A
+// key that reached the game before it took the focus back is lost, as it
+// would be for a player, so the choice is made again, up to three times.
+QString ChooseFromMenu(const QString& window, const QString& menuKey, const QString& itemKey, const QString& title);
 
 // The window's place and size on the screen, without any frame.
 QRect WindowGeometry(const QString& window);
