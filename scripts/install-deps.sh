@@ -16,8 +16,9 @@ packages=(
   clang libclang-rt-14-dev
   # end-to-end tests: a virtual X server and a way to drive it
   xvfb xdotool x11-utils xauth openbox
-  # the Debian package and the checks of its desktop entry, metainfo and icons
-  dpkg-dev file desktop-file-utils appstream python3
+  # the Debian package and the checks of it (lintian) and of its desktop
+  # entry, metainfo and icons
+  dpkg-dev file desktop-file-utils appstream python3 lintian
   # the window frames the window manager states (and the start-up benchmark,
   # which watches the X server for its windows)
   libxcb1-dev
