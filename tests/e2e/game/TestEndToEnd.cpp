@@ -257,6 +257,20 @@ bool HandAt(const QImage& shot, QPoint client, int row)
     return CountPixels(shot, QRect(client + QPoint(5, 88 + 26 * row), QSize(38, 18)), IsDark) > 20;
 }
 
+// Automatic checking scores a full row: waits for the box after a win
+// (its id in box) or the marker on the next row otherwise; shot is the
+// screen as last seen.
+bool WaitForScore(QPoint client, int row, QString& box, QImage& shot)
+{
+    return QTest::qWaitFor(
+        [&] {
+            box = TGameRun::WaitForWindow(QStringLiteral("Information"), 0);
+            shot = Screenshot();
+            return !box.isEmpty() || HandAt(shot, client, row + 1);
+        },
+        5000);
+}
+
 // A guess of three colours, as indices of the keys less one, and its
 // score: blacks, then whites.
 using TCode = std::array<int, 3>;
@@ -408,17 +422,9 @@ private slots:
         QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
         for (int c = 0; c < 3; ++c)
             Drag(w.Client + SwatchCentre(2), w.Client + HoleCentre(c, 0));
-        // Automatic checking scores the full row: a box after a win, the
-        // marker on the next row otherwise.
         QImage shot;
         QString box;
-        QVERIFY(QTest::qWaitFor(
-            [&] {
-                box = TGameRun::WaitForWindow(QStringLiteral("Information"), 0);
-                shot = Screenshot();
-                return !box.isEmpty() || HandAt(shot, w.Client, 1);
-            },
-            5000));
+        QVERIFY(WaitForScore(w.Client, 0, box, shot));
         if (!box.isEmpty())
             QSKIP("The secret was three black pegs; the row won the game.");
         KeepScreenshot(shot, QStringLiteral("checked-row"));
@@ -987,17 +993,9 @@ private slots:
                     keys += QString::number(k + 1) + QLatin1Char(' ');
             }
             Key(w.Id, keys);
-            // Automatic checking scores the full row: a box after a win, the
-            // marker on the next row otherwise.
             QImage shot;
             QString box;
-            QVERIFY(QTest::qWaitFor(
-                [&] {
-                    box = TGameRun::WaitForWindow(QStringLiteral("Information"), 0);
-                    shot = Screenshot();
-                    return !box.isEmpty() || HandAt(shot, w.Client, row + 1);
-                },
-                5000));
+            QVERIFY(WaitForScore(w.Client, row, box, shot));
             if (!box.isEmpty()) {
                 // The box may stand over the board: only its answer counts.
                 KeepScreenshot(shot, QStringLiteral("keyboard-3x10-won"));
