@@ -65,7 +65,8 @@ QString PlaceAPegAndGiveUp(TInstalledRun& run, const QString& window)
     const QRect frame = WindowGeometry(window);
     const QPoint client(frame.left(), frame.bottom() + 1 - BeginnerClientHeight);
     XDo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
-    Drag(client + SwatchCentre(0), client + HoleCentre(0, 0));
+    if (!DragPeg(client + SwatchCentre(0), client + HoleCentre(0, 0), QColor(255, 0, 0)))
+        return QStringLiteral("the peg was not placed");
     const QString correct =
         ChooseFromMenu(window, QStringLiteral("alt+g"), QStringLiteral("g"), QStringLiteral("Correct Combination"));
     if (correct.isEmpty()) {

@@ -269,6 +269,16 @@ void Drag(QPoint from, QPoint to)
     XDo({QStringLiteral("mouseup"), QStringLiteral("1")});
 }
 
+bool DragPeg(QPoint from, QPoint to, const QColor& colour)
+{
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        Drag(from, to);
+        if (QTest::qWaitFor([&] { return Screenshot().pixelColor(to) == colour; }, 3000))
+            return true;
+    }
+    return false;
+}
+
 bool WaitForMenu(int timeoutMs)
 {
     return QTest::qWaitFor(

@@ -4,6 +4,7 @@
 // folder of its own, and the few things a player does: look, click,
 // drag, type.
 
+#include <QColor>
 #include <QImage>
 #include <QPoint>
 #include <QProcess>
@@ -105,6 +106,10 @@ void Key(const QString& window, const QString& keys);
 // A real drag: press, move past the drag distance in small steps at a
 // hand's pace, release.
 void Drag(QPoint from, QPoint to);
+// Drags a peg from a swatch to a hole until the hole shows colour: a drag
+// that a busy game took up too late to start is lost, as a hurried
+// player's would be, and is made again, up to three times.
+bool DragPeg(QPoint from, QPoint to, const QColor& colour);
 // Waits until one of the game's pop-up menus is open.
 bool WaitForMenu(int timeoutMs = 3000);
 // Chooses a menu item by its access keys (menuKey opens the menu, itemKey

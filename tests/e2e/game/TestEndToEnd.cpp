@@ -390,9 +390,8 @@ private slots:
         TGameRun game;
         const TWindow w = StartGame(game, "[Options]\nMusic=0\nAutoCheck=0\n");
         QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
-        Drag(w.Client + SwatchCentre(0), w.Client + HoleCentre(1, 0));
+        QVERIFY(DragPeg(w.Client + SwatchCentre(0), w.Client + HoleCentre(1, 0), Red));
         Drag(w.Client + SwatchCentre(4), w.Client + HoleCentre(1, 3));  // a later row: refused
-        QCOMPARE(WaitForPixel(w.Client + HoleCentre(1, 0), Red), Red);
         const QImage shot = Screenshot();
         KeepScreenshot(shot, QStringLiteral("drag"));
         QCOMPARE(shot.pixelColor(w.Client + HoleCentre(0, 0)), EmptyHole);
@@ -421,7 +420,7 @@ private slots:
         const TWindow w = StartGame(game, "[Options]\nMusic=0\nAutoCheck=1\n");
         QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
         for (int c = 0; c < 3; ++c)
-            Drag(w.Client + SwatchCentre(2), w.Client + HoleCentre(c, 0));
+            QVERIFY(DragPeg(w.Client + SwatchCentre(2), w.Client + HoleCentre(c, 0), KeyColours[2]));
         QImage shot;
         QString box;
         QVERIFY(WaitForScore(w.Client, 0, box, shot));
@@ -517,8 +516,8 @@ private slots:
         TGameRun game;
         const TWindow w = StartGame(game, "[Options]\nMusic=0\nAutoCheck=0\n");
         QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
-        Drag(w.Client + SwatchCentre(5), w.Client + HoleCentre(2, 0));
-        Drag(w.Client + SwatchCentre(6), w.Client + HoleCentre(0, 0));
+        QVERIFY(DragPeg(w.Client + SwatchCentre(5), w.Client + HoleCentre(2, 0), KeyColours[5]));
+        QVERIFY(DragPeg(w.Client + SwatchCentre(6), w.Client + HoleCentre(0, 0), KeyColours[6]));
         const QPoint hole = w.Client + HoleCentre(2, 0);
         XDo({QStringLiteral("mousemove"), QString::number(hole.x()), QString::number(hole.y())});
         XDo({QStringLiteral("click"), QStringLiteral("3")});
@@ -705,8 +704,7 @@ private slots:
         TGameRun game;
         const TWindow w = StartGame(game, "[Options]\nMusic=0\nAutoCheck=0\n");
         QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
-        Drag(w.Client + SwatchCentre(0), w.Client + HoleCentre(1, 0));
-        QCOMPARE(WaitForPixel(w.Client + HoleCentre(1, 0), Red), Red);
+        QVERIFY(DragPeg(w.Client + SwatchCentre(0), w.Client + HoleCentre(1, 0), Red));
         // The window manager's close (Alt+F4 in openbox) on the new-game
         // question: no new game, the peg stays.
         const QString box = PressForWindow(w.Id, QStringLiteral("F2"), QStringLiteral("Confirm"));
