@@ -263,10 +263,12 @@ void Drag(QPoint from, QPoint to)
     for (int i = 1; i <= steps; ++i) {
         const QPoint p = from + (to - from) * i / steps;
         XDo({QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y())});
-        QTest::qWait(20);
     }
-    QTest::qWait(100);
+    // Released once the game shows the peg under the pointer, and done
+    // once it has dropped it.
+    (void)WaitForUnframedWindow(true);
     XDo({QStringLiteral("mouseup"), QStringLiteral("1")});
+    (void)WaitForUnframedWindow(false);
 }
 
 bool DragPeg(QPoint from, QPoint to, const QColor& colour)
@@ -281,15 +283,19 @@ bool DragPeg(QPoint from, QPoint to, const QColor& colour)
 
 bool WaitForMenu(int timeoutMs)
 {
+    return WaitForUnframedWindow(true, timeoutMs);
+}
+
+bool WaitForUnframedWindow(bool shown, int timeoutMs)
+{
     return QTest::qWaitFor(
-        [] {
+        [shown] {
             const QStringList windows =
                 XDo({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--classname"),
                      QStringLiteral("^peglore$")})
                     .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-            // A pop-up menu is the game's one window that no window manager
-            // frames (its type is not always set to say it is a menu).
-            return std::any_of(windows.begin(), windows.end(), [](const QString& window) {
+            // The window type does not always say what the window is.
+            return shown == std::any_of(windows.begin(), windows.end(), [](const QString& window) {
                 return Run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window})
                     .contains(QLatin1String("Override Redirect State: yes"));
             });

@@ -103,8 +103,8 @@ private:
 // manager hands it back when a box closes, but in its own time), and types
 // keys into it.
 void Key(const QString& window, const QString& keys);
-// A real drag: press, move past the drag distance in small steps at a
-// hand's pace, release.
+// A real drag: press, move past the drag distance in small steps, and
+// release once the game drags the peg.
 void Drag(QPoint from, QPoint to);
 // Drags a peg from a swatch to a hole until the hole shows colour: a drag
 // that a busy game took up too late to start is lost, as a hurried
@@ -112,6 +112,9 @@ void Drag(QPoint from, QPoint to);
 bool DragPeg(QPoint from, QPoint to, const QColor& colour);
 // Waits until one of the game's pop-up menus is open.
 bool WaitForMenu(int timeoutMs = 3000);
+// Waits until a window of the game that no window manager frames (a pop-up
+// menu, a peg being dragged) is shown, or, with shown false, none is.
+bool WaitForUnframedWindow(bool shown, int timeoutMs = 3000);
 // Chooses a menu item by its access keys (menuKey opens the menu, itemKey
 // picks the item) and waits for the window titled title that it opens. A
 // key that reached the game before it took the focus back is lost, as it
