@@ -86,9 +86,9 @@ void TMainFormPorts::SetClientSize(int width, int height)
 
 TSize TMainFormPorts::OuterSize() const
 {
-    // The frame as the window system reports it (none before the window
+    // The frame as the window manager states it (none before the window
     // is framed), around the window's current size.
-    const QSize outer = TFrameWatch::OuterSize(*FParts.Window);
+    const QSize outer = FFrameWatch->OuterSize();
     return {outer.width(), outer.height()};
 }
 
@@ -103,8 +103,7 @@ TSize TMainFormPorts::ScreenSize() const
 void TMainFormPorts::MoveTo(int left, int top)
 {
     // Under Wayland the compositor places windows and this does nothing.
-    FParts.Window->move(left, top);
-    FFrameWatch->Placed();
+    FFrameWatch->PlaceFrameAt({left, top});
 }
 
 void TMainFormPorts::ShowRowNotFull()

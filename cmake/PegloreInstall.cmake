@@ -11,9 +11,13 @@ include(GNUInstallDirs)
 set(PEGLORE_APP_ID io.github.peglore.Peglore)
 set(PEGLORE_RELEASE_DATE 2026-12-08)  # of PROJECT_VERSION; moves with it
 set(PEGLORE_DATA_INSTALL_DIR ${CMAKE_INSTALL_DATADIR}/peglore)
+# Debian's policy puts games in <prefix>/games, beside <prefix>/bin.
+set(PEGLORE_PROGRAM_INSTALL_DIR games)
+set(PEGLORE_DOC_INSTALL_DIR ${CMAKE_INSTALL_DATADIR}/doc/peglore)
+set(PEGLORE_MAINTAINER "Peglore developers <peglore@example.org>")
 
 # An installed game finds its music and help file from its own folder.
-file(RELATIVE_PATH data_from_program /${CMAKE_INSTALL_BINDIR} /${PEGLORE_DATA_INSTALL_DIR})
+file(RELATIVE_PATH data_from_program /${PEGLORE_PROGRAM_INSTALL_DIR} /${PEGLORE_DATA_INSTALL_DIR})
 target_compile_definitions(peglore PRIVATE
   PEGLORE_VERSION="${PROJECT_VERSION}"
   PEGLORE_APP_ID="${PEGLORE_APP_ID}"
@@ -24,12 +28,26 @@ set(configured ${PROJECT_BINARY_DIR}/packaging)
 configure_file(${packaging}/${PEGLORE_APP_ID}.metainfo.xml.in ${configured}/${PEGLORE_APP_ID}.metainfo.xml @ONLY)
 configure_file(${packaging}/peglore.6.in ${configured}/peglore.6 @ONLY)
 
-install(TARGETS peglore RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The changelog's latest entry is the version being built.
+file(STRINGS ${packaging}/debian/changelog latest LIMIT_COUNT 1)
+if(NOT latest MATCHES "^peglore \\(${PROJECT_VERSION}\\) ")
+  message(FATAL_ERROR "packaging/debian/changelog begins with '${latest}', not version ${PROJECT_VERSION}")
+endif()
+# Manual pages and changelogs are installed compressed, reproducibly
+# (no name or time in the gzip header).
+foreach(file ${configured}/peglore.6 ${packaging}/debian/changelog)
+  get_filename_component(name ${file} NAME)
+  execute_process(COMMAND gzip -9nc ${file} OUTPUT_FILE ${configured}/${name}.gz COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
+
+install(TARGETS peglore RUNTIME DESTINATION ${PEGLORE_PROGRAM_INSTALL_DIR})
 install(FILES ${PEGLORE_TUNE} ${PROJECT_SOURCE_DIR}/resources/help/Peglore.hlp
         DESTINATION ${PEGLORE_DATA_INSTALL_DIR})
 install(FILES ${packaging}/${PEGLORE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${configured}/${PEGLORE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${configured}/peglore.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${configured}/peglore.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${packaging}/debian/copyright DESTINATION ${PEGLORE_DOC_INSTALL_DIR})
+install(FILES ${configured}/changelog.gz DESTINATION ${PEGLORE_DOC_INSTALL_DIR})
 foreach(size 16 32 48 64 128 256)
   install(FILES ${packaging}/icons/peglore-${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
@@ -42,11 +60,14 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME peglore)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Peglore authors")
-set(CPACK_PACKAGE_CONTACT "Peglore authors")
+set(CPACK_PACKAGE_CONTACT "${PEGLORE_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${PEGLORE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "code-breaking board game of coloured pegs")
-set(CPACK_PACKAGE_DESCRIPTION "Peglore hides a row of coloured pegs, which the player guesses row by row \
-on the guess board. The score board answers every guess with black and white key pegs. Four levels, \
-a game clock, background music and statistics kept from run to run.")
+# Lines of at most 80 characters, as a terminal shows them.
+set(CPACK_PACKAGE_DESCRIPTION "Peglore hides a row of coloured pegs, which the player guesses row by row
+on the guess board. The score board answers every guess with black and white
+key pegs. Four levels, a game clock, background music and statistics kept from
+run to run.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)

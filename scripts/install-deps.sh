@@ -19,9 +19,11 @@ packages=(
   # the screen-reader test: a private session bus, the accessibility bus
   # and the AT-SPI client library that screen readers use
   dbus-daemon at-spi2-core python3-pyatspi
-  # the Debian package and the checks of its desktop entry, metainfo and icons
-  dpkg-dev file desktop-file-utils appstream python3
-  # the start-up benchmark watches the X server for its windows
+  # the Debian package and the checks of it (lintian) and of its desktop
+  # entry, metainfo and icons
+  dpkg-dev file desktop-file-utils appstream python3 lintian
+  # the window frames the window manager states (and the start-up benchmark,
+  # which watches the X server for its windows)
   libxcb1-dev
 )
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the game and its Debian package:
-# build/package/peglore_VERSION_ARCH.deb, to install with
-#   sudo apt-get install ./build/package/peglore_*.deb
+# build/package/peglore_VERSION_ARCH.deb, to install as root with
+#   apt-get install ./build/package/peglore_*.deb
+# (or with sudo in front, as a user who may use it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh

@@ -1,96 +1,173 @@
 #include "components/widgets/TFrameWatch.h"
 
+#include <QCoreApplication>
 #include <QEvent>
-#include <QTimer>
+#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
 namespace peglore {
+
+namespace {
+// The connection to the X server; null on any other window system.
+xcb_connection_t* Connection()
+{
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_atom_t FrameExtentsAtom()
+{
+    static xcb_connection_t* asked = nullptr;
+    static constexpr xcb_atom_t None = XCB_ATOM_NONE;
+    static xcb_atom_t atom = None;
+    xcb_connection_t* connection = Connection();
+    if (connection && connection != asked) {
+        static constexpr char name[] = "_NET_FRAME_EXTENTS";
+        xcb_intern_atom_reply_t* reply =
+            xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr);
+        asked = connection;
+        atom = reply ? reply->atom : None;
+        std::free(reply);
+    }
+    return connection ? atom : None;
+}
+
+// A frame edge in the window's own pixels; a window manager's nonsense is
+// kept within what an X window's coordinates can hold.
+int Edge(std::uint32_t nativePixels, qreal ratio)
+{
+    return int(std::lround(std::min<std::uint32_t>(nativePixels, 32767) / ratio));
+}
+}  // namespace
 
 TFrameWatch::TFrameWatch(QWidget& window, std::function<void()> placeAgain)
     : QObject(&window), FWindow(window), FPlaceAgain(std::move(placeAgain))
 {
     FWindow.installEventFilter(this);
-    // Some window managers frame a window without moving its client area,
-    // and Qt learns the frame only when it asks again: look now and then
-    // for a short while after each placement.
-    FPoll = new QTimer(this);
-    FPoll->setInterval(20);
-    connect(FPoll, &QTimer::timeout, this, [this] {
-        if (++FPolls >= MaxPolls)
-            FPoll->stop();
-        CheckFrame();
-        if (FPending && FPolls == NudgePoll)
-            Nudge();
-    });
+    if (Connection())
+        QCoreApplication::instance()->installNativeEventFilter(this);
 }
 
-QMargins TFrameWatch::FrameOf(const QWidget& window)
+TFrameWatch::~TFrameWatch()
 {
-    const QRect frame = window.frameGeometry();
-    const QRect client = window.geometry();
-    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
-            frame.bottom() - client.bottom()};
+    if (QCoreApplication* application = QCoreApplication::instance())
+        application->removeNativeEventFilter(this);
 }
 
-QSize TFrameWatch::OuterSize(const QWidget& window, const QMargins& guess)
+std::optional<QMargins> TFrameWatch::StatedFrame(const QWidget& window)
 {
-    QMargins frame = FrameOf(window);
-    if (frame.isNull())
-        frame = guess;
-    return window.size().grownBy(frame);
+    xcb_connection_t* connection = Connection();
+    const xcb_atom_t atom = FrameExtentsAtom();
+    const WId id = window.internalWinId();
+    if (!connection || atom == XCB_ATOM_NONE || !id)
+        return std::nullopt;
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(
+        connection, xcb_get_property(connection, 0, xcb_window_t(id), atom, XCB_ATOM_CARDINAL, 0, 4), nullptr);
+    std::optional<QMargins> frame;
+    if (reply && reply->type == XCB_ATOM_CARDINAL && reply->format == 32 &&
+        xcb_get_property_value_length(reply) == 4 * sizeof(std::uint32_t)) {
+        // left, right, top, bottom
+        const auto* edges = static_cast<const std::uint32_t*>(xcb_get_property_value(reply));
+        const qreal ratio = window.devicePixelRatioF();
+        frame = QMargins(Edge(edges[0], ratio), Edge(edges[2], ratio), Edge(edges[1], ratio), Edge(edges[3], ratio));
+    }
+    std::free(reply);
+    return frame;
 }
 
-void TFrameWatch::Placed()
+QMargins TFrameWatch::Frame(const QMargins& guess) const
 {
-    FPending = FrameOf(FWindow).isNull();
-    FPolls = 0;
-    if (FPending)
-        FPoll->start();
-    else
-        FPoll->stop();
+    return StatedFrame(FWindow).value_or(guess);
 }
 
-// Qt reads the frame again only after the window manager has configured
-// the window; one that framed the window without that leaves Qt with no
-// frame at all. A move there and back asks it to configure the window.
-void TFrameWatch::Nudge()
+QSize TFrameWatch::OuterSize(const QMargins& guess) const
 {
-    QWindow* handle = FWindow.windowHandle();
-    if (!handle || !handle->isExposed())
+    return FWindow.size().grownBy(Frame(guess));
+}
+
+void TFrameWatch::PlaceFrameAt(const QPoint& topLeft, const QMargins& guess)
+{
+    const std::optional<QMargins> stated = StatedFrame(FWindow);
+    FAssumed = stated.value_or(guess);
+    FPending = !stated;
+    // QWidget::move places the frame by the frame Qt has last seen, which
+    // may lag behind the window manager: undo that, and place the client
+    // area inside the frame taken here.
+    const QPoint client = topLeft + QPoint(FAssumed.left(), FAssumed.top());
+    FWindow.move(client - (FWindow.geometry().topLeft() - FWindow.pos()));
+}
+
+bool TFrameWatch::nativeEventFilter(const QByteArray& eventType, void* message, qintptr* /*result*/)
+{
+    const WId id = FWindow.internalWinId();
+    if (!id || eventType != "xcb_generic_event_t")
+        return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    switch (event->response_type & 0x7f) {
+    case XCB_PROPERTY_NOTIFY: {
+        const auto* changed = static_cast<const xcb_property_notify_event_t*>(message);
+        if (changed->window == id && changed->atom == FrameExtentsAtom())
+            QueueCheck();
+        break;
+    }
+    case XCB_MAP_NOTIFY:
+        if (static_cast<const xcb_map_notify_event_t*>(message)->window == id) {
+            FMapped = true;
+            QueueCheck();
+        }
+        break;
+    case XCB_UNMAP_NOTIFY:
+        if (static_cast<const xcb_unmap_notify_event_t*>(message)->window == id)
+            FMapped = false;
+        break;
+    default: break;
+    }
+    return false;  // Qt handles every event as usual
+}
+
+// Placing again from inside the window system's event handling would
+// move the window while Qt is still taking in the event; after it is
+// done, the frame is the same.
+void TFrameWatch::QueueCheck()
+{
+    if (!FPending || FCheckQueued)
         return;
-    const QPoint client = handle->position();
-    handle->setPosition(client + QPoint(0, 1));
-    handle->setPosition(client);
+    FCheckQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            FCheckQueued = false;
+            CheckFrame();
+        },
+        Qt::QueuedConnection);
 }
 
 void TFrameWatch::CheckFrame()
 {
-    // Only once the window manager has shown the framed window is its own
-    // placement over; a move before that may be undone by it.
-    const QWindow* handle = FWindow.windowHandle();
-    if (!FPending || !handle || !handle->isExposed() || FrameOf(FWindow).isNull())
+    // A window manager places a new window itself before it shows it; a
+    // move before that may be undone by it.
+    if (!FPending || !FMapped)
+        return;
+    const std::optional<QMargins> stated = StatedFrame(FWindow);
+    if (!stated)
         return;
     FPending = false;
-    FPoll->stop();
-    FPlaceAgain();
+    if (*stated != FAssumed)
+        FPlaceAgain();
 }
 
 bool TFrameWatch::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != &FWindow)
-        return false;
-    switch (event->type()) {
-    case QEvent::Hide:
+    if (watched == &FWindow && event->type() == QEvent::Hide)
         FPending = false;
-        FPoll->stop();
-        break;
-    case QEvent::Move:
-    case QEvent::Resize:
-    case QEvent::Paint:
-    case QEvent::WindowActivate: CheckFrame(); break;
-    default: break;
-    }
     return false;
 }
 

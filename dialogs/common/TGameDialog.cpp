@@ -97,9 +97,8 @@ void TGameDialog::PlaceFirst()
     // unknown; the main window's frame is the best guess of it, and the
     // watch centres the dialog again by its own frame once that is known.
     const QWidget* top = parentWidget() ? parentWidget()->window() : nullptr;
-    const QMargins guess = top && top->isVisible() ? TFrameWatch::FrameOf(*top) : QMargins();
-    move(FirstDialogPlace(area, TFrameWatch::OuterSize(*this, guess)));
-    FFrameWatch->Placed();
+    const QMargins guess = top && top->isVisible() ? TFrameWatch::StatedFrame(*top).value_or(QMargins()) : QMargins();
+    FFrameWatch->PlaceFrameAt(FirstDialogPlace(area, FFrameWatch->OuterSize(guess)), guess);
 }
 
 QPushButton* TGameDialog::AddCloseButton(const QRect& geometry)

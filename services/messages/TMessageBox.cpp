@@ -73,12 +73,13 @@ void TMessageBox::CentreOnScreen()
     // frame is the best guess of its own, and the watch centres it again
     // once its frame is known.
     const QWidget* active = QApplication::activeWindow();
-    const QMargins guess = active && active != this ? TFrameWatch::FrameOf(*active) : QMargins();
-    const QSize outer = TFrameWatch::OuterSize(*this, guess);
+    const QMargins guess =
+        active && active != this ? TFrameWatch::StatedFrame(*active).value_or(QMargins()) : QMargins();
+    const QSize outer = FFrameWatch->OuterSize(guess);
     const QRect area = screen->geometry();
-    move(area.left() + std::max(0, HalfRoundedToEven(area.width() - outer.width())),
-         area.top() + std::max(0, HalfRoundedToEven(area.height() - outer.height())));
-    FFrameWatch->Placed();
+    FFrameWatch->PlaceFrameAt({area.left() + std::max(0, HalfRoundedToEven(area.width() - outer.width())),
+                               area.top() + std::max(0, HalfRoundedToEven(area.height() - outer.height()))},
+                              guess);
 }
 
 void TMessageBox::closeEvent(QCloseEvent* event)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks the Debian package that cpack wrote into FOLDER: its name, that it
-# holds the game's files and nothing else, and what it depends on.
+# holds the game's files and nothing else, what it depends on, and that
+# lintian finds nothing to report in it.
 #   CheckPackage.sh FOLDER VERSION
 set -euo pipefail
 folder=$1
@@ -13,12 +14,14 @@ deb=$folder/peglore_${version}_$(dpkg --print-architecture).deb
 [ -f "$deb" ] || { echo "FAIL: no $deb" >&2; ls -l "$folder" >&2 || true; exit 1; }
 
 expected=(
-  ./usr/bin/peglore
+  ./usr/games/peglore
   ./usr/share/peglore/Peglore.hlp
   ./usr/share/peglore/Peglore.mid
   ./usr/share/applications/$app_id.desktop
   ./usr/share/metainfo/$app_id.metainfo.xml
-  ./usr/share/man/man6/peglore.6
+  ./usr/share/man/man6/peglore.6.gz
+  ./usr/share/doc/peglore/copyright
+  ./usr/share/doc/peglore/changelog.gz
 )
 for size in 16 32 48 64 128 256; do
   expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png")
@@ -32,8 +35,8 @@ if [ "$actual" != "$wanted" ]; then
   fail "file list differs (< wanted, > in the package):"
   diff <(echo "$wanted") <(echo "$actual") >&2 || true
 fi
-if ! grep -Eq '^-rwxr-xr-x .* \./usr/bin/peglore$' <<<"$contents"; then
-  fail "usr/bin/peglore is not an executable file"
+if ! grep -Eq '^-rwxr-xr-x .* \./usr/games/peglore$' <<<"$contents"; then
+  fail "usr/games/peglore is not an executable file"
 fi
 
 depends=$(dpkg-deb --field "$deb" Depends)
@@ -43,6 +46,11 @@ done
 [ "$(dpkg-deb --field "$deb" Package)" = peglore ] || fail "package name"
 [ "$(dpkg-deb --field "$deb" Version)" = "$version" ] || fail "package version"
 [ "$(dpkg-deb --field "$deb" Section)" = games ] || fail "section"
+
+# Every tag of level warning or error fails; information is shown only.
+if ! "${LINTIAN:-lintian}" --fail-on error,warning --no-tag-display-limit "$deb" >&2; then
+  fail "lintian reports the package"
+fi
 
 [ $status -eq 0 ] && echo "peglore_${version} package: ${#expected[@]} files, Depends: $depends"
 exit $status

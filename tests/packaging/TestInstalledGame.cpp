@@ -58,53 +58,6 @@ struct TInstalledRun {
     }
 };
 
-void Key(const QString& window, const QString& keys)
-{
-    XDo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
-    QTest::qWait(100);
-    XDo(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("80")} +
-        keys.split(QLatin1Char(' '), Qt::SkipEmptyParts));
-}
-
-// A menu choice by access keys, made again when a key was lost while the
-// game took the focus back.
-QString ChooseFromMenu(const QString& window, const QString& menuKey, const QString& itemKey, const QString& title)
-{
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        Key(window, menuKey);
-        QTest::qWait(200);
-        XDo({QStringLiteral("key"), itemKey});
-        const QString opened = TGameRun::WaitForWindow(title, 3000);
-        if (!opened.isEmpty())
-            return opened;
-        XDo({QStringLiteral("key"), QStringLiteral("Escape")});
-    }
-    return {};
-}
-
-void Drag(QPoint from, QPoint to)
-{
-    XDo({QStringLiteral("mousemove"), QString::number(from.x()), QString::number(from.y())});
-    XDo({QStringLiteral("mousedown"), QStringLiteral("1")});
-    for (int i = 1; i <= 12; ++i) {
-        const QPoint p = from + (to - from) * i / 12;
-        XDo({QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y())});
-        QTest::qWait(20);
-    }
-    QTest::qWait(100);
-    XDo({QStringLiteral("mouseup"), QStringLiteral("1")});
-    QTest::qWait(250);
-}
-
-// The game's window once it is shown, or "" after the time ran out.
-QString WaitForGame()
-{
-    const QString window = TGameRun::WaitForWindow(QStringLiteral("Peglore"));
-    if (!window.isEmpty())
-        QTest::qWait(300);  // still settling at its size and place
-    return window;
-}
-
 // A game the player starts and gives up: a peg placed, Game > Give Up!, the
 // correct combination answered. Returns what went wrong, or "".
 QString PlaceAPegAndGiveUp(TInstalledRun& run, const QString& window)
@@ -112,7 +65,8 @@ QString PlaceAPegAndGiveUp(TInstalledRun& run, const QString& window)
     const QRect frame = WindowGeometry(window);
     const QPoint client(frame.left(), frame.bottom() + 1 - BeginnerClientHeight);
     XDo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
-    Drag(client + SwatchCentre(0), client + HoleCentre(0, 0));
+    if (!DragPeg(client + SwatchCentre(0), client + HoleCentre(0, 0), QColor(255, 0, 0)))
+        return QStringLiteral("the peg was not placed");
     const QString correct =
         ChooseFromMenu(window, QStringLiteral("alt+g"), QStringLiteral("g"), QStringLiteral("Correct Combination"));
     if (correct.isEmpty()) {
@@ -137,12 +91,20 @@ QString Exit(TInstalledRun& run, const QString& window)
 {
     for (int attempt = 0; attempt < 3 && run.Game.state() != QProcess::NotRunning; ++attempt) {
         Key(window, QStringLiteral("alt+g"));
-        QTest::qWait(200);
-        XDo({QStringLiteral("key"), QStringLiteral("x")});
-        run.Game.waitForFinished(3000);
+        if (WaitForMenu()) {
+            XDo({QStringLiteral("key"), QStringLiteral("x")});
+            run.Game.waitForFinished(3000);
+        } else {
+            XDo({QStringLiteral("key"), QStringLiteral("Escape")});
+        }
     }
-    if (run.Game.state() != QProcess::NotRunning || run.Game.exitCode() != 0)
-        return QStringLiteral("the game did not exit cleanly: ") + QString::fromLocal8Bit(run.Game.readAll());
+    if (run.Game.state() != QProcess::NotRunning || run.Game.exitCode() != 0) {
+        KeepScreenshot(Screenshot(), QStringLiteral("installed-no-exit"));
+        return QStringLiteral("the game did not exit cleanly (running %1, exit code %2): %3")
+            .arg(run.Game.state() != QProcess::NotRunning)
+            .arg(run.Game.exitCode())
+            .arg(QString::fromLocal8Bit(run.Game.readAll()));
+    }
     return {};
 }
 
@@ -254,7 +216,7 @@ private slots:
         {
             TInstalledRun run;
             run.Start(home.path(), QString(), {QStringLiteral("-platform"), QStringLiteral("xcb")});  // Qt's own
-            const QString window = WaitForGame();
+            const QString window = WaitForCentredGame();
             QVERIFY2(!window.isEmpty(), qPrintable(QString::fromLocal8Bit(run.Game.readAll())));
             // X11 shells match the window to its menu entry by its class.
             QProcess xprop;
@@ -288,7 +250,7 @@ private slots:
         {
             TInstalledRun run;
             run.Start(home.path(), home.filePath(QStringLiteral(".config")));
-            const QString window = WaitForGame();
+            const QString window = WaitForCentredGame();
             QVERIFY2(!window.isEmpty(), qPrintable(QString::fromLocal8Bit(run.Game.readAll())));
             const QString failure = PlaceAPegAndGiveUp(run, window);
             QVERIFY2(failure.isEmpty(), qPrintable(failure));

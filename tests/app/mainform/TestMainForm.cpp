@@ -23,6 +23,8 @@
 #include "game/TLogic.h"
 #include "resources/pictures/Pictures.h"
 #include "settings/configuration/TConfiguration.h"
+#include "tests/platform/versioninfo/VersionImageBuilder.h"
+#include "tests/platform/versioninfo/VersionTestFiles.h"
 
 using namespace peglore;
 using namespace peglore::testing;
@@ -34,8 +36,11 @@ struct TGame {
     TFakePlayer Player;
     std::unique_ptr<TMainForm> Form;
 
-    explicit TGame(const QByteArray& settings = {})
+    // executable, when given, is written where the game's own file is.
+    explicit TGame(const QByteArray& settings = {}, const VersionImages::TBytes& executable = {})
     {
+        if (!executable.empty())
+            VersionTestFiles::WriteFile(Folder.filePath("peglore"), executable);
         if (!settings.isEmpty()) {
             QFile file(Folder.filePath("Peglore.ini"));
             file.open(QIODevice::WriteOnly);
@@ -366,12 +371,15 @@ private slots:
 
     void versionResourceOfTheGamesOwnFile()
     {
-        TGame game;
+        // The game's own file, here one that holds a version block.
+        VersionImages::TFixedInfo fixed;
+        fixed.FileVersionMS = 0x00020003;
+        fixed.FileVersionLS = 0x00040005;
+        TGame game({}, VersionTestFiles::Image("PE32", VersionImages::SimpleRoot(fixed, {{"ProductName", "Peglore"}})));
         const TVersionResource& version = game.Form->VersionResource();
         QCOMPARE(QString::fromStdString(version.FileName()), game.Folder.filePath("peglore"));
-        // No executable in the test folder: every value is empty.
-        QVERIFY(version.VersionInfo().FileVersion().empty());
-        QVERIFY(version.VersionInfo().ProductName().empty());
+        QCOMPARE(QString::fromStdString(version.VersionInfo().FileVersion()), QStringLiteral("2.3.4.5"));
+        QCOMPARE(QString::fromStdString(version.VersionInfo().ProductName()), QStringLiteral("Peglore"));
         QVERIFY(!version.OnChange());
     }
 

@@ -88,18 +88,24 @@ struct TGame {
 
 // Records whether a modal box opened within the next moment, and closes
 // it.
+// Answers a box shown from now on, from its own event loop: a box is
+// modal, so it has been answered by the time the call that showed it
+// returns.
 struct TBoxWatch {
     bool Shown = false;
     QString Text;
+    QTimer Timer;
     TBoxWatch()
     {
-        QTimer::singleShot(50, [this]() {
+        Timer.setSingleShot(true);
+        QObject::connect(&Timer, &QTimer::timeout, [this]() {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 Shown = true;
                 Text = box->text();
                 box->close();
             }
         });
+        Timer.start(0);
     }
 };
 
@@ -243,7 +249,6 @@ private slots:
             game.Press(game.LosingKey());
         TBoxWatch watch;
         game.Press(Qt::Key_Return);
-        QTest::qWait(100);
         QCOMPARE(watch.Shown, !box.isEmpty());
         QCOMPARE(watch.Text, box);
         QCOMPARE(game.Logic().CurrentRow(), rowAfter);

@@ -9,7 +9,18 @@
 #include <QTest>
 #include <QThread>
 
+#include <algorithm>
+#include <cmath>
+
+#include <signal.h>
+
 namespace peglore::testing {
+
+QPoint Centred(QSize outer)
+{
+    return {int(std::nearbyint(ScreenWidth * 0.5 - outer.width() * 0.5)),
+            int(std::nearbyint(ScreenHeight * 0.5 - outer.height() * 0.5))};
+}
 
 TXServer::TXServer(int depth)
 {
@@ -19,7 +30,7 @@ TXServer::TXServer(int depth)
     server->setProcessChannelMode(QProcess::SeparateChannels);
     server->start(QStringLiteral("Xvfb"),
                   {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
-                   QStringLiteral("1024x768x%1").arg(depth), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+                   QStringLiteral("%1x%2x%3").arg(ScreenWidth).arg(ScreenHeight).arg(depth), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
     if (!server->waitForStarted(5000))
         return;  // no Xvfb at all
     QByteArray named;
@@ -80,38 +91,64 @@ QRect XWinInfoGeometry(const QString& text)
 }
 }  // namespace
 
-TWindowManager::TWindowManager() : FManager(std::make_unique<QProcess>())
+TWindowManager::TWindowManager()
 {
+    Start();
+}
+
+TWindowManager::~TWindowManager()
+{
+    Stop();
+}
+
+namespace {
+bool WindowManagerAnnounced()
+{
+    return Run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+        .contains(QLatin1String("window id"));
+}
+}  // namespace
+
+bool TWindowManager::Start()
+{
+    Stop();
+    FManager = std::make_unique<QProcess>();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("HOME"), FHome.path());  // no one's own openbox settings
     FManager->setProcessEnvironment(env);
     FManager->setProcessChannelMode(QProcess::MergedChannels);
     FManager->start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
-    if (!FManager->waitForStarted(5000))
-        return;
     // Ready once it has announced itself on the root window.
-    FRunning = QTest::qWaitFor(
-        [] {
-            return Run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
-                .contains(QLatin1String("window id"));
-        },
-        10000);
+    FRunning = FManager->waitForStarted(5000) && QTest::qWaitFor(WindowManagerAnnounced, 10000);
+    return FRunning;
 }
 
-TWindowManager::~TWindowManager()
+void TWindowManager::Stop()
 {
+    FRunning = false;
+    if (!FManager)
+        return;
+    Resume();  // a held process would not end
     if (FManager->state() != QProcess::NotRunning) {
         FManager->terminate();
         if (!FManager->waitForFinished(5000))
             FManager->kill();
     }
-    // Nothing of it may linger into cases that run without a window manager.
-    (void)QTest::qWaitFor(
-        [] {
-            return !Run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
-                        .contains(QLatin1String("window id"));
-        },
-        3000);
+    FManager.reset();
+    // Nothing of it may linger into what runs without a window manager.
+    (void)QTest::qWaitFor([] { return !WindowManagerAnnounced(); }, 3000);
+}
+
+void TWindowManager::Hold()
+{
+    if (FManager && FManager->state() == QProcess::Running)
+        ::kill(pid_t(FManager->processId()), SIGSTOP);
+}
+
+void TWindowManager::Resume()
+{
+    if (FManager && FManager->state() == QProcess::Running)
+        ::kill(pid_t(FManager->processId()), SIGCONT);
 }
 
 QString XDo(const QStringList& arguments, int timeoutMs)
@@ -200,6 +237,85 @@ bool TGameRun::IsRunning() const
 QString TGameRun::Output() const
 {
     return QString::fromLocal8Bit(const_cast<QProcess&>(FGame).readAll());
+}
+
+QString WaitForCentredGame()
+{
+    const QString window = TGameRun::WaitForWindow(QStringLiteral("Peglore"));
+    if (!window.isEmpty())
+        (void)QTest::qWaitFor(
+            [&] { return FrameGeometry(window).topLeft() == Centred(FrameGeometry(window).size()); }, 5000);
+    return window;
+}
+
+void Key(const QString& window, const QString& keys)
+{
+    XDo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+    XDo(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("80")} +
+        keys.split(QLatin1Char(' '), Qt::SkipEmptyParts));
+}
+
+void Drag(QPoint from, QPoint to)
+{
+    XDo({QStringLiteral("mousemove"), QString::number(from.x()), QString::number(from.y())});
+    XDo({QStringLiteral("mousedown"), QStringLiteral("1")});
+    const int steps = 12;
+    for (int i = 1; i <= steps; ++i) {
+        const QPoint p = from + (to - from) * i / steps;
+        XDo({QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y())});
+    }
+    // Released once the game shows the peg under the pointer, and done
+    // once it has dropped it.
+    (void)WaitForUnframedWindow(true);
+    XDo({QStringLiteral("mouseup"), QStringLiteral("1")});
+    (void)WaitForUnframedWindow(false);
+}
+
+bool DragPeg(QPoint from, QPoint to, const QColor& colour)
+{
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        Drag(from, to);
+        if (QTest::qWaitFor([&] { return Screenshot().pixelColor(to) == colour; }, 3000))
+            return true;
+    }
+    return false;
+}
+
+bool WaitForMenu(int timeoutMs)
+{
+    return WaitForUnframedWindow(true, timeoutMs);
+}
+
+bool WaitForUnframedWindow(bool shown, int timeoutMs)
+{
+    return QTest::qWaitFor(
+        [shown] {
+            const QStringList windows =
+                XDo({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--classname"),
+                     QStringLiteral("^peglore$")})
+                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            // The window type does not always say what the window is.
+            return shown == std::any_of(windows.begin(), windows.end(), [](const QString& window) {
+                return Run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window})
+                    .contains(QLatin1String("Override Redirect State: yes"));
+            });
+        },
+        timeoutMs);
+}
+
+QString ChooseFromMenu(const QString& window, const QString& menuKey, const QString& itemKey, const QString& title)
+{
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        Key(window, menuKey);
+        if (WaitForMenu()) {
+            XDo({QStringLiteral("key"), itemKey});
+            const QString opened = TGameRun::WaitForWindow(title, 3000);
+            if (!opened.isEmpty())
+                return opened;
+        }
+        XDo({QStringLiteral("key"), QStringLiteral("Escape")});  // a menu left open
+    }
+    return {};
 }
 
 QRect WindowGeometry(const QString& window)
