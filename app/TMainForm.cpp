@@ -23,6 +23,7 @@
 #include "app/TGuessBoardInput.h"
 #include "app/TMainFormPorts.h"
 #include "app/TPainterCanvas.h"
+#include "app/TRecordsKeeper.h"
 #include "app/TTooltipSwitch.h"
 #include "components/boardgrid/TBoardGrid.h"
 #include "components/contexthelp/HelpContexts.h"
@@ -124,6 +125,9 @@ TMainForm::TMainForm(IHelpCommands& help, IMediaPlayer& player, TGameFiles files
     auto* symbols = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this);
     symbols->setObjectName(QStringLiteral("PegSymbolsShortcut"));
     connect(symbols, &QShortcut::activated, this, &TMainForm::TogglePegSymbols);
+    auto* records = new QShortcut(QKeySequence(Qt::Key_F4), this);
+    records->setObjectName(QStringLiteral("RecordsShortcut"));
+    connect(records, &QShortcut::activated, this, &TMainForm::ShowRecords);
 
     FSecondsTimer = new QTimer(this);
     FSecondsTimer->setObjectName(QStringLiteral("SecondsTimer"));
@@ -340,6 +344,9 @@ void TMainForm::FormShow()
     if (FFirstGameNumber)
         FSession->Logic().SetNextGameNumber(*FFirstGameNumber);
     FTooltips->SetHintPause(HintPause);
+    FRecords = std::make_unique<TRecordsKeeper>(
+        *FSession, FHelp, *this, QString::fromStdString(RecordsFolderOfThisRun(FFiles) + "Peglore.records"));
+    FSession->Logic().SetGameEndPort(FRecords.get());
     FSession->LoadSettings();
 }
 
@@ -354,6 +361,7 @@ void TMainForm::FormClose()
     if (FClosed || !FShown)
         return;
     FClosed = true;
+    FSession->Logic().AbandonAtExit();
     // A music open still under way decides whether the option is saved on.
     FSession->Music().WaitForOpen();
     try {
@@ -365,6 +373,8 @@ void TMainForm::FormClose()
     FHelp.HelpCommand(IHelpCommands::Quit, 0);
     FPorts->SetSession(nullptr);
     FGuessBoardInput->SetSession(nullptr);
+    FSession->Logic().SetGameEndPort(nullptr);
+    FRecords.reset();
     FSession.reset();
 }
 
@@ -460,6 +470,12 @@ void TMainForm::TogglePegSymbols()
 {
     if (FSession)
         SetPegSymbols(!FSession->Configuration().PegSymbols());
+}
+
+void TMainForm::ShowRecords()
+{
+    if (FRecords)
+        FRecords->ShowWindow();
 }
 
 // ---- Hints

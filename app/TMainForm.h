@@ -29,6 +29,7 @@ class TGameSession;
 class TGridSurface;
 class TGuessBoardInput;
 class TMainFormPorts;
+class TRecordsKeeper;
 class TStatusPanels;
 class TTooltipSwitch;
 
@@ -82,6 +83,10 @@ public:
     void SetFirstGameNumber(std::uint64_t number) { FFirstGameNumber = number; }
     // Ctrl+Shift+S.
     void TogglePegSymbols();
+    // F4: the Records window. The records live from the first show to the
+    // close; null outside.
+    void ShowRecords();
+    TRecordsKeeper* Records() const { return FRecords.get(); }
 
 protected:
     bool event(QEvent* event) override;
@@ -110,6 +115,7 @@ private:
     TVersionResource FVersionResource;
     std::unique_ptr<TGameSession> FSession;
     std::unique_ptr<TMainFormPorts> FPorts;
+    std::unique_ptr<TRecordsKeeper> FRecords;
     std::unique_ptr<TGridSurface> FLeftSurface;
     std::unique_ptr<TGridSurface> FRightSurface;
     bool FShown = false;

@@ -72,8 +72,11 @@ void TLogic::NewGame(bool confirm, bool countUnfinished)
     // Only an explicit Yes throws the game in progress away.
     if (confirm && FMessages->AskNewGame() != TAnswer::Yes)
         return;
-    if (countUnfinished && !IsBoardEmpty())
+    if (countUnfinished && !IsBoardEmpty()) {
         FStatistics->SetTotalGames(PlusOne(FStatistics->TotalGames()));
+        ReportEnd(FEnding);
+    }
+    FEnding = TGameOutcome::Abandoned;
     FRightGrid.ClearAll();
     FLeftGrid.ClearAll();
     FWindow->SetRowMarkerTop(RowMarkerTop);
@@ -182,6 +185,7 @@ void TLogic::CheckCurrentRow()
     if (CountBlacks(FCurrentRow) == FSize.BoardColumns()) {
         FStatistics->SetGamesWon(PlusOne(FStatistics->GamesWon()));
         FMessages->ShowWon();
+        FEnding = TGameOutcome::Won;
         NewGame(false, true);
     } else if (FCurrentRow < FSize.BoardRows() - 1) {
         SetCurrentRow(FCurrentRow + 1);
@@ -190,6 +194,7 @@ void TLogic::CheckCurrentRow()
         FStatistics->SetGamesLost(PlusOne(FStatistics->GamesLost()));
         FMessages->ShowLost();
         FMessages->ShowCorrectAnswer();
+        FEnding = TGameOutcome::Lost;
         NewGame(false, true);
     }
 }
@@ -197,7 +202,24 @@ void TLogic::CheckCurrentRow()
 void TLogic::GiveUp()
 {
     FMessages->ShowCorrectAnswer();
+    FEnding = TGameOutcome::GivenUp;
     NewGame(false, true);
+}
+
+void TLogic::AbandonAtExit()
+{
+    if (!IsBoardEmpty())
+        ReportEnd(TGameOutcome::Abandoned);
+}
+
+void TLogic::ReportEnd(TGameOutcome outcome) const
+{
+    if (!FGameEnd)
+        return;
+    int rowsUsed = 0;
+    for (int row = 0; row < FSize.BoardRows(); ++row)
+        rowsUsed += FLeftGrid.IsRowEmpty(row) ? 0 : 1;
+    FGameEnd->GameEnded({outcome, FGameNumber, FSize.BoardColumns(), FSize.BoardRows(), rowsUsed});
 }
 
 void TLogic::AutoCheckCurrentRow(bool autoCheck)

@@ -7,6 +7,7 @@
 #include <span>
 
 #include "game/IClockPort.h"
+#include "game/IGameEndPort.h"
 #include "game/IMainWindowPort.h"
 #include "game/IMessagesPort.h"
 #include "game/PegColors.h"
@@ -30,6 +31,12 @@ public:
     // operation below that reaches the window, the messages, the clock or
     // the statistics needs them.
     void Connect(IMainWindowPort& window, IMessagesPort& messages, IClockPort& clock, TStatistics& statistics);
+
+    // Told of every game that ends with pegs on the board; null: nobody.
+    void SetGameEndPort(IGameEndPort* port) { FGameEnd = port; }
+    // The game in progress ends as abandoned when it has pegs on the board
+    // (the program's exit); the board stays as it is.
+    void AbandonAtExit();
 
     // Seeds the secret generator once; the program seeds it from the clock.
     void Randomize(std::uint32_t seed);
@@ -86,6 +93,7 @@ private:
     std::array<TColor, MaxSecret> GuessRow(int row) const;
     bool IsValidRow(int row) const;
     int NextEmptyHole(int col) const;
+    void ReportEnd(TGameOutcome outcome) const;
 
     TLeftGrid& FLeftGrid;
     TRightGrid& FRightGrid;
@@ -94,6 +102,9 @@ private:
     IMessagesPort* FMessages = nullptr;
     IClockPort* FClock = nullptr;
     TStatistics* FStatistics = nullptr;
+    IGameEndPort* FGameEnd = nullptr;
+    // How the game in progress ends when the next new game counts it.
+    TGameOutcome FEnding = TGameOutcome::Abandoned;
 
     int FCurrentRow = 0;
     std::array<TColor, MaxSecret> FSecret{};

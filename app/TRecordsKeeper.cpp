@@ -1,0 +1,89 @@
+#include "app/TRecordsKeeper.h"
+
+#include <QDateTime>
+#include <QTimer>
+
+#include <algorithm>
+
+#include "app/TGameSession.h"
+#include "game/TLevelSettings.h"
+#include "game/TLogic.h"
+#include "records/TGameRecord.h"
+#include "records/TRecordsService.h"
+#include "services/clock/TMyTimer.h"
+#include "services/messages/TMessages.h"
+#include "windows/records/TfrmRecords.h"
+
+namespace peglore {
+
+TRecordsKeeper::TRecordsKeeper(TGameSession& session, IHelpCommands& help, QWidget& mainWindow, const QString& path)
+    : FSession(session), FHelp(help), FMainWindow(mainWindow), FService(new TRecordsService(path, this))
+{
+    QTimer::singleShot(0, FService, &TRecordsService::Open);
+}
+
+// The service's thread writes what waits before the window's controls go.
+TRecordsKeeper::~TRecordsKeeper()
+{
+    delete FService;
+}
+
+void TRecordsKeeper::GameEnded(const TGameEnd& game)
+{
+    TGameRecord record;
+    record.EndedAt = QDateTime::currentDateTimeUtc();
+    record.Level = FSession.LevelSettings().DifficultyLevel();
+    record.Columns = game.Columns;
+    record.Rows = game.Rows;
+    record.GameNumber = game.GameNumber;
+    record.RowsUsed = game.RowsUsed;
+    record.Seconds = FSession.Clock().Seconds();
+    record.Outcome = game.Outcome;
+    record.Hints = FSession.HintsUsed();
+    FService->Record(record);
+}
+
+void TRecordsKeeper::ShowWindow()
+{
+    if (!FWindow) {
+        FWindow = new TfrmRecords(FHelp, &FMainWindow);
+        FWindow->SetFilePath(FService->Path());
+        connect(FService, &TRecordsService::Loaded, FWindow, &TfrmRecords::SetGames);
+        connect(FService, &TRecordsService::ProblemChanged, FWindow, &TfrmRecords::SetProblem);
+        connect(FWindow, &TfrmRecords::PlayRequested, this, &TRecordsKeeper::Replay);
+        // A game that ends while the window is open shows up in it.
+        connect(FService, &TRecordsService::Recorded, FWindow, [this] {
+            if (FWindow->isVisible())
+                FService->Load();
+        });
+    }
+    FService->Load();
+    FWindow->show();
+    FWindow->raise();
+    FWindow->activateWindow();
+}
+
+void TRecordsKeeper::Replay(const TGameRecord& game)
+{
+    TLogic& logic = FSession.Logic();
+    if (!logic.IsBoardEmpty()) {
+        if (TMessages::AskNewGame() != TAnswer::Yes)
+            return;
+        logic.NewGame(false, true);
+    }
+    TLevelSettings& levels = FSession.LevelSettings();
+    logic.SetNextGameNumber(game.GameNumber);
+    if (game.Level == Custom) {
+        levels.SetCustomColumns(game.Columns);
+        levels.SetCustomRows(game.Rows);
+    }
+    const int level = std::clamp(game.Level, 0, static_cast<int>(Custom));
+    if (level != levels.DifficultyLevel() || logic.BoardColumns() != levels.ColumnsOf(level) ||
+        logic.BoardRows() != levels.RowsOf(level))
+        levels.SetLevel(level);
+    else
+        logic.NewGame(false, false);
+    FMainWindow.activateWindow();
+}
+
+}  // namespace peglore
