@@ -173,7 +173,11 @@ private slots:
         QTest::addColumn<QString>("err");
         const QString helpText = QStringLiteral("Usage: peglore [options]\n"
                                                 "       peglore --solve ROW...\n"
-                                                "A code-breaking board game of coloured pegs.\n\n"
+                                                "A code-breaking board game of coloured pegs.\n"
+                                                "F4 in the game shows the records of the games played, kept in "
+                                                "Peglore.records\n"
+                                                "($XDG_DATA_HOME/peglore/, else ~/.local/share/peglore/, when "
+                                                "installed).\n\n"
                                                 "Options:\n"
                                                 "  -h, --help     Displays this help.\n"
                                                 "  -v, --version  Displays the version.\n"

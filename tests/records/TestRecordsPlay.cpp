@@ -1,6 +1,7 @@
 // Records kept by the running game: one row for each way a game ends, the
 // Records window's figures, and a game played again by its number.
 
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -191,6 +192,8 @@ private slots:
         boards->setCurrentCell(1, 0);
         QCOMPARE(chart->Wins().size(), 12u);
         QCOMPARE(chart->Wins()[7], 1);
+        window->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Help)->click();
+        QCOMPARE(game.Help.Calls.last(), qMakePair(int(IHelpCommands::ShowTopic), int(TfrmRecords::HelpTopic)));
         window->grab().save(QDir::temp().filePath("peglore-records-window.png"));
     }
 
