@@ -3,9 +3,8 @@
 #include <QDateTime>
 #include <QTimer>
 
-#include <algorithm>
-
 #include "app/TGameSession.h"
+#include "game/BoardGeometry.h"
 #include "game/TLevelSettings.h"
 #include "game/TLogic.h"
 #include "records/TGameRecord.h"
@@ -65,6 +64,10 @@ void TRecordsKeeper::ShowWindow()
 
 void TRecordsKeeper::Replay(const TGameRecord& game)
 {
+    // A row from a file written by hand may name a board no game has.
+    if (game.Level < Beginner || game.Level > Custom || game.Columns < 1 || game.Columns > MaxColumns ||
+        game.Rows < 1 || game.Rows > MaxRows)
+        return;
     TLogic& logic = FSession.Logic();
     if (!logic.IsBoardEmpty()) {
         if (TMessages::AskNewGame() != TAnswer::Yes)
@@ -77,10 +80,9 @@ void TRecordsKeeper::Replay(const TGameRecord& game)
         levels.SetCustomColumns(game.Columns);
         levels.SetCustomRows(game.Rows);
     }
-    const int level = std::clamp(game.Level, 0, static_cast<int>(Custom));
-    if (level != levels.DifficultyLevel() || logic.BoardColumns() != levels.ColumnsOf(level) ||
-        logic.BoardRows() != levels.RowsOf(level))
-        levels.SetLevel(level);
+    if (game.Level != levels.DifficultyLevel() || logic.BoardColumns() != levels.ColumnsOf(game.Level) ||
+        logic.BoardRows() != levels.RowsOf(game.Level))
+        levels.SetLevel(game.Level);
     else
         logic.NewGame(false, false);
     FMainWindow.activateWindow();

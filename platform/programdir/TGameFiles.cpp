@@ -55,6 +55,17 @@ std::string JoinFolders(std::string folder, std::string relative)
     return WithSlash(folder + relative);
 }
 
+// The game's folder under an XDG base directory: XDGHOME/peglore/, or
+// HOME/DEFAULTBELOWHOME/peglore/; empty when neither is an absolute path.
+std::string XdgFolder(const char* xdgHome, const char* home, const char* defaultBelowHome)
+{
+    if (IsAbsoluteFolder(xdgHome))
+        return WithSlash(xdgHome) + "peglore/";
+    if (IsAbsoluteFolder(home))
+        return WithSlash(home) + defaultBelowHome + "peglore/";
+    return {};
+}
+
 const char* HomeOfThisRun()
 {
     const char* home = std::getenv("HOME");
@@ -69,20 +80,12 @@ const char* HomeOfThisRun()
 
 std::string UserSettingsFolder(const char* xdgConfigHome, const char* home)
 {
-    if (IsAbsoluteFolder(xdgConfigHome))
-        return WithSlash(xdgConfigHome) + "peglore/";
-    if (IsAbsoluteFolder(home))
-        return WithSlash(home) + ".config/peglore/";
-    return {};
+    return XdgFolder(xdgConfigHome, home, ".config/");
 }
 
 std::string UserDataFolder(const char* xdgDataHome, const char* home)
 {
-    if (IsAbsoluteFolder(xdgDataHome))
-        return WithSlash(xdgDataHome) + "peglore/";
-    if (IsAbsoluteFolder(home))
-        return WithSlash(home) + ".local/share/peglore/";
-    return {};
+    return XdgFolder(xdgDataHome, home, ".local/share/");
 }
 
 std::string LocateRecordsFolder(const TGameFiles& files, const std::string& userDataFolder)

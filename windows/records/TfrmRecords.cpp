@@ -57,6 +57,7 @@ QString OrDash(const std::optional<T>& value, QString (*text)(T))
 
 QString ClockText(int seconds)
 {
+    seconds = std::max(seconds, 0);
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
