@@ -76,7 +76,7 @@ TRecordsFile::~TRecordsFile()
 
 bool TRecordsFile::Fail(const QString& action, const QSqlError& error)
 {
-    const QString detail = error.driverText().isEmpty() ? error.text() : error.databaseText();
+    const QString detail = error.databaseText().isEmpty() ? error.text() : error.databaseText();
     switch (PrimaryCode(error)) {
     case SqliteBusy:
     case SqliteLocked:
@@ -95,8 +95,7 @@ bool TRecordsFile::Fail(const QString& action, const QSqlError& error)
                                   "read-only?), so %2.")
                        .arg(FPath, action);
         break;
-    default:
-        FProblem = QStringLiteral("The records file %1 cannot be used (%2), so %3.").arg(FPath, detail, action);
+    default: FProblem = QStringLiteral("The records file %1 cannot be used (%2), so %3.").arg(FPath, detail, action);
     }
     return false;
 }
@@ -210,10 +209,11 @@ TRecordsFile::TCheck TRecordsFile::Inspect()
                        .arg(FPath);
         return TCheck::Ready;
     }
-    if (version != 0 && (!query.exec(QStringLiteral("SELECT count(*) FROM pragma_table_info('games') WHERE name IN "
-                                          "('ended_at','level','width','rows','game_number','rows_used','seconds',"
-                                          "'outcome','hints')")) ||
-               !query.next() || query.value(0).toInt() != 9)) {
+    if (version != 0 &&
+        (!query.exec(QStringLiteral("SELECT count(*) FROM pragma_table_info('games') WHERE name IN "
+                                    "('ended_at','level','width','rows','game_number','rows_used','seconds',"
+                                    "'outcome','hints')")) ||
+         !query.next() || query.value(0).toInt() != 9)) {
         return TCheck::Foreign;
     }
     FWritable = FMayWrite;
@@ -226,14 +226,10 @@ TRecordsFile::TCheck TRecordsFile::Inspect()
 bool TRecordsFile::CheckAndPrepare()
 {
     switch (Inspect()) {
-    case TCheck::Ready:
-        return true;
-    case TCheck::Damaged:
-        return SetAside(QStringLiteral("is damaged"));
-    case TCheck::Foreign:
-        return SetAside(QStringLiteral("is not a Peglore records file"));
-    case TCheck::Failed:
-        break;
+    case TCheck::Ready: return true;
+    case TCheck::Damaged: return SetAside(QStringLiteral("is damaged"));
+    case TCheck::Foreign: return SetAside(QStringLiteral("is not a Peglore records file"));
+    case TCheck::Failed: break;
     }
     CloseConnection();
     return false;
@@ -264,8 +260,8 @@ bool TRecordsFile::SetAside(const QString& why)
     if (!OpenConnection())
         return false;
     const bool ready = CheckAndPrepare();
-    FSetAsideNotice = QStringLiteral("The records file %1 %2; it was kept as %3 and a new one started.")
-                       .arg(FPath, why, aside);
+    FSetAsideNotice =
+        QStringLiteral("The records file %1 %2; it was kept as %3 and a new one started.").arg(FPath, why, aside);
     return ready;
 }
 
@@ -281,8 +277,9 @@ bool TRecordsFile::Append(const TGameRecord& game)
     QSqlError error;
     {
         QSqlQuery query(QSqlDatabase::database(FConnection, false));
-        query.prepare(QStringLiteral("INSERT INTO games (ended_at, level, width, rows, game_number, rows_used, seconds, "
-                                     "outcome, hints) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        query.prepare(
+            QStringLiteral("INSERT INTO games (ended_at, level, width, rows, game_number, rows_used, seconds, "
+                           "outcome, hints) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         query.addBindValue(game.EndedAt.toUTC().toString(Qt::ISODate));
         query.addBindValue(game.Level);
         query.addBindValue(game.Columns);

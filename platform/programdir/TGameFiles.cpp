@@ -97,7 +97,8 @@ std::string LocateRecordsFolder(const TGameFiles& files, const std::string& user
 
 std::string RecordsFolderOfThisRun(const TGameFiles& files)
 {
-    const std::string folder = LocateRecordsFolder(files, UserDataFolder(std::getenv("XDG_DATA_HOME"), HomeOfThisRun()));
+    const std::string folder =
+        LocateRecordsFolder(files, UserDataFolder(std::getenv("XDG_DATA_HOME"), HomeOfThisRun()));
     if (folder != files.SettingsFolder)
         MakeFolders(folder);
     return folder;

@@ -101,8 +101,8 @@ private slots:
         QCoreApplication::processEvents();
         std::vector<TGameRecord> expected;
         const auto expect = [&](TGameOutcome outcome, int rowsUsed, int seconds) {
-            TGameRecord r = Record(Beginner, game.Logic().BoardColumns(), game.Logic().BoardRows(), outcome, rowsUsed,
-                                   seconds);
+            TGameRecord r =
+                Record(Beginner, game.Logic().BoardColumns(), game.Logic().BoardRows(), outcome, rowsUsed, seconds);
             r.GameNumber = game.Logic().GameNumber();
             expected.push_back(r);
         };
@@ -166,9 +166,11 @@ private slots:
             TRecordsFile file(game.RecordsPath());
             for (const TGameRecord& r :
                  {Record(Beginner, 4, 10, TGameOutcome::Won, 5, 90), Record(Beginner, 4, 10, TGameOutcome::Won, 3, 120),
-                  Record(Custom, 6, 12, TGameOutcome::Lost, 12, 300), Record(Beginner, 4, 10, TGameOutcome::Lost, 10, 50),
+                  Record(Custom, 6, 12, TGameOutcome::Lost, 12, 300),
+                  Record(Beginner, 4, 10, TGameOutcome::Lost, 10, 50),
                   Record(Beginner, 4, 10, TGameOutcome::Won, 5, 65), Record(Beginner, 4, 10, TGameOutcome::Won, 6, 200),
-                  Record(Beginner, 4, 10, TGameOutcome::Won, 4, 70), Record(Beginner, 4, 10, TGameOutcome::GivenUp, 2, 9),
+                  Record(Beginner, 4, 10, TGameOutcome::Won, 4, 70),
+                  Record(Beginner, 4, 10, TGameOutcome::GivenUp, 2, 9),
                   Record(Custom, 6, 12, TGameOutcome::Won, 8, 400)})
                 QVERIFY(file.Append(r));
         }
@@ -177,8 +179,8 @@ private slots:
         QVERIFY(window && window->isVisible());
         auto* boards = window->findChild<QTableWidget*>(QStringLiteral("BoardTable"));
         QTRY_COMPARE(boards->rowCount(), 2);
-        QCOMPARE(RowTexts(*boards, 0), (QStringList{QStringLiteral("Beginner, 4 \u00d7 10"), "7", "5", "1", "1:05",
-                                                    "3", "4.6", "3"}));
+        QCOMPARE(RowTexts(*boards, 0),
+                 (QStringList{QStringLiteral("Beginner, 4 \u00d7 10"), "7", "5", "1", "1:05", "3", "4.6", "3"}));
         QCOMPARE(RowTexts(*boards, 1),
                  (QStringList{QStringLiteral("Custom, 6 \u00d7 12"), "2", "1", "1", "6:40", "8", "8.0", "1"}));
         auto* chart = window->findChild<TWinsChart*>();

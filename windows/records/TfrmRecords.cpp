@@ -88,11 +88,11 @@ TfrmRecords::TfrmRecords(IHelpCommands& help, QWidget* parent) : QWidget(parent,
 
     auto* lastLabel = new QLabel(QStringLiteral("Last %1 games:").arg(LastGamesShown), this);
     layout->addWidget(lastLabel);
-    FGameTable = NewTable("GameTable",
-                          {QStringLiteral("Game number"), QStringLiteral("Ended"), QStringLiteral("Board"),
-                           QStringLiteral("Outcome"), QStringLiteral("Rows"), QStringLiteral("Time"),
-                           QStringLiteral("Hints")},
-                          this);
+    FGameTable =
+        NewTable("GameTable",
+                 {QStringLiteral("Game number"), QStringLiteral("Ended"), QStringLiteral("Board"),
+                  QStringLiteral("Outcome"), QStringLiteral("Rows"), QStringLiteral("Time"), QStringLiteral("Hints")},
+                 this);
     FGameTable->setAccessibleName(QStringLiteral("Last games"));
     lastLabel->setBuddy(FGameTable);
     layout->addWidget(FGameTable, 4);
@@ -196,8 +196,7 @@ const TGameRecord* TfrmRecords::ChosenGame() const
     if (chosen.isEmpty())
         return nullptr;
     const int row = chosen.front()->row();
-    return row >= 0 && row < static_cast<int>(FLastGames.size()) ? &FLastGames[static_cast<std::size_t>(row)]
-                                                                 : nullptr;
+    return row >= 0 && row < static_cast<int>(FLastGames.size()) ? &FLastGames[static_cast<std::size_t>(row)] : nullptr;
 }
 
 void TfrmRecords::UpdatePlayButton()
