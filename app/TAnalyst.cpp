@@ -147,11 +147,11 @@ void TAnalyst::RowChecked(int)
     }
 }
 
-void TAnalyst::GameEnded(TGameOutcome outcome)
+void TAnalyst::GameEnded(const TGameEnd& game)
 {
     const TLogic& logic = FSession.Logic();
-    const bool lastRowChecked = outcome == TGameOutcome::Won || outcome == TGameOutcome::Lost;
-    FReview = TReview{logic.BoardColumns(), logic.GameNumber(), outcome,
+    const bool lastRowChecked = game.Outcome == TGameOutcome::Won || game.Outcome == TGameOutcome::Lost;
+    FReview = TReview{game.Columns, game.GameNumber, game.Outcome,
                       CheckedRows(logic.CurrentRow() + (lastRowChecked ? 1 : 0))};
     Analyse();
 }

@@ -45,7 +45,7 @@ public:
 private:
     void GameStarted() override;
     void RowChecked(int row) override;
-    void GameEnded(TGameOutcome outcome) override;
+    void GameEnded(const TGameEnd& game) override;
 
     std::vector<TCheckedRow> CheckedRows(int count) const;
     void Analyse();

@@ -33,7 +33,9 @@ TCommandLine ReadCommandLine(int argc, char** argv, const char* version)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("A code-breaking board game of coloured pegs.\n"
-                       "In the game, H fills the current row with a hint and F3 shows the analysis window."));
+                       "In the game, H fills the current row with a hint and F3 shows the analysis window.\n"
+                       "F4 in the game shows the records of the games played, kept in Peglore.records\n"
+                       "($XDG_DATA_HOME/peglore/, else ~/.local/share/peglore/, when installed)."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help."));
     const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
                                            QStringLiteral("Displays the version."));

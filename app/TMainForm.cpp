@@ -28,6 +28,7 @@
 #include "app/TMainFormPorts.h"
 #include "app/TPainterCanvas.h"
 #include "app/TScoreBoardReading.h"
+#include "app/TRecordsKeeper.h"
 #include "app/TTooltipSwitch.h"
 #include "components/accessible/TGroupAccessible.h"
 #include "components/boardgrid/TBoardGrid.h"
@@ -157,6 +158,9 @@ TMainForm::TMainForm(IHelpCommands& help, IMediaPlayer& player, TGameFiles files
         if (FAnalyst)
             FAnalyst->ToggleWindow();
     });
+    auto* records = new QShortcut(QKeySequence(Qt::Key_F4), this);
+    records->setObjectName(QStringLiteral("RecordsShortcut"));
+    connect(records, &QShortcut::activated, this, &TMainForm::ShowRecords);
 
     FSecondsTimer = new QTimer(this);
     FSecondsTimer->setObjectName(QStringLiteral("SecondsTimer"));
@@ -395,9 +399,13 @@ void TMainForm::FormShow()
     if (FFirstGameNumber)
         FSession->Logic().SetNextGameNumber(*FFirstGameNumber);
     FTooltips->SetHintPause(HintPause);
+    FRecords = std::make_unique<TRecordsKeeper>(
+        *FSession, FHelp, *this, QString::fromStdString(RecordsFolderOfThisRun(FFiles) + "Peglore.records"));
+    FSession->Logic().AddObserver(*FRecords);
     FSession->LoadSettings();
     FAnalyst = new TAnalyst(*FSession, FHelp, *this, QString::fromStdString(FFiles.SettingsFolder + "PegloreAnalysis.ini"));
     FGuessBoardInput->SetAnalyst(FAnalyst);
+    FRecords->SetHintsUsed([this] { return FAnalyst ? FAnalyst->HintsUsed() : 0; });
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)
@@ -411,6 +419,7 @@ void TMainForm::FormClose()
     if (FClosed || !FShown)
         return;
     FClosed = true;
+    FSession->Logic().AbandonAtExit();
     // A music open still under way decides whether the option is saved on.
     FSession->Music().WaitForOpen();
     try {
@@ -425,6 +434,8 @@ void TMainForm::FormClose()
     FGuessBoardInput->SetAnalyst(nullptr);
     delete FAnalyst;
     FAnalyst = nullptr;
+    FSession->Logic().RemoveObserver(*FRecords);
+    FRecords.reset();
     FSession.reset();
 }
 
@@ -522,6 +533,12 @@ void TMainForm::TogglePegSymbols()
 {
     if (FSession)
         SetPegSymbols(!FSession->Configuration().PegSymbols());
+}
+
+void TMainForm::ShowRecords()
+{
+    if (FRecords)
+        FRecords->ShowWindow();
 }
 
 // ---- Hints

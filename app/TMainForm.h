@@ -32,6 +32,7 @@ class TGuessBoardInput;
 class TGuessBoardReading;
 class TScoreBoardReading;
 class TMainFormPorts;
+class TRecordsKeeper;
 class TStatusPanels;
 class TTooltipSwitch;
 
@@ -85,6 +86,10 @@ public:
     void SetFirstGameNumber(std::uint64_t number) { FFirstGameNumber = number; }
     // Ctrl+Shift+S.
     void TogglePegSymbols();
+    // F4: the Records window. The records live from the first show to the
+    // close; null outside.
+    void ShowRecords();
+    TRecordsKeeper* Records() const { return FRecords.get(); }
 
 protected:
     bool event(QEvent* event) override;
@@ -114,6 +119,7 @@ private:
     std::unique_ptr<TGameSession> FSession;
     TAnalyst* FAnalyst = nullptr;  // a child of the window, while the session lasts
     std::unique_ptr<TMainFormPorts> FPorts;
+    std::unique_ptr<TRecordsKeeper> FRecords;
     std::unique_ptr<TGridSurface> FLeftSurface;
     std::unique_ptr<TGridSurface> FRightSurface;
     std::unique_ptr<TGuessBoardReading> FLeftReading;

@@ -75,6 +75,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # FluidSynth and ALSA, which the music loads when it first opens (so that
 # the window need not wait for them), the General MIDI soundfont, the fonts
 # the windows are laid out for, and Qt's platform plugins, without which no
-# window opens.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libfluidsynth3, libasound2, timgm6mb-soundfont, fonts-liberation, qt6-qpa-plugins")
+# window opens, and Qt's SQLite driver, which the records file is opened with.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libfluidsynth3, libasound2, timgm6mb-soundfont, fonts-liberation, qt6-qpa-plugins, libqt6sql6-sqlite")
 include(CPack)

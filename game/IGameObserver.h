@@ -1,8 +1,20 @@
 #pragma once
 
+#include <cstdint>
+
 namespace peglore {
 
-enum class TGameOutcome { Won, Lost, GivenUp, Abandoned };
+// How a game came to its end.
+enum class TGameOutcome : std::uint8_t { Won, Lost, GivenUp, Abandoned };
+
+// A game that has just ended, before its board is cleared.
+struct TGameEnd {
+    TGameOutcome Outcome;
+    std::uint64_t GameNumber;
+    int Columns;
+    int Rows;
+    int RowsUsed;  // rows holding pegs
+};
 
 // Told of the game's course by the rules, for what watches the play from
 // outside it (the analysis, the records). Called on the rules' own thread,
@@ -14,9 +26,10 @@ public:
     virtual void GameStarted() = 0;
     // row has been checked and scored; it is still the current row.
     virtual void RowChecked(int row) = 0;
-    // The game is over, before its rows are cleared: won, lost, given up,
-    // or given up for a new game with pegs still on the board.
-    virtual void GameEnded(TGameOutcome outcome) = 0;
+    // The game is over, before its rows are cleared: won, lost, given up
+    // (the board may be empty then), or left with pegs on the board for a
+    // new game or at the program's exit.
+    virtual void GameEnded(const TGameEnd& game) = 0;
 
 protected:
     ~IGameObserver() = default;

@@ -72,10 +72,13 @@ void TLogic::NewGame(bool confirm, bool countUnfinished)
     // Only an explicit Yes throws the game in progress away.
     if (confirm && FMessages->AskNewGame() != TAnswer::Yes)
         return;
-    if (countUnfinished && !IsBoardEmpty())
+    if (countUnfinished && !IsBoardEmpty()) {
         FStatistics->SetTotalGames(PlusOne(FStatistics->TotalGames()));
-    if (!FEndTold && !IsBoardEmpty())
-        NotifyEnd(TGameOutcome::Abandoned);
+        // A game the statistics count, and nobody told of its end yet,
+        // is given up for this one.
+        if (!FEndTold)
+            NotifyEnd(TGameOutcome::Abandoned);
+    }
     FRightGrid.ClearAll();
     FLeftGrid.ClearAll();
     FWindow->SetRowMarkerTop(RowMarkerTop);
@@ -101,8 +104,12 @@ void TLogic::RemoveObserver(IGameObserver& observer)
 void TLogic::NotifyEnd(TGameOutcome outcome)
 {
     FEndTold = true;
+    int rowsUsed = 0;
+    for (int row = 0; row < FSize.BoardRows(); ++row)
+        rowsUsed += FLeftGrid.IsRowEmpty(row) ? 0 : 1;
+    const TGameEnd game{outcome, FGameNumber, FSize.BoardColumns(), FSize.BoardRows(), rowsUsed};
     for (IGameObserver* observer : std::vector(FObservers))
-        observer->GameEnded(outcome);
+        observer->GameEnded(game);
 }
 
 void TLogic::GenerateSecret()
@@ -226,6 +233,12 @@ void TLogic::GiveUp()
     NotifyEnd(TGameOutcome::GivenUp);
     FMessages->ShowCorrectAnswer();
     NewGame(false, true);
+}
+
+void TLogic::AbandonAtExit()
+{
+    if (!FEndTold && !IsBoardEmpty())
+        NotifyEnd(TGameOutcome::Abandoned);
 }
 
 void TLogic::AutoCheckCurrentRow(bool autoCheck)

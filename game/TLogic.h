@@ -33,6 +33,10 @@ public:
     // the statistics needs them.
     void Connect(IMainWindowPort& window, IMessagesPort& messages, IClockPort& clock, TStatistics& statistics);
 
+    // The game in progress ends as abandoned when it has pegs on the board
+    // (the program's exit): observers are told; the board stays as it is.
+    void AbandonAtExit();
+
     // Seeds the secret generator once; the program seeds it from the clock.
     void Randomize(std::uint32_t seed);
     // The next new game is game number instead of a drawn one (once).

@@ -8,6 +8,8 @@ packages=(
   cmake ninja-build g++ pkg-config
   # Qt 6 Widgets and Qt Test, with the xcb and offscreen platform plugins
   qt6-base-dev qt6-base-dev-tools libqt6test6 qt6-qpa-plugins libgl-dev
+  # the records file: Qt SQL's SQLite driver, and the sqlite3 tool to read it
+  libqt6sql6-sqlite sqlite3
   # background music
   libfluidsynth-dev timgm6mb-soundfont libasound2-dev
   # fonts metric-compatible with the designed ones

@@ -55,15 +55,53 @@ std::string JoinFolders(std::string folder, std::string relative)
     return WithSlash(folder + relative);
 }
 
+// The game's folder under an XDG base directory: XDGHOME/peglore/, or
+// HOME/DEFAULTBELOWHOME/peglore/; empty when neither is an absolute path.
+std::string XdgFolder(const char* xdgHome, const char* home, const char* defaultBelowHome)
+{
+    if (IsAbsoluteFolder(xdgHome))
+        return WithSlash(xdgHome) + "peglore/";
+    if (IsAbsoluteFolder(home))
+        return WithSlash(home) + defaultBelowHome + "peglore/";
+    return {};
+}
+
+const char* HomeOfThisRun()
+{
+    const char* home = std::getenv("HOME");
+    if (!home || !*home) {
+        const passwd* user = ::getpwuid(::getuid());
+        home = user ? user->pw_dir : nullptr;
+    }
+    return home;
+}
+
 }  // namespace
 
 std::string UserSettingsFolder(const char* xdgConfigHome, const char* home)
 {
-    if (IsAbsoluteFolder(xdgConfigHome))
-        return WithSlash(xdgConfigHome) + "peglore/";
-    if (IsAbsoluteFolder(home))
-        return WithSlash(home) + ".config/peglore/";
-    return {};
+    return XdgFolder(xdgConfigHome, home, ".config/");
+}
+
+std::string UserDataFolder(const char* xdgDataHome, const char* home)
+{
+    return XdgFolder(xdgDataHome, home, ".local/share/");
+}
+
+std::string LocateRecordsFolder(const TGameFiles& files, const std::string& userDataFolder)
+{
+    if (files.SettingsFolder == files.DataFolder || userDataFolder.empty())
+        return files.SettingsFolder;
+    return userDataFolder;
+}
+
+std::string RecordsFolderOfThisRun(const TGameFiles& files)
+{
+    const std::string folder =
+        LocateRecordsFolder(files, UserDataFolder(std::getenv("XDG_DATA_HOME"), HomeOfThisRun()));
+    if (folder != files.SettingsFolder)
+        MakeFolders(folder);
+    return folder;
 }
 
 TGameFiles LocateGameFiles(const std::string& programFolder, const std::string& dataFromProgram,
@@ -94,11 +132,7 @@ bool MakeFolders(const std::string& folder)
 
 TGameFiles GameFilesOfThisRun(const std::string& dataFromProgram)
 {
-    const char* home = std::getenv("HOME");
-    if (!home || !*home) {
-        const passwd* user = ::getpwuid(::getuid());
-        home = user ? user->pw_dir : nullptr;
-    }
+    const char* home = HomeOfThisRun();
     const std::string programFolder = ProgramDir();
     const std::string userFolder = UserSettingsFolder(std::getenv("XDG_CONFIG_HOME"), home);
     TGameFiles files = LocateGameFiles(programFolder, dataFromProgram, userFolder);

@@ -30,6 +30,20 @@ TGameFiles LocateGameFiles(const std::string& programFolder, const std::string& 
 // owner only. True when FOLDER is a folder afterwards.
 bool MakeFolders(const std::string& folder);
 
+// The player's folder for the game's data, as the XDG base directories have
+// it: XDG_DATA_HOME/peglore/, or HOME/.local/share/peglore/; empty when
+// neither names an absolute path.
+std::string UserDataFolder(const char* xdgDataHome, const char* home);
+
+// Where the records of finished games lie: beside the settings when the game
+// keeps all its files in one folder, else USERDATAFOLDER (or beside the
+// settings when that is empty).
+std::string LocateRecordsFolder(const TGameFiles& files, const std::string& userDataFolder);
+
+// LocateRecordsFolder for this process's environment; an installed game's
+// data folder is created when it is missing.
+std::string RecordsFolderOfThisRun(const TGameFiles& files);
+
 // LocateGameFiles for the running executable and this process's environment
 // (HOME from the password database when unset). An installed game's
 // settings folder is created when it is missing; a failure shows later, as

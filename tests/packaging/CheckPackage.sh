@@ -40,7 +40,7 @@ if ! grep -Eq '^-rwxr-xr-x .* \./usr/games/peglore$' <<<"$contents"; then
 fi
 
 depends=$(dpkg-deb --field "$deb" Depends)
-for needed in timgm6mb-soundfont fonts-liberation qt6-qpa-plugins libqt6widgets6 libfluidsynth3 libc6; do
+for needed in timgm6mb-soundfont fonts-liberation qt6-qpa-plugins libqt6sql6-sqlite libqt6widgets6 libfluidsynth3 libc6; do
   grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 [ "$(dpkg-deb --field "$deb" Package)" = peglore ] || fail "package name"

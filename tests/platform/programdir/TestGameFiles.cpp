@@ -58,6 +58,34 @@ private slots:
         QCOMPARE(QString::fromStdString(UserSettingsFolder(value(xdgConfigHome), value(home))), folder);
     }
 
+    // The records lie beside the settings in a build folder, and in the
+    // player's data folder when installed.
+    void recordsFolder_data()
+    {
+        QTest::addColumn<QByteArray>("xdgDataHome");  // "-" for unset
+        QTest::addColumn<QByteArray>("home");
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("build folder") << QByteArray("/x/data") << QByteArray("/home/p") << false << "/b/";
+        QTest::newRow("XDG_DATA_HOME") << QByteArray("/x/data") << QByteArray("/home/p") << true << "/x/data/peglore/";
+        QTest::newRow("unset") << QByteArray("-") << QByteArray("/home/p/") << true << "/home/p/.local/share/peglore/";
+        QTest::newRow("relative XDG") << QByteArray("data") << QByteArray("/home/p") << true
+                                      << "/home/p/.local/share/peglore/";
+        QTest::newRow("neither") << QByteArray("-") << QByteArray("-") << true << "/c/";
+    }
+    void recordsFolder()
+    {
+        QFETCH(QByteArray, xdgDataHome);
+        QFETCH(QByteArray, home);
+        QFETCH(bool, installed);
+        QFETCH(QString, folder);
+        const auto value = [](const QByteArray& v) { return v == "-" ? nullptr : v.constData(); };
+        const TGameFiles files = installed ? TGameFiles{"/c/", "/usr/share/peglore/", "/usr/bin/peglore"}
+                                           : TGameFiles{"/b/", "/b/", "/b/peglore"};
+        QCOMPARE(QString::fromStdString(LocateRecordsFolder(files, UserDataFolder(value(xdgDataHome), value(home)))),
+                 folder);
+    }
+
     // A folder holding the help file beside the executable keeps everything
     // there, settings included, as a build folder or an unpacked copy does.
     void besideTheHelpFileEverythingStaysThere()

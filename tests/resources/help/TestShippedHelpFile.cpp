@@ -44,7 +44,7 @@ private slots:
     void everyContextOfTheGameHasATopic_data()
     {
         QTest::addColumn<int>("context");
-        for (const int context : {100, 201, 202, 221, 1, 2, 1101, 1102, 1103, 3001, 3002, 3003, 4001, 4002, 4003})
+        for (const int context : {23, 100, 201, 202, 221, 1, 2, 1101, 1102, 1103, 3001, 3002, 3003, 4001, 4002, 4003})
             QTest::newRow(qPrintable(QString::number(context))) << context;
     }
 
@@ -77,6 +77,7 @@ private slots:
         QTest::newRow("statistics") << "unfinished";
         QTest::newRow("keyboard play") << "**Backspace** clears the hole before it";
         QTest::newRow("peg symbols") << "**Ctrl+Shift+S**";
+        QTest::newRow("records") << "Press **F4** in the main window to open the Records window";
     }
 
     void generalTopicsCoverTheGame()

@@ -1,0 +1,93 @@
+#include "app/TRecordsKeeper.h"
+
+#include <QDateTime>
+#include <QTimer>
+
+#include "app/TGameSession.h"
+#include "game/BoardGeometry.h"
+#include "game/TLevelSettings.h"
+#include "game/TLogic.h"
+#include "records/TGameRecord.h"
+#include "records/TRecordsService.h"
+#include "services/clock/TMyTimer.h"
+#include "services/messages/TMessages.h"
+#include "windows/records/TfrmRecords.h"
+
+namespace peglore {
+
+TRecordsKeeper::TRecordsKeeper(TGameSession& session, IHelpCommands& help, QWidget& mainWindow, const QString& path)
+    : FSession(session), FHelp(help), FMainWindow(mainWindow), FService(new TRecordsService(path, this))
+{
+    QTimer::singleShot(0, FService, &TRecordsService::Open);
+}
+
+// The service's thread writes what waits before the window's controls go.
+TRecordsKeeper::~TRecordsKeeper()
+{
+    delete FService;
+}
+
+void TRecordsKeeper::GameEnded(const TGameEnd& game)
+{
+    if (game.RowsUsed == 0)
+        return;  // given up before a peg was placed
+    TGameRecord record;
+    record.EndedAt = QDateTime::currentDateTimeUtc();
+    record.Level = FSession.LevelSettings().DifficultyLevel();
+    record.Columns = game.Columns;
+    record.Rows = game.Rows;
+    record.GameNumber = game.GameNumber;
+    record.RowsUsed = game.RowsUsed;
+    record.Seconds = FSession.Clock().Seconds();
+    record.Outcome = game.Outcome;
+    record.Hints = FHintsUsed ? FHintsUsed() : 0;
+    FService->Record(record);
+}
+
+void TRecordsKeeper::ShowWindow()
+{
+    if (!FWindow) {
+        FWindow = new TfrmRecords(FHelp, &FMainWindow);
+        FWindow->SetFilePath(FService->Path());
+        connect(FService, &TRecordsService::Loaded, FWindow, &TfrmRecords::SetGames);
+        connect(FService, &TRecordsService::ProblemChanged, FWindow, &TfrmRecords::SetProblem);
+        connect(FWindow, &TfrmRecords::PlayRequested, this, &TRecordsKeeper::Replay);
+        // A game that ends while the window is open shows up in it.
+        connect(FService, &TRecordsService::Recorded, FWindow, [this] {
+            if (FWindow->isVisible())
+                FService->Load();
+        });
+    }
+    FService->Load();
+    FWindow->show();
+    FWindow->raise();
+    FWindow->activateWindow();
+}
+
+void TRecordsKeeper::Replay(const TGameRecord& game)
+{
+    // A row from a file written by hand may name a board no game has.
+    if (game.Level < Beginner || game.Level > Custom || game.Columns < 1 || game.Columns > MaxColumns ||
+        game.Rows < 1 || game.Rows > MaxRows)
+        return;
+    TLogic& logic = FSession.Logic();
+    if (!logic.IsBoardEmpty()) {
+        if (TMessages::AskNewGame() != TAnswer::Yes)
+            return;
+        logic.NewGame(false, true);
+    }
+    TLevelSettings& levels = FSession.LevelSettings();
+    logic.SetNextGameNumber(game.GameNumber);
+    if (game.Level == Custom) {
+        levels.SetCustomColumns(game.Columns);
+        levels.SetCustomRows(game.Rows);
+    }
+    if (game.Level != levels.DifficultyLevel() || logic.BoardColumns() != levels.ColumnsOf(game.Level) ||
+        logic.BoardRows() != levels.RowsOf(game.Level))
+        levels.SetLevel(game.Level);
+    else
+        logic.NewGame(false, false);
+    FMainWindow.activateWindow();
+}
+
+}  // namespace peglore

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+#include "game/IGameObserver.h"
+
+class QWidget;
+
+namespace peglore {
+
+class IHelpCommands;
+class TGameSession;
+class TRecordsService;
+class TfrmRecords;
+struct TGameRecord;
+
+// Keeps a record of every game of the session that ends, shows the Records
+// window and plays a recorded game again. The file is opened once the event
+// loop runs, after the window's first show.
+class TRecordsKeeper final : public QObject, public IGameObserver {
+    Q_OBJECT
+public:
+    TRecordsKeeper(TGameSession& session, IHelpCommands& help, QWidget& mainWindow, const QString& path);
+    ~TRecordsKeeper() override;
+
+    // Where the hints placed in the game in progress are counted.
+    void SetHintsUsed(std::function<int()> count) { FHintsUsed = std::move(count); }
+
+    void GameStarted() override {}
+    void RowChecked(int) override {}
+    // Every game that ends with pegs on the board, as the statistics count
+    // them.
+    void GameEnded(const TGameEnd& game) override;
+    // F4: shows the window and reads the file again.
+    void ShowWindow();
+    // The game again: the same board and number, after the new-game
+    // question when a game with pegs would be thrown away.
+    void Replay(const TGameRecord& game);
+
+    TRecordsService& Service() const { return *FService; }
+    // Null until first shown.
+    TfrmRecords* Window() const { return FWindow; }
+
+private:
+    TGameSession& FSession;
+    IHelpCommands& FHelp;
+    QWidget& FMainWindow;
+    TRecordsService* FService;
+    TfrmRecords* FWindow = nullptr;
+    std::function<int()> FHintsUsed;
+};
+
+}  // namespace peglore

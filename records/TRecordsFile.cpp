@@ -1,0 +1,336 @@
+#include "records/TRecordsFile.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <atomic>
+
+namespace peglore {
+
+namespace {
+
+// SQLite's primary result codes, as the driver gives them in
+// QSqlError::nativeErrorCode().
+constexpr int SqliteBusy = 5;
+constexpr int SqliteLocked = 6;
+constexpr int SqliteReadOnly = 8;
+constexpr int SqliteCorrupt = 11;
+constexpr int SqliteFull = 13;
+constexpr int SqliteCantOpen = 14;
+constexpr int SqliteNotADatabase = 26;
+
+int PrimaryCode(const QSqlError& error)
+{
+    return error.nativeErrorCode().toInt() & 0xff;
+}
+
+bool IsDamage(const QSqlError& error)
+{
+    const int code = PrimaryCode(error);
+    return code == SqliteCorrupt || code == SqliteNotADatabase;
+}
+
+// Root passes every access check, so a file or folder whose mode has no
+// write bit at all counts as read-only too, as it does for the settings.
+bool MayWrite(const QFileInfo& info)
+{
+    constexpr QFileDevice::Permissions AnyWrite =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return (info.permissions() & AnyWrite) != 0 && info.isWritable();
+}
+
+QString NewConnectionName()
+{
+    static std::atomic<int> counter{0};
+    return QStringLiteral("peglore-records-%1").arg(counter.fetch_add(1));
+}
+
+const char* const CreateTable = "CREATE TABLE IF NOT EXISTS games ("
+                                "id INTEGER PRIMARY KEY, "
+                                "ended_at TEXT NOT NULL, "
+                                "level INTEGER NOT NULL, "
+                                "width INTEGER NOT NULL, "
+                                "rows INTEGER NOT NULL, "
+                                "game_number INTEGER NOT NULL, "
+                                "rows_used INTEGER NOT NULL, "
+                                "seconds INTEGER NOT NULL, "
+                                "outcome TEXT NOT NULL, "
+                                "hints INTEGER NOT NULL DEFAULT 0)";
+
+}  // namespace
+
+TRecordsFile::TRecordsFile(QString path, int busyTimeoutMs)
+    : FPath(std::move(path)), FConnection(NewConnectionName()), FBusyTimeoutMs(busyTimeoutMs)
+{
+}
+
+TRecordsFile::~TRecordsFile()
+{
+    CloseConnection();
+}
+
+bool TRecordsFile::Fail(const QString& action, const QSqlError& error)
+{
+    const QString detail = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    switch (PrimaryCode(error)) {
+    case SqliteBusy:
+    case SqliteLocked:
+        FProblem = QStringLiteral("The records file %1 is locked by another program, so %2. Peglore tries again "
+                                  "after the next game.")
+                       .arg(FPath, action);
+        break;
+    case SqliteReadOnly:
+        FProblem = QStringLiteral("The records file %1 may not be written, so %2.").arg(FPath, action);
+        break;
+    case SqliteFull:
+        FProblem = QStringLiteral("The disk of the records file %1 is full, so %2.").arg(FPath, action);
+        break;
+    case SqliteCantOpen:
+        FProblem = QStringLiteral("The records file %1 cannot be opened or created (is its folder missing or "
+                                  "read-only?), so %2.")
+                       .arg(FPath, action);
+        break;
+    default: FProblem = QStringLiteral("The records file %1 cannot be used (%2), so %3.").arg(FPath, detail, action);
+    }
+    return false;
+}
+
+bool TRecordsFile::OpenConnection()
+{
+    CloseConnection();
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
+        FProblem = QStringLiteral("Qt's SQLite driver (Debian package libqt6sql6-sqlite) is not installed, so no "
+                                  "games are recorded.");
+        return false;
+    }
+    // A FIFO or a device would block or mislead SQLite; only a plain file or
+    // none at all is opened.
+    const QFileInfo info(FPath);
+    if (info.exists() && !info.isFile()) {
+        FProblem = QStringLiteral("%1 is not a file, so no games are recorded.").arg(FPath);
+        return false;
+    }
+    // The journal lies beside the file, so writing needs the folder too.
+    FMayWrite = MayWrite(QFileInfo(info.absolutePath())) && (!info.exists() || MayWrite(info));
+    if (!info.exists() && !FMayWrite) {
+        FProblem = QStringLiteral("The records file %1 cannot be created, as its folder may not be written, so no "
+                                  "games are recorded.")
+                       .arg(FPath);
+        return false;
+    }
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), FConnection);
+    db.setDatabaseName(FPath);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1%2")
+                             .arg(FBusyTimeoutMs)
+                             .arg(FMayWrite ? QString() : QStringLiteral(";QSQLITE_OPEN_READONLY")));
+    if (!db.open())
+        return Fail(QStringLiteral("no games are recorded"), db.lastError());
+    FOpen = true;
+    return true;
+}
+
+void TRecordsFile::CloseConnection()
+{
+    if (QSqlDatabase::contains(FConnection)) {
+        QSqlDatabase::database(FConnection, false).close();
+        QSqlDatabase::removeDatabase(FConnection);
+    }
+    FOpen = false;
+}
+
+bool TRecordsFile::Open()
+{
+    FProblem.clear();
+    return OpenConnection() && CheckAndPrepare();
+}
+
+// Makes sure the open file is a records database of a version this program
+// knows, sets a damaged or foreign file aside, and creates the table.
+TRecordsFile::TCheck TRecordsFile::Inspect()
+{
+    QSqlDatabase db = QSqlDatabase::database(FConnection, false);
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("PRAGMA quick_check")) || !query.next()) {
+        if (IsDamage(query.lastError()))
+            return TCheck::Damaged;
+        Fail(QStringLiteral("no games are recorded"), query.lastError());
+        return TCheck::Failed;
+    }
+    if (query.value(0).toString() != QLatin1String("ok"))
+        return TCheck::Damaged;
+
+    // Inside one immediate transaction when the file may be written, so that
+    // a second game starting at the same moment waits and then finds the
+    // table the first one made.
+    const bool locked = FMayWrite && query.exec(QStringLiteral("BEGIN IMMEDIATE"));
+    if (FMayWrite && !locked) {
+        Fail(QStringLiteral("no games are recorded"), query.lastError());
+        return TCheck::Failed;
+    }
+    const auto failInside = [&] {
+        const QSqlError error = query.lastError();
+        if (locked)
+            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        Fail(QStringLiteral("no games are recorded"), error);
+        return TCheck::Failed;
+    };
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
+        return failInside();
+    const int version = query.value(0).toInt();
+    if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !query.next())
+        return failInside();
+    const int objects = query.value(0).toInt();
+    if (version == 0 && objects == 0 && locked) {
+        if (!query.exec(QString::fromLatin1(CreateTable)) ||
+            !query.exec(QStringLiteral("PRAGMA user_version = %1").arg(SchemaVersion)))
+            return failInside();
+    }
+    if (locked && !query.exec(QStringLiteral("COMMIT")))
+        return failInside();
+    if (version > SchemaVersion) {
+        // A later release's file: read what can be read, write nothing.
+        FWritable = false;
+        FProblem = QStringLiteral("The records file %1 comes from a newer version of Peglore, so this one records no "
+                                  "games in it.")
+                       .arg(FPath);
+        return TCheck::Ready;
+    }
+    if (version == 0 && objects != 0)
+        return TCheck::Foreign;
+    if (version == 0 && !locked) {
+        // An empty file that may not be written: nothing to read either.
+        FWritable = false;
+        FProblem = QStringLiteral("The records file %1 or its folder may not be written, so no games are recorded.")
+                       .arg(FPath);
+        return TCheck::Ready;
+    }
+    if (version != 0 &&
+        (!query.exec(QStringLiteral("SELECT count(*) FROM pragma_table_info('games') WHERE name IN "
+                                    "('ended_at','level','width','rows','game_number','rows_used','seconds',"
+                                    "'outcome','hints')")) ||
+         !query.next() || query.value(0).toInt() != 9)) {
+        return TCheck::Foreign;
+    }
+    FWritable = FMayWrite;
+    if (!FWritable)
+        FProblem = QStringLiteral("The records file %1 or its folder may not be written, so no games are recorded.")
+                       .arg(FPath);
+    return TCheck::Ready;
+}
+
+bool TRecordsFile::CheckAndPrepare()
+{
+    switch (Inspect()) {
+    case TCheck::Ready: return true;
+    case TCheck::Damaged: return SetAside(QStringLiteral("is damaged"));
+    case TCheck::Foreign: return SetAside(QStringLiteral("is not a Peglore records file"));
+    case TCheck::Failed: break;
+    }
+    CloseConnection();
+    return false;
+}
+
+bool TRecordsFile::SetAside(const QString& why)
+{
+    CloseConnection();
+    if (!MayWrite(QFileInfo(QFileInfo(FPath).absolutePath()))) {
+        FProblem = QStringLiteral("The records file %1 %2 and its folder may not be written, so no games are recorded.")
+                       .arg(FPath, why);
+        return false;
+    }
+    const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString aside = FPath + QStringLiteral(".damaged-") + stamp;
+    for (int n = 2; QFileInfo::exists(aside); ++n)
+        aside = FPath + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(n);
+    if (!QFile::rename(FPath, aside)) {
+        FProblem = QStringLiteral("The records file %1 %2 and cannot be renamed aside, so no games are recorded.")
+                       .arg(FPath, why);
+        return false;
+    }
+    // A journal left beside it belongs to the old file.
+    const QString journal = FPath + QStringLiteral("-journal");
+    if (QFileInfo::exists(journal))
+        QFile::rename(journal, aside + QStringLiteral("-journal"));
+    FSetAsidePath = aside;
+    if (!OpenConnection())
+        return false;
+    const bool ready = CheckAndPrepare();
+    FSetAsideNotice =
+        QStringLiteral("The records file %1 %2; it was kept as %3 and a new one started.").arg(FPath, why, aside);
+    return ready;
+}
+
+bool TRecordsFile::Append(const TGameRecord& game)
+{
+    if (!FOpen && !Open())
+        return false;
+    if (!FWritable) {
+        // Maybe the cause is gone (a lock released, a permission given back).
+        if (!Open() || !FWritable)
+            return false;
+    }
+    QSqlError error;
+    {
+        QSqlQuery query(QSqlDatabase::database(FConnection, false));
+        query.prepare(
+            QStringLiteral("INSERT INTO games (ended_at, level, width, rows, game_number, rows_used, seconds, "
+                           "outcome, hints) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        query.addBindValue(game.EndedAt.toUTC().toString(Qt::ISODate));
+        query.addBindValue(game.Level);
+        query.addBindValue(game.Columns);
+        query.addBindValue(game.Rows);
+        query.addBindValue(static_cast<qint64>(game.GameNumber));
+        query.addBindValue(game.RowsUsed);
+        query.addBindValue(game.Seconds);
+        query.addBindValue(OutcomeName(game.Outcome));
+        query.addBindValue(game.Hints);
+        if (!query.exec())
+            error = query.lastError();
+    }
+    if (error.isValid()) {
+        // Damaged while open: set it aside and write the game to the new file.
+        if (IsDamage(error))
+            return SetAside(QStringLiteral("is damaged")) && Append(game);
+        return Fail(QStringLiteral("the last games are not recorded yet"), error);
+    }
+    FProblem.clear();
+    return true;
+}
+
+std::optional<std::vector<TGameRecord>> TRecordsFile::ReadAll()
+{
+    if (!FOpen && !Open())
+        return std::nullopt;
+    QSqlQuery query(QSqlDatabase::database(FConnection, false));
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT ended_at, level, width, rows, game_number, rows_used, seconds, outcome, "
+                                   "hints FROM games ORDER BY id"))) {
+        Fail(QStringLiteral("the records cannot be read"), query.lastError());
+        return std::nullopt;
+    }
+    std::vector<TGameRecord> games;
+    while (query.next()) {
+        TGameRecord game;
+        game.EndedAt = QDateTime::fromString(query.value(0).toString(), Qt::ISODate);
+        game.Level = query.value(1).toInt();
+        game.Columns = query.value(2).toInt();
+        game.Rows = query.value(3).toInt();
+        game.GameNumber = static_cast<std::uint64_t>(query.value(4).toLongLong());
+        game.RowsUsed = query.value(5).toInt();
+        game.Seconds = query.value(6).toInt();
+        const std::optional<TGameOutcome> outcome = OutcomeFromName(query.value(7).toString());
+        if (!outcome)
+            continue;  // a row this version does not know
+        game.Outcome = *outcome;
+        game.Hints = query.value(8).toInt();
+        games.push_back(game);
+    }
+    return games;
+}
+
+}  // namespace peglore

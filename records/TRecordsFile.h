@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+#include "records/TGameRecord.h"
+
+class QSqlError;
+
+namespace peglore {
+
+// The records file over one connection, used on one thread only. A file
+// that is not a records database (damaged, or some other file) is renamed
+// aside, never deleted, and a new one started; any other failure (a folder
+// or file that may not be written, a file locked by another running game
+// for longer than the busy timeout, a full disk) leaves the file as it is
+// and is told by Problem().
+class TRecordsFile {
+public:
+    // The version of the table layout, kept as the file's user_version.
+    static constexpr int SchemaVersion = 1;
+
+    explicit TRecordsFile(QString path, int busyTimeoutMs = 2000);
+    ~TRecordsFile();
+    TRecordsFile(const TRecordsFile&) = delete;
+    TRecordsFile& operator=(const TRecordsFile&) = delete;
+
+    const QString& Path() const { return FPath; }
+    // Opens the file, creating it and its table when missing. False with a
+    // Problem() when it cannot be read.
+    bool Open();
+    bool IsOpen() const { return FOpen; }
+    // One game, in one transaction.
+    bool Append(const TGameRecord& game);
+    // Every game, oldest first; nullopt with a Problem() when unreadable.
+    std::optional<std::vector<TGameRecord>> ReadAll();
+
+    // What went wrong last, in a sentence for the player, else what was
+    // set aside; empty when all is well.
+    QString Problem() const { return FProblem.isEmpty() ? FSetAsideNotice : FProblem; }
+    // Where a damaged file was moved; empty when none was.
+    const QString& SetAsidePath() const { return FSetAsidePath; }
+
+private:
+    bool OpenConnection();
+    void CloseConnection();
+    enum class TCheck { Ready, Damaged, Foreign, Failed };
+    TCheck Inspect();
+    bool CheckAndPrepare();
+    bool SetAside(const QString& why);
+    bool Fail(const QString& action, const QSqlError& error);
+
+    QString FPath;
+    QString FConnection;
+    int FBusyTimeoutMs;
+    bool FOpen = false;
+    bool FWritable = false;
+    bool FMayWrite = false;
+    QString FProblem;
+    QString FSetAsidePath;
+    QString FSetAsideNotice;
+};
+
+}  // namespace peglore

@@ -1,0 +1,193 @@
+// The records file: damaged and foreign files set aside and kept, a folder
+// that may not be written, two processes writing at once.
+
+#include <QFile>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <set>
+
+#include "records/TRecordsFile.h"
+
+using namespace peglore;
+
+namespace {
+TGameRecord Game(std::uint64_t number, TGameOutcome outcome = TGameOutcome::Won)
+{
+    TGameRecord game;
+    game.EndedAt = QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5), Qt::UTC);
+    game.Level = 3;
+    game.Columns = 6;
+    game.Rows = 12;
+    game.GameNumber = number;
+    game.RowsUsed = 5;
+    game.Seconds = 77;
+    game.Outcome = outcome;
+    game.Hints = 2;
+    return game;
+}
+
+QByteArray Contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+}  // namespace
+
+class TestRecordsFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void gamesComeBackAsWritten()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Peglore.records");
+        {
+            TRecordsFile file(path);
+            for (TGameOutcome outcome :
+                 {TGameOutcome::Won, TGameOutcome::Lost, TGameOutcome::GivenUp, TGameOutcome::Abandoned})
+                QVERIFY(file.Append(Game(999'999'999'999ULL - static_cast<int>(outcome), outcome)));
+            QVERIFY(file.Problem().isEmpty());
+        }
+        TRecordsFile again(path);
+        const auto games = again.ReadAll();
+        QVERIFY(games);
+        QCOMPARE(games->size(), 4u);
+        QCOMPARE(games->at(2), Game(999'999'999'997ULL, TGameOutcome::GivenUp));
+
+        // What the sqlite3 tool sees: the schema version and the columns.
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("look"));
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        {
+            QSqlQuery query(db);
+            QVERIFY(query.exec(QStringLiteral("PRAGMA user_version")) && query.next());
+            QCOMPARE(query.value(0).toInt(), TRecordsFile::SchemaVersion);
+            QVERIFY(query.exec(QStringLiteral("SELECT ended_at, level, width, rows, game_number, rows_used, seconds, "
+                                              "outcome, hints FROM games WHERE id = 2")) &&
+                    query.next());
+            QCOMPARE(query.value(0).toString(), QStringLiteral("2026-01-02T03:04:05Z"));
+            QCOMPARE(query.value(4).toLongLong(), 999'999'999'998LL);
+            QCOMPARE(query.value(7).toString(), QStringLiteral("lost"));
+        }
+        db.close();
+        db = {};
+        QSqlDatabase::removeDatabase(QStringLiteral("look"));
+    }
+
+    // Whatever lies where the file should be, it is kept and a new file
+    // takes the games.
+    void unusableFileIsKeptAside_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::newRow("text") << QByteArray("[Options]\nMusic=1\n");
+        QTest::newRow("binary") << QByteArray(5000, '\xfe');
+        QByteArray header("SQLite format 3");
+        header.append('\0');
+        QTest::newRow("damaged database") << header + QByteArray(4080, '\x7f');
+    }
+    void unusableFileIsKeptAside()
+    {
+        QFETCH(QByteArray, contents);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Peglore.records");
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(contents);
+        }
+        TRecordsFile file(path);
+        QVERIFY(file.Append(Game(7)));
+        QVERIFY(!file.SetAsidePath().isEmpty());
+        QCOMPARE(Contents(file.SetAsidePath()), contents);
+        QVERIFY2(file.Problem().contains(file.SetAsidePath()), qPrintable(file.Problem()));
+        QCOMPARE(file.ReadAll()->size(), 1u);
+    }
+
+    void foreignDatabaseIsKeptAside()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Peglore.records");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+            db.setDatabaseName(path);
+            QVERIFY(db.open());
+            QVERIFY(QSqlQuery(db).exec(QStringLiteral("CREATE TABLE addresses (name TEXT)")));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("other"));
+        const QByteArray before = Contents(path);
+        TRecordsFile file(path);
+        QVERIFY(file.Append(Game(7)));
+        QCOMPARE(Contents(file.SetAsidePath()), before);
+    }
+
+    void unwritablePlacesAreReportedNotChanged_data()
+    {
+        QTest::addColumn<bool>("fileExists");
+        QTest::newRow("read-only folder, no file") << false;
+        QTest::newRow("read-only file") << true;
+    }
+    void unwritablePlacesAreReportedNotChanged()
+    {
+        QFETCH(bool, fileExists);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Peglore.records");
+        if (fileExists) {
+            TRecordsFile file(path);
+            QVERIFY(file.Append(Game(1)));
+            QFile::setPermissions(path, QFileDevice::ReadOwner);
+        }
+        const QByteArray before = Contents(path);
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        {
+            TRecordsFile file(path);
+            QVERIFY(!file.Append(Game(2)));
+            QVERIFY2(file.Problem().contains(path), qPrintable(file.Problem()));
+            QVERIFY(file.SetAsidePath().isEmpty());
+        }
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QCOMPARE(Contents(path), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), fileExists ? 1 : 0);
+    }
+
+    void notAFileIsLeftAlone()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Peglore.records");
+        QVERIFY(QDir(dir.path()).mkdir("Peglore.records"));
+        TRecordsFile file(path);
+        QVERIFY(!file.Append(Game(1)));
+        QVERIFY(file.Problem().contains(QStringLiteral("is not a file")));
+        QVERIFY(QFileInfo(path).isDir());
+    }
+
+    void twoProcessesRecordEveryGame()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Peglore.records");
+        constexpr int Count = 200;
+        QProcess first;
+        QProcess second;
+        first.start(QStringLiteral(RECORDS_WRITER), {path, QString::number(Count), QStringLiteral("0")});
+        second.start(QStringLiteral(RECORDS_WRITER), {path, QString::number(Count), QString::number(Count)});
+        for (QProcess* process : {&first, &second}) {
+            QVERIFY(process->waitForFinished(60000));
+            QVERIFY2(process->exitCode() == 0, process->readAllStandardError().constData());
+        }
+        TRecordsFile file(path);
+        const auto games = file.ReadAll();
+        QVERIFY(games);
+        std::set<std::uint64_t> numbers;
+        for (const TGameRecord& game : *games)
+            numbers.insert(game.GameNumber);
+        QCOMPARE(numbers.size(), std::size_t(2 * Count));
+        QCOMPARE(games->size(), std::size_t(2 * Count));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRecordsFile)
+#include "TestRecordsFile.moc"

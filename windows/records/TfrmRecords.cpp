@@ -1,0 +1,207 @@
+#include "windows/records/TfrmRecords.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "platform/help/IHelpCommands.h"
+#include "windows/records/TWinsChart.h"
+
+namespace peglore {
+
+namespace {
+
+QString BoardText(int level, int columns, int rows)
+{
+    return QStringLiteral("%1, %2 \u00d7 %3").arg(LevelName(level)).arg(columns).arg(rows);
+}
+
+QTableWidget* NewTable(const char* name, const QStringList& headers, QWidget* parent)
+{
+    auto* table = new QTableWidget(0, static_cast<int>(headers.size()), parent);
+    table->setObjectName(QString::fromLatin1(name));
+    table->setHorizontalHeaderLabels(headers);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->verticalHeader()->hide();
+    table->setAlternatingRowColors(true);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
+}
+
+void SetRow(QTableWidget* table, int row, const QStringList& texts)
+{
+    for (int col = 0; col < texts.size(); ++col) {
+        auto* item = new QTableWidgetItem(texts[col]);
+        if (col > 0)
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        table->setItem(row, col, item);
+    }
+}
+
+template <class T>
+QString OrDash(const std::optional<T>& value, QString (*text)(T))
+{
+    return value ? text(*value) : QStringLiteral("\u2013");
+}
+
+}  // namespace
+
+QString ClockText(int seconds)
+{
+    seconds = std::max(seconds, 0);
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+TfrmRecords::TfrmRecords(IHelpCommands& help, QWidget* parent) : QWidget(parent, Qt::Window), FHelp(help)
+{
+    setObjectName(QStringLiteral("frmRecords"));
+    setWindowTitle(QStringLiteral("Records"));
+    auto* layout = new QVBoxLayout(this);
+
+    FProblem = new QLabel(this);
+    FProblem->setObjectName(QStringLiteral("ProblemLabel"));
+    FProblem->setWordWrap(true);
+    FProblem->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    FProblem->setStyleSheet(QStringLiteral("QLabel { color: #a00000; }"));
+    FProblem->hide();
+    layout->addWidget(FProblem);
+
+    FBoardTable = NewTable("BoardTable",
+                           {QStringLiteral("Board"), QStringLiteral("Games"), QStringLiteral("Won"),
+                            QStringLiteral("Lost"), QStringLiteral("Best time"), QStringLiteral("Fewest rows"),
+                            QStringLiteral("Average rows"), QStringLiteral("Longest run of wins")},
+                           this);
+    FBoardTable->setAccessibleName(QStringLiteral("Figures per board"));
+    layout->addWidget(FBoardTable, 2);
+
+    FChart = new TWinsChart(this);
+    layout->addWidget(FChart, 3);
+
+    auto* lastLabel = new QLabel(QStringLiteral("Last %1 games:").arg(LastGamesShown), this);
+    layout->addWidget(lastLabel);
+    FGameTable =
+        NewTable("GameTable",
+                 {QStringLiteral("Game number"), QStringLiteral("Ended"), QStringLiteral("Board"),
+                  QStringLiteral("Outcome"), QStringLiteral("Rows"), QStringLiteral("Time"), QStringLiteral("Hints")},
+                 this);
+    FGameTable->setAccessibleName(QStringLiteral("Last games"));
+    lastLabel->setBuddy(FGameTable);
+    layout->addWidget(FGameTable, 4);
+
+    FFilePath = new QLabel(this);
+    FFilePath->setObjectName(QStringLiteral("FilePathLabel"));
+    FFilePath->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(FFilePath);
+
+    auto* buttons = new QDialogButtonBox(this);
+    FPlayButton = buttons->addButton(QStringLiteral("&Play"), QDialogButtonBox::ActionRole);
+    FPlayButton->setObjectName(QStringLiteral("PlayButton"));
+    FPlayButton->setToolTip(QStringLiteral("Play the chosen game again: the same board and the same secret"));
+    QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
+    QPushButton* helpButton = buttons->addButton(QDialogButtonBox::Help);
+    layout->addWidget(buttons);
+
+    connect(FBoardTable, &QTableWidget::currentCellChanged, this, [this](int row) { ShowBoard(row); });
+    connect(FGameTable, &QTableWidget::itemSelectionChanged, this, &TfrmRecords::UpdatePlayButton);
+    const auto play = [this] {
+        if (const TGameRecord* game = ChosenGame())
+            emit PlayRequested(*game);
+    };
+    connect(FPlayButton, &QPushButton::clicked, this, play);
+    connect(FGameTable, &QTableWidget::cellDoubleClicked, this, play);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    const auto showHelp = [this] { FHelp.HelpCommand(IHelpCommands::ShowTopic, HelpTopic); };
+    connect(helpButton, &QPushButton::clicked, this, showHelp);
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, showHelp);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+
+    resize(640, 620);
+    SetGames({}, {});
+}
+
+void TfrmRecords::SetFilePath(const QString& path)
+{
+    FFilePath->setText(QStringLiteral("Records file: %1").arg(path));
+}
+
+void TfrmRecords::SetProblem(const QString& problem)
+{
+    FProblem->setText(problem);
+    FProblem->setVisible(!problem.isEmpty());
+}
+
+void TfrmRecords::SetGames(const std::vector<TGameRecord>& games, const QString& problem)
+{
+    SetProblem(problem);
+    const int chosenBoard = std::max(FBoardTable->currentRow(), 0);
+    FBoards = FiguresPerBoard(games);
+    FBoardTable->setRowCount(static_cast<int>(FBoards.size()));
+    for (std::size_t i = 0; i < FBoards.size(); ++i) {
+        const TBoardFigures& b = FBoards[i];
+        SetRow(FBoardTable, static_cast<int>(i),
+               {BoardText(b.Level, b.Columns, b.Rows), QString::number(b.Games), QString::number(b.Won),
+                QString::number(b.Lost), OrDash<int>(b.BestSeconds, &ClockText),
+                OrDash<int>(b.FewestRows, [](int rows) { return QString::number(rows); }),
+                OrDash<double>(b.AverageRows, [](double rows) { return QString::number(rows, 'f', 1); }),
+                QString::number(b.LongestWinRun)});
+    }
+
+    const std::size_t shown = std::min<std::size_t>(games.size(), LastGamesShown);
+    FLastGames.assign(games.rbegin(), games.rbegin() + static_cast<std::ptrdiff_t>(shown));
+    FGameTable->setRowCount(static_cast<int>(shown));
+    for (std::size_t i = 0; i < shown; ++i) {
+        const TGameRecord& g = FLastGames[i];
+        SetRow(FGameTable, static_cast<int>(i),
+               {QString::number(g.GameNumber), g.EndedAt.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
+                BoardText(g.Level, g.Columns, g.Rows), OutcomeName(g.Outcome), QString::number(g.RowsUsed),
+                ClockText(g.Seconds), QString::number(g.Hints)});
+        FGameTable->item(static_cast<int>(i), 1)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        FGameTable->item(static_cast<int>(i), 2)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        FGameTable->item(static_cast<int>(i), 3)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+
+    if (FBoards.empty()) {
+        ShowBoard(-1);
+    } else {
+        FBoardTable->setCurrentCell(std::min(chosenBoard, static_cast<int>(FBoards.size()) - 1), 0);
+        ShowBoard(FBoardTable->currentRow());
+    }
+    UpdatePlayButton();
+}
+
+void TfrmRecords::ShowBoard(int row)
+{
+    if (row < 0 || row >= static_cast<int>(FBoards.size())) {
+        FChart->SetWins(QStringLiteral("Rows per win"), {});
+        return;
+    }
+    const TBoardFigures& b = FBoards[static_cast<std::size_t>(row)];
+    FChart->SetWins(QStringLiteral("Rows per win: %1").arg(BoardText(b.Level, b.Columns, b.Rows)), b.WinsByRows);
+}
+
+const TGameRecord* TfrmRecords::ChosenGame() const
+{
+    const QList<QTableWidgetItem*> chosen = FGameTable->selectedItems();
+    if (chosen.isEmpty())
+        return nullptr;
+    const int row = chosen.front()->row();
+    return row >= 0 && row < static_cast<int>(FLastGames.size()) ? &FLastGames[static_cast<std::size_t>(row)] : nullptr;
+}
+
+void TfrmRecords::UpdatePlayButton()
+{
+    FPlayButton->setEnabled(ChosenGame() != nullptr);
+}
+
+}  // namespace peglore

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QWidget>
+
+#include <vector>
+
+#include "records/RecordsFigures.h"
+#include "records/TGameRecord.h"
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace peglore {
+
+class IHelpCommands;
+class TWinsChart;
+
+// The Records window (F4), not modal: the figures of every board played,
+// a chart of the rows the chosen board's wins took, and the last games;
+// Play starts the chosen game again.
+class TfrmRecords : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int LastGamesShown = 100;
+    static constexpr int HelpTopic = 23;
+
+    explicit TfrmRecords(IHelpCommands& help, QWidget* parent = nullptr);
+
+    // Every recorded game, oldest first, and what is wrong with the file
+    // (empty when nothing is).
+    void SetGames(const std::vector<TGameRecord>& games, const QString& problem);
+    void SetProblem(const QString& problem);
+    void SetFilePath(const QString& path);
+
+    // The game chosen in the list of last games, if any.
+    const TGameRecord* ChosenGame() const;
+
+signals:
+    void PlayRequested(const TGameRecord& game);
+
+private:
+    void ShowBoard(int row);
+    void UpdatePlayButton();
+
+    IHelpCommands& FHelp;
+    std::vector<TBoardFigures> FBoards;
+    std::vector<TGameRecord> FLastGames;  // newest first
+    QLabel* FProblem;
+    QLabel* FFilePath;
+    QTableWidget* FBoardTable;
+    TWinsChart* FChart;
+    QTableWidget* FGameTable;
+    QPushButton* FPlayButton;
+};
+
+// "1:05" for 65 seconds.
+QString ClockText(int seconds);
+
+}  // namespace peglore
