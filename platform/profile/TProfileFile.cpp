@@ -4,7 +4,6 @@
 #include "platform/files/TReadOnlyFile.h"
 #include "platform/profile/ProfileScan.h"
 #include "platform/profile/TProfileLineReader.h"
-#include "platform/profile/TProfileText.h"
 
 #include <algorithm>
 #include <atomic>
@@ -204,7 +203,7 @@ bool TProfileFile::WriteStrings(std::span<const TProfileEntry> entries)
 {
     FLastError = TProfileError::None;
     FLastSystemError = 0;
-    if (const TProfileError error = TProfileText::CheckEntries(entries); error != TProfileError::None)
+    if (const TProfileError error = CheckProfileEntries(entries); error != TProfileError::None)
         return Fail(error, 0);
     if (FPath.empty() || FPath.back() == '/')
         return Fail(TProfileError::InvalidPath, 0);
@@ -335,30 +334,11 @@ bool TProfileFile::WriteStrings(std::span<const TProfileEntry> entries)
     if (!temp.Close())
         return Fail(TProfileError::WriteFailed, errno);
 
-    if (FSaveHook && !FSaveHook(tempPath, target))
-        return Fail(TProfileError::Interrupted, 0);
-
     if (::rename(tempPath.c_str(), target.c_str()) != 0)
         return Fail(TProfileError::WriteFailed, errno);
     guard.Commit();
     SyncFolder(folder);
     return true;
-}
-
-std::string ReadProfileString(const std::string& path, std::string_view section, std::string_view key,
-                              std::string_view defaultValue)
-{
-    return TProfileFile(path).ReadString(section, key, defaultValue);
-}
-
-bool WriteProfileString(const std::string& path, std::string_view section, std::string_view key, std::string_view value,
-                        TProfileError* error)
-{
-    TProfileFile file(path);
-    const bool written = file.WriteString(section, key, value);
-    if (error)
-        *error = file.LastError();
-    return written;
 }
 
 }  // namespace peglore
