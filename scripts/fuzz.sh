@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A longer fuzz campaign: builds the fuzz targets as scripts/test.sh does
 # (clang, AddressSanitizer and UBSan) and runs each for MINUTES minutes
-# (default 10), one after the other. Each target's corpus is kept in
+# (default 10), one after the other; naming targets (fuzz_help ...) runs
+# only those. Each target's corpus is kept in
 # build/fuzz-corpus/TARGET and grows from run to run; its seeds are the
 # committed fuzz/*/corpus folders (or those the build writes). Prints each
 # target's executions and any crash, whose input is kept as
@@ -11,8 +12,9 @@ cd "$(dirname "$0")/.."
 
 minutes=${1:-10}
 case "$minutes" in
-  '' | *[!0-9]* | 0) echo "usage: $0 [MINUTES]" >&2; exit 2 ;;
+  '' | *[!0-9]* | 0) echo "usage: $0 [MINUTES [TARGET...]]" >&2; exit 2 ;;
 esac
+shift $(($# > 0 ? 1 : 0))
 
 build=build/fuzz
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -33,6 +35,7 @@ printf '%-20s %14s %10s %8s  %s\n' target executions 'exec/s' 'new' result
 for target in "$build"/bin/fuzz_*; do
   name=$(basename "$target")
   [ "$name" = "${name%_seeds}" ] || continue
+  if [ $# -gt 0 ] && [[ " $* " != *" $name "* ]]; then continue; fi
   seeds=fuzz/${name#fuzz_}/corpus
   [ -d "$seeds" ] || seeds=$build/fuzz/${name#fuzz_}/seeds
   mkdir -p "$corpora/$name"
