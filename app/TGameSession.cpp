@@ -5,7 +5,6 @@
 #include "game/TLogic.h"
 #include "game/TRightGrid.h"
 #include "services/clock/TMyTimer.h"
-#include "services/messages/TMessages.h"
 #include "services/music/TMusic.h"
 #include "settings/configuration/TConfiguration.h"
 #include "settings/statistics/TStatistics.h"
@@ -21,7 +20,6 @@ TGameSession::TGameSession(TBoardSize& boardSize, const TSessionPorts& ports, co
     FLevelSettings = std::make_unique<TLevelSettings>(*FLogic, ports.LevelMenu);
     FStatistics = std::make_unique<TStatistics>();
     FMusic = std::make_unique<TMusic>(ports.Player, *FConfiguration, files.DataFolder);
-    FMessages = std::make_unique<TMessages>();
     FMyTimer = std::make_unique<TMyTimer>(ports.Hundreds, ports.Tens, ports.Units);
     FLogic->Connect(ports.Window, ports.Messages, ports.Clock, *FStatistics);
 }
@@ -35,7 +33,6 @@ TGameSession::~TGameSession()
     FLevelSettings.reset();
     FStatistics.reset();
     FMusic.reset();
-    FMessages.reset();
     FMyTimer.reset();
 }
 

@@ -20,7 +20,6 @@ class TDigit;
 class TLeftGrid;
 class TLevelSettings;
 class TLogic;
-class TMessages;
 class TMusic;
 class TMyTimer;
 class TRightGrid;
@@ -41,9 +40,10 @@ struct TSessionPorts {
     TDigit& Units;
 };
 
-// The nine service objects of one run of the game, from the main window's
-// first show to its close. They are created in their written order and
-// destroyed in the same order, and each is handed the others it uses.
+// The service objects of one run of the game, from the main window's first
+// show to its close. They are created in their written order and destroyed
+// in the same order, and each is handed the others it uses. The messages
+// need no object: TMessages' routines are static.
 class TGameSession {
 public:
     TGameSession(TBoardSize& boardSize, const TSessionPorts& ports, const TGameFiles& files);
@@ -59,7 +59,6 @@ public:
     TLevelSettings& LevelSettings() const { return *FLevelSettings; }
     TStatistics& Statistics() const { return *FStatistics; }
     TMusic& Music() const { return *FMusic; }
-    TMessages& Messages() const { return *FMessages; }
     TMyTimer& Clock() const { return *FMyTimer; }
 
     void Randomize(std::uint32_t seed);
@@ -77,7 +76,6 @@ private:
     std::unique_ptr<TLevelSettings> FLevelSettings;
     std::unique_ptr<TStatistics> FStatistics;
     std::unique_ptr<TMusic> FMusic;
-    std::unique_ptr<TMessages> FMessages;
     std::unique_ptr<TMyTimer> FMyTimer;
 };
 

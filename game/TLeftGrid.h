@@ -37,9 +37,7 @@ public:
     // Paints one cell from the store (the grid's cell-drawing event).
     void DrawCell(int col, int row, ICanvas& canvas) const;
 
-    // The last right-button press on the board, in client pixels.
-    int MouseX() const { return FMouseX; }
-    int MouseY() const { return FMouseY; }
+    // Keeps the last right-button press on the board, in client pixels.
     void SetMousePos(int x, int y);
 
     // Popup commands on the cell under the last right-button press.

@@ -10,7 +10,7 @@
 
 #include "platform/profile/ProfileScan.h"
 #include "platform/profile/TProfileLineReader.h"
-#include "platform/profile/TProfileText.h"
+#include "tests/platform/profile/TMemoryProfile.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -63,7 +63,7 @@ std::string AsReadBack(std::string_view value)
     value = Trim(value);
     if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0])
         value = value.substr(1, value.size() - 2);
-    return std::string(value.substr(0, TProfileText::MaxValueLength));
+    return std::string(value.substr(0, MaxProfileValueLength));
 }
 
 std::size_t CountNewlines(std::string_view s)
@@ -74,18 +74,16 @@ std::size_t CountNewlines(std::string_view s)
     return n;
 }
 
-constexpr const char* Default = "\x01<default>\x01";
-
 // Writing a batch is writing its entries one by one, or nothing at all.
 void CheckBatch(const std::string& bytes, const std::vector<TProfileEntry>& batch)
 {
-    TProfileText together(bytes);
+    TMemoryProfile together(bytes);
     const TProfileError error = together.WriteStrings(batch);
     if (error != TProfileError::None) {
         Check(together.Text() == bytes);
         return;
     }
-    TProfileText oneByOne(bytes);
+    TMemoryProfile oneByOne(bytes);
     for (const TProfileEntry& entry : batch)
         Check(oneByOne.WriteString(entry.Section, entry.Key, entry.Value) == TProfileError::None);
     Check(together.Text() == oneByOne.Text());
@@ -108,7 +106,7 @@ void CheckPieces(const std::string& bytes, const std::vector<TProfileKey>& keys,
     TProfileLineReader inPieces(pieces, limit);
     Check(ScanProfileValues(whole, keys) == ScanProfileValues(inPieces, keys));
 
-    if (TProfileText::CheckEntries(batch) != TProfileError::None)
+    if (CheckProfileEntries(batch) != TProfileError::None)
         return;
     at = 0;
     TProfileLineReader wholeAgain(bytes, limit);
@@ -152,17 +150,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckPieces(bytes, wanted, batch, 1 + bytes.size() % 40);
     CheckPieces(bytes, wanted, batch, TProfileLineReader::MaxLineLength);
 
-    TProfileText text(bytes);
-    std::vector<std::string> before;
-    for (const auto& s : sections)
-        for (const auto& k : keys) {
-            std::string read = text.ReadString(s, k, Default);
-            Check(read == Default || read.size() <= TProfileText::MaxValueLength);
-            Check(read.find('\n') == std::string::npos);
-            before.push_back(std::move(read));
-        }
+    // Every key at once, in one pass, as the settings are read.
+    TMemoryProfile text(bytes);
+    const std::vector<std::optional<std::string>> before = text.ReadStrings(wanted);
+    for (const std::optional<std::string>& read : before)
+        Check(!read || (read->size() <= MaxProfileValueLength && read->find('\n') == std::string::npos));
 
-    const TProfileError expected = TProfileText::CheckEntry(section, key, value);
+    const TProfileError expected = CheckProfileEntry(section, key, value);
     const TProfileError result = text.WriteString(section, key, value);
     Check(result == expected);
     if (result != TProfileError::None) {
@@ -170,29 +164,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
 
-    Check(text.ReadString(section, key, Default) == AsReadBack(value));
-    std::size_t i = 0;
-    for (const auto& s : sections)
-        for (const auto& k : keys) {
-            if (!(SameName(s, section) && SameName(k, key)))
-                Check(text.ReadString(s, k, Default) == before[i]);
-            ++i;
-        }
+    const std::vector<std::optional<std::string>> after = text.ReadStrings(wanted);
+    for (std::size_t i = 0; i < wanted.size(); ++i) {
+        if (SameName(wanted[i].Section, section) && SameName(wanted[i].Key, key))
+            Check(after[i] == AsReadBack(value));
+        else
+            Check(after[i] == before[i]);
+    }
 
     // Outside the common head and tail, what was removed of the old text lies
     // within one line: every other line survives byte for byte.
-    const std::string& after = text.Text();
-    const std::size_t shorter = std::min(bytes.size(), after.size());
+    const std::string& written = text.Text();
+    const std::size_t shorter = std::min(bytes.size(), written.size());
     std::size_t head = 0;
-    while (head < shorter && bytes[head] == after[head])
+    while (head < shorter && bytes[head] == written[head])
         ++head;
     std::size_t tail = 0;
-    while (tail < shorter - head && bytes[bytes.size() - 1 - tail] == after[after.size() - 1 - tail])
+    while (tail < shorter - head && bytes[bytes.size() - 1 - tail] == written[written.size() - 1 - tail])
         ++tail;
     Check(CountNewlines(std::string_view(bytes).substr(head, bytes.size() - tail - head)) == 0);
-    Check(CountNewlines(after) <= CountNewlines(bytes) + 3);
+    Check(CountNewlines(written) <= CountNewlines(bytes) + 3);
 
-    const std::string once = after;
+    const std::string once = written;
     Check(text.WriteString(section, key, value) == TProfileError::None);
     Check(text.Text() == once);
     return 0;

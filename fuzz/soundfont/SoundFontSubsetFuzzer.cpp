@@ -1,16 +1,16 @@
-// Fuzzes the cut-down soundfont over arbitrary files. A subset it makes
-// must read whole, say its own size in its RIFF header, and come out the
-// same, byte for byte, when cut down again to the same presets.
+// Fuzzes the cut-down soundfont over arbitrary files, held in memory. A
+// subset it makes must read whole, say its own size in its RIFF header, and
+// come out the same, byte for byte, when cut down again to the same presets.
 
+#include "platform/files/TMemoryBytes.h"
 #include "platform/media/TSoundFontSubset.h"
-
-#include <sys/mman.h>
-#include <unistd.h>
 
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace {
@@ -26,10 +26,7 @@ void Check(bool condition)
 std::optional<TSoundFontSubset> Subset(const std::uint8_t* data, std::size_t size,
                                        const std::set<TSoundFontSubset::TPresetNumber>& presets)
 {
-    const int descriptor = memfd_create("soundfont", MFD_CLOEXEC);
-    Check(descriptor >= 0);
-    Check(size == 0 || write(descriptor, data, size) == ssize_t(size));
-    return TSoundFontSubset::FromDescriptor(descriptor, presets);
+    return TSoundFontSubset::FromSource(std::make_unique<peglore::TMemoryBytes>(std::span(data, size)), presets);
 }
 
 std::vector<std::uint8_t> Image(const TSoundFontSubset& subset)

@@ -1,21 +1,22 @@
 // Fuzzes the version reader from file bytes to its fifteen values.
 //
-// Input: the whole file. It is written to a temporary file, read through the
-// three version-information functions, and read again by TVersionResource.
-// Checks that every value found lies inside the buffer, that text ends with
-// its zero, that the component agrees with the functions, and that a file
-// without a fixed record leaves every value empty.
+// Input: the whole file, read from memory into the buffer the
+// version-information functions fill, queried through them and decoded as
+// TVersionResource decodes it. Checks that every value found lies inside the
+// buffer, that text ends with its zero, that the decoded values agree with
+// the functions, and that a file without a fixed record leaves every value
+// empty.
 
+#include "platform/files/TMemoryBytes.h"
 #include "platform/versioninfo/TVersionResource.h"
 #include "platform/versioninfo/VersionApi.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <optional>
+#include <span>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 using namespace peglore;
@@ -27,38 +28,6 @@ void Check(bool condition)
     if (!condition)
         std::abort();
 }
-
-// One temporary file, rewritten for every input, removed at exit.
-class TScratchFile {
-public:
-    TScratchFile()
-    {
-        char name[] = "/tmp/peglore-versioninfo-XXXXXX";
-        FD = ::mkstemp(name);
-        Check(FD >= 0);
-        FPath = name;
-    }
-    ~TScratchFile()
-    {
-        ::close(FD);
-        ::unlink(FPath.c_str());
-    }
-    void Write(const std::uint8_t* data, std::size_t size)
-    {
-        Check(::ftruncate(FD, 0) == 0);
-        std::size_t done = 0;
-        while (done < size) {
-            const ssize_t put = ::pwrite(FD, data + done, size - done, off_t(done));
-            Check(put > 0);
-            done += std::size_t(put);
-        }
-    }
-    const std::string& Path() const { return FPath; }
-
-private:
-    int FD = -1;
-    std::string FPath;
-};
 
 // The text at PATH, checked to lie inside BLOCK and to end with its zero.
 std::optional<std::string> Text(const std::vector<BYTE>& block, const std::string& path)
@@ -117,24 +86,14 @@ bool AllEmpty(const TVersionInfo& info)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static TScratchFile file;
-    static TVersionResource resource;
-    file.Write(data, size);
-    const char* path = file.Path().c_str();
-
-    DWORD handle = 1;
-    const DWORD needed = GetFileVersionInfoSizeA(path, &handle);
-    Check(handle == 0);
+    const std::vector<BYTE> block = VersionInfoBlock(TMemoryBytes(std::span(data, size)));
     // A block is at most 64 KiB; our copy of it stays within a few times that.
-    Check(needed <= 1024u * 1024u);
-    std::vector<BYTE> block(needed);
+    Check(block.size() <= 1024u * 1024u);
     bool fixedRecord = false;
     std::optional<std::string> company;
     std::optional<TLanguage> language;
     std::optional<TCharacterSet> characterSet;
-    if (needed > 0) {
-        Check(GetFileVersionInfoA(path, 0, needed, block.data()));
-        Check(!GetFileVersionInfoA(path, 0, needed - 1, block.data()));
+    if (!block.empty()) {
         const auto fixed = Binary(block, "\\");
         fixedRecord = fixed && fixed->size() >= sizeof(VS_FIXEDFILEINFO);
         Binary(block, "\\StringFileInfo");
@@ -160,22 +119,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
 
-    resource.SetLanguage(TLanguage::lnUSEnglish);
-    resource.SetCharacterSet(TCharacterSet::csMultilingual);
-    resource.SetFileName(file.Path());
-    const TVersionInfo& info = resource.VersionInfo();
-    Check(AllEmpty(info) == !fixedRecord);
+    TVersionInfo info;
+    const bool decoded = !block.empty() && TVersionResource::DecodeVersionInfo(block.data(), TLanguage::lnUSEnglish,
+                                                                              TCharacterSet::csMultilingual, info);
+    Check(decoded == fixedRecord && AllEmpty(info) == !fixedRecord);
     if (fixedRecord) {
         Check(!info.FileVersion().empty() && !info.FileOS().empty() && !info.FileType().empty());
         Check(info.FileSubType().empty() == (info.FileType() != "Device Driver" && info.FileType() != "Font"));
     }
 
-    // Reading the first translated table through the component gives what the
-    // functions gave for it.
+    // Decoding the first translated table gives what the functions gave for it.
     if (fixedRecord && language && characterSet) {
-        resource.SetLanguage(*language);
-        resource.SetCharacterSet(*characterSet);
-        Check(info.CompanyName() == company.value_or(""));
+        TVersionInfo translated;
+        Check(TVersionResource::DecodeVersionInfo(block.data(), *language, *characterSet, translated));
+        Check(translated.CompanyName() == company.value_or(""));
     }
     return 0;
 }

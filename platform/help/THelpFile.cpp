@@ -1,13 +1,7 @@
 #include "platform/help/THelpFile.h"
 
+#include "platform/files/TReadOnlyFile.h"
 #include "platform/help/HelpText.h"
-
-#include <cerrno>
-#include <cstdint>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace peglore {
 
@@ -54,22 +48,6 @@ bool IsFieldName(std::string_view name)
     }
     return true;
 }
-
-class TFileDescriptor {
-public:
-    explicit TFileDescriptor(int fd) : FD(fd) {}
-    ~TFileDescriptor()
-    {
-        if (FD >= 0)
-            ::close(FD);
-    }
-    TFileDescriptor(const TFileDescriptor&) = delete;
-    TFileDescriptor& operator=(const TFileDescriptor&) = delete;
-    int Get() const { return FD; }
-
-private:
-    int FD;
-};
 
 }  // namespace
 
@@ -207,46 +185,21 @@ THelpFile THelpFile::Parse(std::string_view text)
 
 THelpFile THelpFile::Load(const std::string& path)
 {
-    const auto failed = [&](TError error, int systemError) {
+    TFileContents contents = ReadFileContents(path, MaxFileSize);
+    if (contents.Error != TFileError::None) {
         THelpFile file;
         file.FPath = path;
-        file.FError = error;
-        if (systemError != 0)
-            file.FSystemReason = std::strerror(systemError);
-        return file;
-    };
-
-    // O_NONBLOCK keeps a named pipe at the path from blocking the open.
-    TFileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (fd.Get() < 0)
-        return failed(errno == ENOENT || errno == ENOTDIR ? TError::Missing : TError::Unreadable, errno);
-    struct stat status {};
-    if (::fstat(fd.Get(), &status) != 0)
-        return failed(TError::Unreadable, errno);
-    if (!S_ISREG(status.st_mode))
-        return failed(TError::NotAFile, 0);
-    if (status.st_size < 0 || std::uintmax_t(status.st_size) > MaxFileSize)
-        return failed(TError::TooLarge, 0);
-
-    // Read one byte more than allowed, in case the file grew since fstat.
-    std::string text(MaxFileSize + 1, '\0');
-    std::size_t length = 0;
-    while (length < text.size()) {
-        const ssize_t got = ::read(fd.Get(), text.data() + length, text.size() - length);
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            return failed(TError::Unreadable, errno);
+        switch (contents.Error) {
+        case TFileError::None:
+        case TFileError::Unreadable: file.FError = TError::Unreadable; break;
+        case TFileError::Missing: file.FError = TError::Missing; break;
+        case TFileError::NotAFile: file.FError = TError::NotAFile; break;
+        case TFileError::TooLarge: file.FError = TError::TooLarge; break;
         }
-        if (got == 0)
-            break;
-        length += std::size_t(got);
+        file.FReason = std::move(contents.Reason);
+        return file;
     }
-    if (length > MaxFileSize)
-        return failed(TError::TooLarge, 0);
-    text.resize(length);
-
-    THelpFile file = Parse(text);
+    THelpFile file = Parse(contents.Bytes);
     file.FPath = path;
     return file;
 }
@@ -257,8 +210,8 @@ std::string THelpFile::ErrorText() const
     switch (FError) {
     case TError::None: return {};
     case TError::Missing: return name + ": there is no such file.";
-    case TError::Unreadable: return name + ": " + (FSystemReason.empty() ? "it cannot be read" : FSystemReason) + ".";
-    case TError::NotAFile: return name + ": it is not a file.";
+    case TError::Unreadable:
+    case TError::NotAFile: return name + ": " + FReason + ".";
     case TError::TooLarge:
         return name + ": it is larger than " + std::to_string(MaxFileSize / 1024) + " KiB, too large for a help file.";
     case TError::NotText: return name + ": it is not a help file.";

@@ -83,7 +83,7 @@ private:
     std::vector<std::string> FProblems;
     std::size_t FProblemCount = 0;
     std::string FPath;
-    std::string FSystemReason;
+    std::string FReason;
     TError FError = TError::NoTopics;
 };
 

@@ -1,5 +1,7 @@
 #include "platform/media/TAudioOutputProbe.h"
 
+#include "platform/files/TReadOnlyFile.h"
+
 #include <alsa/asoundlib.h>
 #include <dlfcn.h>
 #include <unistd.h>
@@ -9,8 +11,6 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <set>
 
 namespace peglore {
@@ -21,7 +21,7 @@ namespace fs = std::filesystem;
 
 // A client configuration larger than this is not read, and taken for one
 // that may name a server.
-constexpr std::uintmax_t MaxConfigSize = 1024 * 1024;
+constexpr std::size_t MaxConfigSize = 1024 * 1024;
 // .include directives followed, at most.
 constexpr std::size_t MaxConfigFiles = 32;
 
@@ -55,15 +55,10 @@ bool IsTrue(std::string value)
 // added to pending.
 bool ConfigNamesServer(const fs::path& path, std::vector<fs::path>& pending)
 {
-    std::error_code error;
-    if (!fs::is_regular_file(path, error))
-        return false;
-    const std::uintmax_t size = fs::file_size(path, error);
-    if (error || size > MaxConfigSize)
-        return !error;
-    std::ifstream file(path, std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    const TAudioOutputProbe::TClientConfig config = TAudioOutputProbe::ReadClientConfig(text);
+    const TFileContents contents = ReadFileContents(path, MaxConfigSize);
+    if (contents.Error != TFileError::None)
+        return contents.Error == TFileError::TooLarge;
+    const TAudioOutputProbe::TClientConfig config = TAudioOutputProbe::ReadClientConfig(contents.Bytes);
     pending.insert(pending.end(), config.Includes.begin(), config.Includes.end());
     return config.NamesServer;
 }

@@ -1,12 +1,9 @@
 #include "platform/media/TSoundFontSubset.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "platform/files/TReadOnlyFile.h"
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <cstring>
 #include <map>
 #include <string_view>
@@ -45,22 +42,6 @@ void Append32(std::vector<std::uint8_t>& out, std::uint64_t value)
 void AppendId(std::vector<std::uint8_t>& out, std::string_view id)
 {
     out.insert(out.end(), id.begin(), id.end());
-}
-
-bool ReadAt(int descriptor, std::int64_t offset, void* buffer, std::size_t count)
-{
-    auto* bytes = static_cast<std::uint8_t*>(buffer);
-    while (count > 0) {
-        const ssize_t got = pread(descriptor, bytes, count, offset);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            return false;
-        bytes += got;
-        offset += got;
-        count -= std::size_t(got);
-    }
-    return true;
 }
 
 // The nine header tables of the hydra, in the order the file must hold them.
@@ -293,23 +274,24 @@ std::optional<std::vector<std::uint8_t>> SubsetHydra(const std::vector<std::uint
 
 std::optional<TSoundFontSubset> TSoundFontSubset::Open(const std::string& path, const std::set<TPresetNumber>& presets)
 {
-    const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (descriptor < 0)
+    auto file = std::make_unique<TReadOnlyFile>(path);
+    if (!file->IsOpen())
         return std::nullopt;
-    return FromDescriptor(descriptor, presets);
+    return FromSource(std::move(file), presets);
 }
 
-std::optional<TSoundFontSubset> TSoundFontSubset::FromDescriptor(int descriptor, const std::set<TPresetNumber>& presets)
+std::optional<TSoundFontSubset> TSoundFontSubset::FromSource(std::unique_ptr<const IByteSource> source,
+                                                             const std::set<TPresetNumber>& presets)
 {
-    TSoundFontSubset subset;
-    subset.FDescriptor = descriptor;
-    struct stat status {};
-    if (descriptor < 0 || fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode))
+    if (!source)
         return std::nullopt;
-    const std::int64_t fileSize = status.st_size;
+    const IByteSource& file = *source;
+    TSoundFontSubset subset;
+    subset.FSource = std::move(source);
+    const std::int64_t fileSize = std::int64_t(std::min<std::uint64_t>(file.Size(), INT64_MAX));
 
     std::array<std::uint8_t, 12> header{};
-    if (!ReadAt(descriptor, 0, header.data(), header.size()) || std::memcmp(header.data(), "RIFF", 4) != 0 ||
+    if (!file.ReadAt(0, header.data(), header.size()) || std::memcmp(header.data(), "RIFF", 4) != 0 ||
         std::memcmp(header.data() + 8, "sfbk", 4) != 0)
         return std::nullopt;
 
@@ -320,7 +302,7 @@ std::optional<TSoundFontSubset> TSoundFontSubset::FromDescriptor(int descriptor,
     constexpr std::array<std::string_view, 3> listTypes{"INFO", "sdta", "pdta"};
     for (std::size_t i = 0; i < lists.size(); ++i) {
         std::array<std::uint8_t, 12> list{};
-        if (!ReadAt(descriptor, at, list.data(), list.size()) || std::memcmp(list.data(), "LIST", 4) != 0 ||
+        if (!file.ReadAt(std::uint64_t(at), list.data(), list.size()) || std::memcmp(list.data(), "LIST", 4) != 0 ||
             std::string_view(reinterpret_cast<const char*>(list.data() + 8), 4) != listTypes[i])
             return std::nullopt;
         const std::int64_t size = Get32(list.data() + 4);
@@ -335,7 +317,7 @@ std::optional<TSoundFontSubset> TSoundFontSubset::FromDescriptor(int descriptor,
     if (hydraSize > MaxHeaderBytes)
         return std::nullopt;
     std::vector<std::uint8_t> hydra(static_cast<std::size_t>(hydraSize));
-    if (!ReadAt(descriptor, lists[2].first + 12, hydra.data(), hydra.size()))
+    if (!file.ReadAt(std::uint64_t(lists[2].first + 12), hydra.data(), hydra.size()))
         return std::nullopt;
     std::optional<std::vector<std::uint8_t>> pdta = SubsetHydra(hydra, presets, subset.FPresetCount);
     if (!pdta)
@@ -362,31 +344,6 @@ std::optional<TSoundFontSubset> TSoundFontSubset::FromDescriptor(int descriptor,
     return subset;
 }
 
-TSoundFontSubset::TSoundFontSubset(TSoundFontSubset&& other) noexcept
-    : FDescriptor(std::exchange(other.FDescriptor, -1)), FParts(std::move(other.FParts)), FSize(other.FSize),
-      FPresetCount(other.FPresetCount)
-{
-}
-
-TSoundFontSubset& TSoundFontSubset::operator=(TSoundFontSubset&& other) noexcept
-{
-    if (this != &other) {
-        if (FDescriptor >= 0)
-            close(FDescriptor);
-        FDescriptor = std::exchange(other.FDescriptor, -1);
-        FParts = std::move(other.FParts);
-        FSize = other.FSize;
-        FPresetCount = other.FPresetCount;
-    }
-    return *this;
-}
-
-TSoundFontSubset::~TSoundFontSubset()
-{
-    if (FDescriptor >= 0)
-        close(FDescriptor);
-}
-
 bool TSoundFontSubset::Read(std::int64_t offset, void* buffer, std::int64_t count) const
 {
     if (offset < 0 || count < 0 || count > FSize - offset)
@@ -401,7 +358,7 @@ bool TSoundFontSubset::Read(std::int64_t offset, void* buffer, std::int64_t coun
         const std::int64_t n = std::min(count, part.Length - within);
         if (part.FileOffset < 0)
             std::memcpy(bytes, part.Memory.data() + within, std::size_t(n));
-        else if (!ReadAt(FDescriptor, part.FileOffset + within, bytes, std::size_t(n)))
+        else if (!FSource->ReadAt(std::uint64_t(part.FileOffset + within), bytes, std::size_t(n)))
             return false;
         bytes += n;
         offset += n;

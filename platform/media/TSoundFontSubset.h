@@ -1,6 +1,9 @@
 #pragma once
 
+#include "platform/files/IByteSource.h"
+
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -28,14 +31,9 @@ public:
     using TPresetNumber = std::pair<int, int>;
 
     static std::optional<TSoundFontSubset> Open(const std::string& path, const std::set<TPresetNumber>& presets);
-    // As Open, from a descriptor that the subset takes over.
-    static std::optional<TSoundFontSubset> FromDescriptor(int descriptor, const std::set<TPresetNumber>& presets);
-
-    TSoundFontSubset(TSoundFontSubset&& other) noexcept;
-    TSoundFontSubset& operator=(TSoundFontSubset&& other) noexcept;
-    TSoundFontSubset(const TSoundFontSubset&) = delete;
-    TSoundFontSubset& operator=(const TSoundFontSubset&) = delete;
-    ~TSoundFontSubset();
+    // As Open, over the bytes of SOURCE, which the subset keeps.
+    static std::optional<TSoundFontSubset> FromSource(std::unique_ptr<const IByteSource> source,
+                                                      const std::set<TPresetNumber>& presets);
 
     std::int64_t Size() const { return FSize; }
     // Copies count bytes from offset on; false past the end or when the
@@ -55,7 +53,7 @@ private:
         std::vector<std::uint8_t> Memory;
     };
 
-    int FDescriptor = -1;
+    std::unique_ptr<const IByteSource> FSource;
     std::vector<TPart> FParts;
     std::int64_t FSize = 0;
     int FPresetCount = 0;

@@ -1,11 +1,8 @@
 #include "platform/midi/TMidiFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "platform/files/TReadOnlyFile.h"
 
 #include <algorithm>
-#include <cerrno>
 
 namespace peglore {
 
@@ -244,36 +241,10 @@ std::optional<TMidiFile> TMidiFile::Parse(std::string_view bytes)
 
 std::optional<TMidiFile> TMidiFile::Load(const std::string& path)
 {
-    // Non-blocking, so that a pipe or device under the file's name cannot
-    // hold the caller; only regular files are read.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    const TFileContents contents = ReadFileContents(path, MaxFileSize);
+    if (contents.Error != TFileError::None)
         return std::nullopt;
-    struct stat info {};
-    std::string bytes;
-    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size >= 0 &&
-              std::uint64_t(info.st_size) <= MaxFileSize;
-    if (ok) {
-        // One byte more than the size tells a file that grew meanwhile.
-        const std::size_t size = std::size_t(info.st_size);
-        bytes.resize(size + 1);
-        std::size_t total = 0;
-        while (ok && total < bytes.size()) {
-            const ssize_t got = ::read(fd, bytes.data() + total, bytes.size() - total);
-            if (got > 0)
-                total += std::size_t(got);
-            else if (got == 0)
-                break;
-            else if (errno != EINTR)
-                ok = false;
-        }
-        ok = ok && total <= size;
-        bytes.resize(total);
-    }
-    ::close(fd);
-    if (!ok)
-        return std::nullopt;
-    return Parse(bytes);
+    return Parse(contents.Bytes);
 }
 
 bool TMidiFile::HasNotes() const

@@ -17,7 +17,35 @@ std::string ValueAsRead(std::string_view value)
     return std::string(value.substr(0, MaxProfileValueLength));
 }
 
+bool HoldsAny(std::string_view s, std::string_view chars) noexcept
+{
+    return s.find_first_of(chars) != std::string_view::npos;
+}
+
 }  // namespace
+
+TProfileError CheckProfileEntry(std::string_view section, std::string_view key, std::string_view value) noexcept
+{
+    section = TrimProfileBlanks(section);
+    key = TrimProfileBlanks(key);
+    if (section.empty() || HoldsAny(section, "]\r\n") || section.size() + 2 > TProfileLineReader::MaxLineLength)
+        return TProfileError::InvalidSection;
+    if (key.empty() || HoldsAny(key, "=\r\n") || key.front() == '[' || key.front() == ';' || key.front() == '#' ||
+        key.size() + 1 > TProfileLineReader::MaxLineLength)
+        return TProfileError::InvalidKey;
+    if (HoldsAny(value, "\r\n") || value.size() > TProfileLineReader::MaxLineLength - key.size() - 1)
+        return TProfileError::InvalidValue;
+    return TProfileError::None;
+}
+
+TProfileError CheckProfileEntries(std::span<const TProfileEntry> entries) noexcept
+{
+    for (const TProfileEntry& entry : entries)
+        if (const TProfileError error = CheckProfileEntry(entry.Section, entry.Key, entry.Value);
+            error != TProfileError::None)
+            return error;
+    return TProfileError::None;
+}
 
 std::vector<std::optional<std::string>> ScanProfileValues(TProfileLineReader& lines, std::span<const TProfileKey> keys)
 {

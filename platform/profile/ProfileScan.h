@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/profile/TProfileEntry.h"
+#include "platform/profile/TProfileError.h"
 #include "platform/profile/TProfileLineReader.h"
 
 #include <cstddef>
@@ -8,11 +9,16 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
-// The two passes over a profile text that TProfileText and TProfileFile share:
-// one reads many keys, one works out how to write many entries. Both look at
-// every line at most once, whatever the number of keys.
+// The two passes over a profile text that TProfileFile makes: one reads many
+// keys, one works out how to write many entries. Both look at every line at
+// most once, whatever the number of keys.
+//
+// Lines, sections, comments and entries are as TProfileLineReader tells them
+// apart; names match without regard to ASCII case. Only the first section of
+// a name counts, and within it the first entry of a key.
 namespace peglore {
 
 // Longer values are cut to this many bytes when read.
@@ -32,13 +38,22 @@ struct TProfileEdit {
     std::string Text;
 };
 
+// Whether SECTION, KEY and VALUE can be written so that they read back: no
+// line breaks, no names that read as something else, and lines within
+// TProfileLineReader::MaxLineLength. None, or why not.
+TProfileError CheckProfileEntry(std::string_view section, std::string_view key, std::string_view value) noexcept;
+TProfileError CheckProfileEntries(std::span<const TProfileEntry> entries) noexcept;
+
 // The edits, in the order of their offsets, that write ENTRIES (each already
-// passed TProfileText::CheckEntry) exactly as writing them one by one with
-// TProfileText::WriteString would: an existing entry is rewritten in place, a
-// missing key goes after the last entry of its section, a missing section is
-// added at the end. An entry that already reads "key=value" byte for byte
-// takes no edit, so no edits means the text stays as it is. Nothing when the
-// text could not be read to where needed.
+// passed CheckProfileEntry) exactly as writing them one by one would. Each is
+// written "key=value", section and key trimmed: an existing entry is
+// rewritten in place (keeping its line ending); a missing key goes after the
+// last entry of its section (or right after the header of a section without
+// entries); a missing section is added at the end of the text. Every other
+// byte stays as it was. New lines take the ending of the text's first line
+// (TProfileLineReader::LineEnding). An entry that already reads "key=value"
+// byte for byte takes no edit, so no edits means the text stays as it is.
+// Nothing when the text could not be read to where needed.
 std::optional<std::vector<TProfileEdit>> PlanProfileWrites(TProfileLineReader& lines,
                                                            std::span<const TProfileEntry> entries);
 

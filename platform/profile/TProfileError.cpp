@@ -19,7 +19,6 @@ const char* ProfileErrorText(TProfileError error) noexcept
     case TProfileError::ReadFailed: return "the file could not be read";
     case TProfileError::FileChanged: return "the file changed while it was being saved";
     case TProfileError::WriteFailed: return "the file could not be written";
-    case TProfileError::Interrupted: return "the save was interrupted";
     }
     return "unknown error";
 }

@@ -18,7 +18,6 @@ enum class TProfileError {
     ReadFailed,  // the existing file could not be read, so it cannot be kept
     FileChanged,  // another program changed the file while it was being rewritten
     WriteFailed,  // creating, writing, syncing or renaming the new file failed
-    Interrupted,  // the save hook stopped the save before the rename
 };
 
 // A short English description, for diagnostics.

@@ -1,8 +1,9 @@
 #include "platform/profile/TProfileFile.h"
 
+#include "platform/files/TFileDescriptor.h"
+#include "platform/files/TReadOnlyFile.h"
 #include "platform/profile/ProfileScan.h"
 #include "platform/profile/TProfileLineReader.h"
-#include "platform/profile/TProfileText.h"
 
 #include <algorithm>
 #include <atomic>
@@ -20,35 +21,6 @@ namespace peglore {
 namespace {
 
 constexpr mode_t AnyWriteBit = S_IWUSR | S_IWGRP | S_IWOTH;
-
-// Closes a descriptor on every way out.
-class TFileDescriptor {
-public:
-    explicit TFileDescriptor(int fd = -1) noexcept : FD(fd) {}
-    TFileDescriptor(const TFileDescriptor&) = delete;
-    TFileDescriptor& operator=(const TFileDescriptor&) = delete;
-    ~TFileDescriptor() { Close(); }
-
-    void Reset(int fd) noexcept
-    {
-        Close();
-        FD = fd;
-    }
-    int Get() const noexcept { return FD; }
-    bool Valid() const noexcept { return FD >= 0; }
-    // Returns false when close reports an error (a write may have been lost).
-    bool Close() noexcept
-    {
-        if (FD < 0)
-            return true;
-        const int result = ::close(FD);
-        FD = -1;
-        return result == 0;
-    }
-
-private:
-    int FD;
-};
 
 // Removes the temporary file unless the save got as far as the rename.
 class TTempFileGuard {
@@ -68,35 +40,20 @@ private:
     bool FCommitted = false;
 };
 
-// Bytes of an open file from its start, for a TProfileLineReader; pread
-// leaves the descriptor's position alone, so two passes need no seek.
-class TFileBytes {
-public:
-    explicit TFileBytes(int fd) noexcept : FD(fd) {}
-
-    TProfileLineReader::TFill Fill()
-    {
-        return [this](char* buffer, std::size_t size) -> std::ptrdiff_t {
-            for (;;) {
-                const ssize_t got = ::pread(FD, buffer, size, off_t(FOffset));
-                if (got >= 0) {
-                    FOffset += std::uint64_t(got);
-                    return got;
-                }
-                if (errno != EINTR) {
-                    FError = errno;
-                    return -1;
-                }
-            }
-        };
-    }
-    int Error() const noexcept { return FError; }
-
-private:
-    int FD;
-    std::uint64_t FOffset = 0;
-    int FError = 0;
-};
+// Bytes of FILE from its start on, for a TProfileLineReader; ERROR gets the
+// errno of a read that fails.
+TProfileLineReader::TFill FillFrom(const TReadOnlyFile& file, int& error)
+{
+    return [&file, &error, offset = std::uint64_t(0)](char* buffer, std::size_t size) mutable -> std::ptrdiff_t {
+        const std::ptrdiff_t got = file.ReadSome(offset, buffer, size);
+        if (got < 0) {
+            error = errno;
+            return -1;
+        }
+        offset += std::uint64_t(got);
+        return got;
+    };
+}
 
 bool WriteAll(int fd, std::string_view data, int& systemError)
 {
@@ -212,17 +169,14 @@ std::vector<std::optional<std::string>> TProfileFile::ReadStrings(std::span<cons
     };
     if (FPath.empty())
         return fail(TProfileError::InvalidPath);
-    // O_NONBLOCK keeps a named pipe at the path from blocking the open.
-    TFileDescriptor fd(::open(FPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (!fd.Valid())
-        return fail(errno == ENOENT ? TProfileError::FileMissing : TProfileError::ReadFailed);
-    struct stat status {};
-    if (::fstat(fd.Get(), &status) != 0)
-        return fail(TProfileError::ReadFailed);
-    if (!S_ISREG(status.st_mode))
-        return fail(TProfileError::NotRegularFile);
-    TFileBytes bytes(fd.Get());
-    TProfileLineReader lines(bytes.Fill());
+    const TReadOnlyFile file(FPath);
+    if (!file.IsOpen()) {
+        if (file.Error() == TFileError::NotAFile)
+            return fail(TProfileError::NotRegularFile);
+        return fail(file.SystemError() == ENOENT ? TProfileError::FileMissing : TProfileError::ReadFailed);
+    }
+    int readError = 0;
+    TProfileLineReader lines(FillFrom(file, readError));
     std::vector<std::optional<std::string>> values = ScanProfileValues(lines, keys);
     if (lines.Failed())
         return fail(TProfileError::ReadFailed);
@@ -249,7 +203,7 @@ bool TProfileFile::WriteStrings(std::span<const TProfileEntry> entries)
 {
     FLastError = TProfileError::None;
     FLastSystemError = 0;
-    if (const TProfileError error = TProfileText::CheckEntries(entries); error != TProfileError::None)
+    if (const TProfileError error = CheckProfileEntries(entries); error != TProfileError::None)
         return Fail(error, 0);
     if (FPath.empty() || FPath.back() == '/')
         return Fail(TProfileError::InvalidPath, 0);
@@ -291,24 +245,22 @@ bool TProfileFile::WriteStrings(std::span<const TProfileEntry> entries)
 
     // The resolved target holds no link; one that appears there since was
     // put there by someone else and is not followed.
-    TFileDescriptor source(::open(target.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (throughLink ? O_NOFOLLOW : 0)));
-    const bool exists = source.Valid();
-    if (!exists && (throughLink || errno != ENOENT)) {
-        const int openError = errno;
+    const TReadOnlyFile source(target, throughLink ? TReadOnlyFile::TLinks::Refuse : TReadOnlyFile::TLinks::Follow);
+    const bool exists = source.IsOpen();
+    if (source.Error() == TFileError::NotAFile)
+        return Fail(throughLink ? TProfileError::LinkRefused : TProfileError::NotRegularFile, 0);
+    if (!exists && (throughLink || source.SystemError() != ENOENT)) {
+        const int openError = source.SystemError();
         // A file we may not even read may still be one we may not write.
         struct stat status {};
         if (openError == EACCES && ::stat(target.c_str(), &status) == 0 && !MayWrite(target, status, W_OK))
             return Fail(TProfileError::FileReadOnly, openError);
         return Fail(throughLink ? TProfileError::LinkRefused : TProfileError::ReadFailed, openError);
     }
-    struct stat fileStatus {};
+    const struct stat& fileStatus = source.Status();
     if (exists) {
-        if (::fstat(source.Get(), &fileStatus) != 0)
-            return Fail(TProfileError::ReadFailed, errno);
         if (throughLink && !LinkMayBeWrittenThrough(fileStatus))
             return Fail(TProfileError::LinkRefused, 0);
-        if (!S_ISREG(fileStatus.st_mode))
-            return Fail(TProfileError::NotRegularFile, 0);
         if (!MayWrite(target, fileStatus, W_OK))
             return Fail(TProfileError::FileReadOnly, EACCES);
     }
@@ -317,11 +269,11 @@ bool TProfileFile::WriteStrings(std::span<const TProfileEntry> entries)
     // First pass: where every entry goes.
     std::optional<std::vector<TProfileEdit>> edits;
     if (exists) {
-        TFileBytes bytes(source.Get());
-        TProfileLineReader lines(bytes.Fill());
+        int readError = 0;
+        TProfileLineReader lines(FillFrom(source, readError));
         edits = PlanProfileWrites(lines, entries);
         if (!edits)
-            return Fail(TProfileError::ReadFailed, bytes.Error());
+            return Fail(TProfileError::ReadFailed, readError);
         if (lines.AtEnd() && lines.Offset() != size)
             return Fail(TProfileError::FileChanged, 0);
     } else {
@@ -348,7 +300,7 @@ bool TProfileFile::WriteStrings(std::span<const TProfileEntry> entries)
     int systemError = 0;
     std::uint64_t at = 0;
     const auto copyTo = [&](std::uint64_t end) {
-        const TCopyResult copied = CopyRange(source.Get(), at, end - at, temp.Get(), systemError);
+        const TCopyResult copied = CopyRange(source.Descriptor(), at, end - at, temp.Get(), systemError);
         at = end;
         return copied;
     };
@@ -365,7 +317,7 @@ bool TProfileFile::WriteStrings(std::span<const TProfileEntry> entries)
     if (exists) {
         // Another writer in between would have its bytes mixed with ours.
         struct stat now {};
-        if (::fstat(source.Get(), &now) != 0 || !SameState(now, fileStatus))
+        if (::fstat(source.Descriptor(), &now) != 0 || !SameState(now, fileStatus))
             return Fail(TProfileError::FileChanged, 0);
         // The owner first: a change of owner may clear set-id bits of the mode.
         struct stat tempStatus {};
@@ -382,30 +334,11 @@ bool TProfileFile::WriteStrings(std::span<const TProfileEntry> entries)
     if (!temp.Close())
         return Fail(TProfileError::WriteFailed, errno);
 
-    if (FSaveHook && !FSaveHook(tempPath, target))
-        return Fail(TProfileError::Interrupted, 0);
-
     if (::rename(tempPath.c_str(), target.c_str()) != 0)
         return Fail(TProfileError::WriteFailed, errno);
     guard.Commit();
     SyncFolder(folder);
     return true;
-}
-
-std::string ReadProfileString(const std::string& path, std::string_view section, std::string_view key,
-                              std::string_view defaultValue)
-{
-    return TProfileFile(path).ReadString(section, key, defaultValue);
-}
-
-bool WriteProfileString(const std::string& path, std::string_view section, std::string_view key, std::string_view value,
-                        TProfileError* error)
-{
-    TProfileFile file(path);
-    const bool written = file.WriteString(section, key, value);
-    if (error)
-        *error = file.LastError();
-    return written;
 }
 
 }  // namespace peglore

@@ -3,23 +3,16 @@
 #include "platform/profile/TProfileEntry.h"
 #include "platform/profile/TProfileError.h"
 
-#include <functional>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace peglore {
 
-// Called after the new contents are written and synced to TEMPPATH, just
-// before TEMPPATH is renamed over TARGETPATH. Returning false abandons the
-// save: the temporary file is removed and the old file stays as it was.
-using TProfileSaveHook = std::function<bool(const std::string& tempPath, const std::string& targetPath)>;
-
 // One profile (INI) file on disk, named by its path, read and written with the
-// rules of TProfileText. Nothing is cached: every read and every write starts
+// rules of ScanProfileValues and PlanProfileWrites. Nothing is cached: every read and every write starts
 // from the file as it is now.
 //
 // The file is never held in memory: a read passes over it once, stopping as
@@ -46,15 +39,15 @@ public:
 
     const std::string& Path() const noexcept { return FPath; }
 
-    // The values of KEYS (see TProfileText::ReadString), nothing for a key that
-    // is not there, all from one pass over the file. When the file cannot be
+    // The values of KEYS (see ScanProfileValues), nothing for a key that is not
+    // there, all from one pass over the file. When the file cannot be
     // read, nothing for every key and the reason in *ERROR (FileMissing for a
     // file that is not there).
     std::vector<std::optional<std::string>> ReadStrings(std::span<const TProfileKey> keys,
                                                         TProfileError* error = nullptr) const;
     std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
 
-    // See TProfileText::WriteString(s) for where the values go; all of ENTRIES
+    // See PlanProfileWrites for where the values go; all of ENTRIES
     // are written with one rewrite of the file, or none is. Creates the file
     // when it does not exist (mode 0666 less the umask), never its folder.
     // Returns false, with LastError() and LastSystemError() telling why, when
@@ -67,22 +60,12 @@ public:
     // The errno behind LastError(), or 0 when the refusal was our own.
     int LastSystemError() const noexcept { return FLastSystemError; }
 
-    // For tests: a hook run between the write and the rename of every save.
-    void SetSaveHook(TProfileSaveHook hook) { FSaveHook = std::move(hook); }
-
 private:
     bool Fail(TProfileError error, int systemError);
 
     std::string FPath;
-    TProfileSaveHook FSaveHook;
     TProfileError FLastError = TProfileError::None;
     int FLastSystemError = 0;
 };
-
-// One-call forms of TProfileFile(path).ReadString and .WriteString.
-std::string ReadProfileString(const std::string& path, std::string_view section, std::string_view key,
-                              std::string_view defaultValue);
-bool WriteProfileString(const std::string& path, std::string_view section, std::string_view key, std::string_view value,
-                        TProfileError* error = nullptr);
 
 }  // namespace peglore

@@ -11,8 +11,11 @@ namespace peglore {
 namespace {
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
-// How much a file reader asks for at a time.
+// How much a file reader asks for at a time, at the most; its buffer starts
+// small and grows only as a large file or a long line needs, so reading a
+// settings file of a few lines costs a few kilobytes.
 constexpr std::size_t ChunkSize = 256 * 1024;
+constexpr std::size_t FirstBufferSize = 4 * 1024;
 
 void Classify(TProfileLine& line, std::string_view content, bool entriesWanted) noexcept
 {
@@ -52,9 +55,10 @@ TProfileLineReader::TProfileLineReader(std::string_view text, std::size_t maxLin
 }
 
 TProfileLineReader::TProfileLineReader(TFill fill, std::size_t maxLineLength)
-    : FFill(std::move(fill)), FStorage(std::make_unique_for_overwrite<char[]>(maxLineLength + 2 + ChunkSize)),
-      FCapacity(maxLineLength + 2 + ChunkSize), FMaxLineLength(maxLineLength)
+    : FFill(std::move(fill)), FCapacity(maxLineLength + 2 + ChunkSize), FMaxLineLength(maxLineLength)
 {
+    FAllocated = std::min(FCapacity, FirstBufferSize);
+    FStorage = std::make_unique_for_overwrite<char[]>(FAllocated);
     FData = FStorage.get();
 }
 
@@ -178,7 +182,16 @@ bool TProfileLineReader::FillMore()
         FSearched -= std::min(FSearched, FPos);
         FPos = 0;
     }
-    const std::ptrdiff_t got = FFill(FStorage.get() + FSize, FCapacity - FSize);
+    // The line limit keeps what is kept below the capacity, so a full
+    // buffer can always grow.
+    if (FSize == FAllocated) {
+        FAllocated = std::min(FCapacity, FAllocated * 2);
+        auto larger = std::make_unique_for_overwrite<char[]>(FAllocated);
+        std::memcpy(larger.get(), FStorage.get(), FSize);
+        FStorage = std::move(larger);
+        FData = FStorage.get();
+    }
+    const std::ptrdiff_t got = FFill(FStorage.get() + FSize, FAllocated - FSize);
     if (got < 0) {
         FFailed = true;
         return false;

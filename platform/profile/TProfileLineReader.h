@@ -75,7 +75,8 @@ private:
 
     TFill FFill;
     std::unique_ptr<char[]> FStorage;  // left uninitialised: only read after a fill
-    std::size_t FCapacity = 0;
+    std::size_t FAllocated = 0;  // the size of FStorage
+    std::size_t FCapacity = 0;  // how large FStorage may grow
     const char* FData = nullptr;
     std::size_t FSize = 0;  // bytes in FData
     std::size_t FPos = 0;  // the next line starts at FData[FPos]

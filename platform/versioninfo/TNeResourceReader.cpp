@@ -1,5 +1,6 @@
 #include "platform/versioninfo/TNeResourceReader.h"
 
+#include "platform/versioninfo/ImageBytes.h"
 #include "platform/versioninfo/LittleEndian.h"
 
 #include <algorithm>
@@ -18,17 +19,17 @@ constexpr std::uint16_t MaxAlignShift = 24;
 
 }  // namespace
 
-TNeResourceReader::TNeResourceReader(const TFileBytes& file, std::uint32_t neOffset) : FIle(file), FNeOffset(neOffset)
+TNeResourceReader::TNeResourceReader(const IByteSource& image, std::uint32_t neOffset) : FImage(image), FNeOffset(neOffset)
 {
 }
 
 std::vector<std::uint8_t> TNeResourceReader::VersionResource() const
 {
-    if (FNeOffset >= FIle.Size())
+    if (FNeOffset >= FImage.Size())
         return {};
     std::vector<std::uint8_t> window;
-    const std::uint64_t length = std::min<std::uint64_t>(TableWindow, FIle.Size() - FNeOffset);
-    if (!FIle.Read(FNeOffset, length, window))
+    const std::uint64_t length = std::min<std::uint64_t>(TableWindow, FImage.Size() - FNeOffset);
+    if (!ReadImageBytes(FImage, FNeOffset, length, window))
         return {};
 
     const std::uint64_t table = LoadU16(window, ResourceTableField);
@@ -54,7 +55,7 @@ std::vector<std::uint8_t> TNeResourceReader::VersionResource() const
                 const std::uint64_t size =
                     std::min<std::uint64_t>(std::uint64_t(LoadU16(window, name + 2)) << shift, MaxResource);
                 std::vector<std::uint8_t> resource;
-                if (!FIle.Read(offset, size, resource))
+                if (!ReadImageBytes(FImage, offset, size, resource))
                     return {};
                 return resource;
             }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/versioninfo/TFileBytes.h"
+#include "platform/files/IByteSource.h"
 
 #include <cstdint>
 #include <vector>
@@ -20,15 +20,15 @@ public:
     static constexpr std::uint32_t TableWindow = 0x20000;
     static constexpr std::uint32_t MaxResource = 0x10000;
 
-    // NEOFFSET: where the "NE" signature lies in FILE.
-    TNeResourceReader(const TFileBytes& file, std::uint32_t neOffset);
+    // NEOFFSET: where the "NE" signature lies in IMAGE.
+    TNeResourceReader(const IByteSource& image, std::uint32_t neOffset);
 
     // The leading bytes of the resource (at most MaxResource); empty when the
     // image has none or is malformed.
     std::vector<std::uint8_t> VersionResource() const;
 
 private:
-    const TFileBytes& FIle;
+    const IByteSource& FImage;
     std::uint32_t FNeOffset;
 };
 

@@ -1,5 +1,6 @@
 #include "platform/versioninfo/TPeResourceReader.h"
 
+#include "platform/versioninfo/ImageBytes.h"
 #include "platform/versioninfo/LittleEndian.h"
 
 #include <algorithm>
@@ -33,7 +34,7 @@ std::optional<std::uint32_t> FindId(const auto& entries, std::uint32_t id, bool 
 
 }  // namespace
 
-TPeResourceReader::TPeResourceReader(const TFileBytes& file, std::uint32_t peOffset) : FIle(file)
+TPeResourceReader::TPeResourceReader(const IByteSource& image, std::uint32_t peOffset) : FImage(image)
 {
     FValid = ReadHeaders(peOffset);
 }
@@ -41,14 +42,14 @@ TPeResourceReader::TPeResourceReader(const TFileBytes& file, std::uint32_t peOff
 bool TPeResourceReader::ReadHeaders(std::uint32_t peOffset)
 {
     std::vector<std::uint8_t> coff;
-    if (!FIle.Read(std::uint64_t(peOffset) + 4, CoffHeaderSize, coff))
+    if (!ReadImageBytes(FImage, std::uint64_t(peOffset) + 4, CoffHeaderSize, coff))
         return false;
     const std::uint16_t sectionCount = LoadU16(coff, 2);
     const std::uint16_t optionalSize = LoadU16(coff, 16);
     const std::uint64_t optionalOffset = std::uint64_t(peOffset) + 4 + CoffHeaderSize;
 
     std::vector<std::uint8_t> optional;
-    if (!FIle.Read(optionalOffset, optionalSize, optional))
+    if (!ReadImageBytes(FImage, optionalOffset, optionalSize, optional))
         return false;
     std::uint64_t countField = 0;
     switch (LoadU16(optional, 0)) {
@@ -64,7 +65,7 @@ bool TPeResourceReader::ReadHeaders(std::uint32_t peOffset)
         return false;
 
     std::vector<std::uint8_t> table;
-    if (!FIle.Read(optionalOffset + optionalSize, sectionCount * SectionHeaderSize, table))
+    if (!ReadImageBytes(FImage, optionalOffset + optionalSize, sectionCount * SectionHeaderSize, table))
         return false;
     for (std::uint64_t at = 0; at < table.size(); at += SectionHeaderSize) {
         const std::uint32_t virtualSize = LoadU32(table, at + 8);
@@ -95,7 +96,7 @@ bool TPeResourceReader::ReadRva(std::uint64_t rva, std::uint64_t length, std::ve
     std::uint64_t fileOffset = 0;
     if (!RvaToFile(rva, length, fileOffset))
         return false;
-    return FIle.Read(fileOffset, length, out);
+    return ReadImageBytes(FImage, fileOffset, length, out);
 }
 
 bool TPeResourceReader::ReadDirectory(std::uint32_t offset, std::vector<TEntry>& entries) const

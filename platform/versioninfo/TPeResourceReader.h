@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/versioninfo/TFileBytes.h"
+#include "platform/files/IByteSource.h"
 
 #include <array>
 #include <cstdint>
@@ -22,8 +22,8 @@ public:
     // A version block's length field has 16 bits; nothing past that is read.
     static constexpr std::uint32_t MaxResource = 0x10000;
 
-    // PEOFFSET: where the "PE\0\0" signature lies in FILE.
-    TPeResourceReader(const TFileBytes& file, std::uint32_t peOffset);
+    // PEOFFSET: where the "PE\0\0" signature lies in IMAGE.
+    TPeResourceReader(const IByteSource& image, std::uint32_t peOffset);
 
     // The leading bytes of the resource (at most MaxResource); empty when the
     // image has none or is malformed.
@@ -47,7 +47,7 @@ private:
     // The entries of the directory at OFFSET inside the resource section.
     bool ReadDirectory(std::uint32_t offset, std::vector<TEntry>& entries) const;
 
-    const TFileBytes& FIle;
+    const IByteSource& FImage;
     std::vector<TSection> FSections;
     std::uint32_t FResourceRva = 0;
     bool FValid = false;

@@ -139,10 +139,11 @@ void TVersionResource::ReadVersionInfo()
     std::vector<BYTE> block(size);
     if (!GetFileVersionInfoA(FFileName.c_str(), handle, size, block.data()))
         return;
-    DecodeVersionInfo(block.data());
+    DecodeVersionInfo(block.data(), FLanguage, FCharacterSet, *FVersionInfo);
 }
 
-bool TVersionResource::DecodeVersionInfo(const void* block)
+bool TVersionResource::DecodeVersionInfo(const void* block, TLanguage language, TCharacterSet characterSet,
+                                         TVersionInfo& info)
 {
     void* value = nullptr;
     UINT length = 0;
@@ -152,7 +153,6 @@ bool TVersionResource::DecodeVersionInfo(const void* block)
     VS_FIXEDFILEINFO fixed;
     std::memcpy(&fixed, value, sizeof fixed);
 
-    TVersionInfo& info = *FVersionInfo;
     info.FFileVersion = DottedVersion(fixed.dwFileVersionMS, fixed.dwFileVersionLS);
     info.FProductVersion = DottedVersion(fixed.dwProductVersionMS, fixed.dwProductVersionLS);
     info.FFileOS = NameOf(FileOSNames, fixed.dwFileOS);
@@ -162,7 +162,7 @@ bool TVersionResource::DecodeVersionInfo(const void* block)
     else if (fixed.dwFileType == FileTypeFont)
         info.FFileSubType = NameOf(FontSubTypeNames, fixed.dwFileSubtype);
 
-    const std::string prefix = StringTablePrefix(FLanguage, FCharacterSet);
+    const std::string prefix = StringTablePrefix(language, characterSet);
     const struct {
         const char* Key;
         std::string TVersionInfo::*Property;

@@ -57,10 +57,14 @@ public:
     // The running program's own full path; empty when the system cannot tell.
     static std::string ProgramFileName();
 
+    // Decodes BLOCK, a buffer filled by GetFileVersionInfoA, into INFO with
+    // the string table of LANGUAGE and CHARACTERSET. False when BLOCK has no
+    // fixed record; INFO then stays as it was.
+    static bool DecodeVersionInfo(const void* block, TLanguage language, TCharacterSet characterSet,
+                                  TVersionInfo& info);
+
 private:
     void ReadVersionInfo();
-    // False when BLOCK has no fixed record; the values then stay as they were.
-    bool DecodeVersionInfo(const void* block);
     void Changed();
 
     bool FFileNameStored = false;

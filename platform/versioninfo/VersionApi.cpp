@@ -1,7 +1,8 @@
 #include "platform/versioninfo/VersionApi.h"
 
+#include "platform/files/TReadOnlyFile.h"
+#include "platform/versioninfo/ImageBytes.h"
 #include "platform/versioninfo/LittleEndian.h"
-#include "platform/versioninfo/TFileBytes.h"
 #include "platform/versioninfo/TNeResourceReader.h"
 #include "platform/versioninfo/TPeResourceReader.h"
 #include "platform/versioninfo/TVersionBlock.h"
@@ -16,29 +17,38 @@ namespace {
 constexpr std::uint64_t DosHeaderSize = 64;
 constexpr std::uint64_t NewHeaderField = 0x3C;
 
+TVersionBlock ImageVersionBlock(const IByteSource& image)
+{
+    const std::vector<std::uint8_t> none;
+    std::vector<std::uint8_t> dos;
+    if (!ReadImageBytes(image, 0, DosHeaderSize, dos) || dos[0] != 'M' || dos[1] != 'Z')
+        return TVersionBlock(none, TVersionBlockFormat::Ansi);
+    const std::uint32_t newHeader = LoadU32(dos, NewHeaderField);
+    std::vector<std::uint8_t> signature;
+    if (!ReadImageBytes(image, newHeader, 4, signature))
+        return TVersionBlock(none, TVersionBlockFormat::Ansi);
+    if (signature[0] == 'P' && signature[1] == 'E' && signature[2] == 0 && signature[3] == 0)
+        return TVersionBlock(TPeResourceReader(image, newHeader).VersionResource(), TVersionBlockFormat::Unicode);
+    if (signature[0] == 'N' && signature[1] == 'E')
+        return TVersionBlock(TNeResourceReader(image, newHeader).VersionResource(), TVersionBlockFormat::Ansi);
+    return TVersionBlock(none, TVersionBlockFormat::Ansi);
+}
+
 // The version block of the file at PATH, ready to hand out; invalid when
 // there is none.
 TVersionBlock ReadVersionBlock(const char* path)
 {
-    const std::vector<std::uint8_t> none;
     if (!path)
-        return TVersionBlock(none, TVersionBlockFormat::Ansi);
-    const TFileBytes file{std::string(path)};
-    std::vector<std::uint8_t> dos;
-    if (!file.Read(0, DosHeaderSize, dos) || dos[0] != 'M' || dos[1] != 'Z')
-        return TVersionBlock(none, TVersionBlockFormat::Ansi);
-    const std::uint32_t newHeader = LoadU32(dos, NewHeaderField);
-    std::vector<std::uint8_t> signature;
-    if (!file.Read(newHeader, 4, signature))
-        return TVersionBlock(none, TVersionBlockFormat::Ansi);
-    if (signature[0] == 'P' && signature[1] == 'E' && signature[2] == 0 && signature[3] == 0)
-        return TVersionBlock(TPeResourceReader(file, newHeader).VersionResource(), TVersionBlockFormat::Unicode);
-    if (signature[0] == 'N' && signature[1] == 'E')
-        return TVersionBlock(TNeResourceReader(file, newHeader).VersionResource(), TVersionBlockFormat::Ansi);
-    return TVersionBlock(none, TVersionBlockFormat::Ansi);
+        return TVersionBlock(std::vector<std::uint8_t>(), TVersionBlockFormat::Ansi);
+    return ImageVersionBlock(TReadOnlyFile(path));
 }
 
 }  // namespace
+
+std::vector<BYTE> VersionInfoBlock(const IByteSource& image)
+{
+    return ImageVersionBlock(image).Buffer();
+}
 
 DWORD GetFileVersionInfoSizeA(const char* fileName, DWORD* handle)
 {

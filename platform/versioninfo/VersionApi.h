@@ -1,6 +1,9 @@
 #pragma once
 
+#include "platform/files/IByteSource.h"
+
 #include <cstdint>
+#include <vector>
 
 // The platform's version-information functions, over our own reader of the
 // resources of PE32, PE32+ and 16-bit NE files. Any other file (an ELF
@@ -30,6 +33,10 @@ struct VS_FIXEDFILEINFO {
     DWORD dwFileDateLS;
 };
 static_assert(sizeof(VS_FIXEDFILEINFO) == 52);
+
+// The buffer GetFileVersionInfoA fills, made from the bytes of an image;
+// empty when it has no well-formed version block.
+std::vector<BYTE> VersionInfoBlock(const IByteSource& image);
 
 // The size of the buffer GetFileVersionInfoA needs for FILENAME's version
 // block, or 0 when the file is missing, unreadable, not a regular file, or

@@ -29,17 +29,15 @@ void TMusic::OpenFinished(bool opened)
     const bool play = FPlayWhenOpen;
     FPlayWhenOpen = false;
     if (opened) {
-        FOpened = true;
         // The file may have appeared since an earlier open failed; an option
         // that stays on must not stay silent.
-        FAvailable = true;
+        FOpened = true;
         if (play) {
             FPlayer.SeekToStart();
             FPlayer.Play();
         }
         return;
     }
-    FAvailable = false;
     // Turns the option off; its Stop does nothing now.
     FConfiguration.SetMusic(false);
 }
@@ -53,16 +51,14 @@ void TMusic::Play()
             OpenMusic();
         return;
     }
-    if (FAvailable) {
-        FPlayer.SeekToStart();
-        FPlayer.Play();
-    }
+    FPlayer.SeekToStart();
+    FPlayer.Play();
 }
 
 void TMusic::Stop()
 {
     FPlayWhenOpen = false;
-    if (FAvailable && FOpened)
+    if (FOpened)
         FPlayer.Stop();
 }
 

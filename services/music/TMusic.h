@@ -26,14 +26,6 @@ public:
     TMusic(const TMusic&) = delete;
     TMusic& operator=(const TMusic&) = delete;
 
-    // The music file is open in the player.
-    bool Opened() const { return FOpened; }
-    // The player may be used: false after a failed open, until an open
-    // succeeds again.
-    bool Available() const { return FAvailable; }
-    // An open has begun and its outcome has not arrived yet.
-    bool Opening() const { return FOpening; }
-
     // Starts the music from its beginning, opening the file first if need be.
     void Play();
     void Stop();
@@ -52,9 +44,8 @@ private:
     IMediaPlayer& FPlayer;
     TConfiguration& FConfiguration;
     std::string FProgramFolder;
-    bool FOpened = false;
-    bool FAvailable = true;
-    bool FOpening = false;
+    bool FOpened = false;  // the music file is open in the player
+    bool FOpening = false;  // an open has begun and its outcome has not arrived yet
     bool FPlayWhenOpen = false;
 };
 

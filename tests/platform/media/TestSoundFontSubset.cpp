@@ -5,15 +5,14 @@
 
 #include <QTest>
 
-#include <sys/mman.h>
-#include <unistd.h>
-
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/files/TMemoryBytes.h"
 #include "platform/media/TSoundFontSubset.h"
 
 using namespace peglore;
@@ -156,13 +155,7 @@ struct TFont {
 
 std::optional<TSoundFontSubset> Subset(const TBytes& file, const std::set<TSoundFontSubset::TPresetNumber>& presets)
 {
-    const int descriptor = memfd_create("font", MFD_CLOEXEC);
-    if (descriptor < 0 || write(descriptor, file.data(), file.size()) != ssize_t(file.size())) {
-        if (descriptor >= 0)
-            close(descriptor);
-        return std::nullopt;
-    }
-    return TSoundFontSubset::FromDescriptor(descriptor, presets);
+    return TSoundFontSubset::FromSource(std::make_unique<TMemoryBytes>(file), presets);
 }
 
 TBytes Image(const TSoundFontSubset& subset)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/profile/TProfileError.h"
+#include "platform/profile/TProfileFile.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -52,6 +53,22 @@ inline std::string Std(const QString& text)
 inline QByteArray Bytes(std::string_view text)
 {
     return QByteArray(text.data(), qsizetype(text.size()));
+}
+
+// One-call forms of TProfileFile(path).ReadString and .WriteString.
+inline std::string ReadProfileString(const std::string& path, std::string_view section, std::string_view key,
+                                     std::string_view defaultValue)
+{
+    return TProfileFile(path).ReadString(section, key, defaultValue);
+}
+inline bool WriteProfileString(const std::string& path, std::string_view section, std::string_view key,
+                               std::string_view value, TProfileError* error = nullptr)
+{
+    TProfileFile file(path);
+    const bool written = file.WriteString(section, key, value);
+    if (error)
+        *error = file.LastError();
+    return written;
 }
 
 }  // namespace ProfileTestFiles

@@ -1,7 +1,7 @@
 #include "ProfileTestFiles.h"
 #include "platform/profile/TProfileFile.h"
 #include "platform/profile/TProfileLineReader.h"
-#include "platform/profile/TProfileText.h"
+#include "TMemoryProfile.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -133,7 +133,7 @@ void TestProfileHostileFiles::lineAtTheLengthLimit()
     const QByteArray rest = ending.isEmpty() ? QByteArray() : QByteArray("[T]\nB=2\n");
     QVERIFY(WriteBytes(Path(), "[S]\n" + line + ending + rest));
     QCOMPARE(ReadProfileString(Std(Path()), "S", "A", "DEF"),
-             read ? std::string(TProfileText::MaxValueLength, 'v') : std::string("DEF"));
+             read ? std::string(MaxProfileValueLength, 'v') : std::string("DEF"));
     if (!rest.isEmpty())
         QCOMPARE(ReadProfileString(Std(Path()), "T", "B", "DEF"), std::string("2"));
 
@@ -159,7 +159,7 @@ void TestProfileHostileFiles::entryPastTheLineLimitIsRefused()
 
     // The longest line that still reads back.
     QVERIFY(file.WriteString("S", "A", std::string(limit - 2, 'v')));
-    QCOMPARE(file.ReadString("S", "A", "DEF"), std::string(TProfileText::MaxValueLength, 'v'));
+    QCOMPARE(file.ReadString("S", "A", "DEF"), std::string(MaxProfileValueLength, 'v'));
 }
 
 void TestProfileHostileFiles::manyShortLines()
@@ -232,7 +232,7 @@ void TestProfileHostileFiles::fileAgreesWithTextAcrossReadChunks()
     }
     entries.push_back({"New section", "K", "1"});
 
-    TProfileText text(Std(bytes));
+    TMemoryProfile text(Std(bytes));
     QCOMPARE(TProfileFile(Std(Path())).ReadStrings(wanted), text.ReadStrings(wanted));
     QCOMPARE(text.WriteStrings(entries), TProfileError::None);
     QVERIFY(TProfileFile(Std(Path())).WriteStrings(entries));

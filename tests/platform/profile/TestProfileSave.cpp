@@ -1,10 +1,12 @@
 #include "ProfileTestFiles.h"
+#include "RenameHook.h"
 #include "platform/profile/TProfileFile.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <memory>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -164,30 +166,32 @@ void TestProfileSave::refusesMissingFolder()
 void TestProfileSave::interruptedSaveKeepsOldFile()
 {
     TProfileFile file(Std(Path()));
-    bool hookRan = false;
-    QString tempFolder;
-    QByteArray tempBytes, targetBytes;
-    file.SetSaveHook([&](const std::string& tempPath, const std::string& targetPath) {
-        hookRan = true;
-        tempFolder = QFileInfo(QString::fromStdString(tempPath)).absolutePath();
-        tempBytes = ReadBytes(QString::fromStdString(tempPath));
-        targetBytes = ReadBytes(QString::fromStdString(targetPath));
-        return false;
-    });
+    {
+        bool hookRan = false;
+        QString tempFolder;
+        QByteArray tempBytes, targetBytes;
+        const TRenameHook hook([&](const std::string& tempPath, const std::string& targetPath) {
+            hookRan = true;
+            tempFolder = QFileInfo(QString::fromStdString(tempPath)).absolutePath();
+            tempBytes = ReadBytes(QString::fromStdString(tempPath));
+            targetBytes = ReadBytes(QString::fromStdString(targetPath));
+            return false;
+        });
 
-    QVERIFY(!file.WriteString("Options", "Music", "0"));
-    QVERIFY(hookRan);
-    // At the moment of the rename the new contents were complete beside the
-    // old file, which was still untouched.
-    QCOMPARE(tempFolder, QFileInfo(Path()).absolutePath());
-    QCOMPARE(tempBytes, FNew);
-    QCOMPARE(targetBytes, FOld);
-    QCOMPARE(file.LastError(), TProfileError::Interrupted);
-    QCOMPARE(ReadBytes(Path()), FOld);
-    QCOMPARE(Entries(FDir->path()), QStringList{"Peglore.ini"});
+        QVERIFY(!file.WriteString("Options", "Music", "0"));
+        QVERIFY(hookRan);
+        // At the moment of the rename the new contents were complete beside
+        // the old file, which was still untouched.
+        QCOMPARE(tempFolder, QFileInfo(Path()).absolutePath());
+        QCOMPARE(tempBytes, FNew);
+        QCOMPARE(targetBytes, FOld);
+        QCOMPARE(file.LastError(), TProfileError::WriteFailed);
+        QCOMPARE(file.LastSystemError(), EIO);
+        QCOMPARE(ReadBytes(Path()), FOld);
+        QCOMPARE(Entries(FDir->path()), QStringList{"Peglore.ini"});
+    }
 
-    // Without the hook the same save goes through.
-    file.SetSaveHook({});
+    // Once the rename works again the same save goes through.
     QVERIFY(file.WriteString("Options", "Music", "0"));
     QCOMPARE(ReadBytes(Path()), FNew);
 }
@@ -200,7 +204,7 @@ void TestProfileSave::crashBeforeRenameKeepsOldFile()
     QVERIFY(child >= 0);
     if (child == 0) {
         TProfileFile file(Std(Path()));
-        file.SetSaveHook([](const std::string&, const std::string&) -> bool { ::_exit(42); });
+        const TRenameHook hook([](const std::string&, const std::string&) -> bool { ::_exit(42); });
         file.WriteString("Options", "Music", "0");
         ::_exit(0);
     }

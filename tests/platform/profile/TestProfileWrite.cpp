@@ -1,4 +1,5 @@
 #include "ProfileTestFiles.h"
+#include "RenameHook.h"
 #include "platform/profile/TProfileFile.h"
 
 #include <QFileInfo>
@@ -213,7 +214,7 @@ void TestProfileWrite::manyEntriesInOneWrite()
     };
     TProfileFile file(Std(Path()));
     int saves = 0;
-    file.SetSaveHook([&](const std::string&, const std::string&) { return ++saves > 0; });
+    const TRenameHook hook([&](const std::string&, const std::string&) { return ++saves > 0; });
     QVERIFY(file.WriteStrings(entries));
     QCOMPARE(saves, 1);
     QCOMPARE(ReadBytes(Path()), QByteArray("; mine\n[level settings]\nDifficultyLevel=3\nCustomColumns=4\n; end\n"
@@ -235,7 +236,7 @@ void TestProfileWrite::unchangedValuesLeaveTheFileAlone()
     const QFileInfo old(Path());
     TProfileFile file(Std(Path()));
     bool saved = false;
-    file.SetSaveHook([&](const std::string&, const std::string&) { return saved = true; });
+    const TRenameHook hook([&](const std::string&, const std::string&) { return saved = true; });
     const std::vector<TProfileEntry> same{{"Options", "SmartHints", "0"}, {"Options", "Music", "1"}};
     QVERIFY(file.WriteStrings(same));
     QVERIFY(!saved);
