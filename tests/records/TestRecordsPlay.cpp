@@ -23,6 +23,7 @@
 #include "records/TRecordsFile.h"
 #include "records/TRecordsService.h"
 #include "services/clock/TMyTimer.h"
+#include "app/mainform/ActiveGame.h"
 #include "support/ModalAnswer.h"
 #include "windows/records/TWinsChart.h"
 #include "windows/records/TfrmRecords.h"
@@ -31,22 +32,8 @@ using namespace peglore;
 using namespace peglore::testing;
 
 namespace {
-struct TGame {
-    QTemporaryDir Folder;
-    TRecordingHelp Help;
-    TFakePlayer Player;
-    std::unique_ptr<TMainForm> Form;
-
-    TGame()
-    {
-        QFile file(Folder.filePath("Peglore.ini"));
-        file.open(QIODevice::WriteOnly);
-        file.write("[Options]\nMusic=0\nAutoCheck=0\n");
-        file.close();
-        Form = std::make_unique<TMainForm>(Help, Player, FilesIn(Folder));
-        Form->show();
-        Form->findChild<TActiveFormTracker*>()->Activated(Form.get());
-    }
+struct TGame : TActiveGame {
+    TGame() : TActiveGame("[Options]\nMusic=0\nAutoCheck=0\n") {}
     TLogic& Logic() const { return Form->Session()->Logic(); }
     QString RecordsPath() const { return Folder.filePath("Peglore.records"); }
 
