@@ -93,7 +93,9 @@ void TestProfileLinks::refusedLinkChangesNothing_data()
 {
     QTest::addColumn<QString>("target");
     QTest::newRow("file of another user") << "other";
-    QTest::newRow("root's own file, written by root") << "root";
+    // Only root can be root.
+    if (::geteuid() == 0)
+        QTest::newRow("root's own file, written by root") << "root";
     QTest::newRow("folder") << "folder";
     QTest::newRow("device") << "device";
     QTest::newRow("named pipe") << "pipe";
@@ -104,12 +106,12 @@ void TestProfileLinks::refusedLinkChangesNothing()
 {
     QFETCH(QString, target);
     const bool root = ::geteuid() == 0;
-    if ((target == "other" || target == "root") && !root)
-        QSKIP("needs root to make a file that another user owns");
-
     QString real = FElsewhere->filePath("real.ini");
     uid_t writer = Writer();
-    if (target == "other" || target == "root") {
+    if (target == "other" && !root) {
+        // Only root can give a file away; every system has one of root's.
+        real = QStringLiteral("/etc/passwd");
+    } else if (target == "other" || target == "root") {
         QVERIFY(WriteBytes(real, FOld));
         // Writable by all, so that only its owner stops the write.
         QCOMPARE(::chmod(QFile::encodeName(real).constData(), 0666), 0);
@@ -123,6 +125,7 @@ void TestProfileLinks::refusedLinkChangesNothing()
         QCOMPARE(::mkfifo(QFile::encodeName(real).constData(), 0666), 0);
     }
     QVERIFY(QFile::link(real, Link()));
+    const QByteArray content = target == "other" || target == "root" ? ReadBytes(real) : QByteArray();
     struct stat before {};
     const bool targetExists = ::stat(QFile::encodeName(real).constData(), &before) == 0;
 
@@ -139,8 +142,10 @@ void TestProfileLinks::refusedLinkChangesNothing()
     }
     if (real.startsWith(FElsewhere->path()))
         QCOMPARE(Entries(FElsewhere->path()), targetExists ? QStringList{"real.ini"} : QStringList{});
-    if (target == "other" || target == "root") {
-        QCOMPARE(ReadBytes(real), FOld);
+    if (target == "other" || target == "root")
+        QCOMPARE(ReadBytes(real), content);
+    if (real.startsWith(FElsewhere->path()) && (target == "other" || target == "root")) {
+        QCOMPARE(content, FOld);
         // Reading through the link is as ever.
         QCOMPARE(ReadProfileString(Std(Link()), "Options", "Music", "?"), std::string("1"));
     }
