@@ -3,8 +3,7 @@
 #include <QPainter>
 #include <QPolygon>
 
-#include <array>
-
+#include "components/accessible/PegNames.h"
 #include "game/PegSymbols.h"
 
 namespace peglore {
@@ -47,11 +46,10 @@ QPixmap PegRowPicture(const TCode& code, bool symbols)
 
 QString PegRowNames(const TCode& code)
 {
-    static constexpr std::array<const char*, 8> names = {"red",  "green", "black",   "yellow",
-                                                         "blue", "gray",  "fuchsia", "lime"};
     QStringList words;
+    const auto colors = code.Colors();
     for (int hole = 0; hole < code.Width(); ++hole)
-        words << QString::fromLatin1(names[static_cast<std::size_t>(code.Peg(hole))]);
+        words << PegColorName(colors[static_cast<std::size_t>(hole)]);
     return words.join(QStringLiteral(", "));
 }
 
