@@ -10,6 +10,8 @@
 
 #include <atomic>
 
+#include <sys/stat.h>
+
 namespace peglore {
 
 namespace {
@@ -223,10 +225,24 @@ TRecordsFile::TCheck TRecordsFile::Inspect()
     return TCheck::Ready;
 }
 
+bool TRecordsFile::StillAtPath() const
+{
+    struct stat info {};
+    return ::stat(QFile::encodeName(FPath).constData(), &info) == 0 && info.st_dev == FDevice &&
+           info.st_ino == FInode;
+}
+
 bool TRecordsFile::CheckAndPrepare()
 {
     switch (Inspect()) {
-    case TCheck::Ready: return true;
+    case TCheck::Ready: {
+        struct stat info {};
+        if (::stat(QFile::encodeName(FPath).constData(), &info) == 0) {
+            FDevice = info.st_dev;
+            FInode = info.st_ino;
+        }
+        return true;
+    }
     case TCheck::Damaged: return SetAside(QStringLiteral("is damaged"));
     case TCheck::Foreign: return SetAside(QStringLiteral("is not a Peglore records file"));
     case TCheck::Failed: break;
@@ -267,6 +283,8 @@ bool TRecordsFile::SetAside(const QString& why)
 
 bool TRecordsFile::Append(const TGameRecord& game)
 {
+    if (FOpen && !StillAtPath())
+        CloseConnection();
     if (!FOpen && !Open())
         return false;
     if (!FWritable) {
@@ -304,6 +322,8 @@ bool TRecordsFile::Append(const TGameRecord& game)
 
 std::optional<std::vector<TGameRecord>> TRecordsFile::ReadAll()
 {
+    if (FOpen && !StillAtPath())
+        CloseConnection();
     if (!FOpen && !Open())
         return std::nullopt;
     QSqlQuery query(QSqlDatabase::database(FConnection, false));

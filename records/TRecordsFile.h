@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -51,6 +52,9 @@ private:
     bool CheckAndPrepare();
     bool SetAside(const QString& why);
     bool Fail(const QString& action, const QSqlError& error);
+    // Whether the path still names the file the connection has open; a file
+    // deleted or moved away while open is left behind for a new one.
+    bool StillAtPath() const;
 
     QString FPath;
     QString FConnection;
@@ -58,6 +62,8 @@ private:
     bool FOpen = false;
     bool FWritable = false;
     bool FMayWrite = false;
+    std::uint64_t FDevice = 0;  // of the open file
+    std::uint64_t FInode = 0;
     QString FProblem;
     QString FSetAsidePath;
     QString FSetAsideNotice;

@@ -78,6 +78,31 @@ private slots:
         QSqlDatabase::removeDatabase(QStringLiteral("look"));
     }
 
+    // A player who deletes or moves the file during a session (to start
+    // the records afresh) gets the session's later games in a new file.
+    void fileTakenAwayWhileOpenStartsAgain_data()
+    {
+        QTest::addColumn<bool>("moved");
+        QTest::newRow("deleted") << false;
+        QTest::newRow("moved away") << true;
+    }
+    void fileTakenAwayWhileOpenStartsAgain()
+    {
+        QFETCH(bool, moved);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Peglore.records");
+        TRecordsFile file(path);
+        QVERIFY(file.Append(Game(1)));
+        QVERIFY(moved ? QFile::rename(path, dir.filePath("old.records")) : QFile::remove(path));
+        QVERIFY2(file.Append(Game(2)), qPrintable(file.Problem()));
+        QVERIFY(file.Append(Game(3)));
+        const auto games = TRecordsFile(path).ReadAll();
+        QVERIFY(games);
+        QCOMPARE(*games, (std::vector<TGameRecord>{Game(2), Game(3)}));
+        if (moved)
+            QCOMPARE(TRecordsFile(dir.filePath("old.records")).ReadAll()->size(), 1u);
+    }
+
     // Whatever lies where the file should be, it is kept and a new file
     // takes the games.
     void unusableFileIsKeptAside_data()
