@@ -225,24 +225,24 @@ TRecordsFile::TCheck TRecordsFile::Inspect()
     return TCheck::Ready;
 }
 
-bool TRecordsFile::StillAtPath() const
+TRecordsFile::TIdentity TRecordsFile::IdentityAtPath() const
 {
     struct stat info {};
-    return ::stat(QFile::encodeName(FPath).constData(), &info) == 0 && info.st_dev == FDevice &&
-           info.st_ino == FInode;
+    if (::stat(QFile::encodeName(FPath).constData(), &info) != 0)
+        return {};
+    return {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
+}
+
+void TRecordsFile::LeaveFileTakenAway()
+{
+    if (FOpen && IdentityAtPath() != FOpenIdentity)
+        CloseConnection();
 }
 
 bool TRecordsFile::CheckAndPrepare()
 {
     switch (Inspect()) {
-    case TCheck::Ready: {
-        struct stat info {};
-        if (::stat(QFile::encodeName(FPath).constData(), &info) == 0) {
-            FDevice = info.st_dev;
-            FInode = info.st_ino;
-        }
-        return true;
-    }
+    case TCheck::Ready: FOpenIdentity = IdentityAtPath(); return true;
     case TCheck::Damaged: return SetAside(QStringLiteral("is damaged"));
     case TCheck::Foreign: return SetAside(QStringLiteral("is not a Peglore records file"));
     case TCheck::Failed: break;
@@ -283,8 +283,7 @@ bool TRecordsFile::SetAside(const QString& why)
 
 bool TRecordsFile::Append(const TGameRecord& game)
 {
-    if (FOpen && !StillAtPath())
-        CloseConnection();
+    LeaveFileTakenAway();
     if (!FOpen && !Open())
         return false;
     if (!FWritable) {
@@ -322,8 +321,7 @@ bool TRecordsFile::Append(const TGameRecord& game)
 
 std::optional<std::vector<TGameRecord>> TRecordsFile::ReadAll()
 {
-    if (FOpen && !StillAtPath())
-        CloseConnection();
+    LeaveFileTakenAway();
     if (!FOpen && !Open())
         return std::nullopt;
     QSqlQuery query(QSqlDatabase::database(FConnection, false));

@@ -52,9 +52,16 @@ private:
     bool CheckAndPrepare();
     bool SetAside(const QString& why);
     bool Fail(const QString& action, const QSqlError& error);
-    // Whether the path still names the file the connection has open; a file
-    // deleted or moved away while open is left behind for a new one.
-    bool StillAtPath() const;
+    // The device and inode of what the path names now; zeros when nothing.
+    struct TIdentity {
+        std::uint64_t Device = 0;
+        std::uint64_t Inode = 0;
+        bool operator==(const TIdentity&) const = default;
+    };
+    TIdentity IdentityAtPath() const;
+    // Closes the connection when the path no longer names its file (deleted
+    // or moved away while open), so that the next use opens a new one.
+    void LeaveFileTakenAway();
 
     QString FPath;
     QString FConnection;
@@ -62,8 +69,7 @@ private:
     bool FOpen = false;
     bool FWritable = false;
     bool FMayWrite = false;
-    std::uint64_t FDevice = 0;  // of the open file
-    std::uint64_t FInode = 0;
+    TIdentity FOpenIdentity;
     QString FProblem;
     QString FSetAsidePath;
     QString FSetAsideNotice;

@@ -166,11 +166,11 @@ int main(int argc, char** argv)
         }
         // The standard error of the average: how far another draw of as many
         // secrets may land. Nothing when every secret was played.
-        const std::string error = everySecret || played < 2
-            ? std::string("exact")
-            : "± " + std::to_string(std::sqrt(squares / (played - 1) / played)).substr(0, 5);
+        char error[32] = "exact";
+        if (!everySecret && played > 1)
+            std::snprintf(error, sizeof error, "± %.3f", std::sqrt(squares / (played - 1) / played));
         std::printf("| %d | %d%s | %.4f | %s | %d | %s|\n", width, played, everySecret ? " (all)" : "", mean,
-                    error.c_str(), histogram.rbegin()->first, spread.c_str());
+                    error, histogram.rbegin()->first, spread.c_str());
         std::fflush(stdout);
     }
     return 0;
