@@ -16,6 +16,7 @@ TAnalyst::TAnalyst(TGameSession& session, IHelpCommands& help, QWidget& mainWind
     : QObject(&mainWindow), FSession(session), FHelp(help), FMainWindow(mainWindow), FWindowSettings(std::move(windowSettings))
 {
     setObjectName(QStringLiteral("Analyst"));
+    connect(&FHintJob, &TBackgroundJob::BusyChanged, this, &TAnalyst::HintPendingChanged);
     FSession.Logic().AddObserver(*this);
 }
 

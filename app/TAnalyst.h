@@ -42,6 +42,10 @@ public:
     TAnalysisWindow* Window() const { return FWindow; }
     void SetPegSymbols(bool shown);
 
+signals:
+    // HintPending() has changed.
+    void HintPendingChanged(bool pending);
+
 private:
     void GameStarted() override;
     void RowChecked(int row) override;

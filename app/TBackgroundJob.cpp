@@ -6,7 +6,7 @@ void TBackgroundJob::Start(TWork work)
 {
     Stop();
     const unsigned run = ++FRun;
-    FBusy = true;
+    SetBusy(true);
     // The job outlives its thread (Stop joins it), and an event queued to
     // a job already destroyed is dropped with it.
     FThread = std::jthread([this, run, work = std::move(work)](std::stop_token stop) {
@@ -18,7 +18,7 @@ void TBackgroundJob::Start(TWork work)
             [this, run, delivery = std::move(delivery)] {
                 if (FRun != run)
                     return;
-                FBusy = false;
+                SetBusy(false);
                 if (delivery)
                     delivery();
             },
@@ -29,11 +29,19 @@ void TBackgroundJob::Start(TWork work)
 void TBackgroundJob::Stop()
 {
     ++FRun;
-    FBusy = false;
+    SetBusy(false);
     if (FThread.joinable()) {
         FThread.request_stop();
         FThread.join();
     }
+}
+
+void TBackgroundJob::SetBusy(bool busy)
+{
+    if (FBusy == busy)
+        return;
+    FBusy = busy;
+    emit BusyChanged(busy);
 }
 
 }  // namespace peglore

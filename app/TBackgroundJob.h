@@ -19,7 +19,11 @@ public:
     using TWork = std::function<TDelivery(std::stop_token)>;
 
     explicit TBackgroundJob(QObject* parent = nullptr) : QObject(parent) {}
-    ~TBackgroundJob() override { Stop(); }
+    ~TBackgroundJob() override
+    {
+        blockSignals(true);
+        Stop();
+    }
 
     // Stops any work under way and starts work.
     void Start(TWork work);
@@ -28,7 +32,13 @@ public:
     // Started and not yet delivered or stopped.
     bool Busy() const { return FBusy; }
 
+signals:
+    // Busy() has changed.
+    void BusyChanged(bool busy);
+
 private:
+    void SetBusy(bool busy);
+
     std::jthread FThread;
     unsigned FRun = 0;  // tells the current run's result from a stale one
     bool FBusy = false;

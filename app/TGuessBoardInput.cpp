@@ -19,8 +19,8 @@
 
 namespace peglore {
 
-TGuessBoardInput::TGuessBoardInput(TBoardGrid& board, QWidget& window, const TKeyColors& keyColors)
-    : QObject(&board), FBoard(board), FWindow(window), FKeyColors(keyColors)
+TGuessBoardInput::TGuessBoardInput(TBoardGrid& board, QWidget& window, const TKeyColors& keyColors, QAction& hint)
+    : QObject(&board), FBoard(board), FWindow(window), FKeyColors(keyColors), FHintItem(&hint)
 {
     FPopupMenu1 = new QMenu(&window);
     FPopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
@@ -38,13 +38,11 @@ TGuessBoardInput::TGuessBoardInput(TBoardGrid& board, QWidget& window, const TKe
     FGiveUpItem = FPopupMenu1->addAction(QStringLiteral("&Give Up!"));
     FGiveUpItem->setObjectName(QStringLiteral("pmenuGiveUp"));
     FPopupMenu1->addSeparator()->setObjectName(QStringLiteral("N6"));
-    FHintItem = FPopupMenu1->addAction(QStringLiteral("&Hint"));
-    FHintItem->setObjectName(QStringLiteral("pmenuHint"));
+    FPopupMenu1->addAction(FHintItem);
     connect(FRepeatItem, &QAction::triggered, this, &TGuessBoardInput::pmenuRepeatClick);
     connect(FClearItem, &QAction::triggered, this, &TGuessBoardInput::pmenuClearClick);
     connect(FClearRowItem, &QAction::triggered, this, &TGuessBoardInput::pmenuClearRowClick);
     connect(FGiveUpItem, &QAction::triggered, this, &TGuessBoardInput::pmenuGiveUpClick);
-    connect(FHintItem, &QAction::triggered, this, &TGuessBoardInput::pmenuHintClick);
     connect(FPopupMenu1, &QMenu::aboutToShow, this, &TGuessBoardInput::PopupMenu1Popup);
 
     FBoard.setAcceptDrops(true);
@@ -73,12 +71,6 @@ void TGuessBoardInput::PopupMenu1Popup()
     // The current row always takes pegs while a game is on; not while the
     // last hint is still on its way.
     FHintItem->setEnabled(FAnalyst && !FAnalyst->HintPending());
-}
-
-void TGuessBoardInput::pmenuHintClick()
-{
-    if (FAnalyst)
-        FAnalyst->Hint();
 }
 
 void TGuessBoardInput::pmenuRepeatClick()

@@ -33,12 +33,13 @@ public:
     using TKeyColors = std::array<TColor, 8>;
 
     // Watches board's events and window's keys; PopupMenu1 belongs to
-    // window. keyColors: the colours of keys 1 to 8.
-    TGuessBoardInput(TBoardGrid& board, QWidget& window, const TKeyColors& keyColors);
+    // window. keyColors: the colours of keys 1 to 8. hint: the Hint
+    // command, which the popup menu shows as its last item.
+    TGuessBoardInput(TBoardGrid& board, QWidget& window, const TKeyColors& keyColors, QAction& hint);
 
     // The session the board plays in; null while there is none.
     void SetSession(TGameSession* session) { FSession = session; }
-    // Where the popup menu's Hint item asks for the hint; null while none.
+    // Whose hint the popup menu's Hint item waits for; null while none.
     void SetAnalyst(TAnalyst* analyst) { FAnalyst = analyst; }
 
     // Puts color in the selected hole, as its number key does.
@@ -49,7 +50,6 @@ public:
     void pmenuClearClick();
     void pmenuClearRowClick();
     void pmenuGiveUpClick();
-    void pmenuHintClick();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

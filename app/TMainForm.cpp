@@ -9,7 +9,6 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QShortcut>
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolButton>
@@ -29,6 +28,7 @@
 #include "app/TPainterCanvas.h"
 #include "app/TScoreBoardReading.h"
 #include "app/TRecordsKeeper.h"
+#include "app/TToolActions.h"
 #include "app/TTooltipSwitch.h"
 #include "components/accessible/TGroupAccessible.h"
 #include "components/boardgrid/TBoardGrid.h"
@@ -118,6 +118,7 @@ TMainForm::TMainForm(IHelpCommands& help, IMediaPlayer& player, TGameFiles files
     FActiveForms = new TActiveFormTracker(this);
     FContextHelp = new TContextHelp(help, *this, {});
 
+    FTools = new TToolActions(*this);
     CreateComponents();
     CreateMenus();
     FVersionResource.SetFileName(FFiles.Executable);
@@ -138,29 +139,6 @@ TMainForm::TMainForm(IHelpCommands& help, IMediaPlayer& player, TGameFiles files
     // FormCreate: the designed width is the narrowest the window gets.
     FPorts = std::make_unique<TMainFormPorts>(parts, DesignedClientWidth);
     FPorts->SetClientSize(DesignedClientWidth, DesignedClientHeight);
-
-    auto* symbols = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this);
-    symbols->setObjectName(QStringLiteral("PegSymbolsShortcut"));
-    connect(symbols, &QShortcut::activated, this, &TMainForm::TogglePegSymbols);
-    // The computer's help: H or Ctrl+H fills the current row with the hint,
-    // F3 shows and hides the analysis window.
-    for (const QKeySequence& keys : {QKeySequence(Qt::Key_H), QKeySequence(Qt::CTRL | Qt::Key_H)}) {
-        auto* hint = new QShortcut(keys, this);
-        hint->setObjectName(QStringLiteral("HintShortcut"));
-        connect(hint, &QShortcut::activated, this, [this] {
-            if (FAnalyst)
-                FAnalyst->Hint();
-        });
-    }
-    auto* analysis = new QShortcut(QKeySequence(Qt::Key_F3), this);
-    analysis->setObjectName(QStringLiteral("AnalysisShortcut"));
-    connect(analysis, &QShortcut::activated, this, [this] {
-        if (FAnalyst)
-            FAnalyst->ToggleWindow();
-    });
-    auto* records = new QShortcut(QKeySequence(Qt::Key_F4), this);
-    records->setObjectName(QStringLiteral("RecordsShortcut"));
-    connect(records, &QShortcut::activated, this, &TMainForm::ShowRecords);
 
     FSecondsTimer = new QTimer(this);
     FSecondsTimer->setObjectName(QStringLiteral("SecondsTimer"));
@@ -261,7 +239,7 @@ void TMainForm::CreateComponents()
         TPainterCanvas canvas(painter);
         FSession->LeftGrid().DrawCell(col, row, canvas);
     });
-    FGuessBoardInput = new TGuessBoardInput(*FLeftBoard, *this, keyColors);
+    FGuessBoardInput = new TGuessBoardInput(*FLeftBoard, *this, keyColors, *FTools->Hint());
     for (TColorSwatch* swatch : FSwatches)
         connect(swatch, &TColorSwatch::Chosen, FGuessBoardInput, &TGuessBoardInput::PlaceColor);
     FLeftBoard->setAccessibleName(QStringLiteral("Guess board"));
@@ -366,6 +344,11 @@ void TMainForm::CreateMenus()
     }
     FLevelItems[Beginner]->setChecked(true);
 
+    QMenu* tools = bar->addMenu(tr("&Tools"));
+    tools->setObjectName(QStringLiteral("ToolsMenu"));
+    FTools->AddTo(*tools);
+    ConnectTools();
+
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     AddMenuItem(help, "HelpTopicsMenu", QStringLiteral("Help &Topics"), QStringLiteral("Show help contents"),
                 HelpTopics, &TMainForm::HelpTopicsMenuClick);
@@ -374,7 +357,7 @@ void TMainForm::CreateMenus()
     help->addSeparator()->setObjectName(QStringLiteral("N1"));
     AddMenuItem(help, "mmenuAbout", QStringLiteral("&About..."),
                 QStringLiteral("Show credits and statistics information"), None, &TMainForm::mmenuAboutClick);
-    for (QMenu* menu : {game, level, help})
+    for (QMenu* menu : {game, level, tools, help})
         FContextHelp->WatchMenu(menu);
 }
 
@@ -403,8 +386,10 @@ void TMainForm::FormShow()
         *FSession, FHelp, *this, QString::fromStdString(RecordsFolderOfThisRun(FFiles) + "Peglore.records"));
     FSession->Logic().AddObserver(*FRecords);
     FSession->LoadSettings();
+    FTools->PegSymbols()->setChecked(FSession->Configuration().PegSymbols());
     FAnalyst = new TAnalyst(*FSession, FHelp, *this, QString::fromStdString(FFiles.SettingsFolder + "PegloreAnalysis.ini"));
     FGuessBoardInput->SetAnalyst(FAnalyst);
+    connect(FAnalyst, &TAnalyst::HintPendingChanged, FTools->Hint(), [this](bool pending) { FTools->Hint()->setEnabled(!pending); });
     FRecords->SetHintsUsed([this] { return FAnalyst ? FAnalyst->HintsUsed() : 0; });
 }
 
@@ -440,6 +425,21 @@ void TMainForm::FormClose()
 }
 
 // ---- Commands
+
+void TMainForm::ConnectTools()
+{
+    connect(FTools->Hint(), &QAction::triggered, this, [this] {
+        if (FAnalyst)
+            FAnalyst->Hint();
+    });
+    connect(FTools->Analysis(), &QAction::triggered, this, [this] {
+        if (FAnalyst)
+            FAnalyst->ToggleWindow();
+    });
+    connect(FTools->Records(), &QAction::triggered, this, &TMainForm::ShowRecords);
+    connect(FTools->PegSymbols(), &QAction::triggered, this, &TMainForm::SetPegSymbols);
+}
+
 
 void TMainForm::mmenuNewGameClick()
 {
@@ -523,16 +523,11 @@ void TMainForm::MediaPlayerNotify(bool successful)
 
 void TMainForm::SetPegSymbols(bool shown)
 {
+    FTools->PegSymbols()->setChecked(shown);
     if (FSession)
         FSession->Configuration().SetPegSymbols(shown);
     if (FAnalyst)
         FAnalyst->SetPegSymbols(shown);
-}
-
-void TMainForm::TogglePegSymbols()
-{
-    if (FSession)
-        SetPegSymbols(!FSession->Configuration().PegSymbols());
 }
 
 void TMainForm::ShowRecords()

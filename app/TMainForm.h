@@ -34,6 +34,7 @@ class TScoreBoardReading;
 class TMainFormPorts;
 class TRecordsKeeper;
 class TStatusPanels;
+class TToolActions;
 class TTooltipSwitch;
 
 // The game's main window: it builds its controls and menus and connects
@@ -84,8 +85,8 @@ public:
     // The first game is game number instead of a drawn one; before the
     // first show.
     void SetFirstGameNumber(std::uint64_t number) { FFirstGameNumber = number; }
-    // Ctrl+Shift+S.
-    void TogglePegSymbols();
+    // The Tools menu's commands.
+    TToolActions& Tools() const { return *FTools; }
     // F4: the Records window. The records live from the first show to the
     // close; null outside.
     void ShowRecords();
@@ -100,6 +101,7 @@ protected:
 private:
     void CreateComponents();
     void CreateMenus();
+    void ConnectTools();
     QAction* AddMenuItem(QMenu* menu, const char* name, const QString& caption, const QString& hint, int helpContext,
                          void (TMainForm::*handler)());
     QToolButton* AddToolButton(QWidget* panel, const char* name, const QString& hint, const char* glyph,
@@ -139,6 +141,7 @@ private:
     TGuessBoardInput* FGuessBoardInput = nullptr;
     TContextHelp* FContextHelp = nullptr;
     TTooltipSwitch* FTooltips = nullptr;
+    TToolActions* FTools = nullptr;
     TActiveFormTracker* FActiveForms = nullptr;
     QTimer* FSecondsTimer = nullptr;
 };

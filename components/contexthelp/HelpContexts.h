@@ -26,5 +26,8 @@ inline constexpr int AnalysisRows = 6003;
 inline constexpr int AnalysisHint = 6004;
 inline constexpr int AnalysisSecrets = 6005;
 inline constexpr int AnalysisReview = 6006;
+// The Tools menu's commands beyond the hint and the analysis.
+inline constexpr int RecordsCommand = 7003;
+inline constexpr int PegSymbolsCommand = 7007;
 
 }  // namespace peglore::HelpContexts

@@ -247,7 +247,8 @@ private slots:
                 seen << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
         }
         QCOMPARE(seen, (QStringList{"&Game", "mmenuNewGame", "mmenuGiveUp", "-", "mmenuProperties", "-", "ExitMenu",
-                                    "&Level", "BeginnerMenu", "IntermediateMenu", "mmenuExpert", "CustomMenu", "&Help",
+                                    "&Level", "BeginnerMenu", "IntermediateMenu", "mmenuExpert", "CustomMenu", "&Tools",
+                                    "mmenuHint", "mmenuAnalysis", "mmenuRecords", "-", "mmenuPegSymbols", "&Help",
                                     "HelpTopicsMenu", "WhatsNewMenu", "-", "mmenuAbout"}));
     }
 

@@ -1102,6 +1102,23 @@ private slots:
         const QString saved = game.ReadSettings();
         QVERIFY2(saved.contains(QStringLiteral("TotalGames=1\nGamesWon=1\nGamesLost=0\n")), qPrintable(saved));
     }
+
+    // The Tools menu opens with Alt+T on its first item, Hint, which
+    // Return plays: the first row is filled and checked, and the hand moves
+    // on. Outside the menu Return would only refuse the empty row.
+    void toolsMenuFromTheKeyboardPlaysTheHint()
+    {
+        TGameRun game;
+        game.WriteSettings("[Options]\nMusic=0\n");
+        game.Start({}, {QStringLiteral("--game"), QStringLiteral("4242")});
+        const TWindow w = WaitForGame(game, BeginnerClientHeight);
+        Key(w.Id, QStringLiteral("alt+t"));
+        QVERIFY(WaitForMenu());
+        XDo({QStringLiteral("key"), QStringLiteral("Return")});
+        QVERIFY(QTest::qWaitFor([&] { return HandAt(Screenshot(), w.Client, 1); }, 10000));
+        ExitThroughTheMenu(w.Id);
+        QCOMPARE(game.WaitForExit(), 0);
+    }
 };
 
 int main(int argc, char** argv)

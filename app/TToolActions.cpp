@@ -1,0 +1,63 @@
+#include "app/TToolActions.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QWidget>
+
+#include "components/contexthelp/HelpContexts.h"
+#include "components/contexthelp/TContextHelp.h"
+
+namespace peglore {
+
+TToolActions::TToolActions(QWidget& window) : QObject(&window), FWindow(window)
+{
+    using namespace HelpContexts;
+    FHint = Add("mmenuHint", tr("&Hint"), tr("Fill the current row with a guess that fits every answer so far"),
+                tr("Fills the current row with a strong guess that fits every answer so far, in place of the pegs "
+                   "it held."),
+                HintCommand);
+    FHint->setShortcuts({QKeySequence(Qt::Key_H), QKeySequence(Qt::CTRL | Qt::Key_H)});
+
+    FAnalysis = Add("mmenuAnalysis", tr("&Analysis"), tr("Show the secrets still possible after every row"),
+                    tr("Shows and hides the Analysis window: the secrets still possible before and after every "
+                       "checked row, the hint and the review of the last game."),
+                    AnalysisWindow);
+    FAnalysis->setShortcut(QKeySequence(Qt::Key_F3));
+
+    FRecords = Add("mmenuRecords", tr("&Records"), tr("Show the records of every board and play a game again"),
+                   tr("Shows the Records window: for every board its games, wins, best time and fewest rows, and the "
+                      "last games, each of which can be played again."),
+                   RecordsCommand);
+    FRecords->setShortcut(QKeySequence(Qt::Key_F4));
+
+    FPegSymbols = Add("mmenuPegSymbols", tr("Peg &Symbols"), tr("Draw a symbol on every peg"),
+                      tr("Draws a small symbol on every peg, so that the colours can be told apart without colour."),
+                      PegSymbolsCommand);
+    FPegSymbols->setCheckable(true);
+    FPegSymbols->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+}
+
+QAction* TToolActions::Add(const char* name, const QString& caption, const QString& statusTip,
+                           const QString& whatsThis, int helpContext)
+{
+    auto* action = new QAction(caption, this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setStatusTip(statusTip);
+    action->setWhatsThis(whatsThis);
+    TContextHelp::SetContext(action, helpContext);
+    // The window holds every action, so its shortcut works while the menu
+    // is closed and wherever else the action shows.
+    FWindow.addAction(action);
+    return action;
+}
+
+void TToolActions::AddTo(QMenu& menu) const
+{
+    menu.addAction(FHint);
+    menu.addAction(FAnalysis);
+    menu.addAction(FRecords);
+    menu.addSeparator();
+    menu.addAction(FPegSymbols);
+}
+
+}  // namespace peglore
