@@ -26,8 +26,8 @@
 #include "app/TGuessBoardReading.h"
 #include "app/TMainFormPorts.h"
 #include "app/TPainterCanvas.h"
-#include "app/TScoreBoardReading.h"
 #include "app/TRecordsKeeper.h"
+#include "app/TScoreBoardReading.h"
 #include "app/TToolActions.h"
 #include "app/TTooltipSwitch.h"
 #include "components/accessible/TGroupAccessible.h"
@@ -387,9 +387,11 @@ void TMainForm::FormShow()
     FSession->Logic().AddObserver(*FRecords);
     FSession->LoadSettings();
     FTools->PegSymbols()->setChecked(FSession->Configuration().PegSymbols());
-    FAnalyst = new TAnalyst(*FSession, FHelp, *this, QString::fromStdString(FFiles.SettingsFolder + "PegloreAnalysis.ini"));
+    FAnalyst =
+        new TAnalyst(*FSession, FHelp, *this, QString::fromStdString(FFiles.SettingsFolder + "PegloreAnalysis.ini"));
     FGuessBoardInput->SetAnalyst(FAnalyst);
-    connect(FAnalyst, &TAnalyst::HintPendingChanged, FTools->Hint(), [this](bool pending) { FTools->Hint()->setEnabled(!pending); });
+    connect(FAnalyst, &TAnalyst::HintPendingChanged, FTools->Hint(),
+            [this](bool pending) { FTools->Hint()->setEnabled(!pending); });
     FRecords->SetHintsUsed([this] { return FAnalyst ? FAnalyst->HintsUsed() : 0; });
 }
 
@@ -439,7 +441,6 @@ void TMainForm::ConnectTools()
     connect(FTools->Records(), &QAction::triggered, this, &TMainForm::ShowRecords);
     connect(FTools->PegSymbols(), &QAction::triggered, this, &TMainForm::SetPegSymbols);
 }
-
 
 void TMainForm::mmenuNewGameClick()
 {

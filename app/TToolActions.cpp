@@ -37,8 +37,8 @@ TToolActions::TToolActions(QWidget& window) : QObject(&window), FWindow(window)
     FPegSymbols->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
 }
 
-QAction* TToolActions::Add(const char* name, const QString& caption, const QString& statusTip,
-                           const QString& whatsThis, int helpContext)
+QAction* TToolActions::Add(const char* name, const QString& caption, const QString& statusTip, const QString& whatsThis,
+                           int helpContext)
 {
     auto* action = new QAction(caption, this);
     action->setObjectName(QString::fromLatin1(name));
