@@ -1102,6 +1102,42 @@ private slots:
         const QString saved = game.ReadSettings();
         QVERIFY2(saved.contains(QStringLiteral("TotalGames=1\nGamesWon=1\nGamesLost=0\n")), qPrintable(saved));
     }
+
+    // Without its help file, deleted or a folder in its place, a copy of the
+    // build folder keeps its settings beside itself: the stored level comes
+    // back, Help Topics reports the file, and the exit writes the settings
+    // there, none under the home folder.
+    void missingHelpFileLeavesTheSettingsBesideTheGame_data()
+    {
+        QTest::addColumn<bool>("folder");
+        QTest::newRow("deleted") << false;
+        QTest::newRow("a folder in its place") << true;
+    }
+    void missingHelpFileLeavesTheSettingsBesideTheGame()
+    {
+        QFETCH(bool, folder);
+        TGameRun game;
+        QDir here(game.Folder());
+        QVERIFY(here.remove(QStringLiteral("Peglore.hlp")));
+        if (folder)
+            QVERIFY(here.mkdir(QStringLiteral("Peglore.hlp")));
+        const QByteArray stored = "[Options]\nMusic=0\nSmartHints=1\nAutoCheck=1\n"
+                                  "[Statistics]\nTotalGames=7\nGamesWon=3\nGamesLost=2\nUnfinishedGames=2\n"
+                                  "[Level Settings]\nCustomColumns=4\nCustomRows=10\nDifficultyLevel=2\n";
+        const TWindow w = StartGame(game, stored, 433);
+        QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
+        QCOMPARE(w.Frame.width(), 500);  // Expert, as stored
+        const QString message =
+            ChooseFromMenu(w.Id, QStringLiteral("alt+h"), QStringLiteral("t"), QStringLiteral("Peglore Help"));
+        QVERIFY(!message.isEmpty());
+        KeepScreenshot(Screenshot(), QStringLiteral("help-file-missing"));
+        Key(message, QStringLiteral("Return"));
+        ExitThroughTheMenu(w.Id);
+        QCOMPARE(game.WaitForExit(), 0);
+        QCOMPARE(game.ReadSettings().toUtf8(), stored);
+        QVERIFY(!here.exists(QStringLiteral(".config")));
+        QVERIFY(!here.exists(QStringLiteral(".local")));
+    }
 };
 
 int main(int argc, char** argv)
