@@ -1,5 +1,6 @@
 #include "settings/configuration/TConfiguration.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
 #include <optional>
@@ -33,10 +34,16 @@ enum TKeyId {
 constexpr int AnyMin = std::numeric_limits<int>::min();
 constexpr int AnyMax = std::numeric_limits<int>::max();
 
+enum class TKind {
+    Boolean,  // written "1" or "0"; any other number reads as 1
+    Integer,  // a signed decimal
+    Counter,  // a decimal from 0 on; see ParseSettingsCounter
+};
+
 struct TSettingsKey {
     std::string_view Section;
     std::string_view Key;
-    bool Boolean;  // written "1" or "0" (any other number reads as 1); otherwise a signed decimal
+    TKind Kind;
     int Default;
     // A stored number outside Min..Max reads as Default. The custom size
     // is taken as stored and fitted to the board's limits when applied.
@@ -48,37 +55,43 @@ struct TSettingsKey {
 
 // Every key of the settings file, in the order the file is written.
 constexpr std::array<TSettingsKey, kKeyCount> Keys{{
-    {"Options", "Music", true, 1},
-    {"Options", "SmartHints", true, 1},
-    {"Options", "AutoCheck", true, 1},
-    {"Options", "PegSymbols", true, 0, AnyMin, AnyMax, true},
-    {"Statistics", "TotalGames", false, 0},
-    {"Statistics", "GamesWon", false, 0},
-    {"Statistics", "GamesLost", false, 0},
-    {"Statistics", "UnfinishedGames", false, 0},
-    {"Level Settings", "CustomColumns", false, TLevelSettings::DefaultCustomColumns},
-    {"Level Settings", "CustomRows", false, TLevelSettings::DefaultCustomRows},
-    {"Level Settings", "DifficultyLevel", false, Beginner, Beginner, Custom},
+    {"Options", "Music", TKind::Boolean, 1},
+    {"Options", "SmartHints", TKind::Boolean, 1},
+    {"Options", "AutoCheck", TKind::Boolean, 1},
+    {"Options", "PegSymbols", TKind::Boolean, 0, AnyMin, AnyMax, true},
+    {"Statistics", "TotalGames", TKind::Counter, 0},
+    {"Statistics", "GamesWon", TKind::Counter, 0},
+    {"Statistics", "GamesLost", TKind::Counter, 0},
+    {"Statistics", "UnfinishedGames", TKind::Counter, 0},
+    {"Level Settings", "CustomColumns", TKind::Integer, TLevelSettings::DefaultCustomColumns},
+    {"Level Settings", "CustomRows", TKind::Integer, TLevelSettings::DefaultCustomRows},
+    {"Level Settings", "DifficultyLevel", TKind::Integer, Beginner, Beginner, Custom},
 }};
 
 // Every key read with one pass over the file.
 class TSettingsReader {
 public:
-    explicit TSettingsReader(const std::string& path)
+    explicit TSettingsReader(const TProfileFile& file)
     {
         std::array<TProfileKey, kKeyCount> wanted;
         for (std::size_t i = 0; i < Keys.size(); ++i)
             wanted[i] = {Keys[i].Section, Keys[i].Key};
-        FValues = TProfileFile(path).ReadStrings(wanted);
+        FValues = file.ReadStrings(wanted);
     }
 
-    int Integer(TKeyId id) const
+    // The stored number, or nothing when the key is missing or holds no
+    // number in range.
+    std::optional<int> Stored(TKeyId id) const
     {
         const TSettingsKey& k = Keys[id];
         const std::optional<std::string>& text = FValues[id];
-        const int value = (text ? ParseSettingsInteger(*text) : std::nullopt).value_or(k.Default);
-        return value < k.Min || value > k.Max ? k.Default : value;
+        if (!text)
+            return std::nullopt;
+        const std::optional<int> value =
+            k.Kind == TKind::Counter ? ParseSettingsCounter(*text) : ParseSettingsInteger(*text);
+        return value && *value >= k.Min && *value <= k.Max ? value : std::nullopt;
     }
+    int Integer(TKeyId id) const { return Stored(id).value_or(Keys[id].Default); }
     bool Boolean(TKeyId id) const { return Integer(id) != 0; }
 
 private:
@@ -131,7 +144,7 @@ void TConfiguration::SetPegSymbols(bool value)
 
 void TConfiguration::LoadSettings(TStatistics& statistics, TLevelSettings& levels)
 {
-    const TSettingsReader file(SettingsPath());
+    const TSettingsReader file{TProfileFile(SettingsPath())};
 
     SetMusic(file.Boolean(kMusic));
     SetSmartHints(file.Boolean(kSmartHints));
@@ -161,7 +174,9 @@ void TConfiguration::SaveSettings(const TStatistics& statistics, const TLevelSet
         statistics.TotalGames(),
         statistics.GamesWon(),
         statistics.GamesLost(),
-        statistics.UnfinishedGames(),
+        // Derived from a file counting more games won than played, it
+        // would be below 0.
+        std::max(statistics.UnfinishedGames(), 0),
         levels.CustomColumns(),
         levels.CustomRows(),
         levels.DifficultyLevel(),
@@ -177,7 +192,7 @@ void TConfiguration::SaveSettings(const TStatistics& statistics, const TLevelSet
             if (!stored || stored->empty())
                 continue;
         }
-        texts[i] = Keys[i].Boolean ? (values[i] ? "1" : "0") : std::to_string(values[i]);
+        texts[i] = Keys[i].Kind == TKind::Boolean ? (values[i] ? "1" : "0") : std::to_string(values[i]);
         entries.push_back({Keys[i].Section, Keys[i].Key, texts[i]});
     }
     // One rewrite of the file for all keys: they are all saved, or none is.
