@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
+#include <cstdint>
 #include <limits>
 #include <optional>
 #include <string>
@@ -9,6 +11,7 @@
 #include <vector>
 
 #include "game/TLevelSettings.h"
+#include "platform/files/TFolderLock.h"
 #include "platform/profile/TProfileFile.h"
 #include "settings/configuration/SettingsValue.h"
 #include "settings/statistics/TStatistics.h"
@@ -68,6 +71,11 @@ constexpr std::array<TSettingsKey, kKeyCount> Keys{{
     {"Level Settings", "DifficultyLevel", TKind::Integer, Beginner, Beginner, Custom},
 }};
 
+// How long a save waits for another run's save of the same folder. A save
+// takes far less, even of a file of many megabytes; a run stopped in the
+// middle of one is not waited for beyond this.
+constexpr std::chrono::milliseconds SaveLockTimeout(5000);
+
 // Every key read with one pass over the file.
 class TSettingsReader {
 public:
@@ -93,10 +101,45 @@ public:
     }
     int Integer(TKeyId id) const { return Stored(id).value_or(Keys[id].Default); }
     bool Boolean(TKeyId id) const { return Integer(id) != 0; }
+    bool Holds(TKeyId id) const { return FValues[id] && !FValues[id]->empty(); }
 
 private:
     std::vector<std::optional<std::string>> FValues;
 };
+
+TCounters CountersOf(const TStatistics& statistics)
+{
+    return {statistics.TotalGames(), statistics.GamesWon(), statistics.GamesLost(), statistics.UnfinishedGames()};
+}
+
+int Plus(int stored, std::int64_t change)
+{
+    return static_cast<int>(std::clamp<std::int64_t>(stored + change, 0, std::numeric_limits<int>::max()));
+}
+
+// The counters to write: what FILE holds now plus what this run counted
+// since it last read or wrote them (NOW less BEFORE), so that runs sharing
+// the file add up. A counter the file does not hold as a number keeps
+// BEFORE as its stored value. The unfinished count is derived again when
+// any other counter changed, as the statistics derive it, and is never
+// written below 0, which a file counting more games won than played would
+// give.
+TCounters MergedCounters(const TSettingsReader& file, const TCounters& before, const TCounters& now)
+{
+    TCounters stored{};
+    for (std::size_t i = 0; i < stored.size(); ++i)
+        stored[i] = file.Stored(TKeyId(kTotalGames + i)).value_or(before[i]);
+    const auto change = [&](std::size_t i) { return std::int64_t{now[i]} - before[i]; };
+    TStatistics merged;
+    merged.SetTotalGames(Plus(stored[0], change(0)));
+    merged.SetGamesWon(Plus(stored[1], change(1)));
+    merged.SetGamesLost(Plus(stored[2], change(2)));
+    if (change(0) == 0 && change(1) == 0 && change(2) == 0)
+        merged.SetUnfinishedGames(Plus(stored[3], change(3)));
+    TCounters counters = CountersOf(merged);
+    counters[3] = std::max(counters[3], 0);
+    return counters;
+}
 }  // namespace
 
 TSettingsWriteError::TSettingsWriteError(const std::string& path) : std::runtime_error("Unable to write to " + path) {}
@@ -157,6 +200,7 @@ void TConfiguration::LoadSettings(TStatistics& statistics, TLevelSettings& level
     statistics.SetGamesWon(file.Integer(kGamesWon));
     statistics.SetGamesLost(file.Integer(kGamesLost));
     statistics.SetUnfinishedGames(file.Integer(kUnfinishedGames));
+    FCountersInFile = CountersOf(statistics);
 
     // The custom size first, so a stored Custom level opens with it.
     levels.SetCustomColumns(file.Integer(kCustomColumns));
@@ -164,40 +208,42 @@ void TConfiguration::LoadSettings(TStatistics& statistics, TLevelSettings& level
     levels.SetLevel(TLevelSettings::LevelFromStored(file.Integer(kDifficultyLevel)));
 }
 
-void TConfiguration::SaveSettings(const TStatistics& statistics, const TLevelSettings& levels) const
+void TConfiguration::SaveSettings(const TStatistics& statistics, const TLevelSettings& levels)
 {
+    TProfileFile file(SettingsPath());
+    // Another run's save of the same file waits until this one has read the
+    // counters and put the file back, and this one for it; one that takes
+    // too long is not waited for.
+    const TFolderLock lock(FFolder, SaveLockTimeout);
+    const TSettingsReader stored(file);
+    const TCounters now = CountersOf(statistics);
+    const TCounters counters = MergedCounters(stored, FCountersInFile, now);
     const std::array<int, kKeyCount> values{
         FMusic,
         FSmartHints,
         FAutoCheck,
         FPegSymbols,
-        statistics.TotalGames(),
-        statistics.GamesWon(),
-        statistics.GamesLost(),
-        // Derived from a file counting more games won than played, it
-        // would be below 0.
-        std::max(statistics.UnfinishedGames(), 0),
+        counters[0],
+        counters[1],
+        counters[2],
+        counters[3],
         levels.CustomColumns(),
         levels.CustomRows(),
         levels.DifficultyLevel(),
     };
-    TProfileFile file(SettingsPath());
     std::array<std::string, kKeyCount> texts;
     std::vector<TProfileEntry> entries;
     for (std::size_t i = 0; i < Keys.size(); ++i) {
         // Switched off now but on in the file: the 0 keeps it off.
-        if (Keys[i].OnlyWhenOn && !values[i]) {
-            const TProfileKey key{Keys[i].Section, Keys[i].Key};
-            const std::optional<std::string> stored = file.ReadStrings({&key, 1}).front();
-            if (!stored || stored->empty())
-                continue;
-        }
+        if (Keys[i].OnlyWhenOn && !values[i] && !stored.Holds(TKeyId(i)))
+            continue;
         texts[i] = Keys[i].Kind == TKind::Boolean ? (values[i] ? "1" : "0") : std::to_string(values[i]);
         entries.push_back({Keys[i].Section, Keys[i].Key, texts[i]});
     }
     // One rewrite of the file for all keys: they are all saved, or none is.
     if (!file.WriteStrings(entries))
         throw TSettingsWriteError(SettingsPath());
+    FCountersInFile = now;
 }
 
 }  // namespace peglore
