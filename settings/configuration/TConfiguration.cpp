@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "game/BoardGeometry.h"
 #include "game/TLevelSettings.h"
 #include "platform/files/TFolderLock.h"
 #include "platform/profile/TProfileFile.h"
@@ -49,7 +50,8 @@ struct TSettingsKey {
     TKind Kind;
     int Default;
     // A stored number outside Min..Max reads as Default. The custom size
-    // is taken as stored and fitted to the board's limits when applied.
+    // is taken as stored, fitted to the board's limits when applied, and
+    // written back as fitted.
     int Min = AnyMin;
     int Max = AnyMax;
     // Written only when on, or when the file holds the key already.
@@ -227,8 +229,9 @@ void TConfiguration::SaveSettings(const TStatistics& statistics, const TLevelSet
         counters[1],
         counters[2],
         counters[3],
-        levels.CustomColumns(),
-        levels.CustomRows(),
+        // The custom board as the game plays it.
+        std::clamp(levels.CustomColumns(), 1, MaxColumns),
+        std::clamp(levels.CustomRows(), 1, MaxRows),
         levels.DifficultyLevel(),
     };
     std::array<std::string, kKeyCount> texts;

@@ -88,6 +88,8 @@ private slots:
     void counterEdges_data();
     void counterEdges();
     void customWithoutKeys();
+    void customSizeWrittenBackAsPlayed_data();
+    void customSizeWrittenBackAsPlayed();
     void settersCompareFirst();
     void musicFailingDuringLoadIsSavedOff();
     void saveKeepsForeignLines();
@@ -327,6 +329,29 @@ void TestConfiguration::customWithoutKeys()
     rig.Load();
     QCOMPARE(rig.Game.Logic.BoardColumns(), 4);
     QCOMPARE(rig.Game.Logic.BoardRows(), 10);
+}
+
+void TestConfiguration::customSizeWrittenBackAsPlayed_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QByteArray>("saved");
+    // Wider than the Custom dialog offers but within the board: kept.
+    QTest::newRow("12 x 20") << QByteArray("CustomColumns=12\nCustomRows=20\n")
+                             << QByteArray("CustomColumns=12\nCustomRows=20\n");
+    QTest::newRow("beyond the board") << QByteArray("CustomColumns=2147483647\nCustomRows=-4\n")
+                                      << QByteArray("CustomColumns=50\nCustomRows=1\n");
+}
+
+void TestConfiguration::customSizeWrittenBackAsPlayed()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(QByteArray, saved);
+    TSettingsRig rig;
+    rig.Write("[Level Settings]\n" + stored + "DifficultyLevel=3\n");
+    rig.Load();
+    rig.Config.SaveSettings(rig.Game.Stats, rig.Game.Levels);
+    const QByteArray file = rig.Read();
+    QVERIFY2(file.startsWith("[Level Settings]\n" + saved + "DifficultyLevel=3\n"), file.constData());
 }
 
 void TestConfiguration::settersCompareFirst()
