@@ -1,10 +1,10 @@
 #include "dialogs/about/TfrmAbout.h"
 
 #include <QLabel>
+#include <QPushButton>
 
 #include <algorithm>
 #include <iterator>
-#include <QPushButton>
 
 #include "components/labeleffect/LblEffct.h"
 #include "components/widgets/TBevel.h"
@@ -139,8 +139,8 @@ void TfrmAbout::PlaceCounters()
             captions[i]->move(left, captions[i]->y());
             values[i]->move(left + CounterRow[i].ValueLeft - CounterRow[i].CaptionLeft, values[i]->y());
         }
-        width = std::max({ClientWidth, rightOf(values[std::size(values) - 1]) + RightMargin,
-                          rightOf(FLblTotalGames) + RightMargin});
+        width = std::max(
+            {ClientWidth, rightOf(values[std::size(values) - 1]) + RightMargin, rightOf(FLblTotalGames) + RightMargin});
     }
     setFixedSize(width, ClientHeight);
     if (QWidget* background = findChild<QWidget*>(QStringLiteral("imgBackGround")))

@@ -13,8 +13,8 @@ namespace {
 int Difference(int total, int won, int lost)
 {
     const std::int64_t difference = std::int64_t{total} - won - lost;
-    return static_cast<int>(std::clamp<std::int64_t>(difference, std::numeric_limits<int>::min(),
-                                                     std::numeric_limits<int>::max()));
+    return static_cast<int>(
+        std::clamp<std::int64_t>(difference, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 }  // namespace
 

@@ -218,9 +218,9 @@ private slots:
         rig.SetCounters(counters[0], counters[1], counters[2], counters[3]);
         rig.Open();
         QList<QRect> pairs;
-        for (const auto& [caption, value] : {std::pair{"Label1", "lblTotalGames"}, std::pair{"Label2", "lblGamesWon"},
-                                             std::pair{"Label3", "lblGamesLost"},
-                                             std::pair{"Label4", "lblUnfinishedGames"}})
+        for (const auto& [caption, value] :
+             {std::pair{"Label1", "lblTotalGames"}, std::pair{"Label2", "lblGamesWon"},
+              std::pair{"Label3", "lblGamesLost"}, std::pair{"Label4", "lblUnfinishedGames"}})
             pairs << (rig.Label(caption)->geometry() | rig.Label(value)->geometry());
         for (int a = 0; a < pairs.size(); ++a) {
             QVERIFY(rig.Dialog.rect().contains(pairs[a]));
