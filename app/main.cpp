@@ -38,7 +38,8 @@ int main(int argc, char** argv)
         return EXIT_FAILURE;
     }
 
-    const TGameFiles files = GameFilesOfThisRun(PEGLORE_DATA_FROM_PROGRAM);
+    const TGameFiles files = GameFilesOfThisRun(
+        PEGLORE_INSTALLED ? TFilesPlace::Installed : TFilesPlace::BesideTheProgram, PEGLORE_DATA_FROM_PROGRAM);
     THelpViewer help(QString::fromStdString(files.DataFolder + "Peglore.hlp"));
     TFluidSynthPlayer player;
     TMainForm mainForm(help, player, files);

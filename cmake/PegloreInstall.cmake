@@ -18,10 +18,12 @@ set(PEGLORE_MAINTAINER "Peglore developers <peglore@example.org>")
 
 # An installed game finds its music and help file from its own folder.
 file(RELATIVE_PATH data_from_program /${PEGLORE_PROGRAM_INSTALL_DIR} /${PEGLORE_DATA_INSTALL_DIR})
-target_compile_definitions(peglore PRIVATE
-  PEGLORE_VERSION="${PROJECT_VERSION}"
-  PEGLORE_APP_ID="${PEGLORE_APP_ID}"
-  PEGLORE_DATA_FROM_PROGRAM="${data_from_program}/")
+foreach(game peglore peglore_installed)
+  target_compile_definitions(${game} PRIVATE
+    PEGLORE_VERSION="${PROJECT_VERSION}"
+    PEGLORE_APP_ID="${PEGLORE_APP_ID}"
+    PEGLORE_DATA_FROM_PROGRAM="${data_from_program}/")
+endforeach()
 
 set(packaging ${PROJECT_SOURCE_DIR}/packaging)
 set(configured ${PROJECT_BINARY_DIR}/packaging)
@@ -40,7 +42,7 @@ foreach(file ${configured}/peglore.6 ${packaging}/debian/changelog)
   execute_process(COMMAND gzip -9nc ${file} OUTPUT_FILE ${configured}/${name}.gz COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
 
-install(TARGETS peglore RUNTIME DESTINATION ${PEGLORE_PROGRAM_INSTALL_DIR})
+install(TARGETS peglore_installed RUNTIME DESTINATION ${PEGLORE_PROGRAM_INSTALL_DIR})
 install(FILES ${PEGLORE_TUNE} ${PROJECT_SOURCE_DIR}/resources/help/Peglore.hlp
         DESTINATION ${PEGLORE_DATA_INSTALL_DIR})
 install(FILES ${packaging}/${PEGLORE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

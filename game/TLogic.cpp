@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <limits>
 #include <string>
 
 #include "game/BoardGeometry.h"
@@ -13,10 +14,10 @@
 namespace peglore {
 
 namespace {
-// Counters have no upper limit; wrap instead of overflowing.
+// A counter that has reached the largest int stays there.
 int PlusOne(int value)
 {
-    return static_cast<int>(static_cast<unsigned>(value) + 1u);
+    return value < std::numeric_limits<int>::max() ? value + 1 : value;
 }
 
 // A board of columns x rows cells with a spare column beyond its width, and

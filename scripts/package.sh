@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 build=build/package
 # Only the game is built: packaging does not wait for the tests.
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
-cmake --build "$build" -j "$(nproc)" --target peglore
+cmake --build "$build" -j "$(nproc)" --target peglore_installed
 rm -f "$build"/peglore_*.deb
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$build" >/dev/null
 ls "$build"/peglore_*.deb

@@ -3,6 +3,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+#include <iterator>
+
 #include "components/labeleffect/LblEffct.h"
 #include "components/widgets/TBevel.h"
 #include "dialogs/common/DialogFonts.h"
@@ -17,6 +20,18 @@ const QString TfrmAbout::CopyrightText = QStringLiteral("Copyright \u00A9 2026 P
 namespace {
 const QColor Teal(0, 0x80, 0x80);
 const QColor Gray(128, 128, 128);
+
+// The row of three counters as designed: each caption's left edge and its
+// figure's.
+struct TCounterPlace {
+    int CaptionLeft;
+    int ValueLeft;
+};
+constexpr TCounterPlace CounterRow[] = {{4, 77}, {92, 164}, {182, 290}};
+// Between a figure and the next caption, and after the last figure, when
+// figures too wide for their places move the captions after them.
+constexpr int CounterGap = 7;
+constexpr int RightMargin = 4;
 }  // namespace
 
 TfrmAbout::TfrmAbout(IHelpCommands& help, QWidget* parent)
@@ -71,12 +86,12 @@ TfrmAbout::TfrmAbout(IHelpCommands& help, QWidget* parent)
 
     AddLabel("Label1", QStringLiteral("Total Games Played:"), 82, 129, Qt::black);
     FLblTotalGames = AddLabel("lblTotalGames", QStringLiteral("10"), 201, 129, Teal);
-    AddLabel("Label2", QStringLiteral("Games Won:"), 4, 153, Qt::black);
-    FLblGamesWon = AddLabel("lblGamesWon", QStringLiteral("5"), 77, 153, Teal);
-    AddLabel("Label3", QStringLiteral("Games Lost:"), 92, 153, Qt::black);
-    FLblGamesLost = AddLabel("lblGamesLost", QStringLiteral("3"), 164, 153, Teal);
-    AddLabel("Label4", QStringLiteral("Unfinished Games:"), 182, 153, Qt::black);
-    FLblUnfinishedGames = AddLabel("lblUnfinishedGames", QStringLiteral("2"), 290, 153, Teal);
+    FLabel2 = AddLabel("Label2", QStringLiteral("Games Won:"), CounterRow[0].CaptionLeft, 153, Qt::black);
+    FLblGamesWon = AddLabel("lblGamesWon", QStringLiteral("5"), CounterRow[0].ValueLeft, 153, Teal);
+    FLabel3 = AddLabel("Label3", QStringLiteral("Games Lost:"), CounterRow[1].CaptionLeft, 153, Qt::black);
+    FLblGamesLost = AddLabel("lblGamesLost", QStringLiteral("3"), CounterRow[1].ValueLeft, 153, Teal);
+    FLabel4 = AddLabel("Label4", QStringLiteral("Unfinished Games:"), CounterRow[2].CaptionLeft, 153, Qt::black);
+    FLblUnfinishedGames = AddLabel("lblUnfinishedGames", QStringLiteral("2"), CounterRow[2].ValueLeft, 153, Teal);
 }
 
 TAutoSizeLabel* TfrmAbout::AddLabel(const char* name, const QString& caption, int left, int top, const QColor& color)
@@ -97,7 +112,39 @@ void TfrmAbout::FormShow()
         FLblGamesLost->SetCaption(QString::number(FStatistics->GamesLost()));
         FLblUnfinishedGames->SetCaption(QString::number(FStatistics->UnfinishedGames()));
     }
+    PlaceCounters();
     FOkButton->setFocus();
+}
+
+void TfrmAbout::PlaceCounters()
+{
+    // As designed while every figure fits before the next caption and
+    // inside the box; otherwise each caption keeps a gap after the figure
+    // before it, and the box widens to the right to hold the last one.
+    // Nothing else moves.
+    TAutoSizeLabel* const captions[] = {FLabel2, FLabel3, FLabel4};
+    TAutoSizeLabel* const values[] = {FLblGamesWon, FLblGamesLost, FLblUnfinishedGames};
+    const auto rightOf = [](const QWidget* label) { return label->x() + label->width(); };
+    bool fits = rightOf(FLblTotalGames) <= ClientWidth;
+    for (std::size_t i = 0; i < std::size(CounterRow); ++i) {
+        captions[i]->move(CounterRow[i].CaptionLeft, captions[i]->y());
+        values[i]->move(CounterRow[i].ValueLeft, values[i]->y());
+        const int room = i + 1 < std::size(CounterRow) ? CounterRow[i + 1].CaptionLeft : ClientWidth;
+        fits = fits && rightOf(values[i]) <= room;
+    }
+    int width = ClientWidth;
+    if (!fits) {
+        for (std::size_t i = 1; i < std::size(CounterRow); ++i) {
+            const int left = std::max(CounterRow[i].CaptionLeft, rightOf(values[i - 1]) + CounterGap);
+            captions[i]->move(left, captions[i]->y());
+            values[i]->move(left + CounterRow[i].ValueLeft - CounterRow[i].CaptionLeft, values[i]->y());
+        }
+        width = std::max(
+            {ClientWidth, rightOf(values[std::size(values) - 1]) + RightMargin, rightOf(FLblTotalGames) + RightMargin});
+    }
+    setFixedSize(width, ClientHeight);
+    if (QWidget* background = findChild<QWidget*>(QStringLiteral("imgBackGround")))
+        background->setGeometry(rect());
 }
 
 }  // namespace peglore

@@ -30,13 +30,17 @@ protected:
 
 private:
     TAutoSizeLabel* AddLabel(const char* name, const QString& caption, int left, int top, const QColor& color);
+    void PlaceCounters();
 
     const TStatistics* FStatistics = nullptr;
     TLabelEffect* FLabelEffect1;
     QPushButton* FOkButton;
     TAutoSizeLabel* FLblTotalGames;
+    TAutoSizeLabel* FLabel2;
     TAutoSizeLabel* FLblGamesWon;
+    TAutoSizeLabel* FLabel3;
     TAutoSizeLabel* FLblGamesLost;
+    TAutoSizeLabel* FLabel4;
     TAutoSizeLabel* FLblUnfinishedGames;
 };
 

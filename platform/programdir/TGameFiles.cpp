@@ -30,12 +30,6 @@ bool IsFolder(const std::string& path)
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-bool IsFile(const std::string& path)
-{
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
-}
-
 // FOLDER followed by RELATIVE, each leading "../" of RELATIVE taking off the
 // last name of FOLDER while it has one, so the paths the game shows in its
 // messages read plainly ("/usr/share/peglore/", not "/usr/bin/../share/...").
@@ -108,8 +102,6 @@ TGameFiles LocateGameFiles(const std::string& programFolder, const std::string& 
                            const std::string& userSettingsFolder)
 {
     const std::string executable = programFolder + "peglore";
-    if (IsFile(programFolder + "Peglore.hlp"))
-        return {programFolder, programFolder, executable};
     const std::string settings = userSettingsFolder.empty() ? programFolder : userSettingsFolder;
     return {settings, JoinFolders(programFolder, WithSlash(dataFromProgram)), executable};
 }
@@ -130,10 +122,12 @@ bool MakeFolders(const std::string& folder)
     return IsFolder(folder);
 }
 
-TGameFiles GameFilesOfThisRun(const std::string& dataFromProgram)
+TGameFiles GameFilesOfThisRun(TFilesPlace place, const std::string& dataFromProgram)
 {
-    const char* home = HomeOfThisRun();
     const std::string programFolder = ProgramDir();
+    if (place == TFilesPlace::BesideTheProgram)
+        return {programFolder, programFolder, programFolder + "peglore"};
+    const char* home = HomeOfThisRun();
     const std::string userFolder = UserSettingsFolder(std::getenv("XDG_CONFIG_HOME"), home);
     TGameFiles files = LocateGameFiles(programFolder, dataFromProgram, userFolder);
     if (files.SettingsFolder != programFolder)

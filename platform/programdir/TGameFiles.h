@@ -17,12 +17,16 @@ struct TGameFiles {
 // neither names an absolute path.
 std::string UserSettingsFolder(const char* xdgConfigHome, const char* home);
 
-// Where a game whose executable lies in PROGRAMFOLDER finds its files. With
-// Peglore.hlp beside the executable (a build folder, an unpacked copy) all of
-// them lie there. Otherwise the game is installed: music and help in
-// DATAFROMPROGRAM, a path relative to PROGRAMFOLDER ("../share/peglore/"),
-// and the settings in USERSETTINGSFOLDER, or beside the executable when that
-// is empty.
+// Where the game keeps its files, fixed when the executable is built: the
+// game made for installing uses the installed layout wherever it is run
+// from, any other build keeps every file beside its executable. No file
+// that is present or missing moves the player's settings and records.
+enum class TFilesPlace { BesideTheProgram, Installed };
+
+// Where an installed game whose executable lies in PROGRAMFOLDER finds its
+// files: music and help in DATAFROMPROGRAM, a path relative to
+// PROGRAMFOLDER ("../share/peglore/"), and the settings in
+// USERSETTINGSFOLDER, or beside the executable when that is empty.
 TGameFiles LocateGameFiles(const std::string& programFolder, const std::string& dataFromProgram,
                            const std::string& userSettingsFolder);
 
@@ -44,10 +48,11 @@ std::string LocateRecordsFolder(const TGameFiles& files, const std::string& user
 // data folder is created when it is missing.
 std::string RecordsFolderOfThisRun(const TGameFiles& files);
 
-// LocateGameFiles for the running executable and this process's environment
-// (HOME from the password database when unset). An installed game's
-// settings folder is created when it is missing; a failure shows later, as
-// the settings file that cannot be written.
-TGameFiles GameFilesOfThisRun(const std::string& dataFromProgram);
+// The files of the running executable: all of them beside it, or, for
+// PLACE Installed, LocateGameFiles for this process's environment (HOME
+// from the password database when unset). An installed game's settings
+// folder is created when it is missing; a failure shows later, as the
+// settings file that cannot be written.
+TGameFiles GameFilesOfThisRun(TFilesPlace place, const std::string& dataFromProgram);
 
 }  // namespace peglore

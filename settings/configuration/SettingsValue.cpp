@@ -1,5 +1,6 @@
 #include "settings/configuration/SettingsValue.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -55,20 +56,55 @@ std::optional<int> ParseDecimal(std::string_view digits, bool negative)
         return std::nullopt;
     return static_cast<int>(value);
 }
+
+bool AllDigits(std::string_view digits, bool hex)
+{
+    for (char c : digits)
+        if (hex ? HexDigit(c) < 0 : c < '0' || c > '9')
+            return false;
+    return !digits.empty();
+}
+
+// A stored number taken apart: its sign, its base and its digits.
+struct TNumberText {
+    std::string_view Digits;
+    bool Hex = false;
+    bool Negative = false;
+};
+
+TNumberText SplitNumber(std::string_view text)
+{
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
+        return {text.substr(2), true, false};
+    TNumberText number;
+    if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
+        number.Negative = text[0] == '-';
+        text.remove_prefix(1);
+    }
+    if (!text.empty() && text[0] == '$') {
+        number.Hex = true;
+        text.remove_prefix(1);
+    }
+    number.Digits = text;
+    return number;
+}
 }  // namespace
 
 std::optional<int> ParseSettingsInteger(std::string_view text)
 {
-    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
-        return ParseHex(text.substr(2), false);
-    bool negative = false;
-    if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
-        negative = text[0] == '-';
-        text.remove_prefix(1);
-    }
-    if (!text.empty() && text[0] == '$')
-        return ParseHex(text.substr(1), negative);
-    return ParseDecimal(text, negative);
+    const TNumberText number = SplitNumber(text);
+    return number.Hex ? ParseHex(number.Digits, number.Negative) : ParseDecimal(number.Digits, number.Negative);
+}
+
+std::optional<int> ParseSettingsCounter(std::string_view text)
+{
+    if (const std::optional<int> value = ParseSettingsInteger(text))
+        return std::max(*value, 0);
+    // Not a number, or one beyond 32 bits: the digits tell which.
+    const TNumberText number = SplitNumber(text);
+    if (!AllDigits(number.Digits, number.Hex))
+        return std::nullopt;
+    return number.Negative ? 0 : std::numeric_limits<int>::max();
 }
 
 }  // namespace peglore

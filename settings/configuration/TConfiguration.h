@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <stdexcept>
 #include <string>
 
@@ -9,6 +10,9 @@ namespace peglore {
 
 class TLevelSettings;
 class TStatistics;
+
+// The four statistics counters: total, won, lost, unfinished.
+using TCounters = std::array<int, 4>;
 
 // A write to the settings file that was refused.
 class TSettingsWriteError : public std::runtime_error {
@@ -48,8 +52,10 @@ public:
     void LoadSettings(TStatistics& statistics, TLevelSettings& levels);
     // Writes every value with one rewrite of the file; throws
     // TSettingsWriteError when the file cannot be written, leaving it as it
-    // was.
-    void SaveSettings(const TStatistics& statistics, const TLevelSettings& levels) const;
+    // was. The counters written are the file's own at this moment plus what
+    // this run counted since it last read or wrote them, so that two runs
+    // sharing the file add up; every other key is this run's.
+    void SaveSettings(const TStatistics& statistics, const TLevelSettings& levels);
 
 private:
     IOptionEffects& FEffects;
@@ -58,6 +64,8 @@ private:
     bool FSmartHints = false;
     bool FAutoCheck = false;
     bool FPegSymbols = false;
+    // The counters as this run last read them from the file or wrote them.
+    TCounters FCountersInFile{};
 };
 
 }  // namespace peglore

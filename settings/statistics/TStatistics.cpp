@@ -1,13 +1,20 @@
 #include "settings/statistics/TStatistics.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
 namespace peglore {
 
 namespace {
-// Counters read from the settings file are taken as they are; the
-// difference is formed without signed overflow.
+// Games counted but neither won nor lost, formed without overflow: a
+// difference beyond what an int holds stops at its limit instead of
+// wrapping to the other end.
 int Difference(int total, int won, int lost)
 {
-    return static_cast<int>(static_cast<unsigned>(total) - static_cast<unsigned>(won) - static_cast<unsigned>(lost));
+    const std::int64_t difference = std::int64_t{total} - won - lost;
+    return static_cast<int>(
+        std::clamp<std::int64_t>(difference, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 }  // namespace
 

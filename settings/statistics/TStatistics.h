@@ -3,9 +3,10 @@
 namespace peglore {
 
 // Games counted, won, lost and unfinished over every run. The setters of
-// the first three keep UnfinishedGames = TotalGames - GamesWon - GamesLost;
-// only loading stores a different unfinished figure, which lasts until
-// the next change of one of the others.
+// the first three keep UnfinishedGames = TotalGames - GamesWon - GamesLost
+// (stopping at the limits of an int); only loading stores a different
+// unfinished figure, which lasts until the next change of one of the
+// others.
 class TStatistics {
 public:
     int TotalGames() const { return FTotalGames; }

@@ -198,6 +198,39 @@ private slots:
         QCOMPARE(caption->geometry(), captionBefore);
     }
 
+    // However large the figures, no caption and its figure run into another
+    // and all lie inside the box; figures that fit leave the box as designed.
+    void figuresNeverOverlap_data()
+    {
+        QTest::addColumn<QList<int>>("counters");
+        QTest::addColumn<bool>("designed");
+        const int max = 2147483647;
+        QTest::newRow("a few") << QList<int>{42, 17, 20, 5} << true;
+        QTest::newRow("many") << QList<int>{12345, 6789, 5432, 124} << false;
+        QTest::newRow("largest") << QList<int>{max, max, max, max} << false;
+        QTest::newRow("one large won") << QList<int>{max, max, 0, 0} << false;
+    }
+    void figuresNeverOverlap()
+    {
+        QFETCH(QList<int>, counters);
+        QFETCH(bool, designed);
+        TRig rig;
+        rig.SetCounters(counters[0], counters[1], counters[2], counters[3]);
+        rig.Open();
+        QList<QRect> pairs;
+        for (const auto& [caption, value] :
+             {std::pair{"Label1", "lblTotalGames"}, std::pair{"Label2", "lblGamesWon"},
+              std::pair{"Label3", "lblGamesLost"}, std::pair{"Label4", "lblUnfinishedGames"}})
+            pairs << (rig.Label(caption)->geometry() | rig.Label(value)->geometry());
+        for (int a = 0; a < pairs.size(); ++a) {
+            QVERIFY(rig.Dialog.rect().contains(pairs[a]));
+            for (int b = a + 1; b < pairs.size(); ++b)
+                QVERIFY2(!pairs[a].intersects(pairs[b]), qPrintable(QStringLiteral("%1 and %2").arg(a).arg(b)));
+        }
+        QCOMPARE(rig.Dialog.width() == 302, designed);
+        QCOMPARE(rig.Dialog.findChild<QWidget*>("imgBackGround")->geometry(), rig.Dialog.rect());
+    }
+
     void closing_data()
     {
         QTest::addColumn<QString>("how");

@@ -332,6 +332,35 @@ int ClosestGreys(const std::array<QImage, 8>& greys)
     return closest;
 }
 
+// Starts a second copy of the game from first's folder, as TGameRun starts
+// the first.
+void StartCopy(QProcess& copy, const TGameRun& first, const QStringList& arguments)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"HOME", "XDG_RUNTIME_DIR"})
+        env.insert(QString::fromLatin1(name), first.Folder());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
+    copy.setProcessEnvironment(env);
+    copy.start(QDir(first.Folder()).filePath(QStringLiteral("peglore")), arguments);
+}
+
+// Waits for a game window other than first; returns its id.
+QString WaitForAnotherGame(const QString& first)
+{
+    QStringList shown;
+    (void)QTest::qWaitFor(
+        [&] {
+            shown = XDo({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                         QStringLiteral("^Peglore$")})
+                        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            shown.removeAll(first);
+            return !shown.isEmpty();
+        },
+        15000);
+    return shown.value(0);
+}
+
 const QString DesignedRest = QStringLiteral("[Statistics]\nTotalGames=0\nGamesWon=0\nGamesLost=0\nUnfinishedGames=0\n"
                                             "[Level Settings]\nCustomColumns=4\nCustomRows=10\nDifficultyLevel=0\n");
 }  // namespace
@@ -1118,6 +1147,72 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return HandAt(Screenshot(), w.Client, 1); }, 10000));
         ExitThroughTheMenu(w.Id);
         QCOMPARE(game.WaitForExit(), 0);
+    }
+
+    // Without its help file, deleted or a folder in its place, a copy of the
+    // build folder keeps its settings beside itself: the stored level comes
+    // back, Help Topics reports the file, and the exit writes the settings
+    // there, none under the home folder.
+    void missingHelpFileLeavesTheSettingsBesideTheGame_data()
+    {
+        QTest::addColumn<bool>("folder");
+        QTest::newRow("deleted") << false;
+        QTest::newRow("a folder in its place") << true;
+    }
+    void missingHelpFileLeavesTheSettingsBesideTheGame()
+    {
+        QFETCH(bool, folder);
+        TGameRun game;
+        QDir here(game.Folder());
+        QVERIFY(here.remove(QStringLiteral("Peglore.hlp")));
+        if (folder)
+            QVERIFY(here.mkdir(QStringLiteral("Peglore.hlp")));
+        const QByteArray stored = "[Options]\nMusic=0\nSmartHints=1\nAutoCheck=1\n"
+                                  "[Statistics]\nTotalGames=7\nGamesWon=3\nGamesLost=2\nUnfinishedGames=2\n"
+                                  "[Level Settings]\nCustomColumns=4\nCustomRows=10\nDifficultyLevel=2\n";
+        const TWindow w = StartGame(game, stored, 433);
+        QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
+        QCOMPARE(w.Frame.width(), 500);  // Expert, as stored
+        const QString message =
+            ChooseFromMenu(w.Id, QStringLiteral("alt+h"), QStringLiteral("t"), QStringLiteral("Peglore Help"));
+        QVERIFY(!message.isEmpty());
+        KeepScreenshot(Screenshot(), QStringLiteral("help-file-missing"));
+        Key(message, QStringLiteral("Return"));
+        ExitThroughTheMenu(w.Id);
+        QCOMPARE(game.WaitForExit(), 0);
+        QCOMPARE(game.ReadSettings().toUtf8(), stored);
+        QVERIFY(!here.exists(QStringLiteral(".config")));
+        QVERIFY(!here.exists(QStringLiteral(".local")));
+    }
+
+    // Two copies in one folder each win a game; the second to exit adds its
+    // counts to those the first wrote. Each is closed by the window manager.
+    void twoCopiesInOneFolderAddTheirCounts()
+    {
+        const QString key = KeyOfPeg(SecretOf(5, 1)[0]);
+        const QStringList gameFive{QStringLiteral("--game"), QStringLiteral("5")};
+        TGameRun game;
+        const TWindow first =
+            StartGame(game, "[Options]\nMusic=0\n[Level Settings]\nCustomColumns=1\nCustomRows=1\nDifficultyLevel=3\n",
+                      147, gameFive);
+        QVERIFY2(!first.Id.isEmpty(), qPrintable(game.Output()));
+        Key(first.Id, key);
+        QVERIFY(Answer(QStringLiteral("Information"), QStringLiteral("Return")));
+        QVERIFY(WaitForWindowGone(QStringLiteral("Information")));
+        QProcess copy;  // killed, if still running, when it goes
+        StartCopy(copy, game, gameFive);
+        const QString second = WaitForAnotherGame(first.Id);
+        QVERIFY(!second.isEmpty());
+        Key(second, key);
+        QVERIFY(Answer(QStringLiteral("Information"), QStringLiteral("Return")));
+        QVERIFY(WaitForWindowGone(QStringLiteral("Information")));
+        Key(first.Id, QStringLiteral("alt+F4"));
+        QCOMPARE(game.WaitForExit(), 0);
+        Key(second, QStringLiteral("alt+F4"));
+        QVERIFY(copy.waitForFinished(15000));
+        const QString saved = game.ReadSettings();
+        QVERIFY2(saved.contains(QStringLiteral("TotalGames=2\nGamesWon=2\nGamesLost=0\nUnfinishedGames=0\n")),
+                 qPrintable(saved));
     }
 };
 

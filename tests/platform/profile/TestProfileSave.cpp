@@ -1,7 +1,9 @@
 #include "ProfileTestFiles.h"
 #include "RenameHook.h"
+#include "platform/files/TFolderLock.h"
 #include "platform/profile/TProfileFile.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -35,6 +37,7 @@ private slots:
     void crashBeforeRenameKeepsOldFile();
     void refusesFolderAtPath();
     void relativePathUsesCurrentFolder();
+    void folderLockWaitsForAHolderOnlyForItsTime();
 
 private:
     static mode_t ModeOf(const QString& path);
@@ -247,6 +250,24 @@ void TestProfileSave::relativePathUsesCurrentFolder()
     QVERIFY(written);
     QCOMPARE(read, std::string("0"));
     QCOMPARE(ReadBytes(Path()), FNew);
+}
+
+// Two runs' saves of one folder take turns by its lock; a holder that does
+// not let go is waited for only so long, and its going frees the lock.
+void TestProfileSave::folderLockWaitsForAHolderOnlyForItsTime()
+{
+    using namespace std::chrono_literals;
+    const std::string folder = FDir->path().toStdString() + "/";
+    {
+        const TFolderLock first(folder, 0ms);
+        QVERIFY(first.Held());
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(!TFolderLock(folder, 200ms).Held());
+        QVERIFY(clock.elapsed() >= 200);
+    }
+    QVERIFY(TFolderLock(folder, 0ms).Held());
+    QVERIFY(!TFolderLock(folder + "missing/", 0ms).Held());
 }
 
 QTEST_GUILESS_MAIN(TestProfileSave)

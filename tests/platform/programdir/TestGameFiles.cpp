@@ -7,7 +7,7 @@
 
 #include <sys/stat.h>
 
-// Where a game beside its help file, and an installed one, find their files.
+// Where an installed game finds its files.
 using namespace peglore;
 
 namespace {
@@ -86,17 +86,16 @@ private slots:
                  folder);
     }
 
-    // A folder holding the help file beside the executable keeps everything
-    // there, settings included, as a build folder or an unpacked copy does.
-    void besideTheHelpFileEverythingStaysThere()
+    // Which layout a game uses is fixed when it is built: a help file beside
+    // the installed executable does not turn it into a build folder.
+    void installedBesideAHelpFileStaysInstalled()
     {
         QTemporaryDir dir;
-        Touch(dir.filePath("Peglore.hlp"));
-        const std::string program = Folder(dir);
-        const TGameFiles files = LocateGameFiles(program, "../share/peglore/", "/home/p/.config/peglore/");
-        QCOMPARE(files.SettingsFolder, program);
-        QCOMPARE(files.DataFolder, program);
-        QCOMPARE(files.Executable, program + "peglore");
+        QVERIFY(QDir(dir.path()).mkpath("bin"));
+        Touch(dir.filePath("bin/Peglore.hlp"));
+        const TGameFiles files = LocateGameFiles(Folder(dir, "bin"), "../share/peglore/", "/home/p/.config/peglore/");
+        QCOMPARE(files.DataFolder, Folder(dir, "share/peglore"));
+        QCOMPARE(files.SettingsFolder, std::string("/home/p/.config/peglore/"));
     }
 
     void installedDataFromTheProgramFolder_data()

@@ -85,7 +85,11 @@ private slots:
     void storedValues();
     void storedOffOptions();
     void unfinishedRule();
+    void counterEdges_data();
+    void counterEdges();
     void customWithoutKeys();
+    void customSizeWrittenBackAsPlayed_data();
+    void customSizeWrittenBackAsPlayed();
     void settersCompareFirst();
     void musicFailingDuringLoadIsSavedOff();
     void saveKeepsForeignLines();
@@ -274,6 +278,48 @@ void TestConfiguration::unfinishedRule()
     QCOMPARE(rig.Counters(), QString("11/4/2/5"));
 }
 
+// Counters as an edited file may hold them: read as 0 when negative, as the
+// largest int when larger, and never wrapping on the next win.
+void TestConfiguration::counterEdges_data()
+{
+    QTest::addColumn<QByteArray>("stored");  // the Statistics section's lines
+    QTest::addColumn<QString>("loaded");  // total/won/lost/unfinished
+    QTest::addColumn<QByteArray>("saved");  // after one win
+    const QByteArray max = "2147483647";
+    QTest::newRow("negative") << QByteArray("TotalGames=-5\nGamesWon=-1\nGamesLost=-2147483648\nUnfinishedGames=-3\n")
+                              << "0/0/0/0" << QByteArray("TotalGames=1\nGamesWon=1\nGamesLost=0\nUnfinishedGames=0\n");
+    QTest::newRow("largest") << "TotalGames=" + max + "\nGamesWon=" + max + "\n"
+                             << "2147483647/2147483647/0/0"
+                             << "TotalGames=" + max + "\nGamesWon=" + max + "\nGamesLost=0\nUnfinishedGames=0\n";
+    QTest::newRow("2^31 and beyond") << QByteArray("TotalGames=2147483648\nGamesWon=99999999999999999999\n"
+                                                   "GamesLost=0x100000000\nUnfinishedGames=-99999999999\n")
+                                     << "2147483647/2147483647/2147483647/0"
+                                     << "TotalGames=" + max + "\nGamesWon=" + max + "\nGamesLost=" + max +
+                                            "\nUnfinishedGames=0\n";
+    QTest::newRow("32-bit hex that is negative")
+        << QByteArray("TotalGames=$FFFFFFFF\nGamesWon=0x80000000\n") << "0/0/0/0"
+        << QByteArray("TotalGames=1\nGamesWon=1\nGamesLost=0\nUnfinishedGames=0\n");
+    QTest::newRow("more won than played") << QByteArray("TotalGames=3\nGamesWon=5\nGamesLost=1\n") << "3/5/1/0"
+                                          << QByteArray("TotalGames=4\nGamesWon=6\nGamesLost=1\nUnfinishedGames=0\n");
+}
+
+void TestConfiguration::counterEdges()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, loaded);
+    QFETCH(QByteArray, saved);
+    TSettingsRig rig;
+    rig.Write("[Statistics]\n" + stored);
+    rig.Load();
+    QCOMPARE(rig.Counters(), loaded);
+    rig.Game.FillRow(rig.Game.Secret());
+    rig.Game.Logic.CheckCurrentRow();
+    rig.Config.SaveSettings(rig.Game.Stats, rig.Game.Levels);
+    const QByteArray file = rig.Read();
+    const qsizetype from = file.indexOf("TotalGames=");
+    QCOMPARE(file.mid(from, file.indexOf('[', from) - from), saved);
+}
+
 void TestConfiguration::customWithoutKeys()
 {
     TSettingsRig rig;
@@ -281,6 +327,29 @@ void TestConfiguration::customWithoutKeys()
     rig.Load();
     QCOMPARE(rig.Game.Logic.BoardColumns(), 4);
     QCOMPARE(rig.Game.Logic.BoardRows(), 10);
+}
+
+void TestConfiguration::customSizeWrittenBackAsPlayed_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QByteArray>("saved");
+    // Wider than the Custom dialog offers but within the board: kept.
+    QTest::newRow("12 x 20") << QByteArray("CustomColumns=12\nCustomRows=20\n")
+                             << QByteArray("CustomColumns=12\nCustomRows=20\n");
+    QTest::newRow("beyond the board") << QByteArray("CustomColumns=2147483647\nCustomRows=-4\n")
+                                      << QByteArray("CustomColumns=50\nCustomRows=1\n");
+}
+
+void TestConfiguration::customSizeWrittenBackAsPlayed()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(QByteArray, saved);
+    TSettingsRig rig;
+    rig.Write("[Level Settings]\n" + stored + "DifficultyLevel=3\n");
+    rig.Load();
+    rig.Config.SaveSettings(rig.Game.Stats, rig.Game.Levels);
+    const QByteArray file = rig.Read();
+    QVERIFY2(file.startsWith("[Level Settings]\n" + saved + "DifficultyLevel=3\n"), file.constData());
 }
 
 void TestConfiguration::settersCompareFirst()
