@@ -419,7 +419,7 @@ void TMainForm::FormClose()
     if (FClosed || !FShown)
         return;
     FClosed = true;
-    FSession->Logic().AbandonAtExit();
+    FSession->Logic().AbandonGame();
     // A music open still under way decides whether the option is saved on.
     FSession->Music().WaitForOpen();
     try {

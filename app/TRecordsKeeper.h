@@ -31,8 +31,8 @@ public:
 
     void GameStarted() override {}
     void RowChecked(int) override {}
-    // Every game that ends with pegs on the board, as the statistics count
-    // them.
+    // Every game that ends with pegs on the board: won, lost, given up, or
+    // left for a new game, another level or board, or the exit.
     void GameEnded(const TGameEnd& game) override;
     // F4: shows the window and reads the file again.
     void ShowWindow();

@@ -23,7 +23,9 @@
 #include "records/TRecordsFile.h"
 #include "records/TRecordsService.h"
 #include "services/clock/TMyTimer.h"
+#include "settings/statistics/TStatistics.h"
 #include "app/mainform/ActiveGame.h"
+#include "dialogs/customboard/TfrmCustomBoard.h"
 #include "support/ModalAnswer.h"
 #include "windows/records/TWinsChart.h"
 #include "windows/records/TfrmRecords.h"
@@ -143,6 +145,50 @@ private slots:
             QCOMPARE(got, expected[i]);
         }
         QVERIFY(!QFile::exists(game.Folder.filePath("Peglore.records-journal")));
+    }
+
+    // A level or a custom size starts a new game without a question and
+    // leaves the statistics alone; the game left is still a row, on the
+    // board it was played on.
+    void leavingForAnotherBoardIsRecorded_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::newRow("Expert!") << "mmenuExpert";
+        QTest::newRow("Custom... and OK") << "CustomMenu";
+    }
+    void leavingForAnotherBoardIsRecorded()
+    {
+        QFETCH(QString, item);
+        TGame game;
+        QCoreApplication::processEvents();
+        TfrmCustomBoard customBoard(game.Help, game.Form.get());
+        customBoard.Connect(game.Form->Session()->LevelSettings());
+        game.Form->SetDialogs(nullptr, nullptr, &customBoard, nullptr);
+        game.Form->findChild<QTimer*>(QStringLiteral("SecondsTimer"))->stop();
+        game.Form->Session()->Clock().SetSeconds(9);
+        game.FillRow(game.Losing());
+        game.Form->sbtnCheckClick();
+        game.FillRow({game.Losing()[0]});
+        TGameRecord left = Record(Beginner, 3, 10, TGameOutcome::Abandoned, 2, 9);
+        left.GameNumber = game.Logic().GameNumber();
+
+        // The dialog is the only window that opens: no question.
+        auto modals = std::make_shared<QStringList>();
+        if (item == "CustomMenu")
+            AnswerNextModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Return); },
+                            [modals](QWidget* m) { *modals << m->objectName(); });
+        game.Form->findChild<QAction*>(item)->trigger();
+        QCOMPARE(*modals, item == "CustomMenu" ? QStringList{customBoard.objectName()} : QStringList{});
+        QVERIFY(game.Logic().IsBoardEmpty());
+        QVERIFY(game.Logic().BoardColumns() != 3);
+        QCOMPARE(game.Form->Session()->Statistics().TotalGames(), 0);
+        game.Form->close();
+
+        const auto games = TRecordsFile(game.RecordsPath()).ReadAll();
+        QVERIFY(games);
+        QCOMPARE(games->size(), 1u);
+        left.EndedAt = games->front().EndedAt;
+        QCOMPARE(games->front(), left);
     }
 
     void windowShowsTheFigures()
