@@ -39,6 +39,9 @@ public:
     // The game again: the same board and number, after the new-game
     // question when a game with pegs would be thrown away.
     void Replay(const TGameRecord& game);
+    // Whether game names a board a game can have: a level at its own size,
+    // or a custom size the boards can hold.
+    bool IsPlayable(const TGameRecord& game) const;
 
     TRecordsService& Service() const { return *FService; }
     // Null until first shown.

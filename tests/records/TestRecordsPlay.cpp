@@ -6,10 +6,14 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <limits>
 #include <memory>
 
 #include "app/TActiveFormTracker.h"
@@ -232,6 +236,69 @@ private slots:
         window->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Help)->click();
         QCOMPARE(game.Help.Calls.last(), qMakePair(int(IHelpCommands::ShowTopic), int(TfrmRecords::HelpTopic)));
         window->grab().save(QDir::temp().filePath("peglore-records-window.png"));
+    }
+
+    // Rows written by hand: a number beyond the game's is shown at its
+    // nearest, never wrapped, and Play stays off on a board no game has.
+    void handWrittenRowsShowClampedAndPlayOnlyRealBoards_data()
+    {
+        QTest::addColumn<qlonglong>("level");
+        QTest::addColumn<qlonglong>("width");
+        QTest::addColumn<qlonglong>("rows");
+        QTest::addColumn<qlonglong>("seconds");
+        QTest::addColumn<qlonglong>("hints");
+        QTest::addColumn<QStringList>("shown");  // board, time, hints
+        QTest::addColumn<bool>("playable");
+        constexpr qlonglong top = std::numeric_limits<qlonglong>::max();
+        constexpr qlonglong bottom = std::numeric_limits<qlonglong>::min();
+        QTest::newRow("64-bit largest") << 0LL << 3LL << 10LL << top << top
+                                        << QStringList{"Beginner, 3 \u00d7 10", "35791394:07", "2147483647"} << true;
+        QTest::newRow("64-bit smallest") << 3LL << 50LL << 51LL << bottom << bottom
+                                         << QStringList{"Custom, 50 \u00d7 51", "0:00", "0"} << true;
+        QTest::newRow("width 0") << 3LL << 0LL << 10LL << 5LL << 1LL
+                                 << QStringList{"Custom, 0 \u00d7 10", "0:05", "1"} << false;
+        QTest::newRow("width 60") << 3LL << 60LL << 10LL << 5LL << 1LL
+                                  << QStringList{"Custom, 60 \u00d7 10", "0:05", "1"} << false;
+        QTest::newRow("width 2^32 + 4") << 3LL << (1LL << 32) + 4 << 10LL << 5LL << 1LL
+                                        << QStringList{"Custom, 2147483647 \u00d7 10", "0:05", "1"} << false;
+        QTest::newRow("Beginner at 4 holes") << 0LL << 4LL << 10LL << 5LL << 1LL
+                                             << QStringList{"Beginner, 4 \u00d7 10", "0:05", "1"} << false;
+        QTest::newRow("level 7") << 7LL << 4LL << 10LL << 5LL << 1LL
+                                 << QStringList{"Level 7, 4 \u00d7 10", "0:05", "1"} << false;
+    }
+    void handWrittenRowsShowClampedAndPlayOnlyRealBoards()
+    {
+        QFETCH(qlonglong, level);
+        QFETCH(qlonglong, width);
+        QFETCH(qlonglong, rows);
+        QFETCH(qlonglong, seconds);
+        QFETCH(qlonglong, hints);
+        QFETCH(QStringList, shown);
+        QFETCH(bool, playable);
+        TGame game;
+        QVERIFY(TRecordsFile(game.RecordsPath()).Open());  // the table, beside the game's own connection
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("by hand"));
+            db.setDatabaseName(game.RecordsPath());
+            QVERIFY(db.open());
+            QSqlQuery query(db);
+            query.prepare(QStringLiteral("INSERT INTO games (ended_at, level, width, rows, game_number, rows_used, "
+                                         "seconds, outcome, hints) VALUES ('2026-01-02T03:04:05Z', ?, ?, ?, 77, 2, ?, "
+                                         "'won', ?)"));
+            for (qlonglong value : {level, width, rows, seconds, hints})
+                query.addBindValue(value);
+            QVERIFY2(query.exec(), qPrintable(query.lastError().text()));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("by hand"));
+        game.Form->ShowRecords();
+        TfrmRecords* window = game.Form->Records()->Window();
+        auto* last = window->findChild<QTableWidget*>(QStringLiteral("GameTable"));
+        QTRY_COMPARE(last->rowCount(), 1);
+        QCOMPARE((QStringList{last->item(0, 2)->text(), last->item(0, 5)->text(), last->item(0, 6)->text()}), shown);
+        auto* play = window->findChild<QPushButton*>(QStringLiteral("PlayButton"));
+        QVERIFY(!play->isEnabled());
+        last->selectRow(0);
+        QCOMPARE(play->isEnabled(), playable);
     }
 
     // Play on a game of another board: the question (a game with pegs is

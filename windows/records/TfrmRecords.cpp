@@ -113,7 +113,7 @@ TfrmRecords::TfrmRecords(IHelpCommands& help, QWidget* parent) : QWidget(parent,
     connect(FBoardTable, &QTableWidget::currentCellChanged, this, [this](int row) { ShowBoard(row); });
     connect(FGameTable, &QTableWidget::itemSelectionChanged, this, &TfrmRecords::UpdatePlayButton);
     const auto play = [this] {
-        if (const TGameRecord* game = ChosenGame())
+        if (const TGameRecord* game = ChosenGame(); game && FPlayButton->isEnabled())
             emit PlayRequested(*game);
     };
     connect(FPlayButton, &QPushButton::clicked, this, play);
@@ -165,7 +165,7 @@ void TfrmRecords::SetGames(const std::vector<TGameRecord>& games, const QString&
         SetRow(FGameTable, static_cast<int>(i),
                {QString::number(g.GameNumber), g.EndedAt.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
                 BoardText(g.Level, g.Columns, g.Rows), OutcomeName(g.Outcome), QString::number(g.RowsUsed),
-                ClockText(g.Seconds), QString::number(g.Hints)});
+                ClockText(g.Seconds), QString::number(std::max(g.Hints, 0))});
         FGameTable->item(static_cast<int>(i), 1)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         FGameTable->item(static_cast<int>(i), 2)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         FGameTable->item(static_cast<int>(i), 3)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -199,9 +199,16 @@ const TGameRecord* TfrmRecords::ChosenGame() const
     return row >= 0 && row < static_cast<int>(FLastGames.size()) ? &FLastGames[static_cast<std::size_t>(row)] : nullptr;
 }
 
+void TfrmRecords::SetPlayable(std::function<bool(const TGameRecord&)> playable)
+{
+    FPlayable = std::move(playable);
+    UpdatePlayButton();
+}
+
 void TfrmRecords::UpdatePlayButton()
 {
-    FPlayButton->setEnabled(ChosenGame() != nullptr);
+    const TGameRecord* game = ChosenGame();
+    FPlayButton->setEnabled(game && (!FPlayable || FPlayable(*game)));
 }
 
 }  // namespace peglore
