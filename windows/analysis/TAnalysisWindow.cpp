@@ -145,6 +145,7 @@ void TAnalysisWindow::ShowBoardTooWide(int widest, int width)
                           .arg(widest)
                           .arg(width));
     FRows->setRowCount(0);
+    FRows->setColumnHidden(HintColumn, true);
     FRemaining->clear();
     FHintText->hide();
     FHintPegs->hide();
