@@ -165,7 +165,7 @@ void TfrmRecords::SetGames(const std::vector<TGameRecord>& games, const QString&
         SetRow(FGameTable, static_cast<int>(i),
                {QString::number(g.GameNumber), g.EndedAt.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
                 BoardText(g.Level, g.Columns, g.Rows), OutcomeName(g.Outcome), QString::number(g.RowsUsed),
-                ClockText(g.Seconds), QString::number(std::max(g.Hints, 0))});
+                ClockText(g.Seconds), QString::number(g.Hints)});
         FGameTable->item(static_cast<int>(i), 1)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         FGameTable->item(static_cast<int>(i), 2)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         FGameTable->item(static_cast<int>(i), 3)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
