@@ -45,9 +45,9 @@ TGuessBoardInput::TGuessBoardInput(TBoardGrid& board, QWidget& window, const TKe
     FHintItem = FPopupMenu1->addAction(QStringLiteral("&Hint"));
     FHintItem->setObjectName(QStringLiteral("pmenuHint"));
     using namespace HelpContexts;
-    for (const auto& [item, context] : {std::pair{FRepeatItem, Repeat}, std::pair{FClearItem, Clear},
-                                        std::pair{FClearRowItem, ClearRow}, std::pair{FGiveUpItem, AskGiveUp},
-                                        std::pair{FHintItem, HintCommand}})
+    for (const auto& [item, context] :
+         {std::pair{FRepeatItem, Repeat}, std::pair{FClearItem, Clear}, std::pair{FClearRowItem, ClearRow},
+          std::pair{FGiveUpItem, AskGiveUp}, std::pair{FHintItem, HintCommand}})
         TContextHelp::SetContext(item, context);
     connect(FRepeatItem, &QAction::triggered, this, &TGuessBoardInput::pmenuRepeatClick);
     connect(FClearItem, &QAction::triggered, this, &TGuessBoardInput::pmenuClearClick);

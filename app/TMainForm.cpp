@@ -350,13 +350,15 @@ void TMainForm::CreateMenus()
     QMenu* level = bar->addMenu(QStringLiteral("&Level"));
     auto* levelGroup = new QActionGroup(this);
     levelGroup->setExclusive(true);
-    FLevelItems[Beginner] = AddMenuItem(level, "BeginnerMenu", QStringLiteral("&Beginner"),
-                                        QStringLiteral("The easiest level"), BeginnerLevel, &TMainForm::BeginnerMenuClick);
+    FLevelItems[Beginner] =
+        AddMenuItem(level, "BeginnerMenu", QStringLiteral("&Beginner"), QStringLiteral("The easiest level"),
+                    BeginnerLevel, &TMainForm::BeginnerMenuClick);
     FLevelItems[Intermediate] =
         AddMenuItem(level, "IntermediateMenu", QStringLiteral("&Intermediate"),
                     QStringLiteral("Medium difficulty level"), IntermediateLevel, &TMainForm::IntermediateMenuClick);
-    FLevelItems[Expert] = AddMenuItem(level, "mmenuExpert", QStringLiteral("&Expert!"),
-                                      QStringLiteral("Hardest difficulty level"), ExpertLevel, &TMainForm::mmenuExpertClick);
+    FLevelItems[Expert] =
+        AddMenuItem(level, "mmenuExpert", QStringLiteral("&Expert!"), QStringLiteral("Hardest difficulty level"),
+                    ExpertLevel, &TMainForm::mmenuExpertClick);
     FLevelItems[Custom] =
         AddMenuItem(level, "CustomMenu", QStringLiteral("&Custom..."), QStringLiteral("Chose any board size you want!"),
                     CustomLevel, &TMainForm::CustomMenuClick);

@@ -19,6 +19,7 @@
 #include "app/TGameSession.h"
 #include "app/TMainForm.h"
 #include "app/TRecordsKeeper.h"
+#include "app/mainform/ActiveGame.h"
 #include "app/mainform/AppFakes.h"
 #include "game/PegColors.h"
 #include "game/TLevelSettings.h"
@@ -27,7 +28,6 @@
 #include "records/TRecordsService.h"
 #include "services/clock/TMyTimer.h"
 #include "settings/statistics/TStatistics.h"
-#include "app/mainform/ActiveGame.h"
 #include "support/ModalAnswer.h"
 #include "windows/records/TWinsChart.h"
 #include "windows/records/TfrmRecords.h"
@@ -221,9 +221,12 @@ private slots:
         const QString top = QString::number(std::numeric_limits<qint64>::max());
         QTest::newRow("64-bit counts") << "0, 3, 10, " + top + ", " + top
                                        << "Beginner, 3 \u00d7 10|35791394:07|2147483647" << true;
-        QTest::newRow("width 60") << "3, 60, 10, 5, 1" << "Custom, 60 \u00d7 10|0:05|1" << false;
-        QTest::newRow("width 2^32 + 4") << "3, 4294967300, 10, 5, 1" << "Custom, 2147483647 \u00d7 10|0:05|1" << false;
-        QTest::newRow("Beginner at 4 holes") << "0, 4, 10, 5, 1" << "Beginner, 4 \u00d7 10|0:05|1" << false;
+        QTest::newRow("width 60") << "3, 60, 10, 5, 1"
+                                  << "Custom, 60 \u00d7 10|0:05|1" << false;
+        QTest::newRow("width 2^32 + 4") << "3, 4294967300, 10, 5, 1"
+                                        << "Custom, 2147483647 \u00d7 10|0:05|1" << false;
+        QTest::newRow("Beginner at 4 holes") << "0, 4, 10, 5, 1"
+                                             << "Beginner, 4 \u00d7 10|0:05|1" << false;
     }
     void handWrittenRows()
     {

@@ -141,9 +141,8 @@ void TAnalysisWindow::ShowCounting()
 void TAnalysisWindow::ShowBoardTooWide(int widest, int width)
 {
     FReport.reset();
-    FHeading->setText(QStringLiteral("The analysis covers boards up to %1 holes, and this board has %2.")
-                          .arg(widest)
-                          .arg(width));
+    FHeading->setText(
+        QStringLiteral("The analysis covers boards up to %1 holes, and this board has %2.").arg(widest).arg(width));
     FRows->setRowCount(0);
     FRows->setColumnHidden(HintColumn, true);
     FRemaining->clear();

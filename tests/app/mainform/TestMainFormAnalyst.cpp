@@ -180,12 +180,9 @@ private slots:
                         [&](QWidget* m) { box = m->windowTitle() + ": " + qobject_cast<QMessageBox*>(m)->text(); });
         QTest::keyClick(game.Form.get(), Qt::Key_H);
         QCOMPARE(box, QStringLiteral("Information: The hint covers boards up to 10 holes, and this board has 12."));
-        QVERIFY(logic.IsBoardEmpty());
-
-        game.Form->findChild<TAnalyst*>(QStringLiteral("Analyst"))->ToggleWindow();  // F3
-        TAnalysisWindow* window = game.Form->findChild<TAnalyst*>(QStringLiteral("Analyst"))->Window();
-        auto* heading = window->findChild<QLabel*>(QStringLiteral("AnalysisHeading"));
-        auto* table = window->findChild<QTableWidget*>(QStringLiteral("AnalysisRows"));
+        auto* analyst = game.Form->findChild<TAnalyst*>(QStringLiteral("Analyst"));
+        analyst->ToggleWindow();  // F3
+        auto* heading = analyst->Window()->findChild<QLabel*>(QStringLiteral("AnalysisHeading"));
         const QString line = QStringLiteral("The analysis covers boards up to 10 holes, and this board has 12.");
         QCOMPARE(heading->text(), line);
         logic.PlaceRow(std::vector<TColor>(12, PegColors[0]), false);
@@ -193,7 +190,6 @@ private slots:
         logic.GiveUp();
         QCoreApplication::processEvents();
         QCOMPARE(heading->text(), line);
-        QCOMPARE(table->rowCount(), 0);
     }
 };
 

@@ -500,7 +500,7 @@ private slots:
         QCOMPARE(game.Help.Calls.size(), 1);
         QCOMPARE(game.Help.Calls[0].first, int(IHelpCommands::ContextPopup));
         const THelpTopic* topic = shipped.Find(game.Help.Calls[0].second);
-        QVERIFY2(topic && !topic->Body.empty(), qPrintable(QString::number(game.Help.Calls[0].second)));
+        QVERIFY(topic && !topic->Body.empty());
     }
 
     void helpMenuCommands()
