@@ -5,6 +5,7 @@
 #include "app/TGameSession.h"
 #include "game/TLeftGrid.h"
 #include "game/TLogic.h"
+#include "services/messages/TMessages.h"
 #include "settings/configuration/TConfiguration.h"
 #include "solver/GameAnalysis.h"
 #include "solver/Solver.h"
@@ -50,8 +51,12 @@ std::vector<TCheckedRow> TAnalyst::CheckedRows(int count) const
 void TAnalyst::Hint()
 {
     TLogic& logic = FSession.Logic();
-    if (FHintJob.Busy() || logic.BoardColumns() > TCode::MaxPegs)
+    if (FHintJob.Busy())
         return;
+    if (logic.BoardColumns() > TCode::MaxPegs) {
+        TMessages::ShowHintBoardTooWide(TCode::MaxPegs, logic.BoardColumns());
+        return;
+    }
     const int width = logic.BoardColumns();
     const int row = logic.CurrentRow();
     const std::uint64_t game = logic.GamesStarted();
@@ -109,8 +114,13 @@ void TAnalyst::Analyse()
         report.GameNumber = logic.GameNumber();
         rows = CheckedRows(logic.CurrentRow());
     }
-    if (report.Width > TCode::MaxPegs)
+    if (report.Width > TCode::MaxPegs) {
+        // Nothing is counted for it, and nothing counted for an earlier
+        // board may arrive over the line.
+        FAnalysisJob.Stop();
+        FWindow->ShowBoardTooWide(TCode::MaxPegs, report.Width);
         return;
+    }
     FWindow->ShowCounting();
     FAnalysisJob.Start([this, report, rows](std::stop_token stop) mutable -> TBackgroundJob::TDelivery {
         const bool review = report.Ended.has_value();

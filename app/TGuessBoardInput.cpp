@@ -8,10 +8,14 @@
 #include <QMenu>
 #include <QMouseEvent>
 
+#include <utility>
+
 #include "app/TAnalyst.h"
 #include "app/TColorSwatch.h"
 #include "app/TGameSession.h"
 #include "components/boardgrid/TBoardGrid.h"
+#include "components/contexthelp/HelpContexts.h"
+#include "components/contexthelp/TContextHelp.h"
 #include "game/TLeftGrid.h"
 #include "game/TLogic.h"
 #include "services/messages/TMessages.h"
@@ -39,6 +43,10 @@ TGuessBoardInput::TGuessBoardInput(TBoardGrid& board, QWidget& window, const TKe
     FGiveUpItem->setObjectName(QStringLiteral("pmenuGiveUp"));
     FPopupMenu1->addSeparator()->setObjectName(QStringLiteral("N6"));
     FPopupMenu1->addAction(FHintItem);
+    using namespace HelpContexts;
+    for (const auto& [item, context] : {std::pair{FRepeatItem, Repeat}, std::pair{FClearItem, Clear},
+                                        std::pair{FClearRowItem, ClearRow}, std::pair{FGiveUpItem, AskGiveUp}})
+        TContextHelp::SetContext(item, context);
     connect(FRepeatItem, &QAction::triggered, this, &TGuessBoardInput::pmenuRepeatClick);
     connect(FClearItem, &QAction::triggered, this, &TGuessBoardInput::pmenuClearClick);
     connect(FClearRowItem, &QAction::triggered, this, &TGuessBoardInput::pmenuClearRowClick);

@@ -45,6 +45,8 @@ public:
     // Puts color in the selected hole, as its number key does.
     void PlaceColor(TColor color);
 
+    // PopupMenu1, the guess board's right-click menu.
+    QMenu* PopupMenu() const { return FPopupMenu1; }
     void PopupMenu1Popup();
     void pmenuRepeatClick();
     void pmenuClearClick();

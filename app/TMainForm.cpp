@@ -317,10 +317,10 @@ void TMainForm::CreateMenus()
                     QStringLiteral("Start a new game with current settings"), NewGame, &TMainForm::mmenuNewGameClick);
     newGame->setShortcut(QKeySequence(Qt::Key_F2));
     AddMenuItem(game, "mmenuGiveUp", QStringLiteral("&Give Up!"),
-                QStringLiteral("Abort the game and show the correct solution"), None, &TMainForm::mmenuGiveUpClick);
+                QStringLiteral("Abort the game and show the correct solution"), GiveUp, &TMainForm::mmenuGiveUpClick);
     game->addSeparator()->setObjectName(QStringLiteral("N2"));
     AddMenuItem(game, "mmenuProperties", QStringLiteral("P&roperties..."),
-                QStringLiteral("Change various game options"), None, &TMainForm::mmenuPropertiesClick);
+                QStringLiteral("Change various game options"), Properties, &TMainForm::mmenuPropertiesClick);
     game->addSeparator()->setObjectName(QStringLiteral("N4"));
     AddMenuItem(game, "ExitMenu", QStringLiteral("E&xit"), QStringLiteral("Exit Peglore"), Exit,
                 &TMainForm::ExitMenuClick);
@@ -328,16 +328,18 @@ void TMainForm::CreateMenus()
     QMenu* level = bar->addMenu(QStringLiteral("&Level"));
     auto* levelGroup = new QActionGroup(this);
     levelGroup->setExclusive(true);
-    FLevelItems[Beginner] = AddMenuItem(level, "BeginnerMenu", QStringLiteral("&Beginner"),
-                                        QStringLiteral("The easiest level"), None, &TMainForm::BeginnerMenuClick);
+    FLevelItems[Beginner] =
+        AddMenuItem(level, "BeginnerMenu", QStringLiteral("&Beginner"), QStringLiteral("The easiest level"),
+                    BeginnerLevel, &TMainForm::BeginnerMenuClick);
     FLevelItems[Intermediate] =
         AddMenuItem(level, "IntermediateMenu", QStringLiteral("&Intermediate"),
-                    QStringLiteral("Medium difficulty level"), None, &TMainForm::IntermediateMenuClick);
-    FLevelItems[Expert] = AddMenuItem(level, "mmenuExpert", QStringLiteral("&Expert!"),
-                                      QStringLiteral("Hardest difficulty level"), None, &TMainForm::mmenuExpertClick);
+                    QStringLiteral("Medium difficulty level"), IntermediateLevel, &TMainForm::IntermediateMenuClick);
+    FLevelItems[Expert] =
+        AddMenuItem(level, "mmenuExpert", QStringLiteral("&Expert!"), QStringLiteral("Hardest difficulty level"),
+                    ExpertLevel, &TMainForm::mmenuExpertClick);
     FLevelItems[Custom] =
         AddMenuItem(level, "CustomMenu", QStringLiteral("&Custom..."), QStringLiteral("Chose any board size you want!"),
-                    None, &TMainForm::CustomMenuClick);
+                    CustomLevel, &TMainForm::CustomMenuClick);
     for (QAction* item : FLevelItems) {
         item->setCheckable(true);
         levelGroup->addAction(item);
@@ -353,11 +355,12 @@ void TMainForm::CreateMenus()
     AddMenuItem(help, "HelpTopicsMenu", QStringLiteral("Help &Topics"), QStringLiteral("Show help contents"),
                 HelpTopics, &TMainForm::HelpTopicsMenuClick);
     AddMenuItem(help, "WhatsNewMenu", QStringLiteral("What's &New?"),
-                QStringLiteral("Improvements and bug fixes since last version"), None, &TMainForm::WhatsNewMenuClick);
+                QStringLiteral("Improvements and bug fixes since last version"), WhatsNewCommand,
+                &TMainForm::WhatsNewMenuClick);
     help->addSeparator()->setObjectName(QStringLiteral("N1"));
     AddMenuItem(help, "mmenuAbout", QStringLiteral("&About..."),
-                QStringLiteral("Show credits and statistics information"), None, &TMainForm::mmenuAboutClick);
-    for (QMenu* menu : {game, level, tools, help})
+                QStringLiteral("Show credits and statistics information"), About, &TMainForm::mmenuAboutClick);
+    for (QMenu* menu : {game, level, tools, help, FGuessBoardInput->PopupMenu()})
         FContextHelp->WatchMenu(menu);
 }
 
@@ -406,7 +409,7 @@ void TMainForm::FormClose()
     if (FClosed || !FShown)
         return;
     FClosed = true;
-    FSession->Logic().AbandonAtExit();
+    FSession->Logic().AbandonGame();
     // A music open still under way decides whether the option is saved on.
     FSession->Music().WaitForOpen();
     try {

@@ -1,6 +1,7 @@
 #include "app/TRecordsKeeper.h"
 
 #include <QDateTime>
+#include <QPointer>
 #include <QTimer>
 
 #include "app/TGameSession.h"
@@ -52,6 +53,10 @@ void TRecordsKeeper::ShowWindow()
         connect(FService, &TRecordsService::Loaded, FWindow, &TfrmRecords::SetGames);
         connect(FService, &TRecordsService::ProblemChanged, FWindow, &TfrmRecords::SetProblem);
         connect(FWindow, &TfrmRecords::PlayRequested, this, &TRecordsKeeper::Replay);
+        // The window outlives the keeper when the main window closes: then
+        // nothing can be played from it.
+        FWindow->SetPlayable(
+            [keeper = QPointer(this)](const TGameRecord& game) { return keeper && keeper->IsPlayable(game); });
         // A game that ends while the window is open shows up in it.
         connect(FService, &TRecordsService::Recorded, FWindow, [this] {
             if (FWindow->isVisible())
@@ -64,11 +69,20 @@ void TRecordsKeeper::ShowWindow()
     FWindow->activateWindow();
 }
 
+bool TRecordsKeeper::IsPlayable(const TGameRecord& game) const
+{
+    if (game.Level < Beginner || game.Level > Custom)
+        return false;
+    if (game.Level == Custom)
+        return game.Columns >= 1 && game.Columns <= MaxColumns && game.Rows >= 1 && game.Rows <= MaxRows;
+    const TLevelSettings& levels = FSession.LevelSettings();
+    return game.Columns == levels.ColumnsOf(game.Level) && game.Rows == levels.RowsOf(game.Level);
+}
+
 void TRecordsKeeper::Replay(const TGameRecord& game)
 {
     // A row from a file written by hand may name a board no game has.
-    if (game.Level < Beginner || game.Level > Custom || game.Columns < 1 || game.Columns > MaxColumns ||
-        game.Rows < 1 || game.Rows > MaxRows)
+    if (!IsPlayable(game))
         return;
     TLogic& logic = FSession.Logic();
     if (!logic.IsBoardEmpty()) {

@@ -31,14 +31,17 @@ public:
 
     void GameStarted() override {}
     void RowChecked(int) override {}
-    // Every game that ends with pegs on the board, as the statistics count
-    // them.
+    // Every game that ends with pegs on the board: won, lost, given up, or
+    // left for a new game, another level or board, or the exit.
     void GameEnded(const TGameEnd& game) override;
     // F4: shows the window and reads the file again.
     void ShowWindow();
     // The game again: the same board and number, after the new-game
     // question when a game with pegs would be thrown away.
     void Replay(const TGameRecord& game);
+    // Whether game names a board a game can have: a level at its own size,
+    // or a custom size the boards can hold.
+    bool IsPlayable(const TGameRecord& game) const;
 
     TRecordsService& Service() const { return *FService; }
     // Null until first shown.

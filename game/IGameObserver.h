@@ -28,7 +28,7 @@ public:
     virtual void RowChecked(int row) = 0;
     // The game is over, before its rows are cleared: won, lost, given up
     // (the board may be empty then), or left with pegs on the board for a
-    // new game or at the program's exit.
+    // new game, a change of level or board, or at the program's exit.
     virtual void GameEnded(const TGameEnd& game) = 0;
 
 protected:

@@ -32,6 +32,9 @@ void TLevelSettings::SetLevel(int level)
 {
     if (level < Beginner || level > Custom)
         return;
+    // The game left ends while the level it was played at is still the
+    // level in use.
+    FLogic.AbandonGame();
     FDifficultyLevel = static_cast<std::uint8_t>(level);
     FMenu.CheckLevelItem(level);
     FLogic.SetBoardSize(ColumnsOf(level), RowsOf(level));

@@ -27,8 +27,9 @@ public:
     void SetCustomColumns(int columns) { FCustomColumns = columns; }
     void SetCustomRows(int rows) { FCustomRows = rows; }
 
-    // Applies a level 0 to 3: the check mark, the board size and a new game.
-    // Any other value does nothing.
+    // Applies a level 0 to 3: the game in progress is left (told to the
+    // observers, not counted), then the check mark, the board size and a
+    // new game. Any other value does nothing.
     void SetLevel(int level);
 
     // The level a stored value selects: 1, 2 and 3 their levels, anything

@@ -73,13 +73,11 @@ void TLogic::NewGame(bool confirm, bool countUnfinished)
     // Only an explicit Yes throws the game in progress away.
     if (confirm && FMessages->AskNewGame() != TAnswer::Yes)
         return;
-    if (countUnfinished && !IsBoardEmpty()) {
+    if (countUnfinished && !IsBoardEmpty())
         FStatistics->SetTotalGames(PlusOne(FStatistics->TotalGames()));
-        // A game the statistics count, and nobody told of its end yet,
-        // is given up for this one.
-        if (!FEndTold)
-            NotifyEnd(TGameOutcome::Abandoned);
-    }
+    // Counted or not, a game with pegs that nobody was told the end of is
+    // abandoned for this one.
+    AbandonGame();
     FRightGrid.ClearAll();
     FLeftGrid.ClearAll();
     FWindow->SetRowMarkerTop(RowMarkerTop);
@@ -184,6 +182,8 @@ void TLogic::ScoreRow(int row)
 
 void TLogic::SetBoardSize(int columns, int rows)
 {
+    // The game left is told over on the board it was played on.
+    AbandonGame();
     // Sizes from the settings file are not checked anywhere else; keep
     // them inside the stores.
     columns = std::clamp(columns, 1, MaxColumns);
@@ -236,7 +236,7 @@ void TLogic::GiveUp()
     NewGame(false, true);
 }
 
-void TLogic::AbandonAtExit()
+void TLogic::AbandonGame()
 {
     if (!FEndTold && !IsBoardEmpty())
         NotifyEnd(TGameOutcome::Abandoned);

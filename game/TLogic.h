@@ -33,9 +33,12 @@ public:
     // the statistics needs them.
     void Connect(IMainWindowPort& window, IMessagesPort& messages, IClockPort& clock, TStatistics& statistics);
 
-    // The game in progress ends as abandoned when it has pegs on the board
-    // (the program's exit): observers are told; the board stays as it is.
-    void AbandonAtExit();
+    // The game in progress is left: when it has pegs on the board and its
+    // end has not been told yet, observers are told it ended as abandoned.
+    // The board and the statistics stay as they are. Called by every new
+    // game, and before the exit or a change of board changes anything the
+    // game's record is made of.
+    void AbandonGame();
 
     // Seeds the secret generator once; the program seeds it from the clock.
     void Randomize(std::uint32_t seed);

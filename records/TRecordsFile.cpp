@@ -8,7 +8,10 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <algorithm>
 #include <atomic>
+#include <climits>
+#include <cmath>
 
 #include <sys/stat.h>
 
@@ -25,6 +28,18 @@ constexpr int SqliteCorrupt = 11;
 constexpr int SqliteFull = 13;
 constexpr int SqliteCantOpen = 14;
 constexpr int SqliteNotADatabase = 26;
+
+// A whole number of the file as the game holds it. A column takes any
+// 64-bit number, or a real, from a file written by hand: beyond the range of
+// int it is the nearest int, never its low 32 bits.
+int StoredInt(const QVariant& value)
+{
+    if (value.typeId() == QMetaType::Double) {
+        const double real = value.toDouble();
+        return std::isnan(real) ? 0 : static_cast<int>(std::clamp(real, double(INT_MIN), double(INT_MAX)));
+    }
+    return static_cast<int>(std::clamp<qlonglong>(value.toLongLong(), INT_MIN, INT_MAX));
+}
 
 int PrimaryCode(const QSqlError& error)
 {
@@ -335,17 +350,17 @@ std::optional<std::vector<TGameRecord>> TRecordsFile::ReadAll()
     while (query.next()) {
         TGameRecord game;
         game.EndedAt = QDateTime::fromString(query.value(0).toString(), Qt::ISODate);
-        game.Level = query.value(1).toInt();
-        game.Columns = query.value(2).toInt();
-        game.Rows = query.value(3).toInt();
+        game.Level = StoredInt(query.value(1));
+        game.Columns = StoredInt(query.value(2));
+        game.Rows = StoredInt(query.value(3));
         game.GameNumber = static_cast<std::uint64_t>(query.value(4).toLongLong());
-        game.RowsUsed = query.value(5).toInt();
-        game.Seconds = query.value(6).toInt();
+        game.RowsUsed = StoredInt(query.value(5));
+        game.Seconds = StoredInt(query.value(6));
         const std::optional<TGameOutcome> outcome = OutcomeFromName(query.value(7).toString());
         if (!outcome)
             continue;  // a row this version does not know
         game.Outcome = *outcome;
-        game.Hints = query.value(8).toInt();
+        game.Hints = StoredInt(query.value(8));
         games.push_back(game);
     }
     return games;

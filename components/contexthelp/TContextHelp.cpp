@@ -7,6 +7,7 @@
 #include <QWhatsThis>
 #include <QWidget>
 
+#include "components/contexthelp/HelpContexts.h"
 #include "platform/help/IHelpCommands.h"
 
 namespace peglore {
@@ -45,7 +46,9 @@ void TContextHelp::AttachPopupMenu(QWidget* control)
         FPopupMenu->setObjectName(QStringLiteral("PopupMenu2"));
         QAction* whatsThis = FPopupMenu->addAction(QStringLiteral("&What's This?"));
         whatsThis->setObjectName(QStringLiteral("pmenuWhatsThis"));
+        SetContext(whatsThis, HelpContexts::WhatsThis);
         connect(whatsThis, &QAction::triggered, this, &TContextHelp::pmenuWhatsThisClick);
+        WatchMenu(FPopupMenu);
     }
     FPopupControls.insert(control);
     control->installEventFilter(this);

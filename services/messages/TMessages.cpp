@@ -50,6 +50,12 @@ TAnswer TMessages::AskGiveUp()
     return Show(TBoxKind::Confirmation, GiveUpText);
 }
 
+TAnswer TMessages::ShowHintBoardTooWide(int widest, int width)
+{
+    return Show(TBoxKind::Information,
+                QStringLiteral("The hint covers boards up to %1 holes, and this board has %2.").arg(widest).arg(width));
+}
+
 void TMessages::ShowError(const QString& message)
 {
     const QString text = message + QLatin1Char('.');

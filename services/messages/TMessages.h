@@ -21,6 +21,8 @@ public:
     static TAnswer ShowDisplayError();
     static TAnswer AskNewGame();
     static TAnswer AskGiveUp();
+    // H on a board wider than the solver takes: what the hint covers.
+    static TAnswer ShowHintBoardTooWide(int widest, int width);
     // The general error report: the message with a full stop added, in a
     // box captioned with the application's title.
     static void ShowError(const QString& message);

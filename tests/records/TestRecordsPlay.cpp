@@ -6,16 +6,20 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <limits>
 #include <memory>
 
 #include "app/TActiveFormTracker.h"
 #include "app/TGameSession.h"
 #include "app/TMainForm.h"
 #include "app/TRecordsKeeper.h"
+#include "app/mainform/ActiveGame.h"
 #include "app/mainform/AppFakes.h"
 #include "game/PegColors.h"
 #include "game/TLevelSettings.h"
@@ -23,7 +27,7 @@
 #include "records/TRecordsFile.h"
 #include "records/TRecordsService.h"
 #include "services/clock/TMyTimer.h"
-#include "app/mainform/ActiveGame.h"
+#include "settings/statistics/TStatistics.h"
 #include "support/ModalAnswer.h"
 #include "windows/records/TWinsChart.h"
 #include "windows/records/TfrmRecords.h"
@@ -145,6 +149,25 @@ private slots:
         QVERIFY(!QFile::exists(game.Folder.filePath("Peglore.records-journal")));
     }
 
+    // A level starts a new game without a question and without counting
+    // the game left; that game is still a row, on the board it was played on.
+    void leavingForAnotherLevelIsRecorded()
+    {
+        TGame game;
+        game.Form->findChild<QTimer*>(QStringLiteral("SecondsTimer"))->stop();
+        game.Form->Session()->Clock().SetSeconds(9);
+        game.FillRow({game.Losing()[0]});
+        TGameRecord left = Record(Beginner, 3, 10, TGameOutcome::Abandoned, 1, 9);
+        left.GameNumber = game.Logic().GameNumber();
+        game.Form->findChild<QAction*>(QStringLiteral("mmenuExpert"))->trigger();
+        QCOMPARE(game.Form->Session()->Statistics().TotalGames(), 0);
+        game.Form->close();
+        const auto games = TRecordsFile(game.RecordsPath()).ReadAll();
+        QVERIFY(games && games->size() == 1);
+        left.EndedAt = games->front().EndedAt;
+        QCOMPARE(games->front(), left);
+    }
+
     void windowShowsTheFigures()
     {
         // Written beside the running game's own connection, as a second
@@ -186,6 +209,48 @@ private slots:
         window->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Help)->click();
         QCOMPARE(game.Help.Calls.last(), qMakePair(int(IHelpCommands::ShowTopic), int(TfrmRecords::HelpTopic)));
         window->grab().save(QDir::temp().filePath("peglore-records-window.png"));
+    }
+
+    // Rows written by hand: numbers beyond the game's show at their
+    // nearest, never wrapped, and Play stays off on a board no game has.
+    void handWrittenRows_data()
+    {
+        QTest::addColumn<QString>("values");  // level, width, rows, seconds, hints
+        QTest::addColumn<QString>("shown");  // board, time, hints
+        QTest::addColumn<bool>("playable");
+        const QString top = QString::number(std::numeric_limits<qint64>::max());
+        QTest::newRow("64-bit counts") << "0, 3, 10, " + top + ", " + top
+                                       << "Beginner, 3 \u00d7 10|35791394:07|2147483647" << true;
+        QTest::newRow("width 60") << "3, 60, 10, 5, 1"
+                                  << "Custom, 60 \u00d7 10|0:05|1" << false;
+        QTest::newRow("width 2^32 + 4") << "3, 4294967300, 10, 5, 1"
+                                        << "Custom, 2147483647 \u00d7 10|0:05|1" << false;
+        QTest::newRow("Beginner at 4 holes") << "0, 4, 10, 5, 1"
+                                             << "Beginner, 4 \u00d7 10|0:05|1" << false;
+    }
+    void handWrittenRows()
+    {
+        QFETCH(QString, values);
+        QFETCH(QString, shown);
+        QFETCH(bool, playable);
+        TGame game;
+        QVERIFY(TRecordsFile(game.RecordsPath()).Open());  // the table, beside the game's own connection
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("by hand"));
+            db.setDatabaseName(game.RecordsPath());
+            QVERIFY(db.open() && QSqlQuery(db).exec("INSERT INTO games (level, width, rows, seconds, hints, ended_at, "
+                                                    "game_number, rows_used, outcome) VALUES (" +
+                                                    values + ", '2026-01-02T03:04:05Z', 77, 2, 'won')"));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("by hand"));
+        game.Form->ShowRecords();
+        TfrmRecords* window = game.Form->Records()->Window();
+        auto* last = window->findChild<QTableWidget*>(QStringLiteral("GameTable"));
+        QTRY_COMPARE(last->rowCount(), 1);
+        QCOMPARE(QStringList({last->item(0, 2)->text(), last->item(0, 5)->text(), last->item(0, 6)->text()}).join('|'),
+                 shown);
+        last->selectRow(0);
+        QCOMPARE(window->findChild<QPushButton*>(QStringLiteral("PlayButton"))->isEnabled(), playable);
     }
 
     // Play on a game of another board: the question (a game with pegs is

@@ -138,6 +138,20 @@ void TAnalysisWindow::ShowCounting()
     FHeading->setText(QStringLiteral("Counting the secrets still possible…"));
 }
 
+void TAnalysisWindow::ShowBoardTooWide(int widest, int width)
+{
+    FReport.reset();
+    FHeading->setText(
+        QStringLiteral("The analysis covers boards up to %1 holes, and this board has %2.").arg(widest).arg(width));
+    FRows->setRowCount(0);
+    FRows->setColumnHidden(HintColumn, true);
+    FRemaining->clear();
+    FHintText->hide();
+    FHintPegs->hide();
+    FSecrets->clear();
+    FSecrets->hide();
+}
+
 void TAnalysisWindow::ShowReport(const TAnalysisReport& report)
 {
     FReport = report;

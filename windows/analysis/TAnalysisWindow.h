@@ -40,6 +40,9 @@ public:
     void ShowReport(const TAnalysisReport& report);
     // The counts for the rows as they are now are on their way.
     void ShowCounting();
+    // A board of width holes, wider than the widest the solver takes: a
+    // line that says so, in place of the counts.
+    void ShowBoardTooWide(int widest, int width);
     void SetPegSymbols(bool shown);
     // Writes the window's place and size to its settings file.
     void SavePlace();

@@ -113,7 +113,7 @@ TfrmRecords::TfrmRecords(IHelpCommands& help, QWidget* parent) : QWidget(parent,
     connect(FBoardTable, &QTableWidget::currentCellChanged, this, [this](int row) { ShowBoard(row); });
     connect(FGameTable, &QTableWidget::itemSelectionChanged, this, &TfrmRecords::UpdatePlayButton);
     const auto play = [this] {
-        if (const TGameRecord* game = ChosenGame())
+        if (const TGameRecord* game = ChosenGame(); game && FPlayButton->isEnabled())
             emit PlayRequested(*game);
     };
     connect(FPlayButton, &QPushButton::clicked, this, play);
@@ -199,9 +199,16 @@ const TGameRecord* TfrmRecords::ChosenGame() const
     return row >= 0 && row < static_cast<int>(FLastGames.size()) ? &FLastGames[static_cast<std::size_t>(row)] : nullptr;
 }
 
+void TfrmRecords::SetPlayable(std::function<bool(const TGameRecord&)> playable)
+{
+    FPlayable = std::move(playable);
+    UpdatePlayButton();
+}
+
 void TfrmRecords::UpdatePlayButton()
 {
-    FPlayButton->setEnabled(ChosenGame() != nullptr);
+    const TGameRecord* game = ChosenGame();
+    FPlayButton->setEnabled(game && (!FPlayable || FPlayable(*game)));
 }
 
 }  // namespace peglore

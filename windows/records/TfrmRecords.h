@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 #include "records/RecordsFigures.h"
@@ -35,6 +36,9 @@ public:
 
     // The game chosen in the list of last games, if any.
     const TGameRecord* ChosenGame() const;
+    // Which recorded games can be played again; Play is off for the
+    // others (a row written by hand may name a board no game has).
+    void SetPlayable(std::function<bool(const TGameRecord&)> playable);
 
 signals:
     void PlayRequested(const TGameRecord& game);
@@ -52,6 +56,7 @@ private:
     TWinsChart* FChart;
     QTableWidget* FGameTable;
     QPushButton* FPlayButton;
+    std::function<bool(const TGameRecord&)> FPlayable;
 };
 
 // "1:05" for 65 seconds.

@@ -174,11 +174,11 @@ private slots:
         QTest::newRow("give up") << "&Game"
                                  << "mmenuGiveUp"
                                  << "&Give Up!"
-                                 << "" << 0 << "Abort the game and show the correct solution";
+                                 << "" << 203 << "Abort the game and show the correct solution";
         QTest::newRow("properties") << "&Game"
                                     << "mmenuProperties"
                                     << "P&roperties..."
-                                    << "" << 0 << "Change various game options";
+                                    << "" << 204 << "Change various game options";
         QTest::newRow("exit") << "&Game"
                               << "ExitMenu"
                               << "E&xit"
@@ -186,19 +186,19 @@ private slots:
         QTest::newRow("beginner") << "&Level"
                                   << "BeginnerMenu"
                                   << "&Beginner"
-                                  << "" << 0 << "The easiest level";
+                                  << "" << 211 << "The easiest level";
         QTest::newRow("intermediate") << "&Level"
                                       << "IntermediateMenu"
                                       << "&Intermediate"
-                                      << "" << 0 << "Medium difficulty level";
+                                      << "" << 212 << "Medium difficulty level";
         QTest::newRow("expert") << "&Level"
                                 << "mmenuExpert"
                                 << "&Expert!"
-                                << "" << 0 << "Hardest difficulty level";
+                                << "" << 213 << "Hardest difficulty level";
         QTest::newRow("custom") << "&Level"
                                 << "CustomMenu"
                                 << "&Custom..."
-                                << "" << 0 << "Chose any board size you want!";
+                                << "" << 214 << "Chose any board size you want!";
         QTest::newRow("topics") << "&Help"
                                 << "HelpTopicsMenu"
                                 << "Help &Topics"
@@ -206,11 +206,11 @@ private slots:
         QTest::newRow("whats new") << "&Help"
                                    << "WhatsNewMenu"
                                    << "What's &New?"
-                                   << "" << 0 << "Improvements and bug fixes since last version";
+                                   << "" << 222 << "Improvements and bug fixes since last version";
         QTest::newRow("about") << "&Help"
                                << "mmenuAbout"
                                << "&About..."
-                               << "" << 0 << "Show credits and statistics information";
+                               << "" << 223 << "Show credits and statistics information";
     }
     void menus()
     {

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -14,9 +15,11 @@
 #include "app/TGameSession.h"
 #include "app/TGuessBoardInput.h"
 #include "app/mainform/ActiveGame.h"
+#include "game/PegColors.h"
 #include "game/TLeftGrid.h"
 #include "game/TLogic.h"
 #include "solver/Solver.h"
+#include "support/ModalAnswer.h"
 #include "windows/analysis/TAnalysisWindow.h"
 
 using namespace peglore;
@@ -162,6 +165,31 @@ private slots:
         game.Play(*TCode::FromDigits("11111"));
         QTRY_VERIFY2(heading->text().endsWith(QStringLiteral(", 1 row checked")), qPrintable(heading->text()));
         QVERIFY(table->isColumnHidden(7));
+    }
+
+    // A settings file can make a board wider than the solver takes: the
+    // hint says so in a box, the analysis in a line, and neither is left
+    // waiting, during the game or in its review.
+    void boardTooWideForTheSolverIsSaidPlainly()
+    {
+        TActiveGame game("[Options]\nMusic=0\nAutoCheck=0\n"
+                         "[Level Settings]\nDifficultyLevel=3\nCustomColumns=12\nCustomRows=10\n");
+        TLogic& logic = game.Form->Session()->Logic();
+        QString box;
+        AnswerNextModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Return); },
+                        [&](QWidget* m) { box = m->windowTitle() + ": " + qobject_cast<QMessageBox*>(m)->text(); });
+        QTest::keyClick(game.Form.get(), Qt::Key_H);
+        QCOMPARE(box, QStringLiteral("Information: The hint covers boards up to 10 holes, and this board has 12."));
+        auto* analyst = game.Form->findChild<TAnalyst*>(QStringLiteral("Analyst"));
+        analyst->ToggleWindow();  // F3
+        auto* heading = analyst->Window()->findChild<QLabel*>(QStringLiteral("AnalysisHeading"));
+        const QString line = QStringLiteral("The analysis covers boards up to 10 holes, and this board has 12.");
+        QCOMPARE(heading->text(), line);
+        logic.PlaceRow(std::vector<TColor>(12, PegColors[0]), false);
+        logic.CheckCurrentRow();
+        logic.GiveUp();
+        QCoreApplication::processEvents();
+        QCOMPARE(heading->text(), line);
     }
 };
 

@@ -32,6 +32,7 @@
 #include "game/TLeftGrid.h"
 #include "game/TLogic.h"
 #include "game/TRightGrid.h"
+#include "platform/help/THelpFile.h"
 #include "resources/pictures/Pictures.h"
 #include "services/clock/TMyTimer.h"
 #include "settings/configuration/TConfiguration.h"
@@ -437,7 +438,6 @@ private slots:
         QTest::newRow("New") << "mmenuNewGame" << THelpCalls{{8, 201}};
         QTest::newRow("Exit") << "ExitMenu" << THelpCalls{{8, 202}};
         QTest::newRow("Help Topics") << "HelpTopicsMenu" << THelpCalls{{8, 221}};
-        QTest::newRow("Give Up! has none") << "mmenuGiveUp" << THelpCalls{};
     }
     void f1OnAHighlightedMenuItem()
     {
@@ -459,6 +459,48 @@ private slots:
         // F1 only asks for help: the command itself did not run.
         QVERIFY(game.Form->isVisible());
         QCOMPARE(game.Form->Session()->Statistics().TotalGames(), 0);
+    }
+
+    // Every item of every menu the player can open in the main window
+    // explains itself on F1, with a topic of the help file that ships.
+    void f1OnEveryMenuItemFindsATopic_data()
+    {
+        QTest::addColumn<QString>("item");
+        TGame game(NoAutoCheck);
+        QList<QMenu*> menus{game.Form->findChild<QMenu*>(QStringLiteral("PopupMenu1")),
+                            game.Form->findChild<QMenu*>(QStringLiteral("PopupMenu2"))};
+        for (QAction* title : game.Form->menuBar()->actions())
+            if (title->menu())
+                menus << title->menu();
+        for (QMenu* menu : menus)
+            for (QAction* action : menu->actions())
+                if (!action->isSeparator())
+                    QTest::newRow(qPrintable(menu->title() + menu->objectName() + " " + action->text()))
+                        << action->objectName();
+    }
+    void f1OnEveryMenuItemFindsATopic()
+    {
+        QFETCH(QString, item);
+        static const THelpFile shipped = THelpFile::Load(PEGLORE_HELP_SOURCE);
+        TGame game(NoAutoCheck);
+        // Every item can be highlighted: a row checked, a peg in the next
+        // one, and the last right press on that peg.
+        const TColor colour = LosingColour(game.Form->Session()->Logic());
+        FillRow(game, 0, colour);
+        game.Form->sbtnCheckClick();
+        QVERIFY(DragTo(game.Board(), game.HoleCentre(1, 1), colour));
+        QTest::mouseClick(&game.Board(), Qt::RightButton, Qt::NoModifier, game.HoleCentre(1, 1));
+        auto* action = game.Form->findChild<QAction*>(item);
+        QMenu* menu = qobject_cast<QMenu*>(action->parent());
+        menu->popup(game.Form->mapToGlobal(QPoint(0, 0)));
+        QVERIFY(action->isEnabled());
+        menu->setActiveAction(action);
+        QTest::keyClick(menu, Qt::Key_F1);
+        menu->close();
+        QCOMPARE(game.Help.Calls.size(), 1);
+        QCOMPARE(game.Help.Calls[0].first, int(IHelpCommands::ContextPopup));
+        const THelpTopic* topic = shipped.Find(game.Help.Calls[0].second);
+        QVERIFY(topic && !topic->Body.empty());
     }
 
     void helpMenuCommands()
