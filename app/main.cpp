@@ -1,6 +1,8 @@
 #include <QTimer>
 
+#include <cstdio>
 #include <cstdlib>
+#include <span>
 
 #include "app/DisplayCheck.h"
 #include "app/TCommandLine.h"
@@ -24,6 +26,17 @@ int main(int argc, char** argv)
     const TCommandLine commandLine = ReadCommandLine(argc, argv, PEGLORE_VERSION);
     if (commandLine.ExitCode)
         return *commandLine.ExitCode;
+
+    // Qt ends with an abort when no display can be reached: say why in one
+    // line instead, with the display check's code.
+    const std::span<char* const> arguments(argv, static_cast<std::size_t>(argc));
+    const TEnvironment environment = [](const char* name) { return std::getenv(name); };
+    const std::string unreachable = UnreachableDisplay(
+        environment, arguments, [&] { return InstalledPlatforms(environment, arguments); });
+    if (!unreachable.empty()) {
+        std::fprintf(stderr, "peglore: %s\n", unreachable.c_str());
+        return EXIT_FAILURE;
+    }
 
     TPegloreApplication application(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(PEGLORE_VERSION));
