@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDialog>
@@ -15,6 +16,7 @@
 #include <QToolButton>
 
 #include <chrono>
+#include <cstdio>
 
 #include "app/AppAccessibility.h"
 #include "app/TActiveFormTracker.h"
@@ -408,6 +410,28 @@ void TMainForm::FormShow()
     FRecords->SetHintsUsed([this] { return FAnalyst ? FAnalyst->HintsUsed() : 0; });
 }
 
+void TMainForm::CloseOnRequest()
+{
+    FClosingOnRequest = true;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<QDialog*>(window); dialog && dialog->isVisible() && dialog->isModal())
+            dialog->reject();
+    // Every modal loop still running returns now, a box as if closed from
+    // its title bar, and none starts any more: the close comes once the
+    // commands that opened them have finished.
+    QCoreApplication::exit(0);
+}
+
+void TMainForm::TellAtClose(const QString& problem, bool error)
+{
+    if (FClosingOnRequest)
+        std::fprintf(stderr, "peglore: %s%s\n", qPrintable(problem), error ? "." : "");
+    else if (error)
+        TMessages::ShowError(problem);
+    else
+        TMessages::ShowNote(problem);
+}
+
 void TMainForm::closeEvent(QCloseEvent* event)
 {
     FormClose();
@@ -426,7 +450,7 @@ void TMainForm::FormClose()
         FSession->SaveSettings();
     } catch (const std::exception& error) {
         // Reported once; the window still closes as the player asked.
-        TMessages::ShowError(QString::fromStdString(error.what()));
+        TellAtClose(QString::fromStdString(error.what()), true);
     }
     FHelp.HelpCommand(IHelpCommands::Quit, 0);
     FPorts->SetSession(nullptr);

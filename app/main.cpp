@@ -5,6 +5,7 @@
 #include <span>
 
 #include "app/DisplayCheck.h"
+#include "app/TCloseRequests.h"
 #include "app/TCommandLine.h"
 #include "app/TGameSession.h"
 #include "app/TMainForm.h"
@@ -72,5 +73,14 @@ int main(int argc, char** argv)
     if (commandLine.PegSymbols)
         mainForm.SetPegSymbols(true);
 
-    return application.exec();
+    // A shutdown, a logout or the terminal closing ends the game as its Exit
+    // does.
+    TCloseRequests closeRequests(application);
+    QObject::connect(&closeRequests, &TCloseRequests::Requested, &mainForm, &TMainForm::CloseOnRequest);
+
+    const int exitCode = application.exec();
+    // After a close asked from outside, the loop has ended with the window
+    // still open: it closes now, while its dialogs still exist.
+    mainForm.close();
+    return exitCode;
 }
