@@ -452,6 +452,10 @@ void TMainForm::FormClose()
         // Reported once; the window still closes as the player asked.
         TellAtClose(QString::fromStdString(error.what()), true);
     }
+    // The games the records file could not take are told once, here.
+    const TRecordsKeeper::TClosingNote records = FRecords->Close();
+    if (!records.Text.isEmpty())
+        TellAtClose(records.Text, records.Error);
     FHelp.HelpCommand(IHelpCommands::Quit, 0);
     FPorts->SetSession(nullptr);
     FGuessBoardInput->SetSession(nullptr);

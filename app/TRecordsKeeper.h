@@ -40,6 +40,17 @@ public:
     // question when a game with pegs would be thrown away.
     void Replay(const TGameRecord& game);
 
+    // What the player is told once the records are closed: the games of
+    // the run that wait in the pending file, or that are lost; empty when
+    // every game is in the records file.
+    struct TClosingNote {
+        QString Text;
+        bool Error = false;  // the games are lost
+    };
+    // Writes what waits, keeps the rest for later; nothing is recorded
+    // afterwards.
+    TClosingNote Close();
+
     TRecordsService& Service() const { return *FService; }
     // Null until first shown.
     TfrmRecords* Window() const { return FWindow; }
