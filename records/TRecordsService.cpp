@@ -100,7 +100,7 @@ void TRecordsService::WritePending()
         FFailedAt = std::chrono::steady_clock::now();
         return;
     }
-    if (FPendingFile.Exists())
+    if (kept && FPendingFile.Exists())
         FPendingFile.Remove();
     FKept.clear();
     FPending.clear();
