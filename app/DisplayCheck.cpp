@@ -151,8 +151,9 @@ std::vector<std::string> InstalledPlatforms(const TEnvironment& environment, std
 
     std::vector<std::string> names;
     const auto take = [&names](const QJsonObject& description) {
-        if (description.value(QStringLiteral("IID")).toString().startsWith(
-                QLatin1String("org.qt-project.Qt.QPA.QPlatformIntegrationFactoryInterface")))
+        if (description.value(QStringLiteral("IID"))
+                .toString()
+                .startsWith(QLatin1String("org.qt-project.Qt.QPA.QPlatformIntegrationFactoryInterface")))
             for (const QJsonValue key :
                  description.value(QStringLiteral("MetaData")).toObject().value(QStringLiteral("Keys")).toArray())
                 names.push_back(Lower(key.toString().toStdString()));

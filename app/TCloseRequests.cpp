@@ -75,8 +75,7 @@ void TCloseRequests::ReadSignals()
 {
     unsigned char numbers[16];
     ssize_t got = 0;
-    while ((got = ::read(FReadEnd.Get(), numbers, sizeof numbers)) < 0 && errno == EINTR) {
-    }
+    while ((got = ::read(FReadEnd.Get(), numbers, sizeof numbers)) < 0 && errno == EINTR) {}
     if (got <= 0)
         return;
     // A second signal came before the first could be served.

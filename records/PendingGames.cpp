@@ -58,8 +58,8 @@ std::optional<TPendingGame> GameOf(std::string_view line)
     const auto hints = Number(fields[8], MaxInt);
     if (!level || !columns || !rows || !number || !rowsUsed || !seconds || !hints || *columns < 1 || *rows < 1)
         return std::nullopt;
-    return TPendingGame{std::string(fields[0]), *level,    *columns, *rows, *number, *rowsUsed,
-                        *seconds,               std::string(fields[7]), *hints};
+    return TPendingGame{std::string(fields[0]), *level, *columns, *rows, *number, *rowsUsed, *seconds,
+                        std::string(fields[7]), *hints};
 }
 
 }  // namespace

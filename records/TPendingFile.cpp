@@ -75,8 +75,8 @@ bool TPendingFile::Add(const std::vector<TGameRecord>& games)
     const int error = ReplaceFile(QFile::encodeName(FPath).toStdString(), FormatPendingGames(kept));
     if (error == 0)
         return true;
-    FProblem = QStringLiteral("the file %1 cannot be written (%2)")
-                   .arg(FPath, QString::fromLocal8Bit(std::strerror(error)));
+    FProblem =
+        QStringLiteral("the file %1 cannot be written (%2)").arg(FPath, QString::fromLocal8Bit(std::strerror(error)));
     return false;
 }
 
