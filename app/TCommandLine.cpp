@@ -3,7 +3,9 @@
 #include <QCommandLineParser>
 #include <QStringList>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 #include <string>
 #include <vector>
@@ -13,6 +15,23 @@
 namespace peglore {
 
 namespace {
+// The standard output, written to the end: a full disk or a device that
+// takes nothing (> /dev/full) turns an answer into a failure, told on the
+// standard error with code 2, as nothing reached the reader.
+int Finished(int exitCode)
+{
+    errno = 0;
+    const bool written = std::fflush(stdout) == 0 && !std::ferror(stdout);
+    int error = errno;
+    const bool closed = std::fclose(stdout) == 0;
+    if (written && closed)
+        return exitCode;
+    if (written || error == 0)
+        error = errno != 0 ? errno : EIO;
+    std::fprintf(stderr, "peglore: the standard output cannot be written: %s\n", std::strerror(error));
+    return 2;
+}
+
 // Answers --solve in the terminal; the exit code tells how it went.
 int Solve(const QStringList& arguments)
 {
@@ -22,7 +41,7 @@ int Solve(const QStringList& arguments)
     const TSolveReply reply = SolveCommand(rows);
     std::fputs(reply.Output.c_str(), stdout);
     std::fputs(reply.Error.c_str(), stderr);
-    return reply.ExitCode;
+    return Finished(reply.ExitCode);
 }
 }  // namespace
 
@@ -78,11 +97,13 @@ TCommandLine ReadCommandLine(int argc, char** argv, const char* version)
     std::optional<std::uint64_t> gameNumber;
     if (mistake.isEmpty() && parser.isSet(game)) {
         bool isNumber = false;
-        const QString text = parser.value(game);
+        // Blanks around the number, as a quoted argument may carry them,
+        // are no part of it, before it as after it.
+        const QString text = parser.value(game).trimmed();
         gameNumber = text.toULongLong(&isNumber);
         if (!isNumber || text.isEmpty() || !text.front().isDigit())
             mistake = QStringLiteral("The game number '%1' is not a whole number from 0 to %2.")
-                          .arg(text)
+                          .arg(parser.value(game))
                           .arg(std::numeric_limits<std::uint64_t>::max());
     }
     if (!mistake.isEmpty()) {
@@ -93,11 +114,11 @@ TCommandLine ReadCommandLine(int argc, char** argv, const char* version)
         // Without an application object Qt cannot name the program itself.
         std::printf("Usage: peglore [options]\n       peglore --solve ROW...\n%s",
                     qPrintable(parser.helpText().section(QLatin1Char('\n'), 1)));
-        return {0, false, {}};
+        return {Finished(0), false, {}};
     }
     if (parser.isSet(versionOption)) {
         std::printf("Peglore %s\n", version);
-        return {0, false, {}};
+        return {Finished(0), false, {}};
     }
     if (parser.isSet(solve))
         return {Solve(parser.positionalArguments()), false, {}};

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDialog>
@@ -14,6 +15,7 @@
 #include <QToolButton>
 
 #include <chrono>
+#include <cstdio>
 
 #include "app/AppAccessibility.h"
 #include "app/TActiveFormTracker.h"
@@ -398,6 +400,28 @@ void TMainForm::FormShow()
     FRecords->SetHintsUsed([this] { return FAnalyst ? FAnalyst->HintsUsed() : 0; });
 }
 
+void TMainForm::CloseOnRequest()
+{
+    FClosingOnRequest = true;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<QDialog*>(window); dialog && dialog->isVisible() && dialog->isModal())
+            dialog->reject();
+    // Every modal loop still running returns now, a box as if closed from
+    // its title bar, and none starts any more: the close comes once the
+    // commands that opened them have finished.
+    QCoreApplication::exit(0);
+}
+
+void TMainForm::TellAtClose(const QString& problem, bool error)
+{
+    if (FClosingOnRequest)
+        std::fprintf(stderr, "peglore: %s%s\n", qPrintable(problem), error ? "." : "");
+    else if (error)
+        TMessages::ShowError(problem);
+    else
+        TMessages::ShowNote(problem);
+}
+
 void TMainForm::closeEvent(QCloseEvent* event)
 {
     FormClose();
@@ -416,8 +440,12 @@ void TMainForm::FormClose()
         FSession->SaveSettings();
     } catch (const std::exception& error) {
         // Reported once; the window still closes as the player asked.
-        TMessages::ShowError(QString::fromStdString(error.what()));
+        TellAtClose(QString::fromStdString(error.what()), true);
     }
+    // The games the records file could not take are told once, here.
+    const TRecordsKeeper::TClosingNote records = FRecords->Close();
+    if (!records.Text.isEmpty())
+        TellAtClose(records.Text, records.Error);
     FHelp.HelpCommand(IHelpCommands::Quit, 0);
     FPorts->SetSession(nullptr);
     FGuessBoardInput->SetSession(nullptr);

@@ -90,6 +90,12 @@ public:
     // F4: the Records window. The records live from the first show to the
     // close; null outside.
     void ShowRecords();
+    // A close asked from outside the window (a signal, the logout): every
+    // modal box and dialog open is cancelled and the event loop ends; the
+    // close that follows (close() once the loop has returned) saves as the
+    // player's Exit does, and tells what it would show in a box on the
+    // standard error instead.
+    void CloseOnRequest();
     TRecordsKeeper* Records() const { return FRecords.get(); }
 
 protected:
@@ -107,6 +113,9 @@ private:
     QToolButton* AddToolButton(QWidget* panel, const char* name, const QString& hint, const char* glyph,
                                const char* disabledGlyph, int left, void (TMainForm::*handler)());
     void FormClose();
+    // A problem met by the close, in an error box, or on the standard error
+    // when the close was asked from outside.
+    void TellAtClose(const QString& problem, bool error);
     void SetStatusHint(const QString& hint);
 
     IHelpCommands& FHelp;
@@ -129,6 +138,7 @@ private:
     bool FShown = false;
     std::optional<std::uint64_t> FFirstGameNumber;
     bool FClosed = false;
+    bool FClosingOnRequest = false;
 
     QWidget* FClient = nullptr;
     TBoardGrid* FLeftBoard = nullptr;

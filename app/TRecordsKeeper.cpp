@@ -45,6 +45,27 @@ void TRecordsKeeper::GameEnded(const TGameEnd& game)
     FService->Record(record);
 }
 
+TRecordsKeeper::TClosingNote TRecordsKeeper::Close()
+{
+    const TRecordsService::TClosing closing = FService->Close();
+    const int count = closing.KeptForLater + closing.Lost;
+    const QString games =
+        count == 1 ? QStringLiteral("1 finished game") : QStringLiteral("%1 finished games").arg(count);
+    if (closing.Lost > 0)
+        return {QStringLiteral("%1 could not be written to the records file %2, nor kept for later, as %3, so %4 not "
+                               "recorded")
+                    .arg(games, FService->Path(), closing.Problem,
+                         count == 1 ? QStringLiteral("it is") : QStringLiteral("they are")),
+                true};
+    if (closing.KeptForLater > 0)
+        return {QStringLiteral("%1 could not be written to the records file %2. %3 kept in %4 and will be added to "
+                               "the records the next time Peglore starts.")
+                    .arg(games, FService->Path(), count == 1 ? QStringLiteral("It is") : QStringLiteral("They are"),
+                         closing.PendingPath),
+                false};
+    return {};
+}
+
 void TRecordsKeeper::ShowWindow()
 {
     if (!FWindow) {

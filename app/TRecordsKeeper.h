@@ -43,6 +43,17 @@ public:
     // or a custom size the boards can hold.
     bool IsPlayable(const TGameRecord& game) const;
 
+    // What the player is told once the records are closed: the games of
+    // the run that wait in the pending file, or that are lost; empty when
+    // every game is in the records file.
+    struct TClosingNote {
+        QString Text;
+        bool Error = false;  // the games are lost
+    };
+    // Writes what waits, keeps the rest for later; nothing is recorded
+    // afterwards.
+    TClosingNote Close();
+
     TRecordsService& Service() const { return *FService; }
     // Null until first shown.
     TfrmRecords* Window() const { return FWindow; }

@@ -1,8 +1,11 @@
 #include <QTimer>
 
+#include <cstdio>
 #include <cstdlib>
+#include <span>
 
 #include "app/DisplayCheck.h"
+#include "app/TCloseRequests.h"
 #include "app/TCommandLine.h"
 #include "app/TGameSession.h"
 #include "app/TMainForm.h"
@@ -24,6 +27,17 @@ int main(int argc, char** argv)
     const TCommandLine commandLine = ReadCommandLine(argc, argv, PEGLORE_VERSION);
     if (commandLine.ExitCode)
         return *commandLine.ExitCode;
+
+    // Qt ends with an abort when no display can be reached: say why in one
+    // line instead, with the display check's code.
+    const std::span<char* const> arguments(argv, static_cast<std::size_t>(argc));
+    const TEnvironment environment = [](const char* name) { return std::getenv(name); };
+    const std::string unreachable = UnreachableDisplay(
+        environment, arguments, [&] { return InstalledPlatforms(environment, arguments); });
+    if (!unreachable.empty()) {
+        std::fprintf(stderr, "peglore: %s\n", unreachable.c_str());
+        return EXIT_FAILURE;
+    }
 
     TPegloreApplication application(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(PEGLORE_VERSION));
@@ -60,5 +74,14 @@ int main(int argc, char** argv)
     if (commandLine.PegSymbols)
         mainForm.SetPegSymbols(true);
 
-    return application.exec();
+    // A shutdown, a logout or the terminal closing ends the game as its Exit
+    // does.
+    TCloseRequests closeRequests(application);
+    QObject::connect(&closeRequests, &TCloseRequests::Requested, &mainForm, &TMainForm::CloseOnRequest);
+
+    const int exitCode = application.exec();
+    // After a close asked from outside, the loop has ended with the window
+    // still open: it closes now, while its dialogs still exist.
+    mainForm.close();
+    return exitCode;
 }

@@ -298,6 +298,11 @@ bool TRecordsFile::SetAside(const QString& why)
 
 bool TRecordsFile::Append(const TGameRecord& game)
 {
+    return AppendAll({&game, 1});
+}
+
+bool TRecordsFile::AppendAll(std::span<const TGameRecord> games)
+{
     LeaveFileTakenAway();
     if (!FOpen && !Open())
         return false;
@@ -308,26 +313,40 @@ bool TRecordsFile::Append(const TGameRecord& game)
     }
     QSqlError error;
     {
-        QSqlQuery query(QSqlDatabase::database(FConnection, false));
-        query.prepare(
-            QStringLiteral("INSERT INTO games (ended_at, level, width, rows, game_number, rows_used, seconds, "
-                           "outcome, hints) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-        query.addBindValue(game.EndedAt.toUTC().toString(Qt::ISODate));
-        query.addBindValue(game.Level);
-        query.addBindValue(game.Columns);
-        query.addBindValue(game.Rows);
-        query.addBindValue(static_cast<qint64>(game.GameNumber));
-        query.addBindValue(game.RowsUsed);
-        query.addBindValue(game.Seconds);
-        query.addBindValue(OutcomeName(game.Outcome));
-        query.addBindValue(game.Hints);
-        if (!query.exec())
+        QSqlDatabase db = QSqlDatabase::database(FConnection, false);
+        QSqlQuery query(db);
+        const bool together = games.size() > 1;
+        if (together && !query.exec(QStringLiteral("BEGIN IMMEDIATE")))
             error = query.lastError();
+        if (!error.isValid())
+            query.prepare(
+                QStringLiteral("INSERT INTO games (ended_at, level, width, rows, game_number, rows_used, seconds, "
+                               "outcome, hints) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        for (std::size_t i = 0; i < games.size() && !error.isValid(); ++i) {
+            const TGameRecord& game = games[i];
+            const QVariant values[] = {game.EndedAt.toUTC().toString(Qt::ISODate),
+                                       game.Level,
+                                       game.Columns,
+                                       game.Rows,
+                                       static_cast<qint64>(game.GameNumber),
+                                       game.RowsUsed,
+                                       game.Seconds,
+                                       OutcomeName(game.Outcome),
+                                       game.Hints};
+            for (int v = 0; v < static_cast<int>(std::size(values)); ++v)
+                query.bindValue(v, values[v]);
+            if (!query.exec())
+                error = query.lastError();
+        }
+        if (together && !error.isValid() && !query.exec(QStringLiteral("COMMIT")))
+            error = query.lastError();
+        if (together && error.isValid())
+            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
     }
     if (error.isValid()) {
-        // Damaged while open: set it aside and write the game to the new file.
+        // Damaged while open: set it aside and write the games to the new file.
         if (IsDamage(error))
-            return SetAside(QStringLiteral("is damaged")) && Append(game);
+            return SetAside(QStringLiteral("is damaged")) && AppendAll(games);
         return Fail(QStringLiteral("the last games are not recorded yet"), error);
     }
     FProblem.clear();

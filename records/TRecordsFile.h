@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "records/TGameRecord.h"
@@ -35,6 +36,8 @@ public:
     bool IsOpen() const { return FOpen; }
     // One game, in one transaction.
     bool Append(const TGameRecord& game);
+    // Every game or none, in one transaction.
+    bool AppendAll(std::span<const TGameRecord> games);
     // Every game, oldest first; nullopt with a Problem() when unreadable.
     std::optional<std::vector<TGameRecord>> ReadAll();
 

@@ -2,9 +2,12 @@
 
 #include "records/TRecordsFile.h"
 
+#include <chrono>
+
 namespace peglore {
 
-TRecordsService::TRecordsService(const QString& path, QObject* parent) : QObject(parent), FPath(path)
+TRecordsService::TRecordsService(const QString& path, QObject* parent)
+    : QObject(parent), FPath(path), FPendingFile(path + QStringLiteral(".pending"))
 {
     FThread.setObjectName(QStringLiteral("Records"));
     FContext = new QObject;
@@ -15,31 +18,52 @@ TRecordsService::TRecordsService(const QString& path, QObject* parent) : QObject
 
 TRecordsService::~TRecordsService()
 {
+    Close();
+}
+
+TRecordsService::TClosing TRecordsService::Close()
+{
+    TClosing closing;
+    if (FClosed)
+        return closing;
+    FClosed = true;
     // Queued after every earlier call, so everything handed in is tried.
     QMetaObject::invokeMethod(
         FContext,
-        [this] {
-            WritePending();
+        [this, &closing] {
+            // A write that failed a moment ago has just waited for the file
+            // as long as a game does: the close does not wait as long again.
+            if (std::chrono::steady_clock::now() - FFailedAt > std::chrono::seconds(1))
+                WritePending();
+            closing = KeepForLater();
             FFile.reset();
         },
         Qt::BlockingQueuedConnection);
     FThread.quit();
     FThread.wait();
+    return closing;
 }
 
 void TRecordsService::Open()
 {
+    if (FClosed)
+        return;
     QMetaObject::invokeMethod(FContext, [this] {
         if (!FFile) {
             FFile = std::make_unique<TRecordsFile>(FPath);
             FFile->Open();
         }
+        // What an earlier run could not write goes in now.
+        if (FPendingFile.Exists())
+            WritePending();
         Report();
     });
 }
 
 void TRecordsService::Record(const TGameRecord& game)
 {
+    if (FClosed)
+        return;
     QMetaObject::invokeMethod(FContext, [this, game] {
         FPending.push_back(game);
         WritePending();
@@ -49,9 +73,12 @@ void TRecordsService::Record(const TGameRecord& game)
 
 void TRecordsService::Load()
 {
+    if (FClosed)
+        return;
     QMetaObject::invokeMethod(FContext, [this] {
         WritePending();
         std::vector<TGameRecord> games = FFile->ReadAll().value_or(std::vector<TGameRecord>{});
+        games.insert(games.end(), FKept.begin(), FKept.end());
         games.insert(games.end(), FPending.begin(), FPending.end());
         Report([this, games = std::move(games)] { emit Loaded(games, FProblem); });
     });
@@ -63,15 +90,44 @@ void TRecordsService::WritePending()
         FFile = std::make_unique<TRecordsFile>(FPath);
         FFile->Open();
     }
-    std::size_t written = 0;
-    while (written < FPending.size() && FFile->Append(FPending[written]))
-        ++written;
-    FPending.erase(FPending.begin(), FPending.begin() + static_cast<std::ptrdiff_t>(written));
+    // The games an earlier run kept come first: they ended before any of
+    // this run's. All are written in one go, or none.
+    const bool kept = FPendingFile.Exists();
+    FKept = kept ? FPendingFile.Read() : std::vector<TGameRecord>{};
+    std::vector<TGameRecord> games = FKept;
+    games.insert(games.end(), FPending.begin(), FPending.end());
+    if (!games.empty() && !FFile->AppendAll(games)) {
+        FFailedAt = std::chrono::steady_clock::now();
+        return;
+    }
+    if (kept && FPendingFile.Exists())
+        FPendingFile.Remove();
+    FKept.clear();
+    FPending.clear();
+}
+
+TRecordsService::TClosing TRecordsService::KeepForLater()
+{
+    TClosing closing;
+    closing.PendingPath = FPendingFile.Path();
+    if (FPending.empty())
+        return closing;
+    const int count = static_cast<int>(FPending.size());
+    if (FPendingFile.Add(FPending)) {
+        closing.KeptForLater = count;
+    } else {
+        closing.Lost = count;
+        closing.Problem = FPendingFile.Problem();
+    }
+    FPending.clear();
+    return closing;
 }
 
 void TRecordsService::Report(std::function<void()> then)
 {
     QString problem = FFile ? FFile->Problem() : QString();
+    if (!FPendingFile.Problem().isEmpty())
+        problem += (problem.isEmpty() ? QString() : QStringLiteral(" ")) + FPendingFile.Problem();
     if (!FPending.empty())
         problem += QStringLiteral("%1%2 finished game(s) of this session are not in the file yet.")
                        .arg(problem.isEmpty() ? QString() : QStringLiteral(" "))

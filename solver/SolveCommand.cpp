@@ -1,5 +1,6 @@
 #include "solver/SolveCommand.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 #include <string_view>
@@ -26,12 +27,28 @@ std::optional<int> SmallNumber(std::string_view text)
     return value;
 }
 
+// The bytes of the UTF-8 character text starts with (the command line
+// hands rows in as UTF-8), so that a wide digit is shown whole; 1 when it
+// starts with none.
+std::size_t CharacterLength(std::string_view text)
+{
+    const auto lead = static_cast<unsigned char>(text.front());
+    const std::size_t length = lead < 0xC2 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 1;
+    if (length > text.size())
+        return 1;
+    for (std::size_t i = 1; i < length; ++i)
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+            return 1;
+    return length;
+}
+
 std::string Quoted(std::string_view text)
 {
-    std::string quoted = "'";
-    quoted.append(text.substr(0, 40));
-    quoted.append(text.size() > 40 ? "...'" : "'");
-    return quoted;
+    // Cut at 40 bytes, but never inside a character.
+    std::size_t end = std::min<std::size_t>(text.size(), 40);
+    while (end < text.size() && end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+        --end;
+    return "'" + std::string(text.substr(0, end)) + (end < text.size() ? "...'" : "'");
 }
 }  // namespace
 
@@ -48,9 +65,9 @@ TSolveReply SolveCommand(std::span<const std::string> rowTexts)
         if (colon == std::string_view::npos || comma == std::string_view::npos)
             return Malformed(row + " " + Quoted(text) + " is not of the form CODE:BLACKS,WHITES, such as 1123:1,1.");
         const std::string_view digits = text.substr(0, colon);
-        for (char digit : digits)
-            if (digit < '1' || digit > '8')
-                return Malformed(row + ": " + Quoted(std::string_view(&digit, 1))
+        for (std::size_t i = 0; i < digits.size(); ++i)
+            if (digits[i] < '1' || digits[i] > '8')
+                return Malformed(row + ": " + Quoted(digits.substr(i, CharacterLength(digits.substr(i))))
                                  + " is not a colour; colours are the digits 1 to 8.");
         if (digits.empty() || digits.size() > static_cast<std::size_t>(TCode::MaxPegs))
             return Malformed(row + " has " + std::to_string(digits.size()) + " pegs; a board has 1 to 10 holes.");
@@ -75,8 +92,17 @@ TSolveReply SolveCommand(std::span<const std::string> rowTexts)
 
     const int width = rows.front().Guess.Width();
     const TFitSearch search = *FindFitting(width, rows);
-    if (!search.Code)
-        return {"Row " + std::to_string(search.Contradiction + 1) + " contradicts the rows before it.\n", {}, 1};
+    if (!search.Code) {
+        // A row that no secret answers so, whatever stands before it.
+        const TCheckedRow& last = rows[static_cast<std::size_t>(search.Contradiction)];
+        const std::string row = "Row " + std::to_string(search.Contradiction + 1);
+        if (search.Contradiction == 0 || !FindFitting(width, {&last, 1})->Code)
+            return {row + ": the answer " + std::to_string(last.Answer.Blacks) + " black and "
+                        + std::to_string(last.Answer.Whites) + " white is impossible for " + last.Guess.Digits()
+                        + ".\n",
+                    {}, 1};
+        return {row + " contradicts the rows before it.\n", {}, 1};
+    }
     const std::uint64_t count = *CountFitting(width, rows);
     const TCode hint = *Hint(width, rows);
     return {"Secrets still possible: " + std::to_string(count) + "\nHint: " + hint.Digits() + "\n", {}, 0};

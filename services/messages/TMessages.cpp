@@ -63,6 +63,11 @@ void TMessages::ShowError(const QString& message)
     box.Ask();
 }
 
+void TMessages::ShowNote(const QString& text)
+{
+    Show(TBoxKind::Information, text);
+}
+
 void TMessages::ShowAbout(QDialog& about)
 {
     about.exec();

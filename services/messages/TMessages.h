@@ -26,6 +26,8 @@ public:
     // The general error report: the message with a full stop added, in a
     // box captioned with the application's title.
     static void ShowError(const QString& message);
+    // A note the player should read once, as it is, in an information box.
+    static void ShowNote(const QString& text);
 
     // The three dialogs that are opened through the messages.
     static void ShowAbout(QDialog& about);

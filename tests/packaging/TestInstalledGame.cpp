@@ -8,7 +8,9 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "e2e/game/TXSession.h"
 
@@ -181,6 +183,16 @@ private slots:
         QTest::newRow("an argument") << QStringList{QStringLiteral("Peglore.ini")} << 2 << QString()
                                      << QStringLiteral("peglore: Unexpected argument 'Peglore.ini'.\n"
                                                        "Try 'peglore --help' for more information.\n");
+        QTest::newRow("--solve, an answer no secret gives")
+            << QStringList{QStringLiteral("--solve"), QStringLiteral("12345678:0,0")} << 1
+            << QStringLiteral("Row 1: the answer 0 black and 0 white is impossible for 12345678.\n") << QString();
+        QTest::newRow("--solve, a wide digit")
+            << QStringList{QStringLiteral("--solve"), QStringLiteral("1\uFF12\uFF13\uFF14:0,0")} << 2 << QString()
+            << QStringLiteral("peglore: Row 1: '\uFF12' is not a colour; colours are the digits 1 to 8.\n");
+        for (const char* number : {" 5", "5 "})
+            QTest::newRow(qPrintable(QStringLiteral("--game '%1'").arg(QLatin1String(number))))
+                << QStringList{QStringLiteral("--game"), QLatin1String(number), QStringLiteral("--version")} << 0
+                << QStringLiteral("Peglore " PEGLORE_VERSION "\n") << QString();
     }
     // Answered in a terminal without a display, and nothing written.
     void commandLine()
@@ -206,6 +218,58 @@ private slots:
         QVERIFY2(game.exitCode() == exitCode, qPrintable(stdOut + stdErr));
         QCOMPARE(stdOut, out);
         QCOMPARE(stdErr, err);
+        QVERIFY(QDir(home.path()).isEmpty());
+    }
+
+    // What cannot be done is told in one line on the standard error: an
+    // output that takes nothing (> /dev/full), no display to show on.
+    void failureToldInOneLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("err");
+        const QString full = QStringLiteral("peglore: the standard output cannot be written: %1\n")
+                                 .arg(QString::fromLocal8Bit(std::strerror(ENOSPC)));
+        const QStringList toFull{QStringLiteral("STDOUT=/dev/full")};
+        QTest::newRow("--help > /dev/full") << QStringList{QStringLiteral("--help")} << toFull << 2 << full;
+        QTest::newRow("--version > /dev/full") << QStringList{QStringLiteral("--version")} << toFull << 2 << full;
+        QTest::newRow("--solve > /dev/full")
+            << QStringList{QStringLiteral("--solve"), QStringLiteral("1234:4,0")} << toFull << 2 << full;
+        const QString cannot = QStringLiteral("peglore: the game's window cannot be shown: %1.\n");
+        QTest::newRow("no DISPLAY") << QStringList{} << QStringList{} << 1 << cannot.arg("DISPLAY is not set");
+        QTest::newRow("no X server") << QStringList{} << QStringList{QStringLiteral("DISPLAY=:4242")} << 1
+                                     << cannot.arg("the X display ':4242' cannot be reached");
+        QTest::newRow("a platform Qt has not")
+            << QStringList{} << QStringList{QStringLiteral("QT_QPA_PLATFORM=foo")} << 1
+            << cannot.arg("Qt has no platform plugin named 'foo'");
+        QTest::newRow("no Wayland socket")
+            << QStringList{} << QStringList{QStringLiteral("QT_QPA_PLATFORM=wayland;xcb")} << 1
+            << cannot.arg("XDG_RUNTIME_DIR is not set, so there is no Wayland display; DISPLAY is not set");
+    }
+    void failureToldInOneLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, environment);
+        QFETCH(int, exitCode);
+        QFETCH(QString, err);
+        QTemporaryDir home;
+        QProcess game;
+        QProcessEnvironment env;
+        env.insert(QStringLiteral("PATH"), qEnvironmentVariable("PATH"));
+        env.insert(QStringLiteral("HOME"), home.path());
+        for (const QString& entry : environment) {
+            if (entry.startsWith(QLatin1String("STDOUT=")))
+                game.setStandardOutputFile(entry.section('=', 1));
+            else
+                env.insert(entry.section('=', 0, 0), entry.section('=', 1));
+        }
+        game.setProcessEnvironment(env);
+        game.start(QStringLiteral(PEGLORE_INSTALLED_GAME), arguments);
+        QVERIFY(game.waitForFinished(10000));
+        QCOMPARE(game.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(QString::fromLocal8Bit(game.readAllStandardError()), err);
+        QCOMPARE(game.exitCode(), exitCode);
         QVERIFY(QDir(home.path()).isEmpty());
     }
 

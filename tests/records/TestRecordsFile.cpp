@@ -10,7 +10,11 @@
 
 #include <set>
 
+#include <sys/stat.h>
+
+#include "records/PendingGames.h"
 #include "records/TRecordsFile.h"
+#include "records/TRecordsService.h"
 
 using namespace peglore;
 
@@ -28,6 +32,12 @@ TGameRecord Game(std::uint64_t number, TGameOutcome outcome = TGameOutcome::Won)
     game.Outcome = outcome;
     game.Hints = 2;
     return game;
+}
+
+// Game(number) as the file of games waiting for the records keeps it.
+TPendingGame Waiting(std::uint64_t number)
+{
+    return {"2026-01-02T03:04:05Z", 3, 6, 12, number, 5, 77, "won", 2};
 }
 
 QByteArray Contents(const QString& path)
@@ -188,6 +198,64 @@ private slots:
         QVERIFY(!file.Append(Game(1)));
         QVERIFY(file.Problem().contains(QStringLiteral("is not a file")));
         QVERIFY(QFileInfo(path).isDir());
+    }
+
+    // Whatever stands where the games waiting for the records file lie, the
+    // next start adds every game it can read, in order, and renames the
+    // rest aside: nothing waits for ever, nothing is deleted.
+    void waitingGamesAreAddedAndTheRestKeptAside_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("added");
+        QTest::addColumn<bool>("keptAside");
+        const std::vector<TPendingGame> two{Waiting(1), Waiting(2)};
+        const QByteArray written = QByteArray::fromStdString(FormatPendingGames(two));
+        QTest::newRow("as written") << written << "file" << 2 << false;
+        QTest::newRow("no games") << QByteArray::fromStdString(FormatPendingGames({})) << "file" << 0 << false;
+        QTest::newRow("empty") << QByteArray() << "file" << 0 << false;
+        QTest::newRow("a stray line") << written + "2026\tnot a game\n" << "file" << 2 << true;
+        QTest::newRow("cut short") << written.chopped(3) << "file" << 1 << true;
+        QTest::newRow("another file") << QByteArray("[Options]\nMusic=1\n") << "file" << 0 << true;
+        QTest::newRow("binary") << QByteArray(5000, '\0') << "file" << 0 << true;
+        QTest::newRow("huge") << written + QByteArray(int(MaxPendingFileSize), '\n') << "file" << 0 << true;
+        QTest::newRow("a folder") << QByteArray() << "folder" << 0 << true;
+        QTest::newRow("a FIFO") << QByteArray() << "fifo" << 0 << true;
+    }
+    void waitingGamesAreAddedAndTheRestKeptAside()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, kind);
+        QFETCH(int, added);
+        QFETCH(bool, keptAside);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Peglore.records");
+        const QString waiting = path + QStringLiteral(".pending");
+        if (kind == QLatin1String("folder")) {
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Peglore.records.pending")));
+        } else if (kind == QLatin1String("fifo")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(waiting).constData(), 0600), 0);
+        } else {
+            QFile file(waiting);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(contents);
+        }
+        {
+            TRecordsService service(path);
+            service.Open();
+            service.Record(Game(9));
+        }
+        std::vector<TGameRecord> expected;
+        for (std::uint64_t number = 1; number <= std::uint64_t(added); ++number)
+            expected.push_back(Game(number));
+        expected.push_back(Game(9));
+        QCOMPARE(*TRecordsFile(path).ReadAll(), expected);
+        QVERIFY(!QFileInfo::exists(waiting));
+        const QStringList aside = QDir(dir.path()).entryList({QStringLiteral("Peglore.records.pending.damaged-*")},
+                                                             QDir::AllEntries | QDir::System);
+        QCOMPARE(aside.size(), keptAside ? 1 : 0);
+        if (kind == QLatin1String("file") && keptAside)
+            QCOMPARE(Contents(dir.filePath(aside.front())), contents);
     }
 
     void twoProcessesRecordEveryGame()

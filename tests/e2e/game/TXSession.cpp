@@ -234,6 +234,12 @@ bool TGameRun::IsRunning() const
     return FGame.state() == QProcess::Running;
 }
 
+void TGameRun::Signal(int signal) const
+{
+    if (FGame.state() == QProcess::Running)
+        ::kill(pid_t(FGame.processId()), signal);
+}
+
 QString TGameRun::Output() const
 {
     return QString::fromLocal8Bit(const_cast<QProcess&>(FGame).readAll());

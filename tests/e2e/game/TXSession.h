@@ -93,6 +93,8 @@ public:
     int WaitForExit(int timeoutMs = 15000);
     bool IsRunning() const;
     QString Output() const;
+    // Sends the game a signal, as a shutdown, a logout or kill(1) would.
+    void Signal(int signal) const;
 
 private:
     QTemporaryDir FFolder;

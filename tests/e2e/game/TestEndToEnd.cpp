@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include <signal.h>
+
 #include "e2e/game/TXSession.h"
 #include "game/GameNumber.h"
 #include "game/PegColors.h"
@@ -359,6 +361,29 @@ QString WaitForAnotherGame(const QString& first)
         },
         15000);
     return shown.value(0);
+}
+
+// The outcomes of the games in the records file in folder, one a line.
+QString RecordedOutcomes(const QString& folder)
+{
+    QProcess sqlite;
+    sqlite.start(QStringLiteral("sqlite3"), {QDir(folder).filePath(QStringLiteral("Peglore.records")),
+                                             QStringLiteral("SELECT outcome FROM games ORDER BY id")});
+    sqlite.waitForFinished(10000);
+    return QString::fromUtf8(sqlite.readAllStandardOutput() + sqlite.readAllStandardError());
+}
+
+// A 1 x 1 board whose first game is game 5, checked by Return.
+const QByteArray OneByOne = "[Options]\nMusic=0\nAutoCheck=0\n"
+                            "[Level Settings]\nCustomColumns=1\nCustomRows=1\nDifficultyLevel=3\n";
+
+// Wins game 5 on the one-hole board of OneByOne with its one key.
+bool WinGameFive(const QString& window)
+{
+    Key(window, KeyOfPeg(SecretOf(5, 1)[0]));
+    return !PressForWindow(window, QStringLiteral("Return"), QStringLiteral("Information")).isEmpty() &&
+           Answer(QStringLiteral("Information"), QStringLiteral("Return")) &&
+           WaitForWindowGone(QStringLiteral("Information"));
 }
 
 const QString DesignedRest = QStringLiteral("[Statistics]\nTotalGames=0\nGamesWon=0\nGamesLost=0\nUnfinishedGames=0\n"
@@ -1103,6 +1128,75 @@ private slots:
         ExitThroughTheMenu(w.Id);
         QCOMPARE(game.WaitForExit(), 0);
         QVERIFY2(game.ReadSettings().contains(QStringLiteral("PegSymbols=1\n")), qPrintable(game.ReadSettings()));
+    }
+
+    // A shutdown or logout (SIGTERM) in the middle of a game, the new-game
+    // question open: the game closes as its Exit would, the won game
+    // counted in the settings, both games rows of the records.
+    void terminatedMidGameKeepsSettingsAndRecords()
+    {
+        TGameRun game;
+        const TWindow w = StartGame(game, OneByOne, 147, {QStringLiteral("--game"), QStringLiteral("5")});
+        QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
+        QVERIFY(WinGameFive(w.Id));
+        Key(w.Id, QStringLiteral("1"));
+        QCOMPARE(WaitForPixel(w.Client + HoleCentre(0, 0), KeyColours[0]), KeyColours[0]);
+        QVERIFY(!PressForWindow(w.Id, QStringLiteral("F2"), QStringLiteral("Confirm")).isEmpty());
+        game.Signal(SIGTERM);
+        QCOMPARE(game.WaitForExit(), 0);
+        const QString saved = game.ReadSettings();
+        QVERIFY2(saved.contains(QStringLiteral("TotalGames=1\nGamesWon=1\nGamesLost=0\n")), qPrintable(saved));
+        QVERIFY2(saved.contains(QStringLiteral("DifficultyLevel=3\n")), qPrintable(saved));
+        QCOMPARE(RecordedOutcomes(game.Folder()), QStringLiteral("won\nabandoned\n"));
+    }
+
+    // The records file locked by another program (sqlite3 holding BEGIN
+    // EXCLUSIVE) through a whole game and the exit: the player is told the
+    // game waits beside the file, and the next start adds it.
+    void gameOfLockedRecordsIsAddedAtTheNextStart()
+    {
+        TGameRun game;
+        QProcess lock;
+        lock.setWorkingDirectory(game.Folder());
+        lock.start(QStringLiteral("sqlite3"), {QStringLiteral("Peglore.records")});
+        QVERIFY(lock.waitForStarted(5000));
+        lock.write("BEGIN EXCLUSIVE;\n.print locked\n");
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                lock.waitForReadyRead(100);
+                return lock.canReadLine();
+            },
+            5000));
+        QCOMPARE(lock.readLine(), QByteArray("locked\n"));
+
+        TWindow w = StartGame(game, OneByOne, 147, {QStringLiteral("--game"), QStringLiteral("5")});
+        QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
+        QVERIFY(WinGameFive(w.Id));
+        QString note;
+        for (int attempt = 0; attempt < 3 && note.isEmpty(); ++attempt) {
+            Key(w.Id, QStringLiteral("alt+g"));
+            if (WaitForMenu()) {
+                XDo({QStringLiteral("key"), QStringLiteral("x")});
+                note = TGameRun::WaitForWindow(QStringLiteral("Information"), 15000);
+            }
+        }
+        QVERIFY2(!note.isEmpty(), qPrintable(game.Output()));
+        KeepScreenshot(Screenshot(), QStringLiteral("records-kept-for-later"));
+        Key(note, QStringLiteral("Return"));
+        QCOMPARE(game.WaitForExit(), 0);
+        const QString pending = QDir(game.Folder()).filePath(QStringLiteral("Peglore.records.pending"));
+        QVERIFY(QFile::exists(pending));
+
+        lock.write("COMMIT;\n");
+        lock.closeWriteChannel();
+        QVERIFY(lock.waitForFinished(5000));
+        game.Start();
+        w = WaitForGame(game, 147);
+        QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
+        QVERIFY(QTest::qWaitFor([&] { return !QFile::exists(pending); }, 10000));
+        ExitThroughTheMenu(w.Id);
+        QCOMPARE(game.WaitForExit(), 0);
+        QCOMPARE(RecordedOutcomes(game.Folder()), QStringLiteral("won\n"));
     }
 
     // A Beginner game won by pressing only H: every row is the hint, checked

@@ -1,0 +1,112 @@
+#include "records/PendingGames.h"
+
+#include <charconv>
+#include <limits>
+#include <optional>
+
+namespace peglore {
+
+namespace {
+
+constexpr std::string_view Heading = "Peglore games waiting for the records file, version 1";
+constexpr std::size_t FieldCount = 9;
+constexpr std::size_t MaxTextField = 40;
+
+template <typename T>
+std::optional<T> Number(std::string_view text, T limit)
+{
+    T value{};
+    if (text.empty() || text.size() > 20 || text.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value > limit)
+        return std::nullopt;
+    return value;
+}
+
+bool TextOf(std::string_view text, std::string_view allowed, std::size_t minimum)
+{
+    return text.size() >= minimum && text.size() <= MaxTextField &&
+           text.find_first_not_of(allowed) == std::string_view::npos;
+}
+
+constexpr std::string_view DateCharacters = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz:.+-";
+constexpr std::string_view OutcomeCharacters = "abcdefghijklmnopqrstuvwxyz ";
+
+std::optional<TPendingGame> GameOf(std::string_view line)
+{
+    std::string_view fields[FieldCount];
+    std::size_t count = 0;
+    for (;;) {
+        const std::size_t tab = line.find('\t');
+        if (count == FieldCount)
+            return std::nullopt;
+        fields[count++] = line.substr(0, tab);
+        if (tab == std::string_view::npos)
+            break;
+        line.remove_prefix(tab + 1);
+    }
+    if (count != FieldCount || !TextOf(fields[0], DateCharacters, 0) || !TextOf(fields[7], OutcomeCharacters, 1))
+        return std::nullopt;
+    constexpr int MaxInt = std::numeric_limits<int>::max();
+    const auto level = Number(fields[1], 3);
+    const auto columns = Number(fields[2], MaxPendingBoardSide);
+    const auto rows = Number(fields[3], MaxPendingBoardSide);
+    const auto number = Number(fields[4], std::numeric_limits<std::uint64_t>::max());
+    const auto rowsUsed = Number(fields[5], MaxPendingBoardSide);
+    const auto seconds = Number(fields[6], MaxInt);
+    const auto hints = Number(fields[8], MaxInt);
+    if (!level || !columns || !rows || !number || !rowsUsed || !seconds || !hints || *columns < 1 || *rows < 1)
+        return std::nullopt;
+    return TPendingGame{std::string(fields[0]), *level, *columns, *rows, *number, *rowsUsed, *seconds,
+                        std::string(fields[7]), *hints};
+}
+
+}  // namespace
+
+TPendingGames ParsePendingGames(std::string_view text)
+{
+    TPendingGames read;
+    bool first = true;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        // A last line without its end was cut short: no game.
+        const bool whole = end != std::string_view::npos;
+        const std::string_view line = text.substr(0, end);
+        text.remove_prefix(whole ? end + 1 : text.size());
+        if (first) {
+            first = false;
+            read.Recognised = whole && line == Heading;
+            if (!read.Recognised) {
+                read.Skipped = 1;
+                return read;
+            }
+            continue;
+        }
+        const std::optional<TPendingGame> game = whole ? GameOf(line) : std::nullopt;
+        if (game)
+            read.Games.push_back(*game);
+        else
+            ++read.Skipped;
+    }
+    return read;
+}
+
+std::string FormatPendingGames(std::span<const TPendingGame> games)
+{
+    std::string text(Heading);
+    text += '\n';
+    for (const TPendingGame& game : games) {
+        for (const std::string& field :
+             {game.EndedAt, std::to_string(game.Level), std::to_string(game.Columns), std::to_string(game.Rows),
+              std::to_string(game.GameNumber), std::to_string(game.RowsUsed), std::to_string(game.Seconds),
+              game.Outcome, std::to_string(game.Hints)}) {
+            text += field;
+            text += '\t';
+        }
+        text.back() = '\n';
+    }
+    return text;
+}
+
+}  // namespace peglore

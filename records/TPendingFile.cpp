@@ -1,0 +1,103 @@
+#include "records/TPendingFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "platform/files/ReplaceFile.h"
+#include "platform/files/TReadOnlyFile.h"
+#include "records/PendingGames.h"
+
+namespace peglore {
+
+bool TPendingFile::Exists() const
+{
+    return QFileInfo(FPath).exists() || QFileInfo(FPath).isSymLink();
+}
+
+std::vector<TGameRecord> TPendingFile::Read()
+{
+    FProblem.clear();
+    FStrayLines = false;
+    const TFileContents contents = ReadFileContents(QFile::encodeName(FPath).toStdString(), MaxPendingFileSize);
+    if (contents.Error == TFileError::Missing)
+        return {};
+    if (contents.Error != TFileError::None) {
+        SetAside(QStringLiteral("cannot be read (%1)").arg(QString::fromStdString(contents.Reason)));
+        return {};
+    }
+    const TPendingGames read = ParsePendingGames(contents.Bytes);
+    if (!read.Recognised && !contents.Bytes.empty()) {
+        SetAside(QStringLiteral("is not a file of games waiting for the records"));
+        return {};
+    }
+    std::vector<TGameRecord> games;
+    for (const TPendingGame& kept : read.Games) {
+        const std::optional<TGameOutcome> outcome = OutcomeFromName(QString::fromStdString(kept.Outcome));
+        if (!outcome) {
+            FStrayLines = true;
+            continue;
+        }
+        TGameRecord game;
+        game.EndedAt = QDateTime::fromString(QString::fromStdString(kept.EndedAt), Qt::ISODate).toUTC();
+        game.Level = kept.Level;
+        game.Columns = kept.Columns;
+        game.Rows = kept.Rows;
+        game.GameNumber = kept.GameNumber;
+        game.RowsUsed = kept.RowsUsed;
+        game.Seconds = kept.Seconds;
+        game.Outcome = *outcome;
+        game.Hints = kept.Hints;
+        games.push_back(game);
+    }
+    FStrayLines = FStrayLines || read.Skipped > 0;
+    return games;
+}
+
+bool TPendingFile::Add(const std::vector<TGameRecord>& games)
+{
+    std::vector<TGameRecord> all = Read();
+    // The lines that are no game stay in the old file, set aside.
+    if (FStrayLines)
+        SetAside(QStringLiteral("held lines that are no game"));
+    all.insert(all.end(), games.begin(), games.end());
+    std::vector<TPendingGame> kept;
+    for (const TGameRecord& game : all) {
+        const QString endedAt = game.EndedAt.toUTC().toString(Qt::ISODate);
+        kept.push_back({endedAt.toStdString(), std::clamp(game.Level, 0, 3),
+                        std::clamp(game.Columns, 1, MaxPendingBoardSide), std::clamp(game.Rows, 1, MaxPendingBoardSide),
+                        game.GameNumber, std::clamp(game.RowsUsed, 0, MaxPendingBoardSide), std::max(game.Seconds, 0),
+                        OutcomeName(game.Outcome).toStdString(), std::max(game.Hints, 0)});
+    }
+    const int error = ReplaceFile(QFile::encodeName(FPath).toStdString(), FormatPendingGames(kept));
+    if (error == 0)
+        return true;
+    FProblem =
+        QStringLiteral("the file %1 cannot be written (%2)").arg(FPath, QString::fromLocal8Bit(std::strerror(error)));
+    return false;
+}
+
+void TPendingFile::Remove()
+{
+    if (FStrayLines)
+        SetAside(QStringLiteral("held lines that are no game"));
+    else
+        QFile::remove(FPath);
+}
+
+void TPendingFile::SetAside(const QString& why)
+{
+    const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString aside = FPath + QStringLiteral(".damaged-") + stamp;
+    for (int n = 2; QFileInfo::exists(aside); ++n)
+        aside = FPath + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(n);
+    // Whatever stands there, a folder too.
+    FProblem = std::rename(QFile::encodeName(FPath).constData(), QFile::encodeName(aside).constData()) == 0
+                   ? QStringLiteral("The file %1 %2; it was kept as %3.").arg(FPath, why, aside)
+                   : QStringLiteral("The file %1 %2 and cannot be renamed aside.").arg(FPath, why);
+}
+
+}  // namespace peglore
