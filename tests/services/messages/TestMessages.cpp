@@ -2,6 +2,7 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
@@ -187,6 +188,27 @@ private slots:
                         });
         TMessages::ShowError(QStringLiteral("Unable to write to /tmp/<b>x</b>"));
         QCOMPARE(seen.Text, QStringLiteral("Unable to write to /tmp/<b>x</b>."));
+    }
+
+    void boxIsTransientForTheMainWindowWhenNoneIsActive()
+    {
+        // As on Wayland before the seat has a keyboard: the main window
+        // shown, none active. The compositor centres a box over the window
+        // it is transient for.
+        QMainWindow main;
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        {
+            QWidget other;
+            other.show();
+            QVERIFY(QTest::qWaitForWindowActive(&other));
+        }
+        QVERIFY(!QApplication::activeWindow());
+        QWindow* transientParent = nullptr;
+        AnswerNextModal([](QWidget* m) { PressKey(m, Qt::Key_Return); },
+                        [&](QWidget* m) { transientParent = m->windowHandle()->transientParent(); });
+        TMessages::ShowWon();
+        QCOMPARE(transientParent, main.windowHandle());
     }
 
     void dialogsOpenModally_data()
