@@ -25,6 +25,7 @@ expected=(
 )
 for size in 16 32 48 64 128 256; do
   expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png")
+  expected+=("./usr/share/icons/hicolor/${size}x${size}@2/apps/$app_id.png")
 done
 
 contents=$(dpkg-deb --contents "$deb")
