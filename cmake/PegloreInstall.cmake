@@ -82,4 +82,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # window opens, and Qt's SQLite driver, which the records file is opened with.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libfluidsynth3, libasound2, timgm6mb-soundfont, fonts-liberation, qt6-qpa-plugins, libqt6sql6-sqlite")
+# Qt's Wayland platform plugin: on a Wayland desktop the game then runs as a
+# Wayland client of its own instead of through Xwayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)

@@ -47,6 +47,7 @@ done
 [ "$(dpkg-deb --field "$deb" Package)" = peglore ] || fail "package name"
 [ "$(dpkg-deb --field "$deb" Version)" = "$version" ] || fail "package version"
 [ "$(dpkg-deb --field "$deb" Section)" = games ] || fail "section"
+grep -Eq "(^|, )qt6-wayland( |,|$)" <<<"$(dpkg-deb --field "$deb" Recommends)" || fail "Recommends lacks qt6-wayland"
 
 # Every tag of level warning or error fails; information is shown only.
 if ! "${LINTIAN:-lintian}" --fail-on error,warning --no-tag-display-limit "$deb" >&2; then
