@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <memory>
 
 #include "services/messages/TMessageBox.h"
 #include "services/messages/TMessages.h"
@@ -192,17 +193,13 @@ private slots:
 
     void boxIsTransientForTheMainWindowWhenNoneIsActive()
     {
-        // As on Wayland before the seat has a keyboard: the main window
-        // shown, none active. The compositor centres a box over the window
-        // it is transient for.
+        // As on Wayland while the seat has no keyboard: shown, none active.
         QMainWindow main;
         main.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
-        {
-            QWidget other;
-            other.show();
-            QVERIFY(QTest::qWaitForWindowActive(&other));
-        }
+        auto other = std::make_unique<QWidget>();
+        other->show();
+        QVERIFY(QTest::qWaitForWindowActive(other.get()));
+        other.reset();
         QVERIFY(!QApplication::activeWindow());
         QWindow* transientParent = nullptr;
         AnswerNextModal([](QWidget* m) { PressKey(m, Qt::Key_Return); },
