@@ -235,10 +235,10 @@ std::uint32_t BestGuess(int width, const TCandidates& guesses, const TCandidates
 }
 }  // namespace
 
-std::optional<TCode> SearchHint(int width, std::span<const TCheckedRow> rows, const THintBudget& budget,
-                                const std::stop_token& stop)
+std::optional<TCode> SearchHint(int width, const TRules& rules, std::span<const TCheckedRow> rows,
+                                const THintBudget& budget, const std::stop_token& stop)
 {
-    const THalfJoin join(width, rows, stop);
+    const THalfJoin join(width, rules, rows, stop);
     const std::uint64_t count = join.Count(stop);
     if (count == 0)
         return std::nullopt;
