@@ -4,6 +4,8 @@
 #include <array>
 #include <string>
 
+#include "solver/Strategies.h"
+
 namespace peglore {
 
 namespace {
@@ -47,6 +49,8 @@ const TVariantEntry* VariantEntry(int width, const TRules& rules, int blacks, in
 TCode Opening(int width, const TRules& rules)
 {
     width = std::clamp(width, 1, TCode::MaxPegs);
+    if (const TStrategy* strategy = ShippedStrategy(width, rules))
+        return *TCode::FromDigits(strategy->Nodes.front().Guess);
     if (rules.IsWritten()) {
         // Chosen for the fewest guesses on average when every guess follows
         // the hint, measured by bench/solver.

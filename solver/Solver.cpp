@@ -6,6 +6,7 @@
 #include "game/GameNumber.h"
 #include "solver/HintSearch.h"
 #include "solver/OpeningBook.h"
+#include "solver/Strategies.h"
 #include "solver/THalfJoin.h"
 
 namespace peglore {
@@ -27,6 +28,9 @@ std::optional<TCode> Hint(int width, const TRules& rules, std::span<const TCheck
 {
     if (!rules.AdmitsWidth(width))
         return std::nullopt;
+    if (const TStrategy* strategy = ShippedStrategy(width, rules))
+        if (const auto guess = StrategyHint(*strategy, rows))
+            return guess;
     if (rows.empty())
         return Opening(width, rules);
     if (rows.size() == 1)

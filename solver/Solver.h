@@ -56,7 +56,9 @@ std::optional<std::vector<TCode>> ListFitting(int width, std::span<const TChecke
 // A strong next guess that fits every row: the one that splits the secrets
 // still possible into the most even parts by their answers. Nothing when it
 // was stopped (stop.stop_requested()) or when no secret fits the rows. The
-// same rows always give the same hint.
+// same rows always give the same hint. On a board with a shipped strategy
+// (see solver/Strategies.h), a game whose rows are the hints so far is
+// played by that strategy.
 std::optional<TCode> Hint(int width, const TRules& rules, std::span<const TCheckedRow> rows, std::stop_token stop = {});
 std::optional<TCode> Hint(int width, std::span<const TCheckedRow> rows, std::stop_token stop = {});
 
