@@ -9,6 +9,7 @@
 #include "solver/FastScore.h"
 #include "solver/GameAnalysis.h"
 #include "solver/Solver.h"
+#include "solver/Strategies.h"
 
 using namespace peglore;
 
@@ -258,6 +259,42 @@ private slots:
         }
         const std::vector<int> fitted = RowsFitted(7, rows);
         QCOMPARE(*CountFitting(7, rows), std::uint64_t(std::count(fitted.begin(), fitted.end(), 3)));
+    }
+
+    void shippedStrategiesKeepTheirWord_data()
+    {
+        QTest::addColumn<int>("index");
+        for (std::size_t i = 0; i < ShippedStrategies().size(); ++i) {
+            const TStrategy& strategy = ShippedStrategies()[i];
+            QTest::addRow("%d holes, %d colours%s", strategy.Width, strategy.Rules.ColoursInPlay(),
+                          strategy.Rules.Repeats ? "" : ", no repeats")
+                << static_cast<int>(i);
+        }
+    }
+    // On a board with a strategy of its own, the hint finds every secret
+    // with guesses that fit every answer before them, in the guesses the
+    // strategy claims.
+    void shippedStrategiesKeepTheirWord()
+    {
+        QFETCH(int, index);
+        const TStrategy& strategy = ShippedStrategies()[static_cast<std::size_t>(index)];
+        const std::vector<TCode> secrets = *ListFitting(strategy.Width, strategy.Rules, {}, strategy.Secrets);
+        QCOMPARE(std::uint64_t{secrets.size()}, strategy.Secrets);
+        QCOMPARE(std::uint64_t{secrets.size()}, strategy.Rules.Secrets(strategy.Width));
+        std::uint64_t total = 0;
+        std::size_t most = 0;
+        for (const TCode& secret : secrets) {
+            std::vector<TCheckedRow> rows;
+            while (rows.empty() || rows.back().Guess != secret) {
+                const TCode guess = *Hint(strategy.Width, strategy.Rules, rows);
+                QVERIFY(Fits(guess, strategy.Rules, rows));
+                rows.push_back({guess, Score(guess, secret)});
+            }
+            total += rows.size();
+            most = std::max(most, rows.size());
+        }
+        QCOMPARE(total, strategy.TotalGuesses);
+        QCOMPARE(static_cast<int>(most), strategy.MostGuesses);
     }
 
     // Every fitting code is drawn about as often as every other.
