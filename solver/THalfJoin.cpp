@@ -138,17 +138,22 @@ THalfJoin::THalf THalfJoin::BuildHalf(int firstHole, int pegs, const TRules& rul
 
     THalf half;
     half.Pegs = pegs;
-    const std::vector<std::uint32_t> allowed = CodesOfHalf(pegs, rules);
-    const auto codes = static_cast<std::uint32_t>(allowed.size());
+    // Every code of the half, or those the rules allow (in increasing
+    // order either way).
+    const std::uint32_t every = 1u << (3 * pegs);
+    const std::vector<std::uint32_t> allowed =
+        rules.IsStandard() ? std::vector<std::uint32_t>() : CodesOfHalf(pegs, rules);
+    const auto codes = rules.IsStandard() ? every : static_cast<std::uint32_t>(allowed.size());
+    const auto codeAt = [&](std::uint32_t i) { return allowed.empty() ? i : allowed[i]; };
     half.Slots.assign(std::bit_ceil(std::size_t{2} * codes), 0);
     const std::size_t mask = half.Slots.size() - 1;
     std::vector<std::uint64_t> key(words);
-    std::vector<std::uint32_t> keyOf(codes);  // by place in allowed
+    std::vector<std::uint32_t> keyOf(every);  // by code
     std::uint32_t keys = 0;
     for (std::uint32_t i = 0; i < codes; ++i) {
         if ((i & 0xFFF) == 0)
             ThrowIfStopped(stop);
-        const std::uint32_t code = allowed[i];
+        const std::uint32_t code = codeAt(i);
         std::fill(key.begin(), key.end(), 0);
         for (int p = 0; p < pegs; ++p) {
             const std::uint64_t* add = &adds[(static_cast<std::size_t>(p) * 8 + ((code >> (3 * p)) & 7u)) * words];
@@ -161,11 +166,11 @@ THalfJoin::THalf THalfJoin::BuildHalf(int firstHole, int pegs, const TRules& rul
             if (entry == 0) {
                 half.Slots[slot] = ++keys;
                 half.Keys.insert(half.Keys.end(), key.begin(), key.end());
-                keyOf[i] = keys - 1;
+                keyOf[code] = keys - 1;
                 break;
             }
             if (std::equal(key.begin(), key.end(), half.Keys.begin() + static_cast<std::ptrdiff_t>((entry - 1) * words))) {
-                keyOf[i] = entry - 1;
+                keyOf[code] = entry - 1;
                 break;
             }
         }
@@ -174,39 +179,37 @@ THalfJoin::THalf THalfJoin::BuildHalf(int firstHole, int pegs, const TRules& rul
     // Codes in order of key, then colour counts, then code: two stable
     // counting sorts, the last one by key.
     const int ranks = compositions.Count(pegs);
-    std::vector<std::uint32_t> byRank(codes);  // places in allowed
+    std::vector<std::uint32_t> byRank(codes);
     {
         std::vector<std::uint32_t> next(static_cast<std::size_t>(ranks) + 1, 0);
-        for (std::uint32_t code : allowed)
-            ++next[static_cast<std::size_t>(compositions.RankOfCode(pegs, code)) + 1];
+        for (std::uint32_t i = 0; i < codes; ++i)
+            ++next[static_cast<std::size_t>(compositions.RankOfCode(pegs, codeAt(i))) + 1];
         for (std::size_t r = 1; r < next.size(); ++r)
             next[r] += next[r - 1];
         for (std::uint32_t i = 0; i < codes; ++i)
-            byRank[next[static_cast<std::size_t>(compositions.RankOfCode(pegs, allowed[i]))]++] = i;
+            byRank[next[static_cast<std::size_t>(compositions.RankOfCode(pegs, codeAt(i)))]++] = codeAt(i);
     }
-    std::vector<std::uint32_t> order(codes);  // places in allowed, in the order of Codes
+    half.Codes.resize(codes);
     {
         std::vector<std::uint32_t> next(std::size_t{keys} + 1, 0);
         for (std::uint32_t i = 0; i < codes; ++i)
-            ++next[keyOf[i] + 1];
+            ++next[keyOf[codeAt(i)] + 1];
         for (std::size_t k = 1; k < next.size(); ++k)
             next[k] += next[k - 1];
-        for (std::uint32_t i : byRank)
-            order[next[keyOf[i]]++] = i;
+        for (std::uint32_t code : byRank)
+            half.Codes[next[keyOf[code]]++] = code;
     }
     ThrowIfStopped(stop);
 
-    half.Codes.resize(codes);
     half.KeyGroups.assign(std::size_t{keys} + 1, 0);
-    for (std::uint32_t n = 0; n < codes; ++n) {
-        const std::uint32_t code = allowed[order[n]];
-        half.Codes[n] = code;
+    for (std::uint32_t i = 0; i < codes; ++i) {
+        const std::uint32_t code = half.Codes[i];
         const auto rank = static_cast<std::uint16_t>(compositions.RankOfCode(pegs, code));
-        const bool newKey = n == 0 || keyOf[order[n]] != keyOf[order[n - 1]];
+        const bool newKey = i == 0 || keyOf[code] != keyOf[half.Codes[i - 1]];
         if (newKey)
-            half.KeyGroups[keyOf[order[n]]] = static_cast<std::uint32_t>(half.Groups.size());
+            half.KeyGroups[keyOf[code]] = static_cast<std::uint32_t>(half.Groups.size());
         if (newKey || rank != half.Groups.back().Rank)
-            half.Groups.push_back({rank, n, 0});
+            half.Groups.push_back({rank, i, 0});
         ++half.Groups.back().Size;
     }
     half.KeyGroups[keys] = static_cast<std::uint32_t>(half.Groups.size());
