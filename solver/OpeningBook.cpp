@@ -51,7 +51,7 @@ TCode Opening(int width, const TRules& rules)
     width = std::clamp(width, 1, TCode::MaxPegs);
     if (const TStrategy* strategy = ShippedStrategy(width, rules))
         return *TCode::FromDigits(strategy->Nodes.front().Guess);
-    if (rules.IsWritten()) {
+    if (rules.IsStandard()) {
         // Chosen for the fewest guesses on average when every guess follows
         // the hint, measured by bench/solver.
         static constexpr std::array<const char*, TCode::MaxPegs + 1> openings = {
@@ -71,7 +71,7 @@ std::optional<TCode> BookHint(int width, const TRules& rules, const TCheckedRow&
 {
     if (first.Guess != Opening(width, rules))
         return std::nullopt;
-    if (!rules.IsWritten()) {
+    if (!rules.IsStandard()) {
         if (const TVariantEntry* entry = VariantEntry(width, rules, first.Answer.Blacks, first.Answer.Whites))
             return TCode::FromDigits(entry->Guess);
         return std::nullopt;

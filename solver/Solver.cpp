@@ -116,7 +116,7 @@ std::optional<std::vector<TCode>> ListFitting(int width, const TRules& rules, st
     });
 }
 
-// The written game: eight colours, repeats allowed.
+// The standard game: eight colours, repeats allowed.
 bool Fits(const TCode& code, std::span<const TCheckedRow> rows)
 {
     return Fits(code, TRules{}, rows);

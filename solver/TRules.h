@@ -11,7 +11,7 @@ namespace peglore {
 // Which codes a board takes as its secret: the first Colours colours of the
 // colour bar (digits 1 to Colours, keys 1 to Colours of keyboard play) and,
 // unless Repeats, no colour twice. Eight colours with repeats is the
-// written game; the game offers 2 to 8 colours, and a count outside 1 to 8
+// standard game; the game offers 2 to 8 colours, and a count outside 1 to 8
 // is taken as the nearest of them.
 struct TRules {
     int Colours = TCode::Colours;
@@ -51,7 +51,7 @@ struct TRules {
             secrets *= static_cast<std::uint64_t>(Repeats ? ColoursInPlay() : std::max(0, ColoursInPlay() - hole));
         return secrets;
     }
-    bool IsWritten() const { return ColoursInPlay() == TCode::Colours && Repeats; }
+    bool IsStandard() const { return ColoursInPlay() == TCode::Colours && Repeats; }
 
     friend bool operator==(const TRules& a, const TRules& b)
     {

@@ -116,7 +116,7 @@ void Variants()
     for (int colours = 2; colours <= TCode::Colours; ++colours) {
         for (const bool repeats : {true, false}) {
             const TRules rules{colours, repeats};
-            if (rules.IsWritten())
+            if (rules.IsStandard())
                 continue;
             for (int width = 1; width <= TCode::MaxPegs && rules.AdmitsWidth(width); ++width) {
                 const TCode opening = BestOpening(width, rules);

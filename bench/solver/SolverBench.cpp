@@ -41,7 +41,7 @@ struct TBoard {
     }
 };
 
-// A secret of the board drawn uniformly; on the written board the same
+// A secret of the board drawn uniformly; on the standard board the same
 // draws as ever.
 TCode RandomCode(TSplitMix64& random, const TBoard& board)
 {

@@ -46,7 +46,7 @@ std::vector<TCheckedRow> RandomHistory(TSplitMix64& random, int width, const TRu
     std::vector<TCheckedRow> rows(random.Below(7));
     for (TCheckedRow& row : rows) {
         row.Guess =
-            !rules.IsWritten() && random.Below(4) == 0 ? RandomCode(random, width) : RandomCode(random, width, rules);
+            !rules.IsStandard() && random.Below(4) == 0 ? RandomCode(random, width) : RandomCode(random, width, rules);
         row.Answer = Score(row.Guess, secret);
     }
     if (!rows.empty() && random.Below(3) == 0) {
