@@ -21,7 +21,8 @@ void Resume(TGameSession& session, TAnalyst& analyst, const std::string& path,
     if (!kept || !logic.CanResume(*kept))
         return;
     // A level plays the board of its own size only.
-    if (kept->Level != Custom && (kept->Columns != levels.ColumnsOf(kept->Level) || kept->Rows != levels.RowsOf(kept->Level)))
+    if (kept->Level != Custom &&
+        (kept->Columns != levels.ColumnsOf(kept->Level) || kept->Rows != levels.RowsOf(kept->Level)))
         return;
     if (kept->Level == Custom) {
         levels.SetCustomColumns(kept->Columns);

@@ -19,11 +19,11 @@
 #include <cstdio>
 
 #include "app/AppAccessibility.h"
+#include "app/GameKeeper.h"
 #include "app/TActiveFormTracker.h"
 #include "app/TAnalyst.h"
 #include "app/TColorSwatch.h"
 #include "app/TGameClockAccessible.h"
-#include "app/GameKeeper.h"
 #include "app/TGameSession.h"
 #include "app/TGridSurface.h"
 #include "app/TGuessBoardInput.h"

@@ -322,8 +322,8 @@ TKeptGame TLogic::KeptGame() const
     kept.GameNumber = FGameNumber;
     for (int row = 0; row < FCurrentRow; ++row) {
         const auto guess = GuessRow(row);
-        kept.Checked.push_back({std::vector(guess.begin(), guess.begin() + kept.Columns), CountBlacks(row),
-                                CountWhites(row)});
+        kept.Checked.push_back(
+            {std::vector(guess.begin(), guess.begin() + kept.Columns), CountBlacks(row), CountWhites(row)});
     }
     const auto current = GuessRow(FCurrentRow);
     kept.Current.assign(current.begin(), current.begin() + kept.Columns);
@@ -341,7 +341,8 @@ bool TLogic::CanResume(const TKeptGame& kept) const
         return false;
     const auto inPlay = std::span(ColorBarOrder).first(static_cast<std::size_t>(std::clamp(kept.Colours, 0, 8)));
     const auto isPeg = [&](TColor color) {
-        return std::ranges::any_of(inPlay, [&](int index) { return PegColors[static_cast<std::size_t>(index)] == color; });
+        return std::ranges::any_of(inPlay,
+                                   [&](int index) { return PegColors[static_cast<std::size_t>(index)] == color; });
     };
     if (!std::ranges::all_of(kept.Current, [&](TColor color) { return color == EmptyHole || isPeg(color); }))
         return false;
@@ -369,7 +370,8 @@ bool TLogic::Resume(const TKeptGame& kept)
     const int checked = static_cast<int>(kept.Checked.size());
     for (int row = 0; row < checked; ++row) {
         for (int col = 0; col < kept.Columns; ++col)
-            FLeftGrid.DrawPeg(col, row, kept.Checked[static_cast<std::size_t>(row)].Guess[static_cast<std::size_t>(col)]);
+            FLeftGrid.DrawPeg(col, row,
+                              kept.Checked[static_cast<std::size_t>(row)].Guess[static_cast<std::size_t>(col)]);
         ScoreRow(row);
     }
     for (int col = 0; col < kept.Columns; ++col)

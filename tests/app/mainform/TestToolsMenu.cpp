@@ -151,7 +151,8 @@ private slots:
         kept.close();
         if (damage == "folder" || damage == "fifo") {
             QVERIFY(kept.remove());
-            QVERIFY(damage == "folder" ? QDir(folder.path()).mkdir("Peglore.kept") : ::mkfifo(qPrintable(path), 0600) == 0);
+            QVERIFY(damage == "folder" ? QDir(folder.path()).mkdir("Peglore.kept")
+                                       : ::mkfifo(qPrintable(path), 0600) == 0);
         }
 
         TMainForm second(help, player, FilesIn(folder));

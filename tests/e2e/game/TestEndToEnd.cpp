@@ -1290,7 +1290,8 @@ private slots:
         TWindow w = StartGame(game, "[Options]\nMusic=0\n[Tools]\nKeepGame=1\n", BeginnerClientHeight,
                               {QStringLiteral("--game"), QStringLiteral("4242")});
         QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
-        const QString key = KeyOfPeg(SecretOf(4242, 3)[0]) == QStringLiteral("1") ? QStringLiteral("2") : QStringLiteral("1");
+        const QString key =
+            KeyOfPeg(SecretOf(4242, 3)[0]) == QStringLiteral("1") ? QStringLiteral("2") : QStringLiteral("1");
         Key(w.Id, key + QLatin1Char(' ') + key + QLatin1Char(' ') + key);
         QVERIFY(QTest::qWaitFor([&] { return HandAt(Screenshot(), w.Client, 1); }, 5000));
         Key(w.Id, QStringLiteral("3"));
@@ -1327,7 +1328,8 @@ private slots:
         QCOMPARE(game.WaitForExit(), 0);
         QVERIFY(QFile::exists(kept));
         const QString saved = game.ReadSettings();
-        QVERIFY2(saved.contains(QStringLiteral("TotalGames=0\n")) && saved.contains(QStringLiteral("[Tools]\nKeepGame=1\n")),
+        QVERIFY2(saved.contains(QStringLiteral("TotalGames=0\n")) &&
+                     saved.contains(QStringLiteral("[Tools]\nKeepGame=1\n")),
                  qPrintable(saved));
         QCOMPARE(RecordedOutcomes(game.Folder()), QString());
     }
