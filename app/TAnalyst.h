@@ -36,6 +36,8 @@ public:
     bool HintPending() const { return FHintJob.Busy(); }
     // Hints placed in the game in progress.
     int HintsUsed() const { return FHintsUsed; }
+    // A game resumed with count hints placed before.
+    void ResumeHints(int count) { FHintsUsed = count; }
 
     void ToggleWindow();
     // Null until the window is first shown.

@@ -19,6 +19,7 @@
 #include <cstdio>
 
 #include "app/AppAccessibility.h"
+#include "app/GameKeeper.h"
 #include "app/TActiveFormTracker.h"
 #include "app/TAnalyst.h"
 #include "app/TColorSwatch.h"
@@ -56,6 +57,7 @@
 #include "services/messages/TMessages.h"
 #include "services/music/TMusic.h"
 #include "settings/configuration/TConfiguration.h"
+#include "settings/keptgame/KeptGameFile.h"
 
 namespace peglore {
 
@@ -395,12 +397,15 @@ void TMainForm::FormShow()
     FSession->Logic().AddObserver(*FRecords);
     FSession->LoadSettings();
     FTools->PegSymbols()->setChecked(FSession->Configuration().PegSymbols());
+    FTools->KeepGame()->setChecked(FSession->Configuration().KeepGame());
     FAnalyst =
         new TAnalyst(*FSession, FHelp, *this, QString::fromStdString(FFiles.SettingsFolder + "PegloreAnalysis.ini"));
     FGuessBoardInput->SetAnalyst(FAnalyst);
     connect(FAnalyst, &TAnalyst::HintPendingChanged, FTools->Hint(),
             [this](bool pending) { FTools->Hint()->setEnabled(!pending); });
     FRecords->SetHintsUsed([this] { return FAnalyst ? FAnalyst->HintsUsed() : 0; });
+    if (FSession->Configuration().KeepGame())
+        GameKeeper::Resume(*FSession, *FAnalyst, FFiles.SettingsFolder + KeptGameFileName, FFirstGameNumber);
 }
 
 void TMainForm::CloseOnRequest()
@@ -436,7 +441,14 @@ void TMainForm::FormClose()
     if (FClosed || !FShown)
         return;
     FClosed = true;
-    FSession->Logic().AbandonGame();
+    // A game kept for the next start is not left; one that cannot be kept
+    // is, as without the option.
+    QString notKept;
+    if (!FSession->Configuration().KeepGame() ||
+        !GameKeeper::Keep(*FSession, *FAnalyst, FFiles.SettingsFolder + KeptGameFileName, notKept))
+        FSession->Logic().AbandonGame();
+    if (!notKept.isEmpty())
+        TellAtClose(notKept, true);
     // A music open still under way decides whether the option is saved on.
     FSession->Music().WaitForOpen();
     try {
@@ -474,6 +486,10 @@ void TMainForm::ConnectTools()
     });
     connect(FTools->Records(), &QAction::triggered, this, &TMainForm::ShowRecords);
     connect(FTools->PegSymbols(), &QAction::triggered, this, &TMainForm::SetPegSymbols);
+    connect(FTools->KeepGame(), &QAction::triggered, this, [this](bool keep) {
+        if (FSession)
+            FSession->Configuration().SetKeepGame(keep);
+    });
 }
 
 void TMainForm::mmenuNewGameClick()

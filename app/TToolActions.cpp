@@ -35,6 +35,12 @@ TToolActions::TToolActions(QWidget& window) : QObject(&window), FWindow(window)
                       PegSymbolsCommand);
     FPegSymbols->setCheckable(true);
     FPegSymbols->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+
+    FKeepGame = Add("mmenuKeepGame", tr("&Keep Game at Exit"), tr("Keep the game in progress for the next start"),
+                    tr("Keeps the game in progress when Peglore closes, with its rows and its clock, and resumes it "
+                       "at the next start. The statistics and the records count it once it ends."),
+                    KeepGameCommand);
+    FKeepGame->setCheckable(true);
 }
 
 QAction* TToolActions::Add(const char* name, const QString& caption, const QString& statusTip, const QString& whatsThis,
@@ -58,6 +64,7 @@ void TToolActions::AddTo(QMenu& menu) const
     menu.addAction(FRecords);
     menu.addSeparator();
     menu.addAction(FPegSymbols);
+    menu.addAction(FKeepGame);
 }
 
 }  // namespace peglore

@@ -119,10 +119,17 @@ void TLogic::GenerateSecret()
     } else {
         FGameNumber = std::uniform_int_distribution<std::uint64_t>(0, GameNumberLimit - 1)(FRandom);
     }
+    FSecret = SecretOf(FGameNumber, FSize.BoardColumns());
+}
+
+std::array<TColor, TLogic::MaxSecret> TLogic::SecretOf(std::uint64_t number, int columns)
+{
     std::array<int, MaxSecret> pegs{};
-    SecretOfGame(FGameNumber, std::span(pegs).first(static_cast<std::size_t>(FSize.BoardColumns())));
-    for (int i = 0; i < FSize.BoardColumns(); ++i)
-        FSecret[static_cast<std::size_t>(i)] = PegColors[static_cast<std::size_t>(pegs[static_cast<std::size_t>(i)])];
+    SecretOfGame(number, std::span(pegs).first(static_cast<std::size_t>(columns)));
+    std::array<TColor, MaxSecret> secret{};
+    for (int i = 0; i < columns; ++i)
+        secret[static_cast<std::size_t>(i)] = PegColors[static_cast<std::size_t>(pegs[static_cast<std::size_t>(i)])];
+    return secret;
 }
 
 void TLogic::SetCurrentRow(int row)
@@ -304,6 +311,80 @@ void TLogic::ClearBeforeSelectedHole()
         return;
     FLeftGrid.DrawEmpty(col - 1, FCurrentRow);
     SelectHole(col - 1);
+}
+
+TKeptGame TLogic::KeptGame() const
+{
+    // Played by the standard game's rules: every colour, repeats allowed.
+    TKeptGame kept;
+    kept.Columns = FSize.BoardColumns();
+    kept.Rows = FSize.BoardRows();
+    kept.GameNumber = FGameNumber;
+    for (int row = 0; row < FCurrentRow; ++row) {
+        const auto guess = GuessRow(row);
+        kept.Checked.push_back(
+            {std::vector(guess.begin(), guess.begin() + kept.Columns), CountBlacks(row), CountWhites(row)});
+    }
+    const auto current = GuessRow(FCurrentRow);
+    kept.Current.assign(current.begin(), current.begin() + kept.Columns);
+    return kept;
+}
+
+bool TLogic::CanResume(const TKeptGame& kept) const
+{
+    // The rules this game plays by; a kept game of other rules is not ours.
+    const TKeptGame rules;
+    if (kept.Colours != rules.Colours || kept.Repeats != rules.Repeats)
+        return false;
+    if (kept.Columns < 1 || kept.Columns > MaxColumns || kept.Rows < 1 || kept.Rows > MaxRows ||
+        std::ssize(kept.Checked) >= kept.Rows || std::ssize(kept.Current) != kept.Columns)
+        return false;
+    const auto inPlay = std::span(ColorBarOrder).first(static_cast<std::size_t>(std::clamp(kept.Colours, 0, 8)));
+    const auto isPeg = [&](TColor color) {
+        return std::ranges::any_of(inPlay,
+                                   [&](int index) { return PegColors[static_cast<std::size_t>(index)] == color; });
+    };
+    if (!std::ranges::all_of(kept.Current, [&](TColor color) { return color == EmptyHole || isPeg(color); }))
+        return false;
+    const auto secretStore = SecretOf(kept.GameNumber, kept.Columns);
+    const auto secret = std::span(secretStore).first(static_cast<std::size_t>(kept.Columns));
+    for (const TKeptRow& row : kept.Checked) {
+        if (std::ssize(row.Guess) != kept.Columns || !std::ranges::all_of(row.Guess, isPeg))
+            return false;
+        const int blacks = peglore::CountBlacks(row.Guess, secret);
+        if (blacks == kept.Columns || blacks != row.Blacks || peglore::CountWhites(row.Guess, secret) != row.Whites)
+            return false;
+    }
+    return true;
+}
+
+bool TLogic::Resume(const TKeptGame& kept)
+{
+    if (!CanResume(kept) || kept.Columns != FSize.BoardColumns() || kept.Rows != FSize.BoardRows())
+        return false;
+    AbandonGame();
+    FRightGrid.ClearAll();
+    FLeftGrid.ClearAll();
+    FGameNumber = kept.GameNumber;
+    FSecret = SecretOf(FGameNumber, kept.Columns);
+    const int checked = static_cast<int>(kept.Checked.size());
+    for (int row = 0; row < checked; ++row) {
+        for (int col = 0; col < kept.Columns; ++col)
+            FLeftGrid.DrawPeg(col, row,
+                              kept.Checked[static_cast<std::size_t>(row)].Guess[static_cast<std::size_t>(col)]);
+        ScoreRow(row);
+    }
+    for (int col = 0; col < kept.Columns; ++col)
+        if (const TColor color = kept.Current[static_cast<std::size_t>(col)]; color != EmptyHole)
+            FLeftGrid.DrawPeg(col, checked, color);
+    SetCurrentRow(checked);
+    FWindow->SetRowMarkerTop(RowMarkerTop + RowPitch * checked);
+    FClock->ResetClock();
+    ++FGamesStarted;
+    FEndTold = false;
+    for (IGameObserver* observer : std::vector(FObservers))
+        observer->GameStarted();
+    return true;
 }
 
 }  // namespace peglore

@@ -13,6 +13,7 @@
 #include "game/IMessagesPort.h"
 #include "game/PegColors.h"
 #include "game/TBoardSize.h"
+#include "game/TKeptGame.h"
 #include "game/TLeftGrid.h"
 #include "game/TRightGrid.h"
 
@@ -101,7 +102,23 @@ public:
     // the first hole.
     void ClearBeforeSelectedHole();
 
+    // The game in progress as it is kept across an exit: its board, number
+    // and rules; the clock, level and hints are the caller's to add.
+    TKeptGame KeptGame() const;
+    // Whether kept can be resumed: a board the stores hold, rows and holes
+    // of that board's width in the colours of its rules, and every checked
+    // row answered as the secret of its game number answers it, none of
+    // them won. Its board need not be the one in use.
+    bool CanResume(const TKeptGame& kept) const;
+    // Puts kept on the board in place of the game in progress, which is
+    // left as for a new game, uncounted. Observers are told a game has
+    // started. The board must be kept's size already; false, and nothing
+    // changed, when it is not or CanResume is false.
+    bool Resume(const TKeptGame& kept);
+
 private:
+    // The secret of game number on a board of columns holes.
+    static std::array<TColor, MaxSecret> SecretOf(std::uint64_t number, int columns);
     std::array<TColor, MaxSecret> GuessRow(int row) const;
     bool IsValidRow(int row) const;
     int NextEmptyHole(int col) const;

@@ -43,5 +43,6 @@ inline constexpr int AnalysisReview = 6006;
 // The Tools menu's commands beyond the hint and the analysis.
 inline constexpr int RecordsCommand = 7003;
 inline constexpr int PegSymbolsCommand = 7007;
+inline constexpr int KeepGameCommand = 7009;
 
 }  // namespace peglore::HelpContexts

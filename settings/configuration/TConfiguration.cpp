@@ -32,6 +32,7 @@ enum TKeyId {
     kCustomColumns,
     kCustomRows,
     kDifficultyLevel,
+    kKeepGame,
     kKeyCount
 };
 
@@ -71,6 +72,7 @@ constexpr std::array<TSettingsKey, kKeyCount> Keys{{
     {"Level Settings", "CustomColumns", TKind::Integer, TLevelSettings::DefaultCustomColumns},
     {"Level Settings", "CustomRows", TKind::Integer, TLevelSettings::DefaultCustomRows},
     {"Level Settings", "DifficultyLevel", TKind::Integer, Beginner, Beginner, Custom},
+    {"Tools", "KeepGame", TKind::Boolean, 0, AnyMin, AnyMax, true},
 }};
 
 // How long a save waits for another run's save of the same folder. A save
@@ -197,6 +199,7 @@ void TConfiguration::LoadSettings(TStatistics& statistics, TLevelSettings& level
     FEffects.SetTooltipsEnabled(FSmartHints);
     SetAutoCheck(file.Boolean(kAutoCheck));
     SetPegSymbols(file.Boolean(kPegSymbols));
+    SetKeepGame(file.Boolean(kKeepGame));
 
     statistics.SetTotalGames(file.Integer(kTotalGames));
     statistics.SetGamesWon(file.Integer(kGamesWon));
@@ -233,6 +236,7 @@ void TConfiguration::SaveSettings(const TStatistics& statistics, const TLevelSet
         std::clamp(levels.CustomColumns(), 1, MaxColumns),
         std::clamp(levels.CustomRows(), 1, MaxRows),
         levels.DifficultyLevel(),
+        FKeepGame,
     };
     std::array<std::string, kKeyCount> texts;
     std::vector<TProfileEntry> entries;

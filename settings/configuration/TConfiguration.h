@@ -37,6 +37,9 @@ public:
     // turn off a stored on, so a player who never uses it keeps exactly
     // the file's usual keys.
     bool PegSymbols() const { return FPegSymbols; }
+    // The game in progress is kept at the exit and resumed at the next
+    // start; written as PegSymbols is.
+    bool KeepGame() const { return FKeepGame; }
 
     // Each does nothing when the value is unchanged, and otherwise stores
     // it and applies it at once.
@@ -44,6 +47,8 @@ public:
     void SetSmartHints(bool value);
     void SetAutoCheck(bool value);
     void SetPegSymbols(bool value);
+    // Takes effect at the next exit; nothing to apply now.
+    void SetKeepGame(bool value) { FKeepGame = value; }
 
     std::string SettingsPath() const { return FFolder + FileName; }
 
@@ -64,6 +69,7 @@ private:
     bool FSmartHints = false;
     bool FAutoCheck = false;
     bool FPegSymbols = false;
+    bool FKeepGame = false;
     // The counters as this run last read them from the file or wrote them.
     TCounters FCountersInFile{};
 };

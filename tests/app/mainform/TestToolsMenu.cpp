@@ -13,8 +13,12 @@
 #include "app/TMainForm.h"
 #include "app/TToolActions.h"
 #include "app/mainform/ActiveGame.h"
+#include "components/widgets/TStatusPanels.h"
 #include "game/TLogic.h"
+#include "services/clock/TMyTimer.h"
 #include "settings/configuration/TConfiguration.h"
+
+#include <sys/stat.h>
 
 using namespace peglore;
 using namespace peglore::testing;
@@ -94,6 +98,77 @@ private slots:
         game.Form->Session()->Logic().CheckCurrentRow();
         QTest::keyClick(game.Form.get(), Qt::Key_H);
         QTRY_COMPARE(analyst.HintsUsed(), 2);
+    }
+
+    // With Keep Game at Exit on, the game left at the close comes back at
+    // the next start with its rows and clock, once; a keep-file damaged in
+    // any way starts a new game instead.
+    void keptGameComesBackOnceUnlessDamaged_data()
+    {
+        QTest::addColumn<QByteArray>("damage");
+        for (const char* damage : {"", "cut short", "wrong answer", "binary", "huge", "folder", "fifo"})
+            QTest::newRow(*damage ? damage : "whole") << QByteArray(damage);
+    }
+    void keptGameComesBackOnceUnlessDamaged()
+    {
+        QFETCH(QByteArray, damage);
+        QTemporaryDir folder;
+        QFile settings(folder.filePath("Peglore.ini"));
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write("[Options]\nMusic=0\n[Tools]\nKeepGame=1\n[Level Settings]\nDifficultyLevel=1\n");
+        settings.close();
+        TRecordingHelp help;
+        TFakePlayer player;
+        TKeptGame left;
+        {
+            TMainForm first(help, player, FilesIn(folder));
+            first.show();
+            QVERIFY(first.Tools().KeepGame()->isChecked());
+            TLogic& logic = first.Session()->Logic();
+            std::vector<TColor> guess(logic.Secret().begin(), logic.Secret().end());
+            guess[0] = guess[0] == PegColors[0] ? PegColors[1] : PegColors[0];
+            logic.PlaceRow(guess, true);
+            logic.PlaceInSelectedHole(PegColors[2], true);
+            first.Session()->Clock().SetSeconds(77);
+            left = logic.KeptGame();
+        }
+        const QString path = folder.filePath("Peglore.kept");
+        QFile kept(path);
+        QVERIFY(kept.open(QIODevice::ReadWrite));
+        QByteArray text = kept.readAll();
+        const qsizetype answer = text.indexOf("Row=") + 4 + 5 + 3;
+        if (damage == "cut short")
+            text.chop(1);
+        else if (damage == "wrong answer")
+            text[answer] = text[answer] == '0' ? '1' : '0';
+        else if (damage == "binary")
+            for (qsizetype i = 0; i < text.size(); ++i)
+                text[i] = char(i * 37);
+        else if (damage == "huge")
+            text.append(20000, '\n');
+        kept.resize(0);
+        kept.write(text);
+        kept.close();
+        if (damage == "folder" || damage == "fifo") {
+            QVERIFY(kept.remove());
+            QVERIFY(damage == "folder" ? QDir(folder.path()).mkdir("Peglore.kept")
+                                       : ::mkfifo(qPrintable(path), 0600) == 0);
+        }
+
+        TMainForm second(help, player, FilesIn(folder));
+        second.show();
+        const TLogic& logic = second.Session()->Logic();
+        auto* row = second.findChild<TStatusPanels*>(QStringLiteral("StatusBar"));
+        if (damage.isEmpty()) {
+            QCOMPARE(logic.KeptGame(), left);
+            QCOMPARE(second.Session()->Clock().Seconds(), 77);
+            QCOMPARE(row->PanelText(0), QStringLiteral("Row: 2"));
+        } else {
+            QVERIFY(logic.IsBoardEmpty());
+            QCOMPARE(second.Session()->Clock().Seconds(), 0);
+            QCOMPARE(row->PanelText(0), QStringLiteral("Row: 1"));
+        }
+        QCOMPARE(QFileInfo::exists(path), damage == "folder" || damage == "fifo");
     }
 };
 

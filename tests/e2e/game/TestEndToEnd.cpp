@@ -1281,6 +1281,59 @@ private slots:
 
     // Two copies in one folder each win a game; the second to exit adds its
     // counts to those the first wrote. Each is closed by the window manager.
+    // With Keep Game at Exit on, a game closed by a signal comes back at the
+    // next start as the player left it, rows, answers and clock, once; the
+    // exit keeps it again, and neither run records or counts it.
+    void keptGameComesBackAfterASignalAndARestart()
+    {
+        TGameRun game;
+        TWindow w = StartGame(game, "[Options]\nMusic=0\n[Tools]\nKeepGame=1\n", BeginnerClientHeight,
+                              {QStringLiteral("--game"), QStringLiteral("4242")});
+        QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
+        const QString key =
+            KeyOfPeg(SecretOf(4242, 3)[0]) == QStringLiteral("1") ? QStringLiteral("2") : QStringLiteral("1");
+        Key(w.Id, key + QLatin1Char(' ') + key + QLatin1Char(' ') + key);
+        QVERIFY(QTest::qWaitFor([&] { return HandAt(Screenshot(), w.Client, 1); }, 5000));
+        Key(w.Id, QStringLiteral("3"));
+        QCOMPARE(WaitForPixel(w.Client + HoleCentre(0, 1), KeyColours[2]), KeyColours[2]);
+        const QPoint clock = w.Client + QPoint(172, 2);
+        QImage shot;
+        QVERIFY(WaitForSeconds(clock, 2, shot) >= 2);
+        const auto board = [&](const QImage& on) {
+            QList<QColor> seen;
+            for (int c = 0; c < 3; ++c)
+                seen << on.pixelColor(w.Client + HoleCentre(c, 0)) << on.pixelColor(w.Client + HoleCentre(c, 1))
+                     << on.pixelColor(w.Client + KeyPegCentre(c, 0));
+            return seen;
+        };
+        const QList<QColor> left = board(shot);
+        const int seconds = ReadClock(shot, clock);
+        QCOMPARE(left[0], KeyColours[std::size_t(key.toInt() - 1)]);
+        game.Signal(SIGTERM);
+        QCOMPARE(game.WaitForExit(), 0);
+        const QString kept = QDir(game.Folder()).filePath(QStringLiteral("Peglore.kept"));
+        QVERIFY(QFile::exists(kept));
+
+        game.Start();
+        w = WaitForGame(game);
+        QVERIFY2(!w.Id.isEmpty(), qPrintable(game.Output()));
+        QCOMPARE(WaitForPixel(w.Client + HoleCentre(0, 1), KeyColours[2]), KeyColours[2]);
+        shot = Screenshot();
+        KeepScreenshot(shot, QStringLiteral("kept-game-resumed"));
+        QCOMPARE(board(shot), left);
+        QVERIFY(HandAt(shot, w.Client, 1));
+        QVERIFY2(ReadClock(shot, clock) >= seconds, qPrintable(QString::number(ReadClock(shot, clock))));
+        QVERIFY(!QFile::exists(kept));
+        ExitThroughTheMenu(w.Id);
+        QCOMPARE(game.WaitForExit(), 0);
+        QVERIFY(QFile::exists(kept));
+        const QString saved = game.ReadSettings();
+        QVERIFY2(saved.contains(QStringLiteral("TotalGames=0\n")) &&
+                     saved.contains(QStringLiteral("[Tools]\nKeepGame=1\n")),
+                 qPrintable(saved));
+        QCOMPARE(RecordedOutcomes(game.Folder()), QString());
+    }
+
     void twoCopiesInOneFolderAddTheirCounts()
     {
         const QString key = KeyOfPeg(SecretOf(5, 1)[0]);
