@@ -9,6 +9,10 @@ enum class TAnswer { Ok, Yes, No, Cancel };
 class IMessagesPort {
 public:
     virtual void ShowRowNotFull() = 0;
+    // The full current row uses a colour not among the first colours of the
+    // colour bar, or, without repeats, a colour twice. A port without the
+    // box shows nothing.
+    virtual void ShowRowBreaksVariant(int /*colours*/, bool /*repeats*/) {}
     virtual void ShowWon() = 0;
     virtual void ShowLost() = 0;
     // The correct-combination dialog, modal.

@@ -106,7 +106,8 @@ void TLogic::NotifyEnd(TGameOutcome outcome)
     int rowsUsed = 0;
     for (int row = 0; row < FSize.BoardRows(); ++row)
         rowsUsed += FLeftGrid.IsRowEmpty(row) ? 0 : 1;
-    const TGameEnd game{outcome, FGameNumber, FSize.BoardColumns(), FSize.BoardRows(), rowsUsed};
+    TGameEnd game{outcome, FGameNumber, FSize.BoardColumns(), FSize.BoardRows(), rowsUsed};
+    game.Variant = PlayedVariant();
     for (IGameObserver* observer : std::vector(FObservers))
         observer->GameEnded(game);
 }
@@ -120,7 +121,7 @@ void TLogic::GenerateSecret()
         FGameNumber = std::uniform_int_distribution<std::uint64_t>(0, GameNumberLimit - 1)(FRandom);
     }
     std::array<int, MaxSecret> pegs{};
-    SecretOfGame(FGameNumber, std::span(pegs).first(static_cast<std::size_t>(FSize.BoardColumns())));
+    SecretOfGame(FGameNumber, PlayedVariant(), std::span(pegs).first(static_cast<std::size_t>(FSize.BoardColumns())));
     for (int i = 0; i < FSize.BoardColumns(); ++i)
         FSecret[static_cast<std::size_t>(i)] = PegColors[static_cast<std::size_t>(pegs[static_cast<std::size_t>(i)])];
 }
@@ -209,6 +210,12 @@ void TLogic::CheckCurrentRow()
         FMessages->ShowRowNotFull();
         return;
     }
+    if (!RowKeepsVariant()) {
+        // The row stays current, as it is, for the player to change.
+        const TVariant played = PlayedVariant();
+        FMessages->ShowRowBreaksVariant(played.ColoursInPlay(), played.Repeats);
+        return;
+    }
     ScoreRow(FCurrentRow);
     for (IGameObserver* observer : std::vector(FObservers))
         observer->RowChecked(FCurrentRow);
@@ -227,6 +234,22 @@ void TLogic::CheckCurrentRow()
         FMessages->ShowCorrectAnswer();
         NewGame(false, true);
     }
+}
+
+bool TLogic::RowKeepsVariant() const
+{
+    const TVariant played = PlayedVariant();
+    std::array<bool, PegColors.size()> used{};
+    for (int col = 0; col < FSize.BoardColumns(); ++col) {
+        if (FLeftGrid.IsEmpty(col, FCurrentRow))
+            continue;
+        const auto peg = std::find(PegColors.begin(), PegColors.end(), FLeftGrid.Cell(col, FCurrentRow));
+        const auto index = static_cast<std::size_t>(peg - PegColors.begin());
+        if (peg == PegColors.end() || !played.InPlay(static_cast<int>(index)) || (!played.Repeats && used[index]))
+            return false;
+        used[index] = true;
+    }
+    return true;
 }
 
 void TLogic::GiveUp()

@@ -15,6 +15,7 @@
 #include "game/TBoardSize.h"
 #include "game/TLeftGrid.h"
 #include "game/TRightGrid.h"
+#include "game/TVariant.h"
 
 namespace peglore {
 
@@ -73,6 +74,16 @@ public:
 
     void CheckCurrentRow();
     void GiveUp();
+
+    // The colours the secret is drawn from, for every board until changed;
+    // takes effect with the next new game. The board in play may need
+    // repeats (TVariant::ForWidth): PlayedVariant is what it plays.
+    const TVariant& Variant() const { return FVariant; }
+    void SetVariant(const TVariant& variant) { FVariant = variant; }
+    TVariant PlayedVariant() const { return FVariant.ForWidth(FSize.BoardColumns()); }
+    // Whether the current row keeps to the played variant: only colours in
+    // play, and none twice without repeats. Reads only its full holes.
+    bool RowKeepsVariant() const;
     // The automatic check after a peg was dropped or repeated: with the
     // option on and the current row full, the row is checked.
     void AutoCheckCurrentRow(bool autoCheck);
@@ -124,6 +135,7 @@ private:
     bool FEndTold = false;  // the game in progress has been told over
     std::vector<IGameObserver*> FObservers;
     std::optional<std::uint64_t> FNextGameNumber;
+    TVariant FVariant;
 };
 
 }  // namespace peglore
