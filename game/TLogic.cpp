@@ -82,6 +82,7 @@ void TLogic::NewGame(bool confirm, bool countUnfinished)
     FLeftGrid.ClearAll();
     FWindow->SetRowMarkerTop(RowMarkerTop);
     GenerateSecret();
+    FWindow->ShowVariant(PlayedVariant(), FVariant);
     SetCurrentRow(0);
     FClock->ResetClock();
     ++FGamesStarted;
