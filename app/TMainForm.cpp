@@ -474,6 +474,10 @@ void TMainForm::ConnectTools()
     });
     connect(FTools->Records(), &QAction::triggered, this, &TMainForm::ShowRecords);
     connect(FTools->PegSymbols(), &QAction::triggered, this, &TMainForm::SetPegSymbols);
+    connect(FTools->Variant(), &QAction::triggered, this, [this] {
+        if (FVariantDialog)
+            FVariantDialog->exec();
+    });
 }
 
 void TMainForm::mmenuNewGameClick()
@@ -584,7 +588,8 @@ bool TMainForm::event(QEvent* event)
 
 void TMainForm::SetStatusHint(const QString& hint)
 {
-    FStatusBar->SetPanelText(1, hint);
+    // Between hints the panel shows the variant in play, if any.
+    FStatusBar->SetPanelText(1, hint.isEmpty() ? FPorts->IdleStatusText() : hint);
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)

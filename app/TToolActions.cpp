@@ -35,6 +35,11 @@ TToolActions::TToolActions(QWidget& window) : QObject(&window), FWindow(window)
                       PegSymbolsCommand);
     FPegSymbols->setCheckable(true);
     FPegSymbols->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+
+    FVariant = Add("mmenuVariant", tr("&Variant..."), tr("Choose the colours in play and whether they may repeat"),
+                   tr("Opens the Variant dialog: how many colours of the colour bar every level plays with, whether "
+                      "a colour may repeat, and the classic board of 4 holes and 6 colours."),
+                   VariantCommand);
 }
 
 QAction* TToolActions::Add(const char* name, const QString& caption, const QString& statusTip, const QString& whatsThis,
@@ -58,6 +63,7 @@ void TToolActions::AddTo(QMenu& menu) const
     menu.addAction(FRecords);
     menu.addSeparator();
     menu.addAction(FPegSymbols);
+    menu.addAction(FVariant);
 }
 
 }  // namespace peglore

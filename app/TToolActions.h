@@ -22,6 +22,7 @@ public:
     QAction* Analysis() const { return FAnalysis; }
     QAction* Records() const { return FRecords; }
     QAction* PegSymbols() const { return FPegSymbols; }
+    QAction* Variant() const { return FVariant; }
 
     // Fills the Tools menu in its order.
     void AddTo(QMenu& menu) const;
@@ -35,6 +36,7 @@ private:
     QAction* FAnalysis = nullptr;
     QAction* FRecords = nullptr;
     QAction* FPegSymbols = nullptr;
+    QAction* FVariant = nullptr;
 };
 
 }  // namespace peglore

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/TVariant.h"
+
 namespace peglore {
 
 // The answer of a message box. Cancel: closed from its title bar.
@@ -12,7 +14,7 @@ public:
     // The full current row uses a colour not among the first colours of the
     // colour bar, or, without repeats, a colour twice. A port without the
     // box shows nothing.
-    virtual void ShowRowBreaksVariant(int /*colours*/, bool /*repeats*/) {}
+    virtual void ShowRowBreaksVariant(TVariantBreach /*breach*/, int /*colours*/) {}
     virtual void ShowWon() = 0;
     virtual void ShowLost() = 0;
     // The correct-combination dialog, modal.

@@ -121,8 +121,9 @@ void TLogic::GenerateSecret()
     } else {
         FGameNumber = std::uniform_int_distribution<std::uint64_t>(0, GameNumberLimit - 1)(FRandom);
     }
+    FGameVariant = FVariant.ForWidth(FSize.BoardColumns());
     std::array<int, MaxSecret> pegs{};
-    SecretOfGame(FGameNumber, PlayedVariant(), std::span(pegs).first(static_cast<std::size_t>(FSize.BoardColumns())));
+    SecretOfGame(FGameNumber, FGameVariant, std::span(pegs).first(static_cast<std::size_t>(FSize.BoardColumns())));
     for (int i = 0; i < FSize.BoardColumns(); ++i)
         FSecret[static_cast<std::size_t>(i)] = PegColors[static_cast<std::size_t>(pegs[static_cast<std::size_t>(i)])];
 }
@@ -211,10 +212,9 @@ void TLogic::CheckCurrentRow()
         FMessages->ShowRowNotFull();
         return;
     }
-    if (!RowKeepsVariant()) {
+    if (const TVariantBreach breach = CurrentRowBreach(); breach != TVariantBreach::None) {
         // The row stays current, as it is, for the player to change.
-        const TVariant played = PlayedVariant();
-        FMessages->ShowRowBreaksVariant(played.ColoursInPlay(), played.Repeats);
+        FMessages->ShowRowBreaksVariant(breach, PlayedVariant().ColoursInPlay());
         return;
     }
     ScoreRow(FCurrentRow);
@@ -237,20 +237,23 @@ void TLogic::CheckCurrentRow()
     }
 }
 
-bool TLogic::RowKeepsVariant() const
+TVariantBreach TLogic::CurrentRowBreach() const
 {
-    const TVariant played = PlayedVariant();
+    const TVariant& played = PlayedVariant();
     std::array<bool, PegColors.size()> used{};
+    TVariantBreach breach = TVariantBreach::None;
     for (int col = 0; col < FSize.BoardColumns(); ++col) {
         if (FLeftGrid.IsEmpty(col, FCurrentRow))
             continue;
         const auto peg = std::find(PegColors.begin(), PegColors.end(), FLeftGrid.Cell(col, FCurrentRow));
         const auto index = static_cast<std::size_t>(peg - PegColors.begin());
-        if (peg == PegColors.end() || !played.InPlay(static_cast<int>(index)) || (!played.Repeats && used[index]))
-            return false;
+        if (peg == PegColors.end() || !played.InPlay(static_cast<int>(index)))
+            return TVariantBreach::ColourNotInPlay;
+        if (!played.Repeats && used[index])
+            breach = TVariantBreach::ColourRepeated;
         used[index] = true;
     }
-    return true;
+    return breach;
 }
 
 void TLogic::GiveUp()

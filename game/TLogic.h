@@ -76,14 +76,17 @@ public:
     void GiveUp();
 
     // The colours the secret is drawn from, for every board until changed;
-    // takes effect with the next new game. The board in play may need
-    // repeats (TVariant::ForWidth): PlayedVariant is what it plays.
+    // takes effect with the next new game.
     const TVariant& Variant() const { return FVariant; }
     void SetVariant(const TVariant& variant) { FVariant = variant; }
-    TVariant PlayedVariant() const { return FVariant.ForWidth(FSize.BoardColumns()); }
-    // Whether the current row keeps to the played variant: only colours in
-    // play, and none twice without repeats. Reads only its full holes.
-    bool RowKeepsVariant() const;
+    // The colours the game in progress plays with: the variant chosen at
+    // its start, with repeats on a board wider than its colours
+    // (TVariant::ForWidth).
+    const TVariant& PlayedVariant() const { return FGameVariant; }
+    // How the current row breaks the played variant, which takes only
+    // colours in play and, without repeats, none twice. Reads only its full
+    // holes.
+    TVariantBreach CurrentRowBreach() const;
     // The automatic check after a peg was dropped or repeated: with the
     // option on and the current row full, the row is checked.
     void AutoCheckCurrentRow(bool autoCheck);
@@ -136,6 +139,7 @@ private:
     std::vector<IGameObserver*> FObservers;
     std::optional<std::uint64_t> FNextGameNumber;
     TVariant FVariant;
+    TVariant FGameVariant;
 };
 
 }  // namespace peglore

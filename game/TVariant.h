@@ -7,6 +7,9 @@
 
 namespace peglore {
 
+// How a row breaks a variant.
+enum class TVariantBreach : unsigned char { None, ColourNotInPlay, ColourRepeated };
+
 // The colours a game plays with: the first Colours of the colour bar (keys
 // 1 to Colours) and whether a colour may stand in two holes of the secret.
 // Eight colours with repeats is the standard game. Every level plays the
