@@ -248,8 +248,8 @@ private slots:
         }
         QCOMPARE(seen, (QStringList{"&Game", "mmenuNewGame", "mmenuGiveUp", "-", "mmenuProperties", "-", "ExitMenu",
                                     "&Level", "BeginnerMenu", "IntermediateMenu", "mmenuExpert", "CustomMenu", "&Tools",
-                                    "mmenuHint", "mmenuAnalysis", "mmenuRecords", "-", "mmenuPegSymbols", "&Help",
-                                    "HelpTopicsMenu", "WhatsNewMenu", "-", "mmenuAbout"}));
+                                    "mmenuHint", "mmenuAnalysis", "mmenuRecords", "-", "mmenuPegSymbols", "mmenuVariant",
+                                    "&Help", "HelpTopicsMenu", "WhatsNewMenu", "-", "mmenuAbout"}));
     }
 
     void levelsResizeTheWindow_data()
