@@ -148,12 +148,12 @@ TfrmVariant::TfrmVariant(IHelpCommands& help, QWidget* parent)
     classicColours->move(24, 36);
     SetFontColor(classicColours, Teal);
 
-    FClassicButton =
-        AddButton("ClassicButton", tr("Classic"), QRect(220, 78, 60, 21), HelpContexts::VariantClassic, ContextHelp(), this);
+    FClassicButton = AddButton("ClassicButton", tr("Classic"), QRect(220, 78, 60, 21), HelpContexts::VariantClassic,
+                               ContextHelp(), this);
     FOkButton = AddButton("OkButton", tr("Ok"), QRect(220, 132, 60, 21), HelpContexts::OkButton, ContextHelp(), this);
     FOkButton->setDefault(true);
-    FCancelButton =
-        AddButton("CancelButton", tr("Cancel"), QRect(220, 169, 60, 21), HelpContexts::CancelButton, ContextHelp(), this);
+    FCancelButton = AddButton("CancelButton", tr("Cancel"), QRect(220, 169, 60, 21), HelpContexts::CancelButton,
+                              ContextHelp(), this);
     SetEscapeButton(FCancelButton);
 
     connect(FColoursTrackBar, &QSlider::valueChanged, this, &TfrmVariant::ShowChoice);

@@ -70,7 +70,8 @@ private slots:
         QVERIFY(game.Active());
         const QList<TColor> inPlay = {PegColors[0], PegColors[7], PegColors[2], PegColors[3]};
         QCOMPARE(VisibleSwatches(game), inPlay);
-        QCOMPARE(game.Form->findChild<TStatusPanels*>()->PanelText(1), QStringLiteral("Variant: 4 colours, no repeats"));
+        QCOMPARE(game.Form->findChild<TStatusPanels*>()->PanelText(1),
+                 QStringLiteral("Variant: 4 colours, no repeats"));
         QTest::keyClick(game.Form.get(), Qt::Key_5);
         QVERIFY(game.Form->Session()->LeftGrid().IsRowEmpty(0));
 

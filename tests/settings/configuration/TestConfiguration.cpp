@@ -209,14 +209,12 @@ void TestConfiguration::variantKeys_data()
     QTest::addColumn<bool>("repeats");
     QTest::addColumn<QByteArray>("saved");
     QTest::newRow("a file of before: the standard game") << FirstSave << 8 << true << FirstSave;
-    QTest::newRow("six colours without repeats")
-        << FirstSave + "[Variant]\nColours=6\nRepeats=0\n" << 6 << false
-        << FirstSave + "[Variant]\nColours=6\nRepeats=0\n";
-    QTest::newRow("hostile values: the standard game")
-        << FirstSave + "[Variant]\nColours=99\nRepeats=\x01\xff\n" << 8 << true
-        << FirstSave + "[Variant]\nColours=8\nRepeats=1\n";
-    QTest::newRow("one colour is too few") << FirstSave + "[Variant]\nColours=1\n" << 8 << true
-                                           << FirstSave + "[Variant]\nColours=8\n";
+    QTest::newRow("six colours without repeats") << FirstSave + "[Variant]\nColours=6\nRepeats=0\n"
+                                                 << 6 << false << FirstSave + "[Variant]\nColours=6\nRepeats=0\n";
+    QTest::newRow("hostile values: the standard game") << FirstSave + "[Variant]\nColours=99\nRepeats=\x01\xff\n"
+                                                       << 8 << true << FirstSave + "[Variant]\nColours=8\nRepeats=1\n";
+    QTest::newRow("one colour is too few") << FirstSave + "[Variant]\nColours=1\n"
+                                           << 8 << true << FirstSave + "[Variant]\nColours=8\n";
 }
 
 // A file without the variant's keys plays eight colours with repeats and
