@@ -48,6 +48,18 @@ std::vector<TCheckedRow> TAnalyst::CheckedRows(int count) const
     return rows;
 }
 
+namespace {
+TRules RulesOf(const TVariant& variant)
+{
+    return {variant.ColoursInPlay(), variant.Repeats};
+}
+}  // namespace
+
+TRules TAnalyst::Rules() const
+{
+    return RulesOf(FSession.Logic().PlayedVariant());
+}
+
 void TAnalyst::Hint()
 {
     TLogic& logic = FSession.Logic();
@@ -60,8 +72,9 @@ void TAnalyst::Hint()
     const int width = logic.BoardColumns();
     const int row = logic.CurrentRow();
     const std::uint64_t game = logic.GamesStarted();
-    FHintJob.Start([this, width, row, game, rows = CheckedRows(row)](std::stop_token stop) -> TBackgroundJob::TDelivery {
-        const std::optional<TCode> hint = peglore::Hint(width, rows, stop);
+    FHintJob.Start([this, width, row, game, rules = Rules(),
+                    rows = CheckedRows(row)](std::stop_token stop) -> TBackgroundJob::TDelivery {
+        const std::optional<TCode> hint = peglore::Hint(width, rules, rows, stop);
         if (!hint)
             return {};  // stopped, or no secret fits: nothing to place
         return [this, row, game, hint = *hint] {
@@ -104,11 +117,13 @@ void TAnalyst::Analyse()
     const TLogic& logic = FSession.Logic();
     TAnalysisReport report;
     std::vector<TCheckedRow> rows;
+    TRules rules = Rules();
     if (FReview) {
         report.Width = FReview->Width;
         report.GameNumber = FReview->GameNumber;
         report.Ended = FReview->Outcome;
         rows = FReview->Rows;
+        rules = FReview->Rules;
     } else {
         report.Width = logic.BoardColumns();
         report.GameNumber = logic.GameNumber();
@@ -122,9 +137,9 @@ void TAnalyst::Analyse()
         return;
     }
     FWindow->ShowCounting();
-    FAnalysisJob.Start([this, report, rows](std::stop_token stop) mutable -> TBackgroundJob::TDelivery {
+    FAnalysisJob.Start([this, report, rows, rules](std::stop_token stop) mutable -> TBackgroundJob::TDelivery {
         const bool review = report.Ended.has_value();
-        auto analysis = AnalyseGame(report.Width, rows, review, !review, stop);
+        auto analysis = AnalyseGame(report.Width, rules, rows, review, !review, stop);
         if (!analysis)
             return {};
         report.Analysis = std::move(*analysis);
@@ -163,7 +178,7 @@ void TAnalyst::GameEnded(const TGameEnd& game)
     const TLogic& logic = FSession.Logic();
     const bool lastRowChecked = game.Outcome == TGameOutcome::Won || game.Outcome == TGameOutcome::Lost;
     FReview = TReview{game.Columns, game.GameNumber, game.Outcome,
-                      CheckedRows(logic.CurrentRow() + (lastRowChecked ? 1 : 0))};
+                      CheckedRows(logic.CurrentRow() + (lastRowChecked ? 1 : 0)), RulesOf(game.Variant)};
     Analyse();
 }
 

@@ -10,6 +10,7 @@
 #include "app/TBackgroundJob.h"
 #include "game/IGameObserver.h"
 #include "solver/TCheckedRow.h"
+#include "solver/TRules.h"
 #include "windows/analysis/TAnalysisWindow.h"
 
 class QWidget;
@@ -54,6 +55,8 @@ private:
     void GameEnded(const TGameEnd& game) override;
 
     std::vector<TCheckedRow> CheckedRows(int count) const;
+    // The rules of the game in progress, its variant as the solver takes it.
+    TRules Rules() const;
     void Analyse();
 
     struct TReview {
@@ -61,6 +64,7 @@ private:
         std::uint64_t GameNumber = 0;
         TGameOutcome Outcome = TGameOutcome::Won;
         std::vector<TCheckedRow> Rows;
+        TRules Rules;
     };
 
     TGameSession& FSession;

@@ -33,12 +33,12 @@ int Finished(int exitCode)
 }
 
 // Answers --solve in the terminal; the exit code tells how it went.
-int Solve(const QStringList& arguments)
+int Solve(const QStringList& arguments, const TRules& rules)
 {
     std::vector<std::string> rows;
     for (const QString& argument : arguments)
         rows.push_back(argument.toStdString());
-    const TSolveReply reply = SolveCommand(rows);
+    const TSolveReply reply = SolveCommand(rows, rules);
     std::fputs(reply.Output.c_str(), stdout);
     std::fputs(reply.Error.c_str(), stderr);
     return Finished(reply.ExitCode);
@@ -70,7 +70,13 @@ TCommandLine ReadCommandLine(int argc, char** argv, const char* version)
                                                   "arguments, and a hint for the next row, without opening a window. "
                                                   "Each ROW is CODE:BLACKS,WHITES with the code in the digits 1 to 8 "
                                                   "of the colour bar, e.g. peglore --solve 1123:1,1 4456:0,2"));
-    parser.addOptions({help, versionOption, symbols, game, solve});
+    const QCommandLineOption colours(QStringLiteral("colours"),
+                                     QStringLiteral("With --solve: the game plays the first N colours of the colour "
+                                                    "bar only, the digits 1 to N (2 to 8; 8 when not given)."),
+                                     QStringLiteral("N"));
+    const QCommandLineOption noRepeats(QStringLiteral("no-repeats"),
+                                       QStringLiteral("With --solve: no colour stands twice in the secret."));
+    parser.addOptions({help, versionOption, symbols, game, solve, colours, noRepeats});
     // Qt's own options ("-platform xcb", "-session id"), which the application
     // object takes off the command line, pass unmentioned.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -106,6 +112,18 @@ TCommandLine ReadCommandLine(int argc, char** argv, const char* version)
                           .arg(parser.value(game))
                           .arg(std::numeric_limits<std::uint64_t>::max());
     }
+    TRules rules;
+    if (mistake.isEmpty() && (parser.isSet(colours) || parser.isSet(noRepeats)) && !parser.isSet(solve))
+        mistake = QStringLiteral("--colours and --no-repeats go with --solve.");
+    if (mistake.isEmpty() && parser.isSet(colours)) {
+        bool isNumber = false;
+        rules.Colours = parser.value(colours).trimmed().toInt(&isNumber);
+        if (!isNumber || rules.Colours < 2 || rules.Colours > TCode::Colours)
+            mistake = QStringLiteral("The number of colours '%1' is not a whole number from 2 to %2.")
+                          .arg(parser.value(colours))
+                          .arg(TCode::Colours);
+    }
+    rules.Repeats = !parser.isSet(noRepeats);
     if (!mistake.isEmpty()) {
         std::fprintf(stderr, "peglore: %s\nTry 'peglore --help' for more information.\n", qPrintable(mistake));
         return {2, false, {}};
@@ -121,7 +139,7 @@ TCommandLine ReadCommandLine(int argc, char** argv, const char* version)
         return {Finished(0), false, {}};
     }
     if (parser.isSet(solve))
-        return {Solve(parser.positionalArguments()), false, {}};
+        return {Solve(parser.positionalArguments(), rules), false, {}};
     TCommandLine wanted;
     wanted.PegSymbols = parser.isSet(symbols);
     wanted.GameNumber = gameNumber;

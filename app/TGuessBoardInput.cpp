@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 
+#include <algorithm>
 #include <utility>
 
 #include "app/TAnalyst.h"
@@ -124,7 +125,9 @@ bool TGuessBoardInput::KeyPress(const QKeyEvent& key)
     TLogic& logic = FSession->Logic();
     const bool autoCheck = FSession->Configuration().AutoCheck();
     const int code = key.key();
-    const bool colourKey = code >= Qt::Key_1 && code < Qt::Key_1 + int(FKeyColors.size());
+    // Keys 1 to N for the colours in play.
+    const int colourKeys = std::min(int(FKeyColors.size()), FSession->Logic().PlayedVariant().ColoursInPlay());
+    const bool colourKey = code >= Qt::Key_1 && code < Qt::Key_1 + colourKeys;
     const bool checkKey = (code == Qt::Key_Return || code == Qt::Key_Enter) && !autoCheck;
     const bool moveKey = code == Qt::Key_Left || code == Qt::Key_Right || code == Qt::Key_Home || code == Qt::Key_End ||
                          code == Qt::Key_Backspace || code == Qt::Key_Delete;

@@ -490,6 +490,10 @@ void TMainForm::ConnectTools()
         if (FSession)
             FSession->Configuration().SetKeepGame(keep);
     });
+    connect(FTools->Variant(), &QAction::triggered, this, [this] {
+        if (FVariantDialog)
+            FVariantDialog->exec();
+    });
 }
 
 void TMainForm::mmenuNewGameClick()
@@ -600,7 +604,8 @@ bool TMainForm::event(QEvent* event)
 
 void TMainForm::SetStatusHint(const QString& hint)
 {
-    FStatusBar->SetPanelText(1, hint);
+    // Between hints the panel shows the variant in play, if any.
+    FStatusBar->SetPanelText(1, hint.isEmpty() ? FPorts->IdleStatusText() : hint);
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)

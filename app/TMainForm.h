@@ -53,6 +53,8 @@ public:
 
     // The four dialogs, created after the main window.
     void SetDialogs(QDialog* correctAnswer, QDialog* properties, QDialog* customBoard, QDialog* about);
+    // The Variant dialog of the Tools menu, created after the main window.
+    void SetVariantDialog(QDialog* variant) { FVariantDialog = variant; }
 
     // The services; null before the first show and after closing.
     TGameSession* Session() const { return FSession.get(); }
@@ -124,6 +126,7 @@ private:
     QDialog* FPropertiesDialog = nullptr;
     QDialog* FCustomBoardDialog = nullptr;
     QDialog* FAboutDialog = nullptr;
+    QDialog* FVariantDialog = nullptr;
 
     TBoardSize FBoardSize;
     TVersionResource FVersionResource;

@@ -84,6 +84,23 @@ void TMainFormPorts::SetClientSize(int width, int height)
     FParts.Window->adjustSize();
 }
 
+void TMainFormPorts::ShowVariant(const TVariant& played, const TVariant& chosen)
+{
+    // The colour bar shows the colours in play, keys 1 to N, from the left.
+    for (std::size_t i = 0; i < FParts.Swatches.size(); ++i)
+        if (FParts.Swatches[i])
+            FParts.Swatches[i]->setVisible(int(i) < played.ColoursInPlay());
+    if (played.IsStandard())
+        FVariantText.clear();
+    else if (played.Repeats && !chosen.Repeats)
+        FVariantText = QStringLiteral("Variant: %1 colours, repeats on this board").arg(played.ColoursInPlay());
+    else if (played.Repeats)
+        FVariantText = QStringLiteral("Variant: %1 colours").arg(played.ColoursInPlay());
+    else
+        FVariantText = QStringLiteral("Variant: %1 colours, no repeats").arg(played.ColoursInPlay());
+    FParts.StatusBar->SetPanelText(1, FVariantText);
+}
+
 TSize TMainFormPorts::OuterSize() const
 {
     // The frame as the window manager states it (none before the window
@@ -109,6 +126,11 @@ void TMainFormPorts::MoveTo(int left, int top)
 void TMainFormPorts::ShowRowNotFull()
 {
     TMessages::ShowRowNotFull();
+}
+
+void TMainFormPorts::ShowRowBreaksVariant(TVariantBreach breach, int colours)
+{
+    TMessages::ShowRowBreaksVariant(breach == TVariantBreach::ColourRepeated, colours);
 }
 
 void TMainFormPorts::ShowWon()

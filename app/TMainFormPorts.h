@@ -69,12 +69,14 @@ public:
     int InitialClientWidth() const override { return FInitialClientWidth; }
     int StatusBarHeight() const override { return StatusHeight; }
     void SetClientSize(int width, int height) override;
+    void ShowVariant(const TVariant& played, const TVariant& chosen) override;
     TSize OuterSize() const override;
     TSize ScreenSize() const override;
     void MoveTo(int left, int top) override;
 
     // IMessagesPort
     void ShowRowNotFull() override;
+    void ShowRowBreaksVariant(TVariantBreach breach, int colours) override;
     void ShowWon() override;
     void ShowLost() override;
     void ShowCorrectAnswer() override;
@@ -93,6 +95,10 @@ public:
     void SetCheckButtonEnabled(bool enabled) override;
     void SetPegSymbolsShown(bool shown) override;
 
+    // What the status bar's hint panel shows while no hint is shown: the
+    // variant of the game in play, nothing in the standard game.
+    QString IdleStatusText() const { return FVariantText; }
+
 private:
     TMainFormParts FParts;
     int FInitialClientWidth;
@@ -100,6 +106,7 @@ private:
     QPointer<QDialog> FCorrectAnswerDialog;
     TWindowPlacement* FPlacement;
     bool FPegSymbols = false;
+    QString FVariantText;
 };
 
 }  // namespace peglore

@@ -36,6 +36,11 @@ TToolActions::TToolActions(QWidget& window) : QObject(&window), FWindow(window)
     FPegSymbols->setCheckable(true);
     FPegSymbols->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
 
+    FVariant = Add("mmenuVariant", tr("&Variant..."), tr("Choose the colours in play and whether they may repeat"),
+                   tr("Opens the Variant dialog: how many colours of the colour bar every level plays with, whether "
+                      "a colour may repeat, and the classic board of 4 holes and 6 colours."),
+                   VariantCommand);
+
     FKeepGame = Add("mmenuKeepGame", tr("&Keep Game at Exit"), tr("Keep the game in progress for the next start"),
                     tr("Keeps the game in progress when Peglore closes, with its rows and its clock, and resumes it "
                        "at the next start. The statistics and the records count it once it ends."),
@@ -64,6 +69,7 @@ void TToolActions::AddTo(QMenu& menu) const
     menu.addAction(FRecords);
     menu.addSeparator();
     menu.addAction(FPegSymbols);
+    menu.addAction(FVariant);
     menu.addAction(FKeepGame);
 }
 

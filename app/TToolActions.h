@@ -22,6 +22,7 @@ public:
     QAction* Analysis() const { return FAnalysis; }
     QAction* Records() const { return FRecords; }
     QAction* PegSymbols() const { return FPegSymbols; }
+    QAction* Variant() const { return FVariant; }
     QAction* KeepGame() const { return FKeepGame; }
 
     // Fills the Tools menu in its order.
@@ -36,6 +37,7 @@ private:
     QAction* FAnalysis = nullptr;
     QAction* FRecords = nullptr;
     QAction* FPegSymbols = nullptr;
+    QAction* FVariant = nullptr;
     QAction* FKeepGame = nullptr;
 };
 

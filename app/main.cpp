@@ -14,6 +14,7 @@
 #include "dialogs/correctanswer/TfrmCorrectAnswer.h"
 #include "dialogs/customboard/TfrmCustomBoard.h"
 #include "dialogs/properties/TfrmProperties.h"
+#include "dialogs/variant/TfrmVariant.h"
 #include "platform/help/THelpViewer.h"
 #include "platform/media/TFluidSynthPlayer.h"
 #include "platform/programdir/TGameFiles.h"
@@ -65,12 +66,15 @@ int main(int argc, char** argv)
     TfrmProperties properties(help, &mainForm);
     TfrmCustomBoard customBoard(help, &mainForm);
     TfrmAbout about(help, &mainForm);
+    TfrmVariant variant(help, &mainForm);
     const TGameSession& session = *mainForm.Session();
     correctAnswer.Connect(session.Logic());
     properties.Connect(session.Configuration());
     customBoard.Connect(session.LevelSettings());
     about.Connect(session.Statistics());
+    variant.Connect(session.LevelSettings());
     mainForm.SetDialogs(&correctAnswer, &properties, &customBoard, &about);
+    mainForm.SetVariantDialog(&variant);
     if (commandLine.PegSymbols)
         mainForm.SetPegSymbols(true);
 

@@ -1,5 +1,6 @@
 #include "game/GameNumber.h"
 
+#include <array>
 #include <limits>
 
 namespace peglore {
@@ -30,6 +31,29 @@ void SecretOfGame(std::uint64_t number, std::span<int> secret)
     TSplitMix64 random(number ^ (static_cast<std::uint64_t>(secret.size()) << 56));
     for (int& peg : secret)
         peg = static_cast<int>(random.Next() >> 61);
+}
+
+void SecretOfGame(std::uint64_t number, const TVariant& variant, std::span<int> secret)
+{
+    const TVariant played = variant.ForWidth(static_cast<int>(secret.size()));
+    if (played.IsStandard()) {
+        SecretOfGame(number, secret);
+        return;
+    }
+    // The colours still to draw from, in the colour bar's order; without
+    // repeats each drawn colour leaves the list.
+    std::array<int, ColorBarOrder.size()> colours = ColorBarOrder;
+    std::size_t left = static_cast<std::size_t>(played.ColoursInPlay());
+    TSplitMix64 random(number ^ (static_cast<std::uint64_t>(secret.size()) << 56));
+    for (int& peg : secret) {
+        const auto place = static_cast<std::size_t>(random.Below(left));
+        peg = colours[place];
+        if (!played.Repeats) {
+            for (std::size_t i = place; i + 1 < left; ++i)
+                colours[i] = colours[i + 1];
+            --left;
+        }
+    }
 }
 
 }  // namespace peglore

@@ -3,6 +3,8 @@
 #include <span>
 #include <cstdint>
 
+#include "game/TVariant.h"
+
 namespace peglore {
 
 // A small generator of our own (splitmix64): the same numbers from the
@@ -25,5 +27,9 @@ inline constexpr std::uint64_t GameNumberLimit = 1'000'000'000'000ULL;  // new g
 // Fills secret with the pegs (palette indices) of game number on a board
 // as wide as secret.
 void SecretOfGame(std::uint64_t number, std::span<int> secret);
+// The same under a variant: the pegs drawn from its colours only, none
+// twice when it has no repeats (on a board no wider than its colours, as
+// TVariant::ForWidth plays it). The standard variant gives the secret above.
+void SecretOfGame(std::uint64_t number, const TVariant& variant, std::span<int> secret);
 
 }  // namespace peglore

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "game/TVariant.h"
+
 namespace peglore {
 
 // How a game came to its end.
@@ -14,6 +16,7 @@ struct TGameEnd {
     int Columns;
     int Rows;
     int RowsUsed;  // rows holding pegs
+    TVariant Variant{};  // the colours it was played with
 };
 
 // Told of the game's course by the rules, for what watches the play from

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "game/IWindowPlacement.h"
+#include "game/TVariant.h"
 
 namespace peglore {
 
@@ -32,6 +33,10 @@ public:
     virtual int InitialClientWidth() const = 0;
     virtual int StatusBarHeight() const = 0;
     virtual void SetClientSize(int width, int height) = 0;
+    // The colours the new game plays with (the colour bar, the status);
+    // chosen is the variant as the player chose it, which a board wider
+    // than its colours plays with repeats. A port without them does nothing.
+    virtual void ShowVariant(const TVariant& /*played*/, const TVariant& /*chosen*/) {}
 
 protected:
     ~IMainWindowPort() = default;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/TVariant.h"
+
 namespace peglore {
 
 // The answer of a message box. Cancel: closed from its title bar.
@@ -9,6 +11,10 @@ enum class TAnswer { Ok, Yes, No, Cancel };
 class IMessagesPort {
 public:
     virtual void ShowRowNotFull() = 0;
+    // The full current row uses a colour not among the first colours of the
+    // colour bar, or, without repeats, a colour twice. A port without the
+    // box shows nothing.
+    virtual void ShowRowBreaksVariant(TVariantBreach /*breach*/, int /*colours*/) {}
     virtual void ShowWon() = 0;
     virtual void ShowLost() = 0;
     // The correct-combination dialog, modal.

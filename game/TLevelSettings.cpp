@@ -28,6 +28,16 @@ int TLevelSettings::RowsOf(int level) const
     return level == Custom ? FCustomRows : FixedLevels[level].Rows;
 }
 
+const TVariant& TLevelSettings::Variant() const
+{
+    return FLogic.Variant();
+}
+
+void TLevelSettings::SetVariant(const TVariant& variant)
+{
+    FLogic.SetVariant(variant);
+}
+
 void TLevelSettings::SetLevel(int level)
 {
     if (level < Beginner || level > Custom)

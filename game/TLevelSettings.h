@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "game/ILevelMenuPort.h"
+#include "game/TVariant.h"
 
 namespace peglore {
 
@@ -26,6 +27,10 @@ public:
     int CustomRows() const { return FCustomRows; }
     void SetCustomColumns(int columns) { FCustomColumns = columns; }
     void SetCustomRows(int rows) { FCustomRows = rows; }
+    // The colours every level plays with, until changed; the logic keeps
+    // them. A change takes effect with the next game.
+    const TVariant& Variant() const;
+    void SetVariant(const TVariant& variant);
 
     // Applies a level 0 to 3: the game in progress is left (told to the
     // observers, not counted), then the check mark, the board size and a

@@ -82,6 +82,7 @@ void TLogic::NewGame(bool confirm, bool countUnfinished)
     FLeftGrid.ClearAll();
     FWindow->SetRowMarkerTop(RowMarkerTop);
     GenerateSecret();
+    FWindow->ShowVariant(PlayedVariant(), FVariant);
     SetCurrentRow(0);
     FClock->ResetClock();
     ++FGamesStarted;
@@ -106,7 +107,8 @@ void TLogic::NotifyEnd(TGameOutcome outcome)
     int rowsUsed = 0;
     for (int row = 0; row < FSize.BoardRows(); ++row)
         rowsUsed += FLeftGrid.IsRowEmpty(row) ? 0 : 1;
-    const TGameEnd game{outcome, FGameNumber, FSize.BoardColumns(), FSize.BoardRows(), rowsUsed};
+    TGameEnd game{outcome, FGameNumber, FSize.BoardColumns(), FSize.BoardRows(), rowsUsed};
+    game.Variant = PlayedVariant();
     for (IGameObserver* observer : std::vector(FObservers))
         observer->GameEnded(game);
 }
@@ -119,13 +121,14 @@ void TLogic::GenerateSecret()
     } else {
         FGameNumber = std::uniform_int_distribution<std::uint64_t>(0, GameNumberLimit - 1)(FRandom);
     }
-    FSecret = SecretOf(FGameNumber, FSize.BoardColumns());
+    FGameVariant = FVariant.ForWidth(FSize.BoardColumns());
+    FSecret = SecretOf(FGameNumber, FGameVariant, FSize.BoardColumns());
 }
 
-std::array<TColor, TLogic::MaxSecret> TLogic::SecretOf(std::uint64_t number, int columns)
+std::array<TColor, TLogic::MaxSecret> TLogic::SecretOf(std::uint64_t number, const TVariant& variant, int columns)
 {
     std::array<int, MaxSecret> pegs{};
-    SecretOfGame(number, std::span(pegs).first(static_cast<std::size_t>(columns)));
+    SecretOfGame(number, variant, std::span(pegs).first(static_cast<std::size_t>(columns)));
     std::array<TColor, MaxSecret> secret{};
     for (int i = 0; i < columns; ++i)
         secret[static_cast<std::size_t>(i)] = PegColors[static_cast<std::size_t>(pegs[static_cast<std::size_t>(i)])];
@@ -216,6 +219,11 @@ void TLogic::CheckCurrentRow()
         FMessages->ShowRowNotFull();
         return;
     }
+    if (const TVariantBreach breach = CurrentRowBreach(); breach != TVariantBreach::None) {
+        // The row stays current, as it is, for the player to change.
+        FMessages->ShowRowBreaksVariant(breach, PlayedVariant().ColoursInPlay());
+        return;
+    }
     ScoreRow(FCurrentRow);
     for (IGameObserver* observer : std::vector(FObservers))
         observer->RowChecked(FCurrentRow);
@@ -234,6 +242,25 @@ void TLogic::CheckCurrentRow()
         FMessages->ShowCorrectAnswer();
         NewGame(false, true);
     }
+}
+
+TVariantBreach TLogic::CurrentRowBreach() const
+{
+    const TVariant& played = PlayedVariant();
+    std::array<bool, PegColors.size()> used{};
+    TVariantBreach breach = TVariantBreach::None;
+    for (int col = 0; col < FSize.BoardColumns(); ++col) {
+        if (FLeftGrid.IsEmpty(col, FCurrentRow))
+            continue;
+        const auto peg = std::find(PegColors.begin(), PegColors.end(), FLeftGrid.Cell(col, FCurrentRow));
+        const auto index = static_cast<std::size_t>(peg - PegColors.begin());
+        if (peg == PegColors.end() || !played.InPlay(static_cast<int>(index)))
+            return TVariantBreach::ColourNotInPlay;
+        if (!played.Repeats && used[index])
+            breach = TVariantBreach::ColourRepeated;
+        used[index] = true;
+    }
+    return breach;
 }
 
 void TLogic::GiveUp()
@@ -315,8 +342,9 @@ void TLogic::ClearBeforeSelectedHole()
 
 TKeptGame TLogic::KeptGame() const
 {
-    // Played by the standard game's rules: every colour, repeats allowed.
     TKeptGame kept;
+    kept.Colours = FGameVariant.ColoursInPlay();
+    kept.Repeats = FGameVariant.Repeats;
     kept.Columns = FSize.BoardColumns();
     kept.Rows = FSize.BoardRows();
     kept.GameNumber = FGameNumber;
@@ -332,24 +360,29 @@ TKeptGame TLogic::KeptGame() const
 
 bool TLogic::CanResume(const TKeptGame& kept) const
 {
-    // The rules this game plays by; a kept game of other rules is not ours.
-    const TKeptGame rules;
-    if (kept.Colours != rules.Colours || kept.Repeats != rules.Repeats)
+    // A kept game resumes under the variant chosen now, which the settings
+    // kept beside it; a game of other rules is not ours.
+    const TVariant variant{kept.Colours, kept.Repeats};
+    if (kept.Colours != variant.ColoursInPlay() || !(variant == FVariant.ForWidth(kept.Columns)))
         return false;
     if (kept.Columns < 1 || kept.Columns > MaxColumns || kept.Rows < 1 || kept.Rows > MaxRows ||
         std::ssize(kept.Checked) >= kept.Rows || std::ssize(kept.Current) != kept.Columns)
         return false;
-    const auto inPlay = std::span(ColorBarOrder).first(static_cast<std::size_t>(std::clamp(kept.Colours, 0, 8)));
+    const auto inPlay = std::span(ColorBarOrder).first(static_cast<std::size_t>(variant.ColoursInPlay()));
     const auto isPeg = [&](TColor color) {
         return std::ranges::any_of(inPlay,
                                    [&](int index) { return PegColors[static_cast<std::size_t>(index)] == color; });
     };
     if (!std::ranges::all_of(kept.Current, [&](TColor color) { return color == EmptyHole || isPeg(color); }))
         return false;
-    const auto secretStore = SecretOf(kept.GameNumber, kept.Columns);
+    const auto secretStore = SecretOf(kept.GameNumber, variant, kept.Columns);
     const auto secret = std::span(secretStore).first(static_cast<std::size_t>(kept.Columns));
     for (const TKeptRow& row : kept.Checked) {
         if (std::ssize(row.Guess) != kept.Columns || !std::ranges::all_of(row.Guess, isPeg))
+            return false;
+        // Without repeats no checked row can have used a colour twice.
+        if (!variant.Repeats &&
+            std::ranges::any_of(row.Guess, [&](TColor color) { return std::ranges::count(row.Guess, color) > 1; }))
             return false;
         const int blacks = peglore::CountBlacks(row.Guess, secret);
         if (blacks == kept.Columns || blacks != row.Blacks || peglore::CountWhites(row.Guess, secret) != row.Whites)
@@ -366,7 +399,8 @@ bool TLogic::Resume(const TKeptGame& kept)
     FRightGrid.ClearAll();
     FLeftGrid.ClearAll();
     FGameNumber = kept.GameNumber;
-    FSecret = SecretOf(FGameNumber, kept.Columns);
+    FGameVariant = TVariant{kept.Colours, kept.Repeats};
+    FSecret = SecretOf(FGameNumber, FGameVariant, kept.Columns);
     const int checked = static_cast<int>(kept.Checked.size());
     for (int row = 0; row < checked; ++row) {
         for (int col = 0; col < kept.Columns; ++col)

@@ -16,6 +16,7 @@
 #include "game/TKeptGame.h"
 #include "game/TLeftGrid.h"
 #include "game/TRightGrid.h"
+#include "game/TVariant.h"
 
 namespace peglore {
 
@@ -74,6 +75,19 @@ public:
 
     void CheckCurrentRow();
     void GiveUp();
+
+    // The colours the secret is drawn from, for every board until changed;
+    // takes effect with the next new game.
+    const TVariant& Variant() const { return FVariant; }
+    void SetVariant(const TVariant& variant) { FVariant = variant; }
+    // The colours the game in progress plays with: the variant chosen at
+    // its start, with repeats on a board wider than its colours
+    // (TVariant::ForWidth).
+    const TVariant& PlayedVariant() const { return FGameVariant; }
+    // How the current row breaks the played variant, which takes only
+    // colours in play and, without repeats, none twice. Reads only its full
+    // holes.
+    TVariantBreach CurrentRowBreach() const;
     // The automatic check after a peg was dropped or repeated: with the
     // option on and the current row full, the row is checked.
     void AutoCheckCurrentRow(bool autoCheck);
@@ -118,7 +132,7 @@ public:
 
 private:
     // The secret of game number on a board of columns holes.
-    static std::array<TColor, MaxSecret> SecretOf(std::uint64_t number, int columns);
+    static std::array<TColor, MaxSecret> SecretOf(std::uint64_t number, const TVariant& variant, int columns);
     std::array<TColor, MaxSecret> GuessRow(int row) const;
     bool IsValidRow(int row) const;
     int NextEmptyHole(int col) const;
@@ -141,6 +155,8 @@ private:
     bool FEndTold = false;  // the game in progress has been told over
     std::vector<IGameObserver*> FObservers;
     std::optional<std::uint64_t> FNextGameNumber;
+    TVariant FVariant;
+    TVariant FGameVariant;
 };
 
 }  // namespace peglore

@@ -54,6 +54,12 @@ std::string Quoted(std::string_view text)
 
 TSolveReply SolveCommand(std::span<const std::string> rowTexts)
 {
+    return SolveCommand(rowTexts, TRules{});
+}
+
+TSolveReply SolveCommand(std::span<const std::string> rowTexts, const TRules& rules)
+{
+    const std::string colours = std::to_string(rules.ColoursInPlay());
     if (rowTexts.empty())
         return Malformed("--solve needs the checked rows, such as: peglore --solve 1123:1,1 4456:0,2");
     std::vector<TCheckedRow> rows;
@@ -77,6 +83,13 @@ TSolveReply SolveCommand(std::span<const std::string> rowTexts)
             return Malformed(row + " " + Quoted(text)
                              + " does not give its blacks and whites as two whole numbers, such as 1123:1,1.");
         const TCode guess = *TCode::FromDigits(digits);
+        for (std::size_t i = 0; i < digits.size(); ++i)
+            if (digits[i] - '0' > rules.ColoursInPlay())
+                return Malformed(row + ": '" + digits[i] + "' is not a colour in play; with --colours " + colours
+                                 + " colours are the digits 1 to " + colours + ".");
+        if (!rules.Allows(guess))
+            return Malformed(row + ": " + std::string(digits)
+                             + " repeats a colour; with --no-repeats no colour may stand twice in a row.");
         if (!rows.empty() && guess.Width() != rows.front().Guess.Width())
             return Malformed(row + " has " + std::to_string(guess.Width()) + " pegs where row 1 has "
                              + std::to_string(rows.front().Guess.Width()) + "; every row needs as many.");
@@ -91,20 +104,23 @@ TSolveReply SolveCommand(std::span<const std::string> rowTexts)
     }
 
     const int width = rows.front().Guess.Width();
-    const TFitSearch search = *FindFitting(width, rows);
+    if (!rules.AdmitsWidth(width))
+        return Malformed("with --no-repeats a board of " + std::to_string(width) + " holes needs at least "
+                         + std::to_string(width) + " colours, and --colours gives " + colours + ".");
+    const TFitSearch search = *FindFitting(width, rules, rows);
     if (!search.Code) {
         // A row that no secret answers so, whatever stands before it.
         const TCheckedRow& last = rows[static_cast<std::size_t>(search.Contradiction)];
         const std::string row = "Row " + std::to_string(search.Contradiction + 1);
-        if (search.Contradiction == 0 || !FindFitting(width, {&last, 1})->Code)
+        if (search.Contradiction == 0 || !FindFitting(width, rules, {&last, 1})->Code)
             return {row + ": the answer " + std::to_string(last.Answer.Blacks) + " black and "
                         + std::to_string(last.Answer.Whites) + " white is impossible for " + last.Guess.Digits()
                         + ".\n",
                     {}, 1};
         return {row + " contradicts the rows before it.\n", {}, 1};
     }
-    const std::uint64_t count = *CountFitting(width, rows);
-    const TCode hint = *Hint(width, rows);
+    const std::uint64_t count = *CountFitting(width, rules, rows);
+    const TCode hint = *Hint(width, rules, rows);
     return {"Secrets still possible: " + std::to_string(count) + "\nHint: " + hint.Digits() + "\n", {}, 0};
 }
 

@@ -43,6 +43,11 @@ inline constexpr int AnalysisReview = 6006;
 // The Tools menu's commands beyond the hint and the analysis.
 inline constexpr int RecordsCommand = 7003;
 inline constexpr int PegSymbolsCommand = 7007;
-inline constexpr int KeepGameCommand = 7009;
+inline constexpr int VariantCommand = 7009;
+inline constexpr int KeepGameCommand = 7010;
+// The Variant dialog's controls.
+inline constexpr int VariantColours = 7601;
+inline constexpr int VariantRepeats = 7602;
+inline constexpr int VariantClassic = 7603;
 
 }  // namespace peglore::HelpContexts

@@ -70,6 +70,18 @@ TAnswer TMessages::AskGiveUp()
     return Show(TBoxKind::Confirmation, GiveUpText);
 }
 
+TAnswer TMessages::ShowRowBreaksVariant(bool repeated, int colours)
+{
+    if (repeated)
+        return Show(TBoxKind::Error,
+                    QStringLiteral("A colour stands twice in this row, and in this game no colour may repeat. "
+                                   "Change the row before checking it."));
+    return Show(TBoxKind::Error, QStringLiteral("This row uses a colour that is not in play: this game plays with "
+                                                "the first %1 colours of the colour bar only. Change the row before "
+                                                "checking it.")
+                                     .arg(colours));
+}
+
 TAnswer TMessages::ShowHintBoardTooWide(int widest, int width)
 {
     return Show(TBoxKind::Information,

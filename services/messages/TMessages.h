@@ -21,6 +21,9 @@ public:
     static TAnswer ShowDisplayError();
     static TAnswer AskNewGame();
     static TAnswer AskGiveUp();
+    // A row refused for the variant: a colour beyond the first colours of
+    // the colour bar, or one standing twice where no colour may repeat.
+    static TAnswer ShowRowBreaksVariant(bool repeated, int colours);
     // H on a board wider than the solver takes: what the hint covers.
     static TAnswer ShowHintBoardTooWide(int widest, int width);
     // The general error report: the message with a full stop added, in a

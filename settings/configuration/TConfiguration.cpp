@@ -33,6 +33,8 @@ enum TKeyId {
     kCustomRows,
     kDifficultyLevel,
     kKeepGame,
+    kVariantColours,
+    kVariantRepeats,
     kKeyCount
 };
 
@@ -55,7 +57,8 @@ struct TSettingsKey {
     // written back as fitted.
     int Min = AnyMin;
     int Max = AnyMax;
-    // Written only when on, or when the file holds the key already.
+    // Written only when on (other than Default), or when the file holds
+    // the key already.
     bool OnlyWhenOn = false;
 };
 
@@ -73,6 +76,9 @@ constexpr std::array<TSettingsKey, kKeyCount> Keys{{
     {"Level Settings", "CustomRows", TKind::Integer, TLevelSettings::DefaultCustomRows},
     {"Level Settings", "DifficultyLevel", TKind::Integer, Beginner, Beginner, Custom},
     {"Tools", "KeepGame", TKind::Boolean, 0, AnyMin, AnyMax, true},
+    // The variant: a file without these keys plays the standard game.
+    {"Variant", "Colours", TKind::Integer, TVariant::MaxColours, TVariant::MinColours, TVariant::MaxColours, true},
+    {"Variant", "Repeats", TKind::Boolean, 1, AnyMin, AnyMax, true},
 }};
 
 // How long a save waits for another run's save of the same folder. A save
@@ -207,7 +213,8 @@ void TConfiguration::LoadSettings(TStatistics& statistics, TLevelSettings& level
     statistics.SetUnfinishedGames(file.Integer(kUnfinishedGames));
     FCountersInFile = CountersOf(statistics);
 
-    // The custom size first, so a stored Custom level opens with it.
+    // The variant and the custom size first, so the first game plays them.
+    levels.SetVariant({file.Integer(kVariantColours), file.Boolean(kVariantRepeats)});
     levels.SetCustomColumns(file.Integer(kCustomColumns));
     levels.SetCustomRows(file.Integer(kCustomRows));
     levels.SetLevel(TLevelSettings::LevelFromStored(file.Integer(kDifficultyLevel)));
@@ -237,12 +244,14 @@ void TConfiguration::SaveSettings(const TStatistics& statistics, const TLevelSet
         std::clamp(levels.CustomRows(), 1, MaxRows),
         levels.DifficultyLevel(),
         FKeepGame,
+        levels.Variant().ColoursInPlay(),
+        levels.Variant().Repeats,
     };
     std::array<std::string, kKeyCount> texts;
     std::vector<TProfileEntry> entries;
     for (std::size_t i = 0; i < Keys.size(); ++i) {
         // Switched off now but on in the file: the 0 keeps it off.
-        if (Keys[i].OnlyWhenOn && !values[i] && !stored.Holds(TKeyId(i)))
+        if (Keys[i].OnlyWhenOn && values[i] == Keys[i].Default && !stored.Holds(TKeyId(i)))
             continue;
         texts[i] = Keys[i].Kind == TKind::Boolean ? (values[i] ? "1" : "0") : std::to_string(values[i]);
         entries.push_back({Keys[i].Section, Keys[i].Key, texts[i]});

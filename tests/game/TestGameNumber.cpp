@@ -6,6 +6,8 @@
 #include "GameFakes.h"
 #include "game/GameNumber.h"
 
+#include <set>
+
 using namespace peglore;
 using namespace peglore::testing;
 
@@ -59,6 +61,39 @@ private slots:
         rig.Logic.NewGame(false, false);
         QVERIFY(rig.Logic.GameNumber() != 424242);
         QVERIFY(rig.Logic.GameNumber() < GameNumberLimit);
+    }
+
+    // Under every variant and on every board, the secrets of game numbers
+    // use the colours in play only, each of them somewhere, none twice
+    // without repeats unless the board is wider than the colours; the
+    // logic's secret is the one its number names under the variant.
+    void variantSecretsUseTheColoursInPlay()
+    {
+        for (int colours = TVariant::MinColours; colours <= TVariant::MaxColours; ++colours)
+            for (const bool repeats : {true, false})
+                for (int width = 1; width <= MaxColumns; ++width) {
+                    const TVariant variant{colours, repeats};
+                    std::set<int> drawn;
+                    for (std::uint64_t number = 0; number < 200; ++number) {
+                        std::vector<int> pegs(static_cast<std::size_t>(width));
+                        SecretOfGame(number * 7919, variant, pegs);
+                        const std::set<int> distinct(pegs.begin(), pegs.end());
+                        if (!repeats && width <= colours)
+                            QCOMPARE(int(distinct.size()), width);
+                        for (int peg : pegs)
+                            QVERIFY2(variant.InPlay(peg), qPrintable(QString::number(peg)));
+                        drawn.insert(distinct.begin(), distinct.end());
+                    }
+                    QCOMPARE(int(drawn.size()), colours);
+                }
+        TGameRig rig(Expert);
+        rig.Logic.SetVariant({4, true});
+        rig.Logic.SetNextGameNumber(77);
+        rig.Logic.NewGame(false, false);
+        std::vector<int> pegs(8);
+        SecretOfGame(77, {4, true}, pegs);
+        for (std::size_t hole = 0; hole < pegs.size(); ++hole)
+            QCOMPARE(rig.Logic.Secret()[hole], PegColors[static_cast<std::size_t>(pegs[hole])]);
     }
 };
 

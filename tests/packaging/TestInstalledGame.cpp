@@ -162,7 +162,13 @@ private slots:
                                                 "code in the\n"
                                                 "                 digits 1 to 8 of the colour bar, e.g. peglore "
                                                 "--solve 1123:1,1\n"
-                                                "                 4456:0,2\n");
+                                                "                 4456:0,2\n"
+                                                "  --colours <N>  With --solve: the game plays the first N colours "
+                                                "of the colour\n"
+                                                "                 bar only, the digits 1 to N (2 to 8; 8 when not "
+                                                "given).\n"
+                                                "  --no-repeats   With --solve: no colour stands twice in the "
+                                                "secret.\n");
         QTest::newRow("--help") << QStringList{QStringLiteral("--help")} << 0 << helpText << QString();
         QTest::newRow("-h") << QStringList{QStringLiteral("-h")} << 0 << helpText << QString();
         QTest::newRow("--version") << QStringList{QStringLiteral("--version")} << 0
@@ -173,6 +179,26 @@ private slots:
                    "peglore: Unknown option 'no-such-option'.\nTry 'peglore --help' for more information.\n");
         QTest::newRow("--solve") << QStringList{QStringLiteral("--solve"), QStringLiteral("1234:4,0")} << 0
                                  << QStringLiteral("Secrets still possible: 1\nHint: 1234\n") << QString();
+        QTest::newRow("--solve, 6 colours without repeats")
+            << QStringList{QStringLiteral("--solve"), QStringLiteral("--colours"), QStringLiteral("6"),
+                           QStringLiteral("--no-repeats"), QStringLiteral("1234:4,0")}
+            << 0 << QStringLiteral("Secrets still possible: 1\nHint: 1234\n") << QString();
+        QTest::newRow("--solve, a colour not in play")
+            << QStringList{QStringLiteral("--solve"), QStringLiteral("--colours"), QStringLiteral("3"),
+                           QStringLiteral("1234:0,0")}
+            << 2 << QString()
+            << QStringLiteral("peglore: Row 1: '4' is not a colour in play; with --colours 3 colours are the digits "
+                              "1 to 3.\n");
+        QTest::newRow("--colours without --solve")
+            << QStringList{QStringLiteral("--colours"), QStringLiteral("6")} << 2 << QString()
+            << QStringLiteral("peglore: --colours and --no-repeats go with --solve.\n"
+                              "Try 'peglore --help' for more information.\n");
+        QTest::newRow("--solve, --colours 9")
+            << QStringList{QStringLiteral("--solve"), QStringLiteral("--colours"), QStringLiteral("9"),
+                           QStringLiteral("1234:0,0")}
+            << 2 << QString()
+            << QStringLiteral("peglore: The number of colours '9' is not a whole number from 2 to 8.\n"
+                              "Try 'peglore --help' for more information.\n");
         QTest::newRow("--solve, a contradiction")
             << QStringList{QStringLiteral("--solve"), QStringLiteral("1234:4,0"), QStringLiteral("1235:4,0")} << 1
             << QStringLiteral("Row 2 contradicts the rows before it.\n") << QString();

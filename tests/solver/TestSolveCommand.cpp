@@ -40,6 +40,30 @@ private slots:
         QCOMPARE(lines[2], QString());
     }
 
+    // Under every count of colours, with and without repeats, the count is
+    // every code the rules allow that fits, and the hint one of them; rows
+    // that no such code answers are a contradiction.
+    void answersUnderRules()
+    {
+        const std::vector<std::string> texts = {"123:0,1"};
+        const std::vector<TCheckedRow> rows = {{*TCode::FromDigits("123"), {0, 1}}};
+        for (int colours = 3; colours <= TCode::Colours; ++colours)
+            for (const bool repeats : {true, false}) {
+                const TRules rules{colours, repeats};
+                const TSolveReply reply = SolveCommand(texts, rules);
+                int fitting = 0;
+                for (std::uint32_t packed = 0; packed < 512; ++packed)
+                    fitting += rules.Allows(TCode(packed, 3)) && Fits(TCode(packed, 3), rows) ? 1 : 0;
+                QCOMPARE(reply.ExitCode, fitting == 0 ? 1 : 0);
+                if (fitting == 0)
+                    continue;
+                const QStringList lines = QString::fromStdString(reply.Output).split(QLatin1Char('\n'));
+                QCOMPARE(lines[0], QStringLiteral("Secrets still possible: %1").arg(fitting));
+                const TCode hint = *TCode::FromDigits(lines[1].mid(6).toStdString());
+                QVERIFY(rules.Allows(hint) && Fits(hint, rows));
+            }
+    }
+
     void refuses_data()
     {
         QTest::addColumn<QStringList>("rows");

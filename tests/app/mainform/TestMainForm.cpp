@@ -248,7 +248,7 @@ private slots:
         }
         QCOMPARE(seen, (QStringList{"&Game", "mmenuNewGame", "mmenuGiveUp", "-", "mmenuProperties", "-", "ExitMenu",
                                     "&Level", "BeginnerMenu", "IntermediateMenu", "mmenuExpert", "CustomMenu", "&Tools",
-                                    "mmenuHint", "mmenuAnalysis", "mmenuRecords", "-", "mmenuPegSymbols", "mmenuKeepGame",
+                                    "mmenuHint", "mmenuAnalysis", "mmenuRecords", "-", "mmenuPegSymbols", "mmenuVariant", "mmenuKeepGame",
                                     "&Help", "HelpTopicsMenu", "WhatsNewMenu", "-", "mmenuAbout"}));
     }
 

@@ -80,6 +80,8 @@ private slots:
     void firstSaveBytes();
     void pegSymbolsKey_data();
     void pegSymbolsKey();
+    void variantKeys_data();
+    void variantKeys();
     void loadOrder();
     void storedValues_data();
     void storedValues();
@@ -196,6 +198,39 @@ void TestConfiguration::pegSymbolsKey()
     rig.Game.Log.clear();
     rig.Config.SetPegSymbols(set);
     QCOMPARE(rig.Game.Log, set == loaded ? QStringList() : QStringList{QStringLiteral("symbols %1").arg(set)});
+    rig.Config.SaveSettings(rig.Game.Stats, rig.Game.Levels);
+    QCOMPARE(rig.Read(), saved);
+}
+
+void TestConfiguration::variantKeys_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<int>("colours");
+    QTest::addColumn<bool>("repeats");
+    QTest::addColumn<QByteArray>("saved");
+    QTest::newRow("a file of before: the standard game") << FirstSave << 8 << true << FirstSave;
+    QTest::newRow("six colours without repeats") << FirstSave + "[Variant]\nColours=6\nRepeats=0\n"
+                                                 << 6 << false << FirstSave + "[Variant]\nColours=6\nRepeats=0\n";
+    QTest::newRow("hostile values: the standard game") << FirstSave + "[Variant]\nColours=99\nRepeats=\x01\xff\n"
+                                                       << 8 << true << FirstSave + "[Variant]\nColours=8\nRepeats=1\n";
+    QTest::newRow("one colour is too few") << FirstSave + "[Variant]\nColours=1\n"
+                                           << 8 << true << FirstSave + "[Variant]\nColours=8\n";
+}
+
+// A file without the variant's keys plays eight colours with repeats and
+// is written back without them; stored values the game does not offer read
+// as the standard game.
+void TestConfiguration::variantKeys()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(int, colours);
+    QFETCH(bool, repeats);
+    QFETCH(QByteArray, saved);
+    TSettingsRig rig;
+    rig.Write(stored);
+    rig.Load();
+    QCOMPARE(rig.Game.Logic.Variant().Colours, colours);
+    QCOMPARE(rig.Game.Logic.Variant().Repeats, repeats);
     rig.Config.SaveSettings(rig.Game.Stats, rig.Game.Levels);
     QCOMPARE(rig.Read(), saved);
 }
