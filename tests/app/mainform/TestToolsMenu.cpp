@@ -106,7 +106,7 @@ private slots:
     void keptGameComesBackOnceUnlessDamaged_data()
     {
         QTest::addColumn<QByteArray>("damage");
-        for (const char* damage : {"", "cut short", "wrong answer", "binary", "huge", "folder", "fifo"})
+        for (const char* damage : {"", "cut short", "wrong answer", "binary", "huge", "folder", "fifo", "other variant"})
             QTest::newRow(*damage ? damage : "whole") << QByteArray(damage);
     }
     void keptGameComesBackOnceUnlessDamaged()
@@ -149,6 +149,11 @@ private slots:
         kept.resize(0);
         kept.write(text);
         kept.close();
+        if (damage == "other variant") {  // the game was kept under eight colours
+            QVERIFY(settings.open(QIODevice::Append));
+            settings.write("[Variant]\nColours=6\n");
+            settings.close();
+        }
         if (damage == "folder" || damage == "fifo") {
             QVERIFY(kept.remove());
             QVERIFY(damage == "folder" ? QDir(folder.path()).mkdir("Peglore.kept")
