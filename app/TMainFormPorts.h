@@ -75,6 +75,7 @@ public:
 
     // IMessagesPort
     void ShowRowNotFull() override;
+    void ShowRowContradicts(int row, int blacks, int whites) override;
     void ShowWon() override;
     void ShowLost() override;
     void ShowCorrectAnswer() override;
@@ -92,6 +93,7 @@ public:
     void SetTooltipsEnabled(bool enabled) override;
     void SetCheckButtonEnabled(bool enabled) override;
     void SetPegSymbolsShown(bool shown) override;
+    void SetHardModeOn(bool on) override;
 
 private:
     TMainFormParts FParts;

@@ -9,6 +9,11 @@ enum class TAnswer { Ok, Yes, No, Cancel };
 class IMessagesPort {
 public:
     virtual void ShowRowNotFull() = 0;
+    // Hard mode: the full current row cannot be the secret, because row
+    // (from 0), checked earlier, got blacks and whites, which the current
+    // row as the secret would not have given it. A port without the box
+    // shows nothing.
+    virtual void ShowRowContradicts(int /*row*/, int /*blacks*/, int /*whites*/) {}
     virtual void ShowWon() = 0;
     virtual void ShowLost() = 0;
     // The correct-combination dialog, modal.

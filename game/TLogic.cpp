@@ -86,6 +86,7 @@ void TLogic::NewGame(bool confirm, bool countUnfinished)
     FClock->ResetClock();
     ++FGamesStarted;
     FEndTold = false;
+    FCheckedWithoutHardMode = false;
     for (IGameObserver* observer : std::vector(FObservers))
         observer->GameStarted();
 }
@@ -209,6 +210,15 @@ void TLogic::CheckCurrentRow()
         FMessages->ShowRowNotFull();
         return;
     }
+    if (FHardMode) {
+        if (const std::optional<int> row = ContradictedRow()) {
+            // The row stays as it is, current, for the player to change.
+            FMessages->ShowRowContradicts(*row, CountBlacks(*row), CountWhites(*row));
+            return;
+        }
+    } else {
+        FCheckedWithoutHardMode = true;
+    }
     ScoreRow(FCurrentRow);
     for (IGameObserver* observer : std::vector(FObservers))
         observer->RowChecked(FCurrentRow);
@@ -227,6 +237,20 @@ void TLogic::CheckCurrentRow()
         FMessages->ShowCorrectAnswer();
         NewGame(false, true);
     }
+}
+
+std::optional<int> TLogic::ContradictedRow() const
+{
+    const auto candidate = GuessRow(FCurrentRow);
+    const auto asSecret = std::span(candidate).first(Secret().size());
+    for (int row = 0; row < FCurrentRow; ++row) {
+        const auto guess = GuessRow(row);
+        const auto checked = std::span(guess).first(Secret().size());
+        if (peglore::CountBlacks(checked, asSecret) != CountBlacks(row) ||
+            peglore::CountWhites(checked, asSecret) != CountWhites(row))
+            return row;
+    }
+    return std::nullopt;
 }
 
 void TLogic::GiveUp()

@@ -34,6 +34,14 @@ TAnswer TMessages::ShowRowNotFull()
     return Show(TBoxKind::Error, RowNotFullText);
 }
 
+TAnswer TMessages::ShowRowContradicts(int row, int blacks, int whites)
+{
+    return Show(TBoxKind::Error, QStringLiteral("Row %1 answered %2 black, %3 white: this row cannot be the secret.")
+                                     .arg(row)
+                                     .arg(blacks)
+                                     .arg(whites));
+}
+
 TAnswer TMessages::ShowDisplayError()
 {
     QApplication::beep();
@@ -54,6 +62,14 @@ TAnswer TMessages::ShowHintBoardTooWide(int widest, int width)
 {
     return Show(TBoxKind::Information,
                 QStringLiteral("The hint covers boards up to %1 holes, and this board has %2.").arg(widest).arg(width));
+}
+
+TAnswer TMessages::ShowCodeBreakerBoardTooWide(int widest, int width)
+{
+    return Show(TBoxKind::Information,
+                QStringLiteral("The computer breaks codes of up to %1 holes, and this board has %2.")
+                    .arg(widest)
+                    .arg(width));
 }
 
 void TMessages::ShowError(const QString& message)

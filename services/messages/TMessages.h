@@ -17,12 +17,17 @@ public:
     static TAnswer ShowWon();
     static TAnswer ShowLost();
     static TAnswer ShowRowNotFull();
+    // Hard mode's refusal of a row that cannot be the secret: row (from 1),
+    // checked earlier, got blacks and whites.
+    static TAnswer ShowRowContradicts(int row, int blacks, int whites);
     // Sounds the error beep first.
     static TAnswer ShowDisplayError();
     static TAnswer AskNewGame();
     static TAnswer AskGiveUp();
     // H on a board wider than the solver takes: what the hint covers.
     static TAnswer ShowHintBoardTooWide(int widest, int width);
+    // Break My Code on a board wider than the solver takes.
+    static TAnswer ShowCodeBreakerBoardTooWide(int widest, int width);
     // The general error report: the message with a full stop added, in a
     // box captioned with the application's title.
     static void ShowError(const QString& message);

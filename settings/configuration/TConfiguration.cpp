@@ -32,6 +32,7 @@ enum TKeyId {
     kCustomColumns,
     kCustomRows,
     kDifficultyLevel,
+    kHardMode,
     kKeyCount
 };
 
@@ -71,6 +72,7 @@ constexpr std::array<TSettingsKey, kKeyCount> Keys{{
     {"Level Settings", "CustomColumns", TKind::Integer, TLevelSettings::DefaultCustomColumns},
     {"Level Settings", "CustomRows", TKind::Integer, TLevelSettings::DefaultCustomRows},
     {"Level Settings", "DifficultyLevel", TKind::Integer, Beginner, Beginner, Custom},
+    {"Tools", "HardMode", TKind::Boolean, 0, AnyMin, AnyMax, true},
 }};
 
 // How long a save waits for another run's save of the same folder. A save
@@ -187,6 +189,14 @@ void TConfiguration::SetPegSymbols(bool value)
     FEffects.SetPegSymbolsShown(value);
 }
 
+void TConfiguration::SetHardMode(bool value)
+{
+    if (value == FHardMode)
+        return;
+    FHardMode = value;
+    FEffects.SetHardModeOn(value);
+}
+
 void TConfiguration::LoadSettings(TStatistics& statistics, TLevelSettings& levels)
 {
     const TSettingsReader file{TProfileFile(SettingsPath())};
@@ -197,6 +207,7 @@ void TConfiguration::LoadSettings(TStatistics& statistics, TLevelSettings& level
     FEffects.SetTooltipsEnabled(FSmartHints);
     SetAutoCheck(file.Boolean(kAutoCheck));
     SetPegSymbols(file.Boolean(kPegSymbols));
+    SetHardMode(file.Boolean(kHardMode));
 
     statistics.SetTotalGames(file.Integer(kTotalGames));
     statistics.SetGamesWon(file.Integer(kGamesWon));
@@ -233,6 +244,7 @@ void TConfiguration::SaveSettings(const TStatistics& statistics, const TLevelSet
         std::clamp(levels.CustomColumns(), 1, MaxColumns),
         std::clamp(levels.CustomRows(), 1, MaxRows),
         levels.DifficultyLevel(),
+        FHardMode,
     };
     std::array<std::string, kKeyCount> texts;
     std::vector<TProfileEntry> entries;

@@ -37,6 +37,8 @@ public:
     // turn off a stored on, so a player who never uses it keeps exactly
     // the file's usual keys.
     bool PegSymbols() const { return FPegSymbols; }
+    // Hard mode, kept in a section of its own, written as PegSymbols is.
+    bool HardMode() const { return FHardMode; }
 
     // Each does nothing when the value is unchanged, and otherwise stores
     // it and applies it at once.
@@ -44,6 +46,7 @@ public:
     void SetSmartHints(bool value);
     void SetAutoCheck(bool value);
     void SetPegSymbols(bool value);
+    void SetHardMode(bool value);
 
     std::string SettingsPath() const { return FFolder + FileName; }
 
@@ -64,6 +67,7 @@ private:
     bool FSmartHints = false;
     bool FAutoCheck = false;
     bool FPegSymbols = false;
+    bool FHardMode = false;
     // The counters as this run last read them from the file or wrote them.
     TCounters FCountersInFile{};
 };
