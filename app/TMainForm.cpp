@@ -395,6 +395,7 @@ void TMainForm::FormShow()
     FSession->Logic().AddObserver(*FRecords);
     FSession->LoadSettings();
     FTools->PegSymbols()->setChecked(FSession->Configuration().PegSymbols());
+    FTools->HardMode()->setChecked(FSession->Configuration().HardMode());
     FAnalyst =
         new TAnalyst(*FSession, FHelp, *this, QString::fromStdString(FFiles.SettingsFolder + "PegloreAnalysis.ini"));
     FGuessBoardInput->SetAnalyst(FAnalyst);
@@ -474,6 +475,10 @@ void TMainForm::ConnectTools()
     });
     connect(FTools->Records(), &QAction::triggered, this, &TMainForm::ShowRecords);
     connect(FTools->PegSymbols(), &QAction::triggered, this, &TMainForm::SetPegSymbols);
+    connect(FTools->HardMode(), &QAction::triggered, this, [this](bool on) {
+        if (FSession)
+            FSession->Configuration().SetHardMode(on);
+    });
 }
 
 void TMainForm::mmenuNewGameClick()

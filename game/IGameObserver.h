@@ -14,6 +14,8 @@ struct TGameEnd {
     int Columns;
     int Rows;
     int RowsUsed;  // rows holding pegs
+    // Hard mode was on at every check of the game (TLogic::PlayedInHardMode).
+    bool HardMode = false;
 };
 
 // Told of the game's course by the rules, for what watches the play from

@@ -107,7 +107,7 @@ void TLogic::NotifyEnd(TGameOutcome outcome)
     int rowsUsed = 0;
     for (int row = 0; row < FSize.BoardRows(); ++row)
         rowsUsed += FLeftGrid.IsRowEmpty(row) ? 0 : 1;
-    const TGameEnd game{outcome, FGameNumber, FSize.BoardColumns(), FSize.BoardRows(), rowsUsed};
+    const TGameEnd game{outcome, FGameNumber, FSize.BoardColumns(), FSize.BoardRows(), rowsUsed, PlayedInHardMode()};
     for (IGameObserver* observer : std::vector(FObservers))
         observer->GameEnded(game);
 }

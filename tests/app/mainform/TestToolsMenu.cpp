@@ -6,7 +6,10 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QtTest>
+
+#include <functional>
 
 #include "app/TAnalyst.h"
 #include "app/TGameSession.h"
@@ -15,6 +18,8 @@
 #include "app/mainform/ActiveGame.h"
 #include "game/TLogic.h"
 #include "settings/configuration/TConfiguration.h"
+#include "solver/TCode.h"
+#include "support/ModalAnswer.h"
 
 using namespace peglore;
 using namespace peglore::testing;
@@ -26,6 +31,16 @@ QMenu* TopMenu(const TMainForm& form, const QString& caption)
         if (top->text() == caption)
             return top->menu();
     return nullptr;
+}
+
+// The first code of the board for which want holds, by the game's scoring
+// against the rows checked so far.
+TCode FirstCode(int width, const std::function<bool(const TCode&)>& want)
+{
+    for (std::uint32_t packed = 0; packed < (1u << (3 * width)); ++packed)
+        if (const TCode code(packed, width); want(code))
+            return code;
+    return {};
 }
 }  // namespace
 
@@ -94,6 +109,75 @@ private slots:
         game.Form->Session()->Logic().CheckCurrentRow();
         QTest::keyClick(game.Form.get(), Qt::Key_H);
         QTRY_COMPARE(analyst.HintsUsed(), 2);
+    }
+
+    // An old settings file plays without hard mode; switched on from the
+    // menu, a full row that some checked row's answer rules out as the
+    // secret is refused with the earliest such row named, and stays on
+    // the board to be changed; a row that fits is checked. The choice is
+    // kept in a section of its own.
+    void hardModeRefusesExactlyTheRowsThatCannotBeTheSecret()
+    {
+        TActiveGame game("[Options]\nMusic=0\n");
+        TLogic& logic = game.Form->Session()->Logic();
+        logic.SetNextGameNumber(777);
+        logic.NewGame(false, false);
+        const int width = logic.BoardColumns();
+        const auto secret = *TCode::FromColors(logic.Secret());
+        const auto rowCode = [&](int row) {
+            std::vector<TColor> colors;
+            for (int col = 0; col < width; ++col)
+                colors.push_back(game.Form->Session()->LeftGrid().Cell(col, row));
+            return *TCode::FromColors(colors);
+        };
+        const auto fitsRow = [&](const TCode& code, int row) {
+            return Score(rowCode(row), code) == TKeyPegs{logic.CountBlacks(row), logic.CountWhites(row)};
+        };
+        // Placed as the hint places a row: checked at once when full.
+        const auto play = [&](const TCode& code) -> QString {
+            QString text;
+            AnswerNextModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Return); },
+                            [&](QWidget* m) { text = qobject_cast<QMessageBox*>(m)->text(); });
+            const auto colors = code.Colors();
+            logic.PlaceRow(std::span(colors).first(static_cast<std::size_t>(width)), true);
+            return text;
+        };
+        const auto refusal = [&](int row) {
+            return QStringLiteral("Row %1 answered %2 black, %3 white: this row cannot be the secret.")
+                .arg(row + 1)
+                .arg(logic.CountBlacks(row))
+                .arg(logic.CountWhites(row));
+        };
+        const TCode first = FirstCode(width, [&](const TCode& c) { return c != secret; });
+        QCOMPARE(play(first), QString());
+        const TCode unfit = FirstCode(width, [&](const TCode& c) { return !fitsRow(c, 0) && c != first; });
+        QAction* hardMode = game.Form->Tools().HardMode();
+        QVERIFY(!hardMode->isChecked());
+        QCOMPARE(play(unfit), QString());  // off: checked as written
+        QCOMPARE(logic.CurrentRow(), 2);
+
+        hardMode->trigger();
+        QVERIFY(hardMode->isChecked());
+        const TCode againstBoth =
+            FirstCode(width, [&](const TCode& c) { return !fitsRow(c, 0) && !fitsRow(c, 1); });
+        const TCode againstSecond =
+            FirstCode(width, [&](const TCode& c) { return fitsRow(c, 0) && !fitsRow(c, 1); });
+        const TCode fitting = FirstCode(width, [&](const TCode& c) { return fitsRow(c, 0) && fitsRow(c, 1); });
+        for (const TCode& code : {againstBoth, againstSecond, fitting})
+            QCOMPARE(code.Width(), width);
+        QCOMPARE(play(againstBoth), refusal(0));
+        QCOMPARE(logic.CurrentRow(), 2);
+        QCOMPARE(rowCode(2), againstBoth);
+        QCOMPARE(play(againstSecond), refusal(1));
+        QCOMPARE(logic.CurrentRow(), 2);
+        const QString fitted = play(fitting);
+        QCOMPARE(fitted, fitting == secret ? QStringLiteral("You won the game!") : QString());
+        QCOMPARE(logic.CurrentRow(), fitting == secret ? 0 : 3);
+
+        game.Form->close();
+        QFile saved(game.Folder.filePath("Peglore.ini"));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll().contains("[Tools]\nHardMode=1"));
     }
 };
 
