@@ -21,6 +21,7 @@
 #include "app/AppAccessibility.h"
 #include "app/TActiveFormTracker.h"
 #include "app/TAnalyst.h"
+#include "app/TCodeBreakerRun.h"
 #include "app/TColorSwatch.h"
 #include "app/TGameClockAccessible.h"
 #include "app/TGameSession.h"
@@ -474,6 +475,11 @@ void TMainForm::ConnectTools()
             FAnalyst->ToggleWindow();
     });
     connect(FTools->Records(), &QAction::triggered, this, &TMainForm::ShowRecords);
+    FCodeBreaker = new TCodeBreakerRun(FHelp, *this);
+    connect(FTools->BreakMyCode(), &QAction::triggered, this, [this] {
+        if (FSession)
+            FCodeBreaker->Open(FSession->Logic().BoardColumns(), FSession->Logic().BoardRows());
+    });
     connect(FTools->PegSymbols(), &QAction::triggered, this, &TMainForm::SetPegSymbols);
     connect(FTools->HardMode(), &QAction::triggered, this, [this](bool on) {
         if (FSession)
