@@ -25,7 +25,6 @@ class TBoardGrid;
 class TfrmCodeBreaker : public TGameDialog {
     Q_OBJECT
 public:
-    static constexpr int HelpTopic = 35;
 
     TfrmCodeBreaker(IHelpCommands& help, int width, int rows, QWidget* parent = nullptr);
 
