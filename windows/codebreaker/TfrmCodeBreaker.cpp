@@ -311,7 +311,7 @@ void TfrmCodeBreaker::ClearBoards()
 void TfrmCodeBreaker::SetPlaying(bool playing)
 {
     const bool self = SelfScoring();
-    FStartButton->setEnabled(!playing);
+    // Start stays on: it starts again, as after answers given wrong.
     FSelfScoring->setEnabled(!playing);
     FColourBar->setEnabled(!playing && !self);
     FRandomButton->setEnabled(!playing && !self);

@@ -12,12 +12,14 @@
 #include <functional>
 
 #include "app/TAnalyst.h"
+#include "app/TCodeBreakerRun.h"
 #include "app/TGameSession.h"
 #include "app/TMainForm.h"
 #include "app/TToolActions.h"
 #include "app/mainform/ActiveGame.h"
 #include "game/TLogic.h"
 #include "settings/configuration/TConfiguration.h"
+#include "settings/statistics/TStatistics.h"
 #include "solver/TCode.h"
 #include "support/ModalAnswer.h"
 
@@ -178,6 +180,29 @@ private slots:
         QFile saved(game.Folder.filePath("Peglore.ini"));
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QVERIFY(saved.readAll().contains("[Tools]\nHardMode=1"));
+    }
+
+    // The code typed in the window is broken on the game's board; the end
+    // tells the rows needed and shows the code, and the game's statistics
+    // know nothing of it.
+    void breakMyCodeEndsWithTheRowsNeededAndTheCode()
+    {
+        TActiveGame game("[Options]\nMusic=0\n");
+        game.Form->Tools().BreakMyCode()->trigger();
+        TfrmCodeBreaker* window = game.Form->CodeBreaker().Window();
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(window->Width(), game.Form->Session()->Logic().BoardColumns());
+        for (Qt::Key key : {Qt::Key_8, Qt::Key_8, Qt::Key_2})
+            QTest::keyClick(window, key);
+        QCOMPARE(window->Secret(), TCode::FromDigits("882"));
+        window->findChild<QPushButton*>(QStringLiteral("StartButton"))->click();
+        for (int press = 0; press < 2; ++press)
+            window->findChild<QPushButton*>(QStringLiteral("FasterButton"))->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!game.Form->CodeBreaker().Busy(), 20000);
+        QVERIFY2(window->StatusText().startsWith(QStringLiteral("The computer broke your code in ")),
+                 qPrintable(window->StatusText()));
+        QVERIFY(window->StatusText().endsWith(QStringLiteral(". Your code: 882.")));
+        QCOMPARE(game.Form->Session()->Statistics().TotalGames(), 0);
     }
 };
 
