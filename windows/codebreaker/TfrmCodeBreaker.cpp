@@ -84,7 +84,7 @@ QSize ClientSize(int width, int rows)
     const QSize guess = TBoardGrid::SizeFor(width, rows, GuessCellWidth, GuessCellHeight);
     const QSize score = TBoardGrid::SizeFor(width, rows, ScoreCellWidth, GuessCellHeight);
     return {std::max(Margin + guess.width() + BoardGap + score.width() + Margin, 316),
-            BoardsTop + guess.height() + 44};
+            BoardsTop + guess.height() + 58};
 }
 }  // namespace
 
@@ -244,7 +244,7 @@ TfrmCodeBreaker::TfrmCodeBreaker(IHelpCommands& help, int width, int rows, QWidg
     FStatus->setObjectName(QStringLiteral("CodeBreakerStatus"));
     FStatus->setWordWrap(true);
     FStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    FStatus->setGeometry(Margin, BoardsTop + FGuessGrid->height() + 4, ClientSize(width, rows).width() - 2 * Margin, 36);
+    FStatus->setGeometry(Margin, BoardsTop + FGuessGrid->height() + 4, ClientSize(width, rows).width() - 2 * Margin, 50);
     TContextHelp::SetContext(FStatus, CodeBreakerBoard);
     SetStatus(tr("Set your secret code on the %1 holes and press Start.").arg(width));
 }

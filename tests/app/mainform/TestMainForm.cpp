@@ -248,7 +248,7 @@ private slots:
         }
         QCOMPARE(seen, (QStringList{"&Game", "mmenuNewGame", "mmenuGiveUp", "-", "mmenuProperties", "-", "ExitMenu",
                                     "&Level", "BeginnerMenu", "IntermediateMenu", "mmenuExpert", "CustomMenu", "&Tools",
-                                    "mmenuHint", "mmenuAnalysis", "mmenuRecords", "-", "mmenuPegSymbols", "&Help",
+                                    "mmenuHint", "mmenuAnalysis", "mmenuRecords", "-", "mmenuBreakMyCode", "-", "mmenuHardMode", "mmenuPegSymbols", "&Help",
                                     "HelpTopicsMenu", "WhatsNewMenu", "-", "mmenuAbout"}));
     }
 
