@@ -49,14 +49,16 @@ signals:
     // HintPending() has changed.
     void HintPendingChanged(bool pending);
 
+public:
+    // The rules of the game in progress, its variant as the solver takes it.
+    TRules Rules() const;
+
 private:
     void GameStarted() override;
     void RowChecked(int row) override;
     void GameEnded(const TGameEnd& game) override;
 
     std::vector<TCheckedRow> CheckedRows(int count) const;
-    // The rules of the game in progress, its variant as the solver takes it.
-    TRules Rules() const;
     void Analyse();
 
     struct TReview {

@@ -22,6 +22,7 @@
 #include "app/GameKeeper.h"
 #include "app/TActiveFormTracker.h"
 #include "app/TAnalyst.h"
+#include "app/TCodeBreakerRun.h"
 #include "app/TColorSwatch.h"
 #include "app/TGameClockAccessible.h"
 #include "app/TGameSession.h"
@@ -398,6 +399,7 @@ void TMainForm::FormShow()
     FSession->LoadSettings();
     FTools->PegSymbols()->setChecked(FSession->Configuration().PegSymbols());
     FTools->KeepGame()->setChecked(FSession->Configuration().KeepGame());
+    FTools->HardMode()->setChecked(FSession->Configuration().HardMode());
     FAnalyst =
         new TAnalyst(*FSession, FHelp, *this, QString::fromStdString(FFiles.SettingsFolder + "PegloreAnalysis.ini"));
     FGuessBoardInput->SetAnalyst(FAnalyst);
@@ -485,6 +487,12 @@ void TMainForm::ConnectTools()
             FAnalyst->ToggleWindow();
     });
     connect(FTools->Records(), &QAction::triggered, this, &TMainForm::ShowRecords);
+    FCodeBreaker = new TCodeBreakerRun(FHelp, *this);
+    connect(FTools->BreakMyCode(), &QAction::triggered, this, [this] {
+        if (FSession)
+            FCodeBreaker->Open(FSession->Logic().BoardColumns(), FSession->Logic().BoardRows(),
+                               FAnalyst ? FAnalyst->Rules() : TRules{});
+    });
     connect(FTools->PegSymbols(), &QAction::triggered, this, &TMainForm::SetPegSymbols);
     connect(FTools->KeepGame(), &QAction::triggered, this, [this](bool keep) {
         if (FSession)
@@ -493,6 +501,10 @@ void TMainForm::ConnectTools()
     connect(FTools->Variant(), &QAction::triggered, this, [this] {
         if (FVariantDialog)
             FVariantDialog->exec();
+    });
+    connect(FTools->HardMode(), &QAction::triggered, this, [this](bool on) {
+        if (FSession)
+            FSession->Configuration().SetHardMode(on);
     });
 }
 

@@ -23,6 +23,7 @@ class TAnalyst;
 class IMediaPlayer;
 class TActiveFormTracker;
 class TBoardGrid;
+class TCodeBreakerRun;
 class TColorSwatch;
 class TContextHelp;
 class TDigit;
@@ -89,6 +90,8 @@ public:
     void SetFirstGameNumber(std::uint64_t number) { FFirstGameNumber = number; }
     // The Tools menu's commands.
     TToolActions& Tools() const { return *FTools; }
+    // Break My Code's computer side, with its window.
+    TCodeBreakerRun& CodeBreaker() const { return *FCodeBreaker; }
     // F4: the Records window. The records live from the first show to the
     // close; null outside.
     void ShowRecords();
@@ -155,6 +158,7 @@ private:
     TContextHelp* FContextHelp = nullptr;
     TTooltipSwitch* FTooltips = nullptr;
     TToolActions* FTools = nullptr;
+    TCodeBreakerRun* FCodeBreaker = nullptr;  // a child of the window
     TActiveFormTracker* FActiveForms = nullptr;
     QTimer* FSecondsTimer = nullptr;
 };

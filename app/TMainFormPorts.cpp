@@ -19,6 +19,7 @@
 #include "game/BoardGeometry.h"
 #include "game/CenterOnScreen.h"
 #include "game/TLeftGrid.h"
+#include "game/TLogic.h"
 #include "services/clock/TMyTimer.h"
 #include "services/messages/TMessages.h"
 #include "services/music/TMusic.h"
@@ -133,6 +134,11 @@ void TMainFormPorts::ShowRowBreaksVariant(TVariantBreach breach, int colours)
     TMessages::ShowRowBreaksVariant(breach == TVariantBreach::ColourRepeated, colours);
 }
 
+void TMainFormPorts::ShowRowContradicts(int row, int blacks, int whites)
+{
+    TMessages::ShowRowContradicts(row + 1, blacks, whites);
+}
+
 void TMainFormPorts::ShowWon()
 {
     TMessages::ShowWon();
@@ -191,6 +197,12 @@ void TMainFormPorts::SetTooltipsEnabled(bool enabled)
 void TMainFormPorts::SetCheckButtonEnabled(bool enabled)
 {
     FParts.CheckButton->setEnabled(enabled);
+}
+
+void TMainFormPorts::SetHardModeOn(bool on)
+{
+    if (FSession)
+        FSession->Logic().SetHardMode(on);
 }
 
 void TMainFormPorts::SetPegSymbolsShown(bool shown)

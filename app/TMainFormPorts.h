@@ -77,6 +77,7 @@ public:
     // IMessagesPort
     void ShowRowNotFull() override;
     void ShowRowBreaksVariant(TVariantBreach breach, int colours) override;
+    void ShowRowContradicts(int row, int blacks, int whites) override;
     void ShowWon() override;
     void ShowLost() override;
     void ShowCorrectAnswer() override;
@@ -94,6 +95,7 @@ public:
     void SetTooltipsEnabled(bool enabled) override;
     void SetCheckButtonEnabled(bool enabled) override;
     void SetPegSymbolsShown(bool shown) override;
+    void SetHardModeOn(bool on) override;
 
     // What the status bar's hint panel shows while no hint is shown: the
     // variant of the game in play, nothing in the standard game.

@@ -30,6 +30,18 @@ TToolActions::TToolActions(QWidget& window) : QObject(&window), FWindow(window)
                    RecordsCommand);
     FRecords->setShortcut(QKeySequence(Qt::Key_F4));
 
+    FBreakMyCode = Add("mmenuBreakMyCode", tr("&Break My Code..."),
+                       tr("Set a code of your own and let the computer break it"),
+                       tr("Opens a window in which you set a secret code on a board of the current size and the "
+                          "computer breaks it, row by row; you may score its rows yourself."),
+                       BreakMyCodeCommand);
+
+    FHardMode = Add("mmenuHardMode", tr("Hard &Mode"), tr("Check only rows that could be the secret"),
+                    tr("In hard mode a full row is checked only when it fits the answers of every row checked "
+                       "before, so that it could be the secret; the check mark shows whether it is on."),
+                    HardModeCommand);
+    FHardMode->setCheckable(true);
+
     FPegSymbols = Add("mmenuPegSymbols", tr("Peg &Symbols"), tr("Draw a symbol on every peg"),
                       tr("Draws a small symbol on every peg, so that the colours can be told apart without colour."),
                       PegSymbolsCommand);
@@ -68,8 +80,11 @@ void TToolActions::AddTo(QMenu& menu) const
     menu.addAction(FAnalysis);
     menu.addAction(FRecords);
     menu.addSeparator();
-    menu.addAction(FPegSymbols);
+    menu.addAction(FBreakMyCode);
+    menu.addSeparator();
     menu.addAction(FVariant);
+    menu.addAction(FHardMode);
+    menu.addAction(FPegSymbols);
     menu.addAction(FKeepGame);
 }
 

@@ -21,6 +21,8 @@ public:
     QAction* Hint() const { return FHint; }
     QAction* Analysis() const { return FAnalysis; }
     QAction* Records() const { return FRecords; }
+    QAction* BreakMyCode() const { return FBreakMyCode; }
+    QAction* HardMode() const { return FHardMode; }
     QAction* PegSymbols() const { return FPegSymbols; }
     QAction* Variant() const { return FVariant; }
     QAction* KeepGame() const { return FKeepGame; }
@@ -36,6 +38,8 @@ private:
     QAction* FHint = nullptr;
     QAction* FAnalysis = nullptr;
     QAction* FRecords = nullptr;
+    QAction* FBreakMyCode = nullptr;
+    QAction* FHardMode = nullptr;
     QAction* FPegSymbols = nullptr;
     QAction* FVariant = nullptr;
     QAction* FKeepGame = nullptr;

@@ -17,6 +17,8 @@ struct TGameEnd {
     int Rows;
     int RowsUsed;  // rows holding pegs
     TVariant Variant{};  // the colours it was played with
+    // Hard mode was on at every check of the game (TLogic::PlayedInHardMode).
+    bool HardMode = false;
 };
 
 // Told of the game's course by the rules, for what watches the play from

@@ -15,6 +15,11 @@ public:
     // colour bar, or, without repeats, a colour twice. A port without the
     // box shows nothing.
     virtual void ShowRowBreaksVariant(TVariantBreach /*breach*/, int /*colours*/) {}
+    // Hard mode: the full current row cannot be the secret, because row
+    // (from 0), checked earlier, got blacks and whites, which the current
+    // row as the secret would not have given it. A port without the box
+    // shows nothing.
+    virtual void ShowRowContradicts(int /*row*/, int /*blacks*/, int /*whites*/) {}
     virtual void ShowWon() = 0;
     virtual void ShowLost() = 0;
     // The correct-combination dialog, modal.

@@ -87,6 +87,7 @@ void TLogic::NewGame(bool confirm, bool countUnfinished)
     FClock->ResetClock();
     ++FGamesStarted;
     FEndTold = false;
+    FCheckedWithoutHardMode = false;
     for (IGameObserver* observer : std::vector(FObservers))
         observer->GameStarted();
 }
@@ -109,6 +110,7 @@ void TLogic::NotifyEnd(TGameOutcome outcome)
         rowsUsed += FLeftGrid.IsRowEmpty(row) ? 0 : 1;
     TGameEnd game{outcome, FGameNumber, FSize.BoardColumns(), FSize.BoardRows(), rowsUsed};
     game.Variant = PlayedVariant();
+    game.HardMode = PlayedInHardMode();
     for (IGameObserver* observer : std::vector(FObservers))
         observer->GameEnded(game);
 }
@@ -224,6 +226,15 @@ void TLogic::CheckCurrentRow()
         FMessages->ShowRowBreaksVariant(breach, PlayedVariant().ColoursInPlay());
         return;
     }
+    if (FHardMode) {
+        if (const std::optional<int> row = ContradictedRow()) {
+            // The row stays as it is, current, for the player to change.
+            FMessages->ShowRowContradicts(*row, CountBlacks(*row), CountWhites(*row));
+            return;
+        }
+    } else {
+        FCheckedWithoutHardMode = true;
+    }
     ScoreRow(FCurrentRow);
     for (IGameObserver* observer : std::vector(FObservers))
         observer->RowChecked(FCurrentRow);
@@ -261,6 +272,20 @@ TVariantBreach TLogic::CurrentRowBreach() const
         used[index] = true;
     }
     return breach;
+}
+
+std::optional<int> TLogic::ContradictedRow() const
+{
+    const auto candidate = GuessRow(FCurrentRow);
+    const auto asSecret = std::span(candidate).first(Secret().size());
+    for (int row = 0; row < FCurrentRow; ++row) {
+        const auto guess = GuessRow(row);
+        const auto checked = std::span(guess).first(Secret().size());
+        if (peglore::CountBlacks(checked, asSecret) != CountBlacks(row) ||
+            peglore::CountWhites(checked, asSecret) != CountWhites(row))
+            return row;
+    }
+    return std::nullopt;
 }
 
 void TLogic::GiveUp()
@@ -399,6 +424,9 @@ bool TLogic::Resume(const TKeptGame& kept)
     FRightGrid.ClearAll();
     FLeftGrid.ClearAll();
     FGameNumber = kept.GameNumber;
+    // The kept file does not say how its rows were checked: a resumed game
+    // with checked rows does not count as played in hard mode.
+    FCheckedWithoutHardMode = !kept.Checked.empty();
     FGameVariant = TVariant{kept.Colours, kept.Repeats};
     FSecret = SecretOf(FGameNumber, FGameVariant, kept.Columns);
     const int checked = static_cast<int>(kept.Checked.size());

@@ -73,6 +73,9 @@ public:
     // boards and the window, centres it and starts a new game.
     void SetBoardSize(int columns, int rows);
 
+    // Refuses an incomplete row and, in hard mode, a row that cannot be
+    // the secret; otherwise scores it and goes on to the next row or ends
+    // the game.
     void CheckCurrentRow();
     void GiveUp();
 
@@ -88,6 +91,18 @@ public:
     // colours in play and, without repeats, none twice. Reads only its full
     // holes.
     TVariantBreach CurrentRowBreach() const;
+    // Hard mode: only a row that fits the answers of every checked row,
+    // and so could be the secret, is checked. Takes effect at the next
+    // check.
+    bool HardMode() const { return FHardMode; }
+    void SetHardMode(bool on) { FHardMode = on; }
+    // Whether hard mode is on and was on at every check of the game in
+    // progress, so the whole game was played by its rule.
+    bool PlayedInHardMode() const { return FHardMode && !FCheckedWithoutHardMode; }
+    // The earliest checked row whose answer the current row, taken as the
+    // secret, would not have given; nothing when it could be the secret.
+    // Reads only the full holes of the current row: call it on a full row.
+    std::optional<int> ContradictedRow() const;
     // The automatic check after a peg was dropped or repeated: with the
     // option on and the current row full, the row is checked.
     void AutoCheckCurrentRow(bool autoCheck);
@@ -153,6 +168,8 @@ private:
     std::uint64_t FGameNumber = 0;
     std::uint64_t FGamesStarted = 0;
     bool FEndTold = false;  // the game in progress has been told over
+    bool FHardMode = false;
+    bool FCheckedWithoutHardMode = false;  // in the game in progress
     std::vector<IGameObserver*> FObservers;
     std::optional<std::uint64_t> FNextGameNumber;
     TVariant FVariant;

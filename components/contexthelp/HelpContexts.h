@@ -42,6 +42,8 @@ inline constexpr int AnalysisSecrets = 6005;
 inline constexpr int AnalysisReview = 6006;
 // The Tools menu's commands beyond the hint and the analysis.
 inline constexpr int RecordsCommand = 7003;
+inline constexpr int BreakMyCodeCommand = 7005;
+inline constexpr int HardModeCommand = 7006;
 inline constexpr int PegSymbolsCommand = 7007;
 inline constexpr int VariantCommand = 7009;
 inline constexpr int KeepGameCommand = 7010;
@@ -49,5 +51,15 @@ inline constexpr int KeepGameCommand = 7010;
 inline constexpr int VariantColours = 7601;
 inline constexpr int VariantRepeats = 7602;
 inline constexpr int VariantClassic = 7603;
+// The Break My Code window and its controls.
+inline constexpr int CodeBreakerWindow = 7501;
+inline constexpr int CodeBreakerSecret = 7502;
+inline constexpr int CodeBreakerColors = 7503;
+inline constexpr int CodeBreakerRandom = 7504;
+inline constexpr int CodeBreakerBoard = 7505;
+inline constexpr int CodeBreakerSelfScoring = 7506;
+inline constexpr int CodeBreakerAnswer = 7507;
+inline constexpr int CodeBreakerStart = 7508;
+inline constexpr int CodeBreakerFaster = 7509;
 
 }  // namespace peglore::HelpContexts

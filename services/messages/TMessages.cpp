@@ -54,6 +54,14 @@ TAnswer TMessages::ShowRowNotFull()
     return Show(TBoxKind::Error, RowNotFullText);
 }
 
+TAnswer TMessages::ShowRowContradicts(int row, int blacks, int whites)
+{
+    return Show(TBoxKind::Error, QStringLiteral("Row %1 answered %2 black, %3 white: this row cannot be the secret.")
+                                     .arg(row)
+                                     .arg(blacks)
+                                     .arg(whites));
+}
+
 TAnswer TMessages::ShowDisplayError()
 {
     QApplication::beep();
@@ -82,10 +90,30 @@ TAnswer TMessages::ShowRowBreaksVariant(bool repeated, int colours)
                                      .arg(colours));
 }
 
+TAnswer TMessages::ShowCodeBreaksVariant(bool repeated, int colours)
+{
+    if (repeated)
+        return Show(TBoxKind::Error,
+                    QStringLiteral("A colour stands twice in your code, and in this game no colour may repeat. "
+                                   "Change your code before starting."));
+    return Show(TBoxKind::Error, QStringLiteral("Your code uses a colour that is not in play: this game plays with "
+                                                "the first %1 colours of the colour bar only. Change your code "
+                                                "before starting.")
+                                     .arg(colours));
+}
+
 TAnswer TMessages::ShowHintBoardTooWide(int widest, int width)
 {
     return Show(TBoxKind::Information,
                 QStringLiteral("The hint covers boards up to %1 holes, and this board has %2.").arg(widest).arg(width));
+}
+
+TAnswer TMessages::ShowCodeBreakerBoardTooWide(int widest, int width)
+{
+    return Show(TBoxKind::Information,
+                QStringLiteral("The computer breaks codes of up to %1 holes, and this board has %2.")
+                    .arg(widest)
+                    .arg(width));
 }
 
 void TMessages::ShowError(const QString& message)

@@ -17,6 +17,9 @@ public:
     static TAnswer ShowWon();
     static TAnswer ShowLost();
     static TAnswer ShowRowNotFull();
+    // Hard mode's refusal of a row that cannot be the secret: row (from 1),
+    // checked earlier, got blacks and whites.
+    static TAnswer ShowRowContradicts(int row, int blacks, int whites);
     // Sounds the error beep first.
     static TAnswer ShowDisplayError();
     static TAnswer AskNewGame();
@@ -26,6 +29,9 @@ public:
     static TAnswer ShowRowBreaksVariant(bool repeated, int colours);
     // H on a board wider than the solver takes: what the hint covers.
     static TAnswer ShowHintBoardTooWide(int widest, int width);
+    // Break My Code on a board wider than the solver takes.
+    static TAnswer ShowCodeBreakerBoardTooWide(int widest, int width);
+    static TAnswer ShowCodeBreaksVariant(bool repeated, int colours);
     // The general error report: the message with a full stop added, in a
     // box captioned with the application's title.
     static void ShowError(const QString& message);

@@ -12,6 +12,8 @@ public:
     virtual void SetCheckButtonEnabled(bool enabled) = 0;
     // A symbol on every peg shown; nothing where no peg is shown.
     virtual void SetPegSymbolsShown(bool /*shown*/) {}
+    // Hard mode's rule applied to the game, or lifted.
+    virtual void SetHardModeOn(bool /*on*/) {}
 
 protected:
     ~IOptionEffects() = default;

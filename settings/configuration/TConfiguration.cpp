@@ -33,6 +33,7 @@ enum TKeyId {
     kCustomRows,
     kDifficultyLevel,
     kKeepGame,
+    kHardMode,
     kVariantColours,
     kVariantRepeats,
     kKeyCount
@@ -76,6 +77,7 @@ constexpr std::array<TSettingsKey, kKeyCount> Keys{{
     {"Level Settings", "CustomRows", TKind::Integer, TLevelSettings::DefaultCustomRows},
     {"Level Settings", "DifficultyLevel", TKind::Integer, Beginner, Beginner, Custom},
     {"Tools", "KeepGame", TKind::Boolean, 0, AnyMin, AnyMax, true},
+    {"Tools", "HardMode", TKind::Boolean, 0, AnyMin, AnyMax, true},
     // The variant: a file without these keys plays the standard game.
     {"Variant", "Colours", TKind::Integer, TVariant::MaxColours, TVariant::MinColours, TVariant::MaxColours, true},
     {"Variant", "Repeats", TKind::Boolean, 1, AnyMin, AnyMax, true},
@@ -195,6 +197,14 @@ void TConfiguration::SetPegSymbols(bool value)
     FEffects.SetPegSymbolsShown(value);
 }
 
+void TConfiguration::SetHardMode(bool value)
+{
+    if (value == FHardMode)
+        return;
+    FHardMode = value;
+    FEffects.SetHardModeOn(value);
+}
+
 void TConfiguration::LoadSettings(TStatistics& statistics, TLevelSettings& levels)
 {
     const TSettingsReader file{TProfileFile(SettingsPath())};
@@ -206,6 +216,7 @@ void TConfiguration::LoadSettings(TStatistics& statistics, TLevelSettings& level
     SetAutoCheck(file.Boolean(kAutoCheck));
     SetPegSymbols(file.Boolean(kPegSymbols));
     SetKeepGame(file.Boolean(kKeepGame));
+    SetHardMode(file.Boolean(kHardMode));
 
     statistics.SetTotalGames(file.Integer(kTotalGames));
     statistics.SetGamesWon(file.Integer(kGamesWon));
@@ -244,6 +255,7 @@ void TConfiguration::SaveSettings(const TStatistics& statistics, const TLevelSet
         std::clamp(levels.CustomRows(), 1, MaxRows),
         levels.DifficultyLevel(),
         FKeepGame,
+        FHardMode,
         levels.Variant().ColoursInPlay(),
         levels.Variant().Repeats,
     };

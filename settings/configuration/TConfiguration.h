@@ -40,6 +40,8 @@ public:
     // The game in progress is kept at the exit and resumed at the next
     // start; written as PegSymbols is.
     bool KeepGame() const { return FKeepGame; }
+    // Hard mode, kept in a section of its own, written as PegSymbols is.
+    bool HardMode() const { return FHardMode; }
 
     // Each does nothing when the value is unchanged, and otherwise stores
     // it and applies it at once.
@@ -49,6 +51,7 @@ public:
     void SetPegSymbols(bool value);
     // Takes effect at the next exit; nothing to apply now.
     void SetKeepGame(bool value) { FKeepGame = value; }
+    void SetHardMode(bool value);
 
     std::string SettingsPath() const { return FFolder + FileName; }
 
@@ -70,6 +73,7 @@ private:
     bool FAutoCheck = false;
     bool FPegSymbols = false;
     bool FKeepGame = false;
+    bool FHardMode = false;
     // The counters as this run last read them from the file or wrote them.
     TCounters FCountersInFile{};
 };

@@ -248,7 +248,8 @@ private slots:
         }
         QCOMPARE(seen, (QStringList{"&Game", "mmenuNewGame", "mmenuGiveUp", "-", "mmenuProperties", "-", "ExitMenu",
                                     "&Level", "BeginnerMenu", "IntermediateMenu", "mmenuExpert", "CustomMenu", "&Tools",
-                                    "mmenuHint", "mmenuAnalysis", "mmenuRecords", "-", "mmenuPegSymbols", "mmenuVariant", "mmenuKeepGame",
+                                    "mmenuHint", "mmenuAnalysis", "mmenuRecords", "-", "mmenuBreakMyCode", "-", "mmenuVariant",
+                                    "mmenuHardMode", "mmenuPegSymbols", "mmenuKeepGame",
                                     "&Help", "HelpTopicsMenu", "WhatsNewMenu", "-", "mmenuAbout"}));
     }
 

@@ -6,9 +6,13 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QtTest>
 
+#include <functional>
+
 #include "app/TAnalyst.h"
+#include "app/TCodeBreakerRun.h"
 #include "app/TGameSession.h"
 #include "app/TMainForm.h"
 #include "app/TToolActions.h"
@@ -17,6 +21,9 @@
 #include "game/TLogic.h"
 #include "services/clock/TMyTimer.h"
 #include "settings/configuration/TConfiguration.h"
+#include "settings/statistics/TStatistics.h"
+#include "solver/TCode.h"
+#include "support/ModalAnswer.h"
 
 #include <sys/stat.h>
 
@@ -30,6 +37,16 @@ QMenu* TopMenu(const TMainForm& form, const QString& caption)
         if (top->text() == caption)
             return top->menu();
     return nullptr;
+}
+
+// The first code of the board for which want holds, by the game's scoring
+// against the rows checked so far.
+TCode FirstCode(int width, const std::function<bool(const TCode&)>& want)
+{
+    for (std::uint32_t packed = 0; packed < (1u << (3 * width)); ++packed)
+        if (const TCode code(packed, width); want(code))
+            return code;
+    return {};
 }
 }  // namespace
 
@@ -174,6 +191,117 @@ private slots:
             QCOMPARE(row->PanelText(0), QStringLiteral("Row: 1"));
         }
         QCOMPARE(QFileInfo::exists(path), damage == "folder" || damage == "fifo");
+    }
+
+    // An old settings file plays without hard mode; switched on from the
+    // menu, a full row that some checked row's answer rules out as the
+    // secret is refused with the earliest such row named, and stays on
+    // the board to be changed; a row that fits is checked. The choice is
+    // kept in a section of its own.
+    void hardModeRefusesExactlyTheRowsThatCannotBeTheSecret()
+    {
+        TActiveGame game("[Options]\nMusic=0\n");
+        TLogic& logic = game.Form->Session()->Logic();
+        logic.SetNextGameNumber(777);
+        logic.NewGame(false, false);
+        const int width = logic.BoardColumns();
+        const auto secret = *TCode::FromColors(logic.Secret());
+        const auto rowCode = [&](int row) {
+            std::vector<TColor> colors;
+            for (int col = 0; col < width; ++col)
+                colors.push_back(game.Form->Session()->LeftGrid().Cell(col, row));
+            return *TCode::FromColors(colors);
+        };
+        const auto fitsRow = [&](const TCode& code, int row) {
+            return Score(rowCode(row), code) == TKeyPegs{logic.CountBlacks(row), logic.CountWhites(row)};
+        };
+        // Placed as the hint places a row: checked at once when full.
+        const auto play = [&](const TCode& code) -> QString {
+            QString text;
+            AnswerNextModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Return); },
+                            [&](QWidget* m) { text = qobject_cast<QMessageBox*>(m)->text(); });
+            const auto colors = code.Colors();
+            logic.PlaceRow(std::span(colors).first(static_cast<std::size_t>(width)), true);
+            return text;
+        };
+        const auto refusal = [&](int row) {
+            return QStringLiteral("Row %1 answered %2 black, %3 white: this row cannot be the secret.")
+                .arg(row + 1)
+                .arg(logic.CountBlacks(row))
+                .arg(logic.CountWhites(row));
+        };
+        const TCode first = FirstCode(width, [&](const TCode& c) { return c != secret; });
+        QCOMPARE(play(first), QString());
+        const TCode unfit = FirstCode(width, [&](const TCode& c) { return !fitsRow(c, 0) && c != first; });
+        QAction* hardMode = game.Form->Tools().HardMode();
+        QVERIFY(!hardMode->isChecked());
+        QCOMPARE(play(unfit), QString());  // off: checked as written
+        QCOMPARE(logic.CurrentRow(), 2);
+
+        hardMode->trigger();
+        QVERIFY(hardMode->isChecked());
+        const TCode againstBoth =
+            FirstCode(width, [&](const TCode& c) { return !fitsRow(c, 0) && !fitsRow(c, 1); });
+        const TCode againstSecond =
+            FirstCode(width, [&](const TCode& c) { return fitsRow(c, 0) && !fitsRow(c, 1); });
+        const TCode fitting = FirstCode(width, [&](const TCode& c) { return fitsRow(c, 0) && fitsRow(c, 1); });
+        for (const TCode& code : {againstBoth, againstSecond, fitting})
+            QCOMPARE(code.Width(), width);
+        QCOMPARE(play(againstBoth), refusal(0));
+        QCOMPARE(logic.CurrentRow(), 2);
+        QCOMPARE(rowCode(2), againstBoth);
+        QCOMPARE(play(againstSecond), refusal(1));
+        QCOMPARE(logic.CurrentRow(), 2);
+        const QString fitted = play(fitting);
+        QCOMPARE(fitted, fitting == secret ? QStringLiteral("You won the game!") : QString());
+        QCOMPARE(logic.CurrentRow(), fitting == secret ? 0 : 3);
+
+        game.Form->close();
+        QFile saved(game.Folder.filePath("Peglore.ini"));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll().contains("[Tools]\nHardMode=1"));
+    }
+
+    // The code typed in the window is broken on the game's board; the end
+    // tells the rows needed and shows the code, and the game's statistics
+    // know nothing of it.
+    // Under six colours the code 882 holds a colour out of play, which the
+    // computer could never find: it is sent back to the player.
+    void breakMyCodeEndsWithTheRowsNeededAndTheCode_data()
+    {
+        QTest::addColumn<QByteArray>("variant");
+        QTest::newRow("eight colours") << QByteArray();
+        QTest::newRow("six colours") << QByteArray("[Variant]\nColours=6\n");
+    }
+    void breakMyCodeEndsWithTheRowsNeededAndTheCode()
+    {
+        QFETCH(QByteArray, variant);
+        TActiveGame game("[Options]\nMusic=0\n" + variant);
+        game.Form->Tools().BreakMyCode()->trigger();
+        TfrmCodeBreaker* window = game.Form->CodeBreaker().Window();
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(window->Width(), game.Form->Session()->Logic().BoardColumns());
+        for (Qt::Key key : {Qt::Key_8, Qt::Key_8, Qt::Key_2})
+            QTest::keyClick(window, key);
+        QCOMPARE(window->Secret(), TCode::FromDigits("882"));
+        if (!variant.isEmpty()) {
+            QString text;
+            AnswerNextModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Return); },
+                            [&](QWidget* m) { text = qobject_cast<QMessageBox*>(m)->text(); });
+            window->findChild<QPushButton*>(QStringLiteral("StartButton"))->click();
+            QCOMPARE(text, QStringLiteral("Your code uses a colour that is not in play: this game plays with the "
+                                          "first 6 colours of the colour bar only. Change your code before starting."));
+            QVERIFY(!game.Form->CodeBreaker().Busy());
+            return;
+        }
+        window->findChild<QPushButton*>(QStringLiteral("StartButton"))->click();
+        for (int press = 0; press < 2; ++press)
+            window->findChild<QPushButton*>(QStringLiteral("FasterButton"))->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!game.Form->CodeBreaker().Busy(), 20000);
+        QVERIFY2(window->StatusText().startsWith(QStringLiteral("The computer broke your code in ")),
+                 qPrintable(window->StatusText()));
+        QVERIFY(window->StatusText().endsWith(QStringLiteral(". Your code: 882.")));
+        QCOMPARE(game.Form->Session()->Statistics().TotalGames(), 0);
     }
 };
 
