@@ -21,6 +21,7 @@
 #include "app/TActiveFormTracker.h"
 #include "app/TAnalyst.h"
 #include "app/TColorSwatch.h"
+#include "app/TDailyGames.h"
 #include "app/TGameClockAccessible.h"
 #include "app/TGameSession.h"
 #include "app/TGridSurface.h"
@@ -470,6 +471,14 @@ void TMainForm::ConnectTools()
             FAnalyst->ToggleWindow();
     });
     connect(FTools->Records(), &QAction::triggered, this, &TMainForm::ShowRecords);
+    connect(FTools->DailyGame(), &QAction::triggered, this, [this] {
+        if (FRecords)
+            FRecords->Daily().Start();
+    });
+    connect(FTools->CopyDailyResult(), &QAction::triggered, this, [this] {
+        if (FRecords)
+            FRecords->Daily().CopyResult();
+    });
     connect(FTools->PegSymbols(), &QAction::triggered, this, &TMainForm::SetPegSymbols);
 }
 

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QTimer>
 
+#include "app/TDailyGames.h"
 #include "app/TGameSession.h"
 #include "game/BoardGeometry.h"
 #include "game/TLevelSettings.h"
@@ -20,6 +21,7 @@ TRecordsKeeper::TRecordsKeeper(TGameSession& session, IHelpCommands& help, QWidg
     : FSession(session), FHelp(help), FMainWindow(mainWindow), FService(new TRecordsService(path, this))
 {
     QTimer::singleShot(0, FService, &TRecordsService::Open);
+    FDaily = new TDailyGames(session, *this, *FService, help, mainWindow);
 }
 
 // The service's thread writes what waits before the window's controls go.
@@ -42,7 +44,37 @@ void TRecordsKeeper::GameEnded(const TGameEnd& game)
     record.Seconds = FSession.Clock().Seconds();
     record.Outcome = game.Outcome;
     record.Hints = FHintsUsed ? FHintsUsed() : 0;
+    const TPlayConditions conditions = Conditions();
+    record.Colours = conditions.Colours;
+    record.Repeats = conditions.Repeats;
+    record.HardMode = conditions.HardMode;
+    record.Mode = conditions.Mode;
+    FDaily->GameEnding(game, record);
     FService->Record(record);
+}
+
+void TRecordsKeeper::GameStarted()
+{
+    FDaily->GameStarted();
+}
+
+// The one place the records and the daily game learn the variant, hard
+// mode and the mode of play from: the written game's until the session
+// offers them.
+TPlayConditions TRecordsKeeper::Conditions() const
+{
+    return {};
+}
+
+bool TRecordsKeeper::LeaveGameInProgress()
+{
+    TLogic& logic = FSession.Logic();
+    if (logic.IsBoardEmpty())
+        return true;
+    if (TMessages::AskNewGame() != TAnswer::Yes)
+        return false;
+    logic.NewGame(false, true);
+    return true;
 }
 
 TRecordsKeeper::TClosingNote TRecordsKeeper::Close()
@@ -105,12 +137,9 @@ void TRecordsKeeper::Replay(const TGameRecord& game)
     // A row from a file written by hand may name a board no game has.
     if (!IsPlayable(game))
         return;
+    if (!LeaveGameInProgress())
+        return;
     TLogic& logic = FSession.Logic();
-    if (!logic.IsBoardEmpty()) {
-        if (TMessages::AskNewGame() != TAnswer::Yes)
-            return;
-        logic.NewGame(false, true);
-    }
     TLevelSettings& levels = FSession.LevelSettings();
     logic.SetNextGameNumber(game.GameNumber);
     if (game.Level == Custom) {

@@ -30,6 +30,24 @@ TToolActions::TToolActions(QWidget& window) : QObject(&window), FWindow(window)
                    RecordsCommand);
     FRecords->setShortcut(QKeySequence(Qt::Key_F4));
 
+    FDailyGame = Add("mmenuDailyGame", tr("&Daily Game"),
+                     tr("Start today's game: the same secret for every player on this board today"),
+                     tr("Starts the daily game of today on the current board: every player gets the same secret on "
+                        "a board of this size today, and another one tomorrow. The first daily game you finish "
+                        "today counts for the day in the records; its result can then be copied."),
+                     DailyGameCommand);
+    FDailyGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+
+    // Always on, so that it can be found and explained: without a result
+    // of today it says how to get one.
+    FCopyDailyResult =
+        Add("mmenuCopyDailyResult", tr("&Copy Daily Result"),
+            tr("Copy the result of today's daily game to the clipboard, without the secret"),
+            tr("Puts the result of today's daily game on the current board on the clipboard and shows it: the "
+               "date, the board and the rows it took, and for every checked row its key pegs only, so that it can "
+               "be posted without giving the secret away."),
+            CopyDailyResultCommand);
+
     FPegSymbols = Add("mmenuPegSymbols", tr("Peg &Symbols"), tr("Draw a symbol on every peg"),
                       tr("Draws a small symbol on every peg, so that the colours can be told apart without colour."),
                       PegSymbolsCommand);
@@ -56,6 +74,9 @@ void TToolActions::AddTo(QMenu& menu) const
     menu.addAction(FHint);
     menu.addAction(FAnalysis);
     menu.addAction(FRecords);
+    menu.addSeparator();
+    menu.addAction(FDailyGame);
+    menu.addAction(FCopyDailyResult);
     menu.addSeparator();
     menu.addAction(FPegSymbols);
 }

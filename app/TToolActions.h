@@ -21,6 +21,8 @@ public:
     QAction* Hint() const { return FHint; }
     QAction* Analysis() const { return FAnalysis; }
     QAction* Records() const { return FRecords; }
+    QAction* DailyGame() const { return FDailyGame; }
+    QAction* CopyDailyResult() const { return FCopyDailyResult; }
     QAction* PegSymbols() const { return FPegSymbols; }
 
     // Fills the Tools menu in its order.
@@ -34,6 +36,8 @@ private:
     QAction* FHint = nullptr;
     QAction* FAnalysis = nullptr;
     QAction* FRecords = nullptr;
+    QAction* FDailyGame = nullptr;
+    QAction* FCopyDailyResult = nullptr;
     QAction* FPegSymbols = nullptr;
 };
 

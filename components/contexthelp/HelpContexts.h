@@ -42,6 +42,11 @@ inline constexpr int AnalysisSecrets = 6005;
 inline constexpr int AnalysisReview = 6006;
 // The Tools menu's commands beyond the hint and the analysis.
 inline constexpr int RecordsCommand = 7003;
+inline constexpr int DailyGameCommand = 7004;
 inline constexpr int PegSymbolsCommand = 7007;
+inline constexpr int CopyDailyResultCommand = 7008;
+// The controls of the daily game's result window.
+inline constexpr int DailyResultText = 7401;
+inline constexpr int DailyResultCopy = 7402;
 
 }  // namespace peglore::HelpContexts
