@@ -22,9 +22,9 @@ TColorSwatch::TColorSwatch(TColor color, QWidget* parent) : QWidget(parent), FCo
 {
     setAttribute(Qt::WA_NoSystemBackground);
     // The pointing hand tells the player that a swatch can be picked up.
-    const QPixmap hand(QString::fromLatin1(PicturePaths::HandCursor));
-    if (!hand.isNull())
-        setCursor(QCursor(hand, HandHotSpotX, HandHotSpotY));
+    const QCursor hand = HandCursorFor(qApp->devicePixelRatio());
+    if (!hand.pixmap().isNull())
+        setCursor(hand);
 }
 
 void TColorSwatch::SetSymbolShown(bool shown)

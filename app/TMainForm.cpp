@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
@@ -225,7 +226,7 @@ void TMainForm::CreateComponents()
 
     auto* hand = new QLabel(FClient);
     hand->setObjectName(QStringLiteral("Hand"));
-    hand->setPixmap(QPixmap(QString::fromLatin1(PicturePaths::RowMarker)));
+    hand->setPixmap(PictureFor(PicturePaths::RowMarker, qApp->devicePixelRatio()));
     hand->setGeometry(RowMarkerLeft, RowMarkerTop, 38, 18);
     hand->setAttribute(Qt::WA_TransparentForMouseEvents);
     // The row marker only repeats what the current row says.
@@ -282,12 +283,14 @@ QToolButton* TMainForm::AddToolButton(QWidget* panel, const char* name, const QS
     auto* button = new QToolButton(panel);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(left, 3, 25, 25);
+    // The glyphs' own size: a larger one would ask a high-resolution screen
+    // for more pixels than their drawing at twice the size has.
     QIcon icon;
-    icon.addPixmap(QPixmap(QString::fromLatin1(glyph)), QIcon::Normal);
+    icon.addFile(QString::fromLatin1(glyph), {}, QIcon::Normal);
     if (disabledGlyph)
-        icon.addPixmap(QPixmap(QString::fromLatin1(disabledGlyph)), QIcon::Disabled);
+        icon.addFile(QString::fromLatin1(disabledGlyph), {}, QIcon::Disabled);
     button->setIcon(icon);
-    button->setIconSize(QSize(18, 18));
+    button->setIconSize(QSize(16, 16));
     button->setFocusPolicy(Qt::NoFocus);
     button->setToolTip(ShortHint(hint));
     button->setAccessibleName(ShortHint(hint));

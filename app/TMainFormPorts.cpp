@@ -14,8 +14,8 @@
 #include "app/TGameSession.h"
 #include "app/TTooltipSwitch.h"
 #include "components/boardgrid/TBoardGrid.h"
-#include "components/widgets/TFrameWatch.h"
 #include "components/widgets/TStatusPanels.h"
+#include "components/widgets/TWindowPlacement.h"
 #include "game/BoardGeometry.h"
 #include "game/CenterOnScreen.h"
 #include "game/TLeftGrid.h"
@@ -42,7 +42,7 @@ TMainFormPorts::TMainFormPorts(const TMainFormParts& parts, int initialClientWid
 {
     // Centred before the window manager framed it, the window is centred
     // again by its frame once that is known.
-    FFrameWatch = new TFrameWatch(*FParts.Window, [this] { CenterOnScreen(*this); });
+    FPlacement = new TWindowPlacement(*FParts.Window, [this] { CenterOnScreen(*this); });
 }
 
 void TMainFormPorts::SetCorrectAnswerDialog(QDialog* dialog)
@@ -88,7 +88,7 @@ TSize TMainFormPorts::OuterSize() const
 {
     // The frame as the window manager states it (none before the window
     // is framed), around the window's current size.
-    const QSize outer = FFrameWatch->OuterSize();
+    const QSize outer = FPlacement->OuterSize();
     return {outer.width(), outer.height()};
 }
 
@@ -103,7 +103,7 @@ TSize TMainFormPorts::ScreenSize() const
 void TMainFormPorts::MoveTo(int left, int top)
 {
     // Under Wayland the compositor places windows and this does nothing.
-    FFrameWatch->PlaceFrameAt({left, top});
+    FPlacement->PlaceFrameAt({left, top});
 }
 
 void TMainFormPorts::ShowRowNotFull()

@@ -23,7 +23,7 @@ class TBoardGrid;
 class TColorSwatch;
 class TGameSession;
 class TStatusPanels;
-class TFrameWatch;
+class TWindowPlacement;
 class TTooltipSwitch;
 
 // The main window's controls that the game core and the options change.
@@ -98,7 +98,7 @@ private:
     int FInitialClientWidth;
     TGameSession* FSession = nullptr;
     QPointer<QDialog> FCorrectAnswerDialog;
-    TFrameWatch* FFrameWatch;
+    TWindowPlacement* FPlacement;
     bool FPegSymbols = false;
 };
 

@@ -50,9 +50,13 @@ install(FILES ${configured}/${PEGLORE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_I
 install(FILES ${configured}/peglore.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${packaging}/debian/copyright DESTINATION ${PEGLORE_DOC_INSTALL_DIR})
 install(FILES ${configured}/changelog.gz DESTINATION ${PEGLORE_DOC_INSTALL_DIR})
+# Each size also drawn at twice the size, for the theme's folders of scale 2.
 foreach(size 16 32 48 64 128 256)
   install(FILES ${packaging}/icons/peglore-${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+          RENAME ${PEGLORE_APP_ID}.png)
+  install(FILES ${packaging}/icons/peglore-${size}@2x.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}@2/apps
           RENAME ${PEGLORE_APP_ID}.png)
 endforeach()
 
@@ -80,4 +84,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # window opens, and Qt's SQLite driver, which the records file is opened with.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libfluidsynth3, libasound2, timgm6mb-soundfont, fonts-liberation, qt6-qpa-plugins, libqt6sql6-sqlite")
+# Qt's Wayland platform plugin: on a Wayland desktop the game then runs as a
+# Wayland client of its own instead of through Xwayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)

@@ -18,6 +18,10 @@ packages=(
   clang libclang-rt-14-dev
   # end-to-end tests: a virtual X server and a way to drive it
   xvfb xdotool x11-utils xauth openbox
+  # the end-to-end test on Wayland: Qt's Wayland platform plugin, a headless
+  # compositor (sway), a virtual keyboard typing through it (wtype) and its
+  # screenshots (grim)
+  qt6-wayland sway wtype grim
   # the screen-reader test: a private session bus, the accessibility bus
   # and the AT-SPI client library that screen readers use
   dbus-daemon at-spi2-core python3-pyatspi

@@ -6,16 +6,16 @@
 
 namespace peglore {
 
-std::optional<TGameAnalysis> AnalyseGame(int width, std::span<const TCheckedRow> rows, bool rowHints, bool nextHint,
-                                         std::stop_token stop)
+std::optional<TGameAnalysis> AnalyseGame(int width, const TRules& rules, std::span<const TCheckedRow> rows,
+                                         bool rowHints, bool nextHint, std::stop_token stop)
 {
     TGameAnalysis analysis;
-    std::optional<std::uint64_t> before = CountFitting(width, {}, stop);
+    std::optional<std::uint64_t> before = CountFitting(width, rules, {}, stop);
     for (std::size_t r = 0; r < rows.size() && before; ++r) {
         TRowAnalysis row;
         row.Row = rows[r];
         row.Before = *before;
-        const auto after = CountFitting(width, rows.first(r + 1), stop);
+        const auto after = CountFitting(width, rules, rows.first(r + 1), stop);
         if (!after)
             return std::nullopt;
         row.After = *after;
@@ -25,7 +25,7 @@ std::optional<TGameAnalysis> AnalyseGame(int width, std::span<const TCheckedRow>
             if (Score(rows[earlier].Guess, rows[r].Guess) != rows[earlier].Answer)
                 row.RuledOutBy = static_cast<int>(earlier);
         if (rowHints) {
-            row.Hint = Hint(width, rows.first(r), stop);
+            row.Hint = Hint(width, rules, rows.first(r), stop);
             if (stop.stop_requested())
                 return std::nullopt;
         }
@@ -36,9 +36,9 @@ std::optional<TGameAnalysis> AnalyseGame(int width, std::span<const TCheckedRow>
         return std::nullopt;
     analysis.Remaining = *before;
     if (nextHint && analysis.Remaining > 0)
-        analysis.NextHint = Hint(width, rows, stop);
+        analysis.NextHint = Hint(width, rules, rows, stop);
     if (analysis.Remaining <= TGameAnalysis::ListedSecrets) {
-        const auto secrets = ListFitting(width, rows, TGameAnalysis::ListedSecrets, stop);
+        const auto secrets = ListFitting(width, rules, rows, TGameAnalysis::ListedSecrets, stop);
         if (!secrets)
             return std::nullopt;
         analysis.Secrets = *secrets;
@@ -46,6 +46,12 @@ std::optional<TGameAnalysis> AnalyseGame(int width, std::span<const TCheckedRow>
     if (stop.stop_requested())
         return std::nullopt;
     return analysis;
+}
+
+std::optional<TGameAnalysis> AnalyseGame(int width, std::span<const TCheckedRow> rows, bool rowHints, bool nextHint,
+                                         std::stop_token stop)
+{
+    return AnalyseGame(width, TRules{}, rows, rowHints, nextHint, stop);
 }
 
 }  // namespace peglore

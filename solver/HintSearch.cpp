@@ -113,17 +113,21 @@ struct TCandidates {
     }
 };
 
-// The guess whose answers split the secrets most evenly: the least sum of
-// n log n over the parts, which is the most information on average.
 // How evenly each guess splits the secrets: the sum of n log n over the
 // parts its answers make, less for a more even split (the most information
 // on average).
+std::vector<double> NLogN(std::size_t most)
+{
+    std::vector<double> nLogN(most + 1, 0.0);
+    for (std::size_t n = 2; n < nLogN.size(); ++n)
+        nLogN[n] = static_cast<double>(n) * std::log2(static_cast<double>(n));
+    return nLogN;
+}
+
 std::vector<double> Spreads(int width, const TCandidates& guesses, const TCandidates& secrets,
                             const std::stop_token& stop)
 {
-    std::vector<double> nLogN(secrets.Codes.size() + 1, 0.0);
-    for (std::size_t n = 2; n < nLogN.size(); ++n)
-        nLogN[n] = static_cast<double>(n) * std::log2(static_cast<double>(n));
+    const std::vector<double> nLogN = NLogN(secrets.Codes.size());
     std::vector<double> spreads;
     std::array<std::uint32_t, fastscore::AnswerSlots> parts{};
     for (std::size_t g = 0; g < guesses.Codes.size(); ++g) {
@@ -140,6 +144,61 @@ std::vector<double> Spreads(int width, const TCandidates& guesses, const TCandid
             spread += nLogN[n];
         spreads.push_back(spread);
     }
+    return spreads;
+}
+
+// The answers a board of width holes can give, numbered in the order of
+// their slots.
+struct TAnswerNumbers {
+    explicit TAnswerNumbers(int width)
+    {
+        Of.fill(0);
+        for (int blacks = 0; blacks <= width; ++blacks)
+            for (int whites = 0; blacks + whites <= width; ++whites)
+                if (TKeyPegs{blacks, whites}.PossibleOn(width))
+                    Of[static_cast<std::size_t>(fastscore::AnswerSlot(blacks, blacks + whites))] = Count++;
+        AllBlack = Of[static_cast<std::size_t>(fastscore::AnswerSlot(width, width))];
+    }
+    std::array<std::uint8_t, fastscore::AnswerSlots> Of{};
+    std::size_t Count = 0;
+    std::size_t AllBlack = 0;
+};
+
+// For every secret as the guess, how many secrets give each answer (by
+// TAnswerNumbers), row by row. A pair's answer is the same both ways, so
+// each pair is scored once.
+std::vector<std::uint16_t> AnswerCounts(int width, const TAnswerNumbers& answers, const TCandidates& secrets,
+                                        const std::stop_token& stop)
+{
+    const std::size_t n = secrets.Codes.size();  // at most 65535
+    std::vector<std::uint16_t> counts(n * answers.Count, 0);
+    for (std::size_t g = 0; g < n; ++g) {
+        if ((g & 31) == 0 && stop.stop_requested())
+            throw TSolverStopped{};
+        const std::uint32_t guess = secrets.Codes[g];
+        const std::uint64_t colours = secrets.Counts[g];
+        std::uint16_t* mine = &counts[g * answers.Count];
+        ++mine[answers.AllBlack];
+        for (std::size_t s = g + 1; s < n; ++s) {
+            const std::size_t answer = answers.Of[static_cast<std::size_t>(fastscore::AnswerSlot(
+                fastscore::Blacks(guess, secrets.Codes[s], width), fastscore::Matches(colours, secrets.Counts[s])))];
+            ++mine[answer];
+            ++counts[s * answers.Count + answer];
+        }
+    }
+    return counts;
+}
+
+// Spreads when every secret is a guess too: the same numbers, found faster.
+std::vector<double> SpreadsAmongThemselves(int width, const TCandidates& secrets, const std::stop_token& stop)
+{
+    const TAnswerNumbers answers(width);
+    const std::vector<std::uint16_t> counts = AnswerCounts(width, answers, secrets, stop);
+    const std::vector<double> nLogN = NLogN(secrets.Codes.size());
+    std::vector<double> spreads(secrets.Codes.size(), 0.0);
+    for (std::size_t g = 0; g < spreads.size(); ++g)
+        for (std::size_t a = 0; a < answers.Count; ++a)
+            spreads[g] += nLogN[counts[g * answers.Count + a]];
     return spreads;
 }
 
@@ -178,6 +237,10 @@ double TotalGuessesOf(std::size_t n)
 // it leaves, the best guess of the part next (looked at one move ahead).
 double LookAhead(int width, std::uint32_t guess, const TCandidates& secrets, const std::stop_token& stop)
 {
+    const TAnswerNumbers answers(width);
+    std::vector<double> totals(secrets.Codes.size() + 1, 0.0);  // TotalGuessesOf, 0 for no secret
+    for (std::size_t n = 1; n < totals.size(); ++n)
+        totals[n] = TotalGuessesOf(n);
     double total = static_cast<double>(secrets.Codes.size());
     for (const TCandidates& part : Parts(width, guess, secrets)) {
         const std::size_t n = part.Codes.size();
@@ -187,18 +250,15 @@ double LookAhead(int width, std::uint32_t guess, const TCandidates& secrets, con
         }
         if (stop.stop_requested())
             throw TSolverStopped{};
+        std::vector<std::uint16_t> counts = AnswerCounts(width, answers, part, stop);
         double best = std::numeric_limits<double>::max();
-        std::array<std::uint32_t, fastscore::AnswerSlots> sizes{};
         for (std::size_t g = 0; g < n; ++g) {
-            sizes.fill(0);
-            for (std::size_t s = 0; s < n; ++s)
-                ++sizes[static_cast<std::size_t>(fastscore::AnswerSlot(
-                    fastscore::Blacks(part.Codes[g], part.Codes[s], width), fastscore::Matches(part.Counts[g], part.Counts[s])))];
+            const std::uint16_t* sizes = &counts[g * answers.Count];
             // The part of all blacks is the guess itself, found at once.
-            sizes[static_cast<std::size_t>(fastscore::AnswerSlot(width, width))] = 0;
             double cost = static_cast<double>(n);
-            for (std::uint32_t size : sizes)
-                cost += size == 0 ? 0.0 : TotalGuessesOf(size);
+            for (std::size_t a = 0; a < answers.Count; ++a)
+                if (a != answers.AllBlack)
+                    cost += totals[sizes[a]];
             best = std::min(best, cost);
         }
         total += best;
@@ -207,12 +267,14 @@ double LookAhead(int width, std::uint32_t guess, const TCandidates& secrets, con
 }
 
 // The guess that splits the secrets most evenly; with every secret known
-// and not too many of them, the few most even ones are looked at one move
-// further.
-std::uint32_t BestGuess(int width, const TCandidates& guesses, const TCandidates& secrets, bool lookAhead,
-                        const std::stop_token& stop)
+// (and every one a guess) and not too many of them, the few most even ones
+// are looked at one move further.
+std::uint32_t BestGuess(int width, const TCandidates& guesses, const TCandidates& secrets, bool everySecret,
+                        bool lookAhead, const std::stop_token& stop)
 {
-    const std::vector<double> spreads = Spreads(width, guesses, secrets, stop);
+    const std::vector<double> spreads = everySecret && secrets.Codes.size() <= std::numeric_limits<std::uint16_t>::max()
+                                            ? SpreadsAmongThemselves(width, secrets, stop)
+                                            : Spreads(width, guesses, secrets, stop);
     std::vector<std::size_t> order(spreads.size());
     for (std::size_t i = 0; i < order.size(); ++i)
         order[i] = i;
@@ -235,10 +297,10 @@ std::uint32_t BestGuess(int width, const TCandidates& guesses, const TCandidates
 }
 }  // namespace
 
-std::optional<TCode> SearchHint(int width, std::span<const TCheckedRow> rows, const THintBudget& budget,
-                                const std::stop_token& stop)
+std::optional<TCode> SearchHint(int width, const TRules& rules, std::span<const TCheckedRow> rows,
+                                const THintBudget& budget, const std::stop_token& stop)
 {
-    const THalfJoin join(width, rows, stop);
+    const THalfJoin join(width, rules, rows, stop);
     const std::uint64_t count = join.Count(stop);
     if (count == 0)
         return std::nullopt;
@@ -260,7 +322,9 @@ std::optional<TCode> SearchHint(int width, std::span<const TCheckedRow> rows, co
     if (count <= budget.EndgameSecrets)
         if (const auto best = TEndgame(width, stop).Best(secrets.Codes))
             return TCode(*best, width);
-    return TCode(BestGuess(width, guesses, secrets, count <= budget.LookAheadSecrets, stop), width);
+    return TCode(
+        BestGuess(width, guesses, secrets, count <= budget.ExhaustiveSecrets, count <= budget.LookAheadSecrets, stop),
+        width);
 }
 
 }  // namespace peglore

@@ -7,6 +7,7 @@
 
 #include "solver/TCheckedRow.h"
 #include "solver/TCode.h"
+#include "solver/TRules.h"
 
 namespace peglore {
 
@@ -28,7 +29,7 @@ struct THintBudget {
 // The hint after rows, searched within budget (the opening and the opening
 // book aside): nothing when stopped or when no secret fits. Throws
 // TSolverStopped when stop is requested.
-std::optional<TCode> SearchHint(int width, std::span<const TCheckedRow> rows, const THintBudget& budget,
-                                const std::stop_token& stop);
+std::optional<TCode> SearchHint(int width, const TRules& rules, std::span<const TCheckedRow> rows,
+                                const THintBudget& budget, const std::stop_token& stop);
 
 }  // namespace peglore

@@ -6,6 +6,7 @@
 #include "game/GameNumber.h"
 #include "solver/HintSearch.h"
 #include "solver/OpeningBook.h"
+#include "solver/Strategies.h"
 #include "solver/THalfJoin.h"
 
 namespace peglore {
@@ -23,38 +24,47 @@ std::optional<TResult> Stoppable(TWork work)
 
 }  // namespace
 
-std::optional<TCode> Hint(int width, std::span<const TCheckedRow> rows, std::stop_token stop)
+std::optional<TCode> Hint(int width, const TRules& rules, std::span<const TCheckedRow> rows, std::stop_token stop)
 {
+    if (!rules.AdmitsWidth(width))
+        return std::nullopt;
+    if (const TStrategy* strategy = ShippedStrategy(width, rules))
+        if (const auto guess = StrategyHint(*strategy, rows))
+            return guess;
     if (rows.empty())
-        return Opening(width);
+        return Opening(width, rules);
     if (rows.size() == 1)
-        if (const auto book = BookHint(width, rows.front()))
+        if (const auto book = BookHint(width, rules, rows.front()))
             return book;
-    return Stoppable<std::optional<TCode>>([&] { return SearchHint(width, rows, THintBudget(), stop); })
+    return Stoppable<std::optional<TCode>>([&] { return SearchHint(width, rules, rows, THintBudget(), stop); })
         .value_or(std::nullopt);
 }
 
-bool Fits(const TCode& code, std::span<const TCheckedRow> rows)
+bool Fits(const TCode& code, const TRules& rules, std::span<const TCheckedRow> rows)
 {
-    return std::all_of(rows.begin(), rows.end(), [&code](const TCheckedRow& row) {
-        return row.Guess.Width() == code.Width() && Score(row.Guess, code) == row.Answer;
-    });
+    return rules.Allows(code) && std::all_of(rows.begin(), rows.end(), [&code](const TCheckedRow& row) {
+               return row.Guess.Width() == code.Width() && Score(row.Guess, code) == row.Answer;
+           });
 }
 
-std::optional<TFitSearch> FindFitting(int width, std::span<const TCheckedRow> rows, std::stop_token stop)
+std::optional<TFitSearch> FindFitting(int width, const TRules& rules, std::span<const TCheckedRow> rows,
+                                      std::stop_token stop)
 {
     const auto first = [&](std::size_t rowCount) -> std::optional<TCode> {
         std::optional<TCode> found;
-        THalfJoin(width, rows.first(rowCount), stop).ForEach([&](std::uint32_t code) {
-            found = TCode(code, width);
-            return false;
-        }, stop);
+        THalfJoin(width, rules, rows.first(rowCount), stop)
+            .ForEach(
+                [&](std::uint32_t code) {
+                    found = TCode(code, width);
+                    return false;
+                },
+                stop);
         return found;
     };
     return Stoppable<TFitSearch>([&] {
         TFitSearch search;
         search.Code = first(rows.size());
-        if (search.Code)
+        if (search.Code || !rules.AdmitsWidth(width))
             return search;
         // Fewer rows fit no worse: the first row that leaves nothing is
         // found by halving.
@@ -69,17 +79,18 @@ std::optional<TFitSearch> FindFitting(int width, std::span<const TCheckedRow> ro
     });
 }
 
-std::optional<std::uint64_t> CountFitting(int width, std::span<const TCheckedRow> rows, std::stop_token stop)
+std::optional<std::uint64_t> CountFitting(int width, const TRules& rules, std::span<const TCheckedRow> rows,
+                                          std::stop_token stop)
 {
-    return Stoppable<std::uint64_t>([&] { return THalfJoin(width, rows, stop).Count(stop); });
+    return Stoppable<std::uint64_t>([&] { return THalfJoin(width, rules, rows, stop).Count(stop); });
 }
 
-std::optional<std::vector<TCode>> DrawFitting(int width, std::span<const TCheckedRow> rows, int count,
-                                              std::uint64_t seed, std::stop_token stop)
+std::optional<std::vector<TCode>> DrawFitting(int width, const TRules& rules, std::span<const TCheckedRow> rows,
+                                              int count, std::uint64_t seed, std::stop_token stop)
 {
     return Stoppable<std::vector<TCode>>([&] {
         std::vector<TCode> codes;
-        const THalfJoin join(width, rows, stop);
+        const THalfJoin join(width, rules, rows, stop);
         if (join.Count(stop) == 0)
             return codes;
         TSplitMix64 random(seed);
@@ -89,12 +100,12 @@ std::optional<std::vector<TCode>> DrawFitting(int width, std::span<const TChecke
     });
 }
 
-std::optional<std::vector<TCode>> ListFitting(int width, std::span<const TCheckedRow> rows, std::uint64_t limit,
-                                              std::stop_token stop)
+std::optional<std::vector<TCode>> ListFitting(int width, const TRules& rules, std::span<const TCheckedRow> rows,
+                                              std::uint64_t limit, std::stop_token stop)
 {
     return Stoppable<std::vector<TCode>>([&] {
         std::vector<TCode> codes;
-        const THalfJoin join(width, rows, stop);
+        const THalfJoin join(width, rules, rows, stop);
         if (join.Count(stop) > limit)
             return codes;
         join.ForEach([&](std::uint32_t code) {
@@ -103,6 +114,39 @@ std::optional<std::vector<TCode>> ListFitting(int width, std::span<const TChecke
         }, stop);
         return codes;
     });
+}
+
+// The standard game: eight colours, repeats allowed.
+bool Fits(const TCode& code, std::span<const TCheckedRow> rows)
+{
+    return Fits(code, TRules{}, rows);
+}
+
+std::optional<TFitSearch> FindFitting(int width, std::span<const TCheckedRow> rows, std::stop_token stop)
+{
+    return FindFitting(width, TRules{}, rows, stop);
+}
+
+std::optional<std::uint64_t> CountFitting(int width, std::span<const TCheckedRow> rows, std::stop_token stop)
+{
+    return CountFitting(width, TRules{}, rows, stop);
+}
+
+std::optional<std::vector<TCode>> DrawFitting(int width, std::span<const TCheckedRow> rows, int count,
+                                              std::uint64_t seed, std::stop_token stop)
+{
+    return DrawFitting(width, TRules{}, rows, count, seed, stop);
+}
+
+std::optional<std::vector<TCode>> ListFitting(int width, std::span<const TCheckedRow> rows, std::uint64_t limit,
+                                              std::stop_token stop)
+{
+    return ListFitting(width, TRules{}, rows, limit, stop);
+}
+
+std::optional<TCode> Hint(int width, std::span<const TCheckedRow> rows, std::stop_token stop)
+{
+    return Hint(width, TRules{}, rows, stop);
 }
 
 }  // namespace peglore

@@ -32,6 +32,35 @@ bool RowFitsTheBoard(const TCheckedRow& row, int width)
 {
     return row.Guess.Width() == width && row.Answer.PossibleOn(width);
 }
+
+// Some colour counted twice or more (eight 8-bit lanes).
+bool RepeatsAColour(std::uint64_t counts)
+{
+    return (counts & 0xFEFEFEFEFEFEFEFEULL) != 0;
+}
+
+// The packed codes of pegs holes that the rules allow, in increasing order.
+std::vector<std::uint32_t> CodesOfHalf(int pegs, const TRules& rules)
+{
+    std::vector<int> colours;
+    for (int colour = 0; colour < TCode::Colours; ++colour)
+        if (rules.InPlay(colour))
+            colours.push_back(colour);
+    std::vector<std::uint32_t> codes;
+    std::vector<std::size_t> digit(static_cast<std::size_t>(pegs), 0);  // into colours, hole 0 fastest
+    for (;;) {
+        std::uint32_t code = 0;
+        for (int p = 0; p < pegs; ++p)
+            code |= static_cast<std::uint32_t>(colours[digit[static_cast<std::size_t>(p)]]) << (3 * p);
+        if (rules.Repeats || !RepeatsAColour(fastscore::ColourCounts(code, pegs)))
+            codes.push_back(code);
+        int p = 0;
+        while (p < pegs && ++digit[static_cast<std::size_t>(p)] == colours.size())
+            digit[static_cast<std::size_t>(p++)] = 0;
+        if (p == pegs)
+            return codes;
+    }
+}
 }  // namespace
 
 std::uint32_t THalfJoin::THalf::Find(const std::uint64_t* key, int words) const
@@ -46,14 +75,14 @@ std::uint32_t THalfJoin::THalf::Find(const std::uint64_t* key, int words) const
     }
 }
 
-THalfJoin::THalfJoin(int width, std::span<const TCheckedRow> rows, std::stop_token stop)
+THalfJoin::THalfJoin(int width, const TRules& rules, std::span<const TCheckedRow> rows, std::stop_token stop)
     : FWidth(width), FWords(std::max<int>(1, (static_cast<int>(rows.size()) + RowsPerWord - 1) / RowsPerWord))
 {
     const TCompositions& compositions = TCompositions::Get();
     const int firstPegs = (width + 1) / 2;
     const int secondPegs = width / 2;
-    FFirst = BuildHalf(0, firstPegs, rows, stop);
-    FSecond = BuildHalf(firstPegs, secondPegs, rows, stop);
+    FFirst = BuildHalf(0, firstPegs, rules, rows, stop);
+    FSecond = BuildHalf(firstPegs, secondPegs, rules, rows, stop);
     FJoined = compositions.JoinedRanks(width).data();
     FSecondRanks = compositions.Count(secondPegs);
     if (!std::all_of(rows.begin(), rows.end(), [width](const TCheckedRow& row) { return RowFitsTheBoard(row, width); }))
@@ -66,7 +95,7 @@ THalfJoin::THalfJoin(int width, std::span<const TCheckedRow> rows, std::stop_tok
     FCountsFit.resize(static_cast<std::size_t>(compositions.Count(width)));
     for (int rank = 0; rank < compositions.Count(width); ++rank) {
         const std::uint64_t counts = compositions.Counts(width, rank);
-        bool fits = true;
+        bool fits = rules.Repeats || !RepeatsAColour(counts);
         for (std::size_t r = 0; r < rows.size() && fits; ++r)
             fits = fastscore::Matches(counts, rowCounts[r]) == rows[r].Answer.Blacks + rows[r].Answer.Whites;
         FCountsFit[static_cast<std::size_t>(rank)] = fits ? 1 : 0;
@@ -90,8 +119,8 @@ THalfJoin::THalfJoin(int width, std::span<const TCheckedRow> rows, std::stop_tok
     ThrowIfStopped(stop);
 }
 
-THalfJoin::THalf THalfJoin::BuildHalf(int firstHole, int pegs, std::span<const TCheckedRow> rows,
-                                     std::stop_token stop) const
+THalfJoin::THalf THalfJoin::BuildHalf(int firstHole, int pegs, const TRules& rules, std::span<const TCheckedRow> rows,
+                                      std::stop_token stop) const
 {
     const TCompositions& compositions = TCompositions::Get();
     const auto words = static_cast<std::size_t>(FWords);
@@ -109,15 +138,22 @@ THalfJoin::THalf THalfJoin::BuildHalf(int firstHole, int pegs, std::span<const T
 
     THalf half;
     half.Pegs = pegs;
-    const std::uint32_t codes = 1u << (3 * pegs);
+    // Every code of the half, or those the rules allow (in increasing
+    // order either way).
+    const std::uint32_t every = 1u << (3 * pegs);
+    const std::vector<std::uint32_t> allowed =
+        rules.IsStandard() ? std::vector<std::uint32_t>() : CodesOfHalf(pegs, rules);
+    const auto codes = rules.IsStandard() ? every : static_cast<std::uint32_t>(allowed.size());
+    const auto codeAt = [&](std::uint32_t i) { return allowed.empty() ? i : allowed[i]; };
     half.Slots.assign(std::bit_ceil(std::size_t{2} * codes), 0);
     const std::size_t mask = half.Slots.size() - 1;
     std::vector<std::uint64_t> key(words);
-    std::vector<std::uint32_t> keyOf(codes);
+    std::vector<std::uint32_t> keyOf(every);  // by code
     std::uint32_t keys = 0;
-    for (std::uint32_t code = 0; code < codes; ++code) {
-        if ((code & 0xFFF) == 0)
+    for (std::uint32_t i = 0; i < codes; ++i) {
+        if ((i & 0xFFF) == 0)
             ThrowIfStopped(stop);
+        const std::uint32_t code = codeAt(i);
         std::fill(key.begin(), key.end(), 0);
         for (int p = 0; p < pegs; ++p) {
             const std::uint64_t* add = &adds[(static_cast<std::size_t>(p) * 8 + ((code >> (3 * p)) & 7u)) * words];
@@ -146,18 +182,18 @@ THalfJoin::THalf THalfJoin::BuildHalf(int firstHole, int pegs, std::span<const T
     std::vector<std::uint32_t> byRank(codes);
     {
         std::vector<std::uint32_t> next(static_cast<std::size_t>(ranks) + 1, 0);
-        for (std::uint32_t code = 0; code < codes; ++code)
-            ++next[static_cast<std::size_t>(compositions.RankOfCode(pegs, code)) + 1];
+        for (std::uint32_t i = 0; i < codes; ++i)
+            ++next[static_cast<std::size_t>(compositions.RankOfCode(pegs, codeAt(i))) + 1];
         for (std::size_t r = 1; r < next.size(); ++r)
             next[r] += next[r - 1];
-        for (std::uint32_t code = 0; code < codes; ++code)
-            byRank[next[static_cast<std::size_t>(compositions.RankOfCode(pegs, code))]++] = code;
+        for (std::uint32_t i = 0; i < codes; ++i)
+            byRank[next[static_cast<std::size_t>(compositions.RankOfCode(pegs, codeAt(i)))]++] = codeAt(i);
     }
     half.Codes.resize(codes);
     {
         std::vector<std::uint32_t> next(std::size_t{keys} + 1, 0);
-        for (std::uint32_t code = 0; code < codes; ++code)
-            ++next[keyOf[code] + 1];
+        for (std::uint32_t i = 0; i < codes; ++i)
+            ++next[keyOf[codeAt(i)] + 1];
         for (std::size_t k = 1; k < next.size(); ++k)
             next[k] += next[k - 1];
         for (std::uint32_t code : byRank)

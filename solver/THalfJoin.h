@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "solver/TCheckedRow.h"
+#include "solver/TRules.h"
 
 namespace peglore {
 
@@ -22,10 +23,12 @@ struct TSolverStopped {};
 // its colour counts: two halves make a fitting code when their blacks add
 // up to every row's blacks and their counts together give every row's
 // blacks and whites. So 8^10 codes are counted, listed and drawn at random
-// without looking at each one.
+// without looking at each one. The rules are a filter on both: a half holds
+// only colours in play (and none twice without repeats), and the whole
+// code's counts hold no colour twice without repeats.
 class THalfJoin {
 public:
-    THalfJoin(int width, std::span<const TCheckedRow> rows, std::stop_token stop);
+    THalfJoin(int width, const TRules& rules, std::span<const TCheckedRow> rows, std::stop_token stop);
 
     int Width() const { return FWidth; }
     std::uint64_t Count(std::stop_token stop) const;
@@ -63,7 +66,8 @@ private:
         std::uint32_t Group = 0;  // a group of the first half
     };
 
-    THalf BuildHalf(int firstHole, int pegs, std::span<const TCheckedRow> rows, std::stop_token stop) const;
+    THalf BuildHalf(int firstHole, int pegs, const TRules& rules, std::span<const TCheckedRow> rows,
+                    std::stop_token stop) const;
     std::uint64_t SecondTotal(const TMatch& match, const TGroup& first) const;
     void PrepareDraws(std::stop_token stop) const;
 

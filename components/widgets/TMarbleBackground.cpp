@@ -23,11 +23,17 @@ void TMarbleBackground::paintEvent(QPaintEvent*)
         return;
     }
     // Stretched once per size, not at every paint (the raster engine
-    // scales a large stretch on worker threads).
-    if (FStretched.size() != size()) {
-        FStretched = QPixmap(size());
+    // scales a large stretch on worker threads), straight into the screen's
+    // pixels: on a screen of a device pixel ratio above 1 the texture is not
+    // stretched a second time.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = size() * ratio;
+    if (FStretched.size() != pixels || FStretched.devicePixelRatio() != ratio) {
+        FStretched = QPixmap(pixels);
         QPainter stretch(&FStretched);
         stretch.drawPixmap(FStretched.rect(), FTexture);
+        stretch.end();
+        FStretched.setDevicePixelRatio(ratio);
     }
     painter.drawPixmap(0, 0, FStretched);
 }

@@ -1,16 +1,12 @@
 #include "dialogs/common/DialogPlacement.h"
 
-#include <algorithm>
+#include "components/widgets/TWindowPlacement.h"
 
 namespace peglore {
 
 QPoint FirstDialogPlace(const QRect& screen, const QSize& outer)
 {
-    // The clamp makes the rounding of a negative half irrelevant; a
-    // positive odd difference leaves the extra pixel right and below.
-    const int left = std::max(0, (screen.width() - outer.width()) / 2);
-    const int top = std::max(0, (screen.height() - outer.height()) / 2);
-    return screen.topLeft() + QPoint(left, top);
+    return TWindowPlacement::CentredOn(screen, outer, DialogCentring);
 }
 
 }  // namespace peglore

@@ -1,16 +1,14 @@
 #include "dialogs/common/TGameDialog.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 
 #include "components/accessible/WidgetsAccessibility.h"
 #include "components/contexthelp/HelpContexts.h"
 #include "components/contexthelp/TContextHelp.h"
-#include "components/widgets/TFrameWatch.h"
 #include "components/widgets/TMarbleBackground.h"
+#include "components/widgets/TWindowPlacement.h"
 #include "dialogs/common/DialogFonts.h"
 #include "dialogs/common/DialogPlacement.h"
 
@@ -38,7 +36,7 @@ TGameDialog::TGameDialog(IHelpCommands& help, const QSize& clientSize, TTitleHel
     background->setGeometry(QRect(QPoint(0, 0), clientSize));
     background->lower();
     FContextHelp = new TContextHelp(help, *this, {f1Command, titleHelp == TTitleHelp::ContextHelpButton});
-    FFrameWatch = new TFrameWatch(*this, [this] { PlaceFirst(); });
+    FPlacement = new TWindowPlacement(*this, [this] { PlaceFirst(); });
 }
 
 void TGameDialog::done(int result)
@@ -82,7 +80,7 @@ void TGameDialog::hideEvent(QHideEvent* event)
 void TGameDialog::Place()
 {
     if (FPlaced) {
-        move(FLastPlace);
+        FPlacement->Restore(FLastPlace);
         return;
     }
     PlaceFirst();
@@ -91,14 +89,13 @@ void TGameDialog::Place()
 
 void TGameDialog::PlaceFirst()
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->geometry() : QRect();
     // Before the window manager has framed the dialog its frame is
     // unknown; the main window's frame is the best guess of it, and the
     // watch centres the dialog again by its own frame once that is known.
     const QWidget* top = parentWidget() ? parentWidget()->window() : nullptr;
-    const QMargins guess = top && top->isVisible() ? TFrameWatch::StatedFrame(*top).value_or(QMargins()) : QMargins();
-    FFrameWatch->PlaceFrameAt(FirstDialogPlace(area, FFrameWatch->OuterSize(guess)), guess);
+    const QMargins guess =
+        top && top->isVisible() ? TWindowPlacement::StatedFrame(*top).value_or(QMargins()) : QMargins();
+    FPlacement->Centre(DialogCentring, guess);
 }
 
 QPushButton* TGameDialog::AddCloseButton(const QRect& geometry)

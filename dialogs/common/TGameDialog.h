@@ -10,7 +10,7 @@
 namespace peglore {
 
 class TContextHelp;
-class TFrameWatch;
+class TWindowPlacement;
 
 // The frame every dialog of the game shares: a fixed client size with the
 // marble background behind the controls, centring on the first showing and
@@ -56,7 +56,7 @@ private:
     void PlaceFirst();
 
     TContextHelp* FContextHelp;
-    TFrameWatch* FFrameWatch;
+    TWindowPlacement* FPlacement;
     QPointer<QPushButton> FEscapeButton;
     bool FPlaced = false;
     QPoint FLastPlace;

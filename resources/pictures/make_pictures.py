@@ -6,6 +6,12 @@ sampled 4 x 4 times per pixel for smooth edges, and the PNG files are
 written with zlib and struct. The output is deterministic, so running
 the script again gives the same bytes.
 
+Every picture but the marble is drawn twice from the same shapes: at its
+own size (name.png) and at twice its size (name@2x.png), for screens of a
+device pixel ratio above 1, where Qt takes the @2x file. The marble is a
+texture stretched over whole windows, never shown at its own size, so it
+has no @2x drawing.
+
     python3 make_pictures.py [output folder] [--icons folder] [--preview folder]
 
 --icons names the folder of the desktop icons, peglore-N.png for the
@@ -136,32 +142,41 @@ def moved(shape, dx, dy):
 
 class Canvas:
     SAMPLES = 4
+    # A pixel whose centre lies this deep inside a shape is covered by all
+    # of its samples (they lie within 0.53 pixels of the centre).
+    INSIDE = -0.6
 
-    def __init__(self, width, height):
-        self.width, self.height = width, height
+    def __init__(self, width, height, scale=1):
+        """width x height in the picture's own units; scale device pixels
+        to a unit. Shapes, colours and outlines are given in units."""
+        self.scale = scale
+        self.width, self.height = width * scale, height * scale
         # Premultiplied-free straight RGBA in floats 0..1.
-        self.pixels = [[(0.0, 0.0, 0.0, 0.0)] * width for _ in range(height)]
+        self.pixels = [[(0.0, 0.0, 0.0, 0.0)] * self.width for _ in range(self.height)]
 
     def coverage(self, shape, x, y):
-        n = self.SAMPLES
+        n, k = self.SAMPLES, self.scale
         hits = 0
         for sy in range(n):
             for sx in range(n):
-                if shape(x + (sx + 0.5) / n, y + (sy + 0.5) / n) <= 0.0:
+                if shape((x + (sx + 0.5) / n) / k, (y + (sy + 0.5) / n) / k) <= 0.0:
                     hits += 1
         return hits / (n * n)
 
     def fill(self, shape, colour, opacity=1.0):
         """colour: (r, g, b) 0..255 or a function (x, y) -> (r, g, b)."""
+        k = self.scale
         for y in range(self.height):
             for x in range(self.width):
+                centre = shape((x + 0.5) / k, (y + 0.5) / k)
                 # Skip pixels far outside the shape cheaply.
-                if shape(x + 0.5, y + 0.5) > 1.0:
+                if centre > 1.0:
                     continue
-                cover = self.coverage(shape, x, y) * opacity
+                inside = centre * k < self.INSIDE
+                cover = (1.0 if inside else self.coverage(shape, x, y)) * opacity
                 if cover <= 0.0:
                     continue
-                rgb = colour(x + 0.5, y + 0.5) if callable(colour) else colour
+                rgb = colour((x + 0.5) / k, (y + 0.5) / k) if callable(colour) else colour
                 self.blend(x, y, tuple(c / 255.0 for c in rgb), cover)
 
     def blend(self, x, y, rgb, alpha):
@@ -195,18 +210,19 @@ def disabled_copy(source, threshold=0.25):
     """The classic embossed look of a greyed-out glyph: its dark parts in
     grey over a white copy one pixel down and to the right; its light parts
     drop out."""
-    w, h = source.width, source.height
-    result = Canvas(w, h)
+    k = source.scale
+    result = Canvas(source.width // k, source.height // k, k)
+    w, h = result.width, result.height
     mask = [[0.0] * w for _ in range(h)]
     for y in range(h):
         for x in range(w):
             r, g, b, a = source.pixels[y][x]
             if 0.299 * r + 0.587 * g + 0.114 * b < threshold:
                 mask[y][x] = a
-    for y in range(1, h):
-        for x in range(1, w):
-            if mask[y - 1][x - 1] > 0.0:
-                result.blend(x, y, (1.0, 1.0, 1.0), mask[y - 1][x - 1])
+    for y in range(k, h):
+        for x in range(k, w):
+            if mask[y - k][x - k] > 0.0:
+                result.blend(x, y, (1.0, 1.0, 1.0), mask[y - k][x - k])
     for y in range(h):
         for x in range(w):
             if mask[y][x] > 0.0:
@@ -294,9 +310,9 @@ def glove_colour(top, bottom):
     return vertical_gradient(GLOVE, GLOVE_SHADE, top, bottom)
 
 
-def make_hand_cursor(path):
+def make_hand_cursor(scale):
     """A pointing hand, index finger up; hot spot at HAND_HOT_SPOT."""
-    c = Canvas(32, 32)
+    c = Canvas(32, 32, scale)
     shade = glove_colour(0, 30)
     palm = rounded_box(6.0, 13.0, 21.5, 28.5, 3.5)
     thumb = capsule(4.0, 14.5, 7.5, 21.0, 2.2)
@@ -308,14 +324,13 @@ def make_hand_cursor(path):
     for part in (thumb, palm, little, ring, middle, index):
         c.outlined(part, shade)
     c.outlined(cuff, (190, 190, 200))
-    c.save(path)
     return c
 
 
-def make_row_marker(path):
+def make_row_marker(scale):
     """The row marker beside the guess board, 38 x 18: a white-gloved hand
     pointing right, its finger tip at the right edge, level with the row."""
-    c = Canvas(38, 18)
+    c = Canvas(38, 18, scale)
     shade = glove_colour(2, 17)
     cuff = rounded_box(1.0, 2.5, 7.0, 15.5, 1.2)
     fist = rounded_box(6.0, 3.5, 20.0, 15.5, 4.0)
@@ -326,17 +341,16 @@ def make_row_marker(path):
     c.outlined(cuff, (190, 190, 200))
     for part in (fist, knuckle2, knuckle1, index, thumb):
         c.outlined(part, shade)
-    c.save(path)
     return c
 
 
 # ------------------------------------------------------- tool-button glyphs
 
 
-def make_new_glyph():
+def make_new_glyph(scale):
     """New game: a fresh board, two rows of empty holes and a row of three
     coloured pegs."""
-    c = Canvas(16, 16)
+    c = Canvas(16, 16, scale)
     board = rounded_box(1.0, 1.0, 15.0, 15.0, 1.5)
     c.outlined(board, vertical_gradient((236, 204, 160), (206, 166, 116), 1, 15))
     for row in range(2):
@@ -348,10 +362,10 @@ def make_new_glyph():
     return c
 
 
-def make_properties_glyph():
+def make_properties_glyph(scale):
     """Game properties: three sliders with their knobs set at different
     places."""
-    c = Canvas(16, 16)
+    c = Canvas(16, 16, scale)
     for i, (knob, rgb) in enumerate(((5.0, (220, 40, 40)), (10.5, (40, 150, 40)),
                                      (7.0, (40, 70, 220)))):
         y = 3.0 + i * 5.0
@@ -361,9 +375,9 @@ def make_properties_glyph():
     return c
 
 
-def make_check_glyph():
+def make_check_glyph(scale):
     """Check the row: a bold green tick."""
-    c = Canvas(16, 16)
+    c = Canvas(16, 16, scale)
     tick = union(capsule(2.5, 8.5, 6.3, 12.5, 1.6), capsule(6.3, 12.5, 13.5, 3.0, 1.6))
     c.outlined(tick, vertical_gradient((90, 210, 70), (20, 120, 20), 3, 14), (0, 70, 0))
     return c
@@ -372,10 +386,10 @@ def make_check_glyph():
 # --------------------------------------------------------- application icon
 
 
-def make_icon(path, size):
+def make_icon(size, scale):
     """Coloured pegs on a wooden board, with black and white key pegs."""
     s = size / 48.0
-    c = Canvas(size, size)
+    c = Canvas(size, size, scale)
     board = rounded_box(3 * s, 5 * s, 45 * s, 43 * s, 5 * s)
     c.outlined(board, vertical_gradient((226, 186, 132), (160, 110, 62), 5 * s, 43 * s),
                (70, 40, 15), width=max(1.0, 1.2 * s))
@@ -395,7 +409,6 @@ def make_icon(path, size):
             if rgb is not None:
                 c.outlined(circle((35.7 + k * 3.6) * s, cy, 1.5 * s), rgb, (0, 60, 60),
                            width=max(0.5, 0.5 * s))
-    c.save(path)
     return c
 
 
@@ -435,23 +448,28 @@ def main(argv):
 
     canvases = {}
     palette, indices = make_marble(os.path.join(out, "marble.png"))
-    canvases["hand.png"] = make_hand_cursor(os.path.join(out, "hand.png"))
-    canvases["row-marker.png"] = make_row_marker(os.path.join(out, "row-marker.png"))
-    for name, maker in (("new", make_new_glyph), ("properties", make_properties_glyph),
-                        ("check", make_check_glyph)):
-        glyph = maker()
-        glyph.save(os.path.join(out, name + ".png"))
-        canvases[name + ".png"] = glyph
-        if name != "properties":
-            grey = disabled_copy(glyph)
-            grey.save(os.path.join(out, name + "-disabled.png"))
-            canvases[name + "-disabled.png"] = grey
-    canvases["peglore.png"] = make_icon(os.path.join(out, "peglore.png"), 48)
-    canvases["peglore-32.png"] = make_icon(os.path.join(out, "peglore-32.png"), 32)
+
+    def draw(folder, name, maker, *args):
+        for scale, suffix in ((1, ""), (2, "@2x")):
+            canvas = maker(*args, scale)
+            canvas.save(os.path.join(folder, name + suffix + ".png"))
+            if folder == out:
+                canvases[name + suffix + ".png"] = canvas
+
+    draw(out, "hand", make_hand_cursor)
+    draw(out, "row-marker", make_row_marker)
+    draw(out, "new", make_new_glyph)
+    draw(out, "new-disabled", lambda scale: disabled_copy(make_new_glyph(scale)))
+    draw(out, "properties", make_properties_glyph)
+    draw(out, "check", make_check_glyph)
+    draw(out, "check-disabled", lambda scale: disabled_copy(make_check_glyph(scale)))
+    draw(out, "peglore", make_icon, 48)
+    draw(out, "peglore-32", make_icon, 32)
     # The same drawing at every size the desktop asks for, each drawn at its
-    # own size rather than scaled, so the small ones stay sharp.
+    # own size rather than scaled, so the small ones stay sharp; @2x for the
+    # icon theme's folders of scale 2 (NxN@2).
     for size in DESKTOP_ICON_SIZES:
-        make_icon(os.path.join(icons, "peglore-%d.png" % size), size)
+        draw(icons, "peglore-%d" % size, make_icon, size)
 
     if preview_dir:
         os.makedirs(preview_dir, exist_ok=True)

@@ -2,15 +2,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
-#include <QScreen>
-#include <QShowEvent>
 #include <QPushButton>
+#include <QShowEvent>
 
-#include <algorithm>
-
-#include "components/widgets/TFrameWatch.h"
-#include "game/CenterOnScreen.h"
+#include "components/widgets/TWindowPlacement.h"
 
 namespace peglore {
 
@@ -44,7 +39,7 @@ TMessageBox::TMessageBox(TBoxKind kind, const QString& text, QWidget* parent, co
     setText(text);
     setTextFormat(Qt::PlainText);
     setWindowModality(Qt::ApplicationModal);
-    FFrameWatch = new TFrameWatch(*this, [this] { CentreOnScreen(); });
+    FPlacement = new TWindowPlacement(*this, [this] { CentreOnScreen(); });
     if (kind == TBoxKind::Confirmation) {
         FYes = addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
         FNo = addButton(QStringLiteral("&No"), QMessageBox::NoRole);
@@ -66,20 +61,13 @@ void TMessageBox::showEvent(QShowEvent* event)
 
 void TMessageBox::CentreOnScreen()
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
     // The box is not framed yet when it first shows: the active window's
     // frame is the best guess of its own, and the watch centres it again
     // once its frame is known.
     const QWidget* active = QApplication::activeWindow();
     const QMargins guess =
-        active && active != this ? TFrameWatch::StatedFrame(*active).value_or(QMargins()) : QMargins();
-    const QSize outer = FFrameWatch->OuterSize(guess);
-    const QRect area = screen->geometry();
-    FFrameWatch->PlaceFrameAt({area.left() + std::max(0, HalfRoundedToEven(area.width() - outer.width())),
-                               area.top() + std::max(0, HalfRoundedToEven(area.height() - outer.height()))},
-                              guess);
+        active && active != this ? TWindowPlacement::StatedFrame(*active).value_or(QMargins()) : QMargins();
+    FPlacement->Centre(TCentring::HalvesToEvenOnScreen, guess);
 }
 
 void TMessageBox::closeEvent(QCloseEvent* event)

@@ -6,7 +6,7 @@
 
 namespace peglore {
 
-class TFrameWatch;
+class TWindowPlacement;
 
 enum class TBoxKind { Information, Error, Confirmation };
 
@@ -39,7 +39,7 @@ private:
     QAbstractButton* FYes = nullptr;
     QAbstractButton* FNo = nullptr;
     bool FClosedFromTitleBar = false;
-    TFrameWatch* FFrameWatch;
+    TWindowPlacement* FPlacement;
 };
 
 }  // namespace peglore

@@ -2,8 +2,28 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QMainWindow>
 
 namespace peglore {
+
+namespace {
+// The window a box belongs to, and is shown transient for: the active one
+// of the game, or, where the window system has made none active (on
+// Wayland before the seat has a keyboard, or while another program has
+// the focus), the main window, so that a compositor still shows the box
+// over it.
+QWidget* BoxOwner()
+{
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (qobject_cast<QMainWindow*>(window) && window->isVisible())
+            return window;
+    return nullptr;
+}
+}  // namespace
 
 const QString TMessages::WonText = QStringLiteral("You won the game!");
 const QString TMessages::LostText = QStringLiteral("You lost the game!");
@@ -15,7 +35,7 @@ const QString TMessages::GiveUpText = QStringLiteral("Are you sure you want to g
 
 TAnswer TMessages::Show(TBoxKind kind, const QString& text)
 {
-    TMessageBox box(kind, text, QApplication::activeWindow());
+    TMessageBox box(kind, text, BoxOwner());
     return box.Ask();
 }
 
@@ -59,7 +79,7 @@ TAnswer TMessages::ShowHintBoardTooWide(int widest, int width)
 void TMessages::ShowError(const QString& message)
 {
     const QString text = message + QLatin1Char('.');
-    TMessageBox box(TBoxKind::Error, text, QApplication::activeWindow(), QApplication::applicationName());
+    TMessageBox box(TBoxKind::Error, text, BoxOwner(), QApplication::applicationName());
     box.Ask();
 }
 

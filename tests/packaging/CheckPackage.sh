@@ -25,6 +25,7 @@ expected=(
 )
 for size in 16 32 48 64 128 256; do
   expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png")
+  expected+=("./usr/share/icons/hicolor/${size}x${size}@2/apps/$app_id.png")
 done
 
 contents=$(dpkg-deb --contents "$deb")
@@ -46,6 +47,7 @@ done
 [ "$(dpkg-deb --field "$deb" Package)" = peglore ] || fail "package name"
 [ "$(dpkg-deb --field "$deb" Version)" = "$version" ] || fail "package version"
 [ "$(dpkg-deb --field "$deb" Section)" = games ] || fail "section"
+grep -Eq "(^|, )qt6-wayland( |,|$)" <<<"$(dpkg-deb --field "$deb" Recommends)" || fail "Recommends lacks qt6-wayland"
 
 # Every tag of level warning or error fails; information is shown only.
 if ! "${LINTIAN:-lintian}" --fail-on error,warning --no-tag-display-limit "$deb" >&2; then

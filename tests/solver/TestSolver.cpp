@@ -7,7 +7,9 @@
 
 #include "game/GameNumber.h"
 #include "solver/FastScore.h"
+#include "solver/GameAnalysis.h"
 #include "solver/Solver.h"
+#include "solver/Strategies.h"
 
 using namespace peglore;
 
@@ -20,6 +22,15 @@ TCode RandomCode(TSplitMix64& random, int width)
     return TCode::FromPegs(pegs);
 }
 
+// A code the rules allow, when they allow any.
+TCode RandomCode(TSplitMix64& random, int width, const TRules& rules)
+{
+    for (int tries = 0; tries < 100000; ++tries)
+        if (const TCode code = RandomCode(random, width); rules.Allows(code))
+            return code;
+    return RandomCode(random, width);
+}
+
 std::uint32_t CodesOf(int width)
 {
     return 1u << (3 * width);
@@ -27,12 +38,15 @@ std::uint32_t CodesOf(int width)
 
 // Rows of random guesses answered by a random secret; now and then one
 // answer is replaced by another possible one, which may contradict.
-std::vector<TCheckedRow> RandomHistory(TSplitMix64& random, int width)
+// Guesses mostly of the colours in play, as the game has them; some of
+// every colour.
+std::vector<TCheckedRow> RandomHistory(TSplitMix64& random, int width, const TRules& rules = {})
 {
-    const TCode secret = RandomCode(random, width);
+    const TCode secret = RandomCode(random, width, rules);
     std::vector<TCheckedRow> rows(random.Below(7));
     for (TCheckedRow& row : rows) {
-        row.Guess = RandomCode(random, width);
+        row.Guess =
+            !rules.IsStandard() && random.Below(4) == 0 ? RandomCode(random, width) : RandomCode(random, width, rules);
         row.Answer = Score(row.Guess, secret);
     }
     if (!rows.empty() && random.Below(3) == 0) {
@@ -47,12 +61,14 @@ std::vector<TCheckedRow> RandomHistory(TSplitMix64& random, int width)
 }
 
 // For every code of the board, by brute force with the game's own scoring:
-// how many of the first rows it fits.
-std::vector<int> RowsFitted(int width, const std::vector<TCheckedRow>& rows)
+// how many of the first rows it fits (-1 for a code the rules refuse).
+std::vector<int> RowsFitted(int width, const std::vector<TCheckedRow>& rows, const TRules& rules = {})
 {
-    std::vector<int> fitted(CodesOf(width));
+    std::vector<int> fitted(CodesOf(width), -1);
     for (std::uint32_t packed = 0; packed < fitted.size(); ++packed) {
         const TCode code(packed, width);
+        if (!rules.Allows(code))
+            continue;
         int n = 0;
         while (n < static_cast<int>(rows.size()) && Score(rows[static_cast<std::size_t>(n)].Guess, code) == rows[static_cast<std::size_t>(n)].Answer)
             ++n;
@@ -155,6 +171,82 @@ private slots:
         }
     }
 
+    void rulesAgreeWithBruteForce_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("colours");
+        QTest::addColumn<bool>("repeats");
+        for (int colours = 2; colours <= TCode::Colours; ++colours)
+            for (const bool repeats : {true, false})
+                for (const int width : {4, 5})
+                    QTest::addRow("%d holes, %d colours%s", width, colours, repeats ? "" : ", no repeats")
+                        << width << colours << repeats;
+    }
+    // Every operation under fewer colours or without repeats, against every
+    // code of the board the rules allow; a board without repeats and with
+    // more holes than colours has no secret at all.
+    void rulesAgreeWithBruteForce()
+    {
+        QFETCH(int, width);
+        QFETCH(int, colours);
+        QFETCH(bool, repeats);
+        const TRules rules{colours, repeats};
+        TSplitMix64 random(static_cast<std::uint64_t>(width * 100 + colours * 2 + repeats));
+        for (int h = 0; h < 8; ++h) {
+            const std::vector<TCheckedRow> rows = RandomHistory(random, width, rules);
+            const std::vector<int> fitted = RowsFitted(width, rows, rules);
+            const auto fittingAfter = [&](int n) {
+                std::vector<std::uint32_t> fitting;
+                for (std::uint32_t packed = 0; packed < fitted.size(); ++packed)
+                    if (fitted[packed] >= n)
+                        fitting.push_back(packed);
+                return fitting;
+            };
+            const std::vector<std::uint32_t> fitting = fittingAfter(static_cast<int>(rows.size()));
+            const bool fits = !fitting.empty();
+            const auto fitsAll = [&](const TCode& code) {
+                return std::binary_search(fitting.begin(), fitting.end(), code.Packed());
+            };
+
+            QCOMPARE(*CountFitting(width, rules, rows), std::uint64_t{fitting.size()});
+            const TFitSearch search = *FindFitting(width, rules, rows);
+            QCOMPARE(search.Code.has_value(), fits);
+            QVERIFY(!search.Code || fitsAll(*search.Code));
+            if (!fits && !fittingAfter(0).empty()) {
+                QVERIFY(!fittingAfter(search.Contradiction).empty());
+                QVERIFY(fittingAfter(search.Contradiction + 1).empty());
+            } else if (!fits) {
+                QCOMPARE(search.Contradiction, -1);
+            }
+            QCOMPARE(Sorted(*ListFitting(width, rules, rows, fitting.size())), fitting);
+            const std::vector<TCode> drawn = *DrawFitting(width, rules, rows, 20, random.Next());
+            QCOMPARE(drawn.size(), fits ? std::size_t{20} : std::size_t{0});
+            QVERIFY(std::all_of(drawn.begin(), drawn.end(), fitsAll));
+            const std::optional<TCode> hint = Hint(width, rules, rows);
+            QCOMPARE(hint.has_value(), fits);
+            QVERIFY(!hint || fitsAll(*hint));
+            for (std::uint32_t packed = h; packed < fitted.size(); packed += 61)
+                QCOMPARE(Fits(TCode(packed, width), rules, rows), fitsAll(TCode(packed, width)));
+
+            // The analysis of the game: its counts row by row, the secrets
+            // left and hints that fit the rows before them.
+            const TGameAnalysis analysis = *AnalyseGame(width, rules, rows, true, true);
+            QCOMPARE(analysis.Rows.size(), rows.size());
+            for (std::size_t r = 0; r < rows.size(); ++r) {
+                QCOMPARE(analysis.Rows[r].Before, std::uint64_t{fittingAfter(static_cast<int>(r)).size()});
+                QCOMPARE(analysis.Rows[r].After, std::uint64_t{fittingAfter(static_cast<int>(r) + 1).size()});
+                const std::optional<TCode> rowHint = analysis.Rows[r].Hint;
+                QCOMPARE(rowHint.has_value(), analysis.Rows[r].Before > 0);
+                QVERIFY(!rowHint || Fits(*rowHint, rules, std::span(rows).first(r)));
+            }
+            QCOMPARE(analysis.Remaining, std::uint64_t{fitting.size()});
+            QCOMPARE(analysis.NextHint.has_value(), fits);
+            QVERIFY(!analysis.NextHint || fitsAll(*analysis.NextHint));
+            if (fitting.size() <= TGameAnalysis::ListedSecrets)
+                QCOMPARE(Sorted(analysis.Secrets), fitting);
+        }
+    }
+
     // Once on seven holes, where the halves are of unequal size.
     void countsOnSevenHoles()
     {
@@ -167,6 +259,42 @@ private slots:
         }
         const std::vector<int> fitted = RowsFitted(7, rows);
         QCOMPARE(*CountFitting(7, rows), std::uint64_t(std::count(fitted.begin(), fitted.end(), 3)));
+    }
+
+    void shippedStrategiesKeepTheirWord_data()
+    {
+        QTest::addColumn<int>("index");
+        for (std::size_t i = 0; i < ShippedStrategies().size(); ++i) {
+            const TStrategy& strategy = ShippedStrategies()[i];
+            QTest::addRow("%d holes, %d colours%s", strategy.Width, strategy.Rules.ColoursInPlay(),
+                          strategy.Rules.Repeats ? "" : ", no repeats")
+                << static_cast<int>(i);
+        }
+    }
+    // On a board with a strategy of its own, the hint finds every secret
+    // with guesses that fit every answer before them, in the guesses the
+    // strategy claims.
+    void shippedStrategiesKeepTheirWord()
+    {
+        QFETCH(int, index);
+        const TStrategy& strategy = ShippedStrategies()[static_cast<std::size_t>(index)];
+        const std::vector<TCode> secrets = *ListFitting(strategy.Width, strategy.Rules, {}, strategy.Secrets);
+        QCOMPARE(std::uint64_t{secrets.size()}, strategy.Secrets);
+        QCOMPARE(std::uint64_t{secrets.size()}, strategy.Rules.Secrets(strategy.Width));
+        std::uint64_t total = 0;
+        std::size_t most = 0;
+        for (const TCode& secret : secrets) {
+            std::vector<TCheckedRow> rows;
+            while (rows.empty() || rows.back().Guess != secret) {
+                const TCode guess = *Hint(strategy.Width, strategy.Rules, rows);
+                QVERIFY(Fits(guess, strategy.Rules, rows));
+                rows.push_back({guess, Score(guess, secret)});
+            }
+            total += rows.size();
+            most = std::max(most, rows.size());
+        }
+        QCOMPARE(total, strategy.TotalGuesses);
+        QCOMPARE(static_cast<int>(most), strategy.MostGuesses);
     }
 
     // Every fitting code is drawn about as often as every other.

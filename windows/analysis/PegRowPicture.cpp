@@ -1,5 +1,6 @@
 #include "windows/analysis/PegRowPicture.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPolygon>
 
@@ -21,7 +22,11 @@ QColor ToQColor(TColor color)
 
 QPixmap PegRowPicture(const TCode& code, bool symbols)
 {
-    QPixmap picture(code.Width() * (PegSize + Gap) + Gap, PegSize + 2 * Gap);
+    // Drawn in the screen's own pixels, so that it is as sharp at 200 % as
+    // at 100 %.
+    const qreal ratio = qApp->devicePixelRatio();
+    QPixmap picture(QSize(code.Width() * (PegSize + Gap) + Gap, PegSize + 2 * Gap) * ratio);
+    picture.setDevicePixelRatio(ratio);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);

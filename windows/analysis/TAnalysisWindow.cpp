@@ -5,7 +5,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
-#include <QScreen>
 #include <QSettings>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -15,6 +14,7 @@
 
 #include "components/contexthelp/HelpContexts.h"
 #include "components/contexthelp/TContextHelp.h"
+#include "components/widgets/TWindowPlacement.h"
 #include "windows/analysis/PegRowPicture.h"
 
 namespace peglore {
@@ -223,16 +223,8 @@ void TAnalysisWindow::showEvent(QShowEvent* event)
     if (!FPlaced) {
         FPlaced = true;
         const QSettings settings(FSettingsFile, QSettings::IniFormat);
-        if (!restoreGeometry(settings.value(QStringLiteral("Analysis/Geometry")).toByteArray()) && parentWidget()) {
-            // Beside the main window, on the side with more room, and on
-            // the screen.
-            const QRect owner = parentWidget()->frameGeometry();
-            const QRect screen = parentWidget()->screen()->availableGeometry();
-            const bool right = screen.right() - owner.right() >= owner.left() - screen.left();
-            const int left = right ? owner.right() + 8 : owner.left() - width() - 8;
-            move(std::clamp(left, screen.left(), std::max(screen.left(), screen.right() - width())),
-                 std::clamp(owner.top(), screen.top(), std::max(screen.top(), screen.bottom() - height())));
-        }
+        if (!restoreGeometry(settings.value(QStringLiteral("Analysis/Geometry")).toByteArray()) && parentWidget())
+            TWindowPlacement::PlaceBeside(*this, *parentWidget());
     }
     QWidget::showEvent(event);
 }

@@ -2,11 +2,13 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 
 #include <functional>
+#include <memory>
 
 #include "services/messages/TMessageBox.h"
 #include "services/messages/TMessages.h"
@@ -187,6 +189,23 @@ private slots:
                         });
         TMessages::ShowError(QStringLiteral("Unable to write to /tmp/<b>x</b>"));
         QCOMPARE(seen.Text, QStringLiteral("Unable to write to /tmp/<b>x</b>."));
+    }
+
+    void boxIsTransientForTheMainWindowWhenNoneIsActive()
+    {
+        // As on Wayland while the seat has no keyboard: shown, none active.
+        QMainWindow main;
+        main.show();
+        auto other = std::make_unique<QWidget>();
+        other->show();
+        QVERIFY(QTest::qWaitForWindowActive(other.get()));
+        other.reset();
+        QVERIFY(!QApplication::activeWindow());
+        QWindow* transientParent = nullptr;
+        AnswerNextModal([](QWidget* m) { PressKey(m, Qt::Key_Return); },
+                        [&](QWidget* m) { transientParent = m->windowHandle()->transientParent(); });
+        TMessages::ShowWon();
+        QCOMPARE(transientParent, main.windowHandle());
     }
 
     void dialogsOpenModally_data()

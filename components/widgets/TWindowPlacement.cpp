@@ -1,8 +1,9 @@
-#include "components/widgets/TFrameWatch.h"
+#include "components/widgets/TWindowPlacement.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
 
@@ -48,7 +49,7 @@ int Edge(std::uint32_t nativePixels, qreal ratio)
 }
 }  // namespace
 
-TFrameWatch::TFrameWatch(QWidget& window, std::function<void()> placeAgain)
+TWindowPlacement::TWindowPlacement(QWidget& window, std::function<void()> placeAgain)
     : QObject(&window), FWindow(window), FPlaceAgain(std::move(placeAgain))
 {
     FWindow.installEventFilter(this);
@@ -56,13 +57,13 @@ TFrameWatch::TFrameWatch(QWidget& window, std::function<void()> placeAgain)
         QCoreApplication::instance()->installNativeEventFilter(this);
 }
 
-TFrameWatch::~TFrameWatch()
+TWindowPlacement::~TWindowPlacement()
 {
     if (QCoreApplication* application = QCoreApplication::instance())
         application->removeNativeEventFilter(this);
 }
 
-std::optional<QMargins> TFrameWatch::StatedFrame(const QWidget& window)
+std::optional<QMargins> TWindowPlacement::StatedFrame(const QWidget& window)
 {
     xcb_connection_t* connection = Connection();
     const xcb_atom_t atom = FrameExtentsAtom();
@@ -83,18 +84,61 @@ std::optional<QMargins> TFrameWatch::StatedFrame(const QWidget& window)
     return frame;
 }
 
-QMargins TFrameWatch::Frame(const QMargins& guess) const
+QMargins TWindowPlacement::Frame(const QMargins& guess) const
 {
     return StatedFrame(FWindow).value_or(guess);
 }
 
-QSize TFrameWatch::OuterSize(const QMargins& guess) const
+QSize TWindowPlacement::OuterSize(const QMargins& guess) const
 {
     return FWindow.size().grownBy(Frame(guess));
 }
 
-void TFrameWatch::PlaceFrameAt(const QPoint& topLeft, const QMargins& guess)
+bool TWindowPlacement::CompositorPlaces()
 {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+QPoint TWindowPlacement::CentredOn(const QRect& screen, const QSize& outer, TCentring centring)
+{
+    const TPoint place =
+        CentredPlace({screen.left(), screen.top(), screen.left() + screen.width(), screen.top() + screen.height()},
+                     {outer.width(), outer.height()}, centring);
+    return {place.X, place.Y};
+}
+
+void TWindowPlacement::Centre(TCentring centring, const QMargins& guess)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (CompositorPlaces() || !screen)
+        return;
+    PlaceFrameAt(CentredOn(screen->geometry(), OuterSize(guess), centring), guess);
+}
+
+void TWindowPlacement::Restore(const QPoint& pos)
+{
+    if (!CompositorPlaces())
+        FWindow.move(pos);
+}
+
+void TWindowPlacement::PlaceBeside(QWidget& window, const QWidget& owner)
+{
+    const QScreen* ownerScreen = owner.screen();
+    if (CompositorPlaces() || !ownerScreen)
+        return;
+    const QRect frame = owner.frameGeometry();
+    const QRect screen = ownerScreen->availableGeometry();
+    const int width = window.width(), height = window.height();
+    const bool right = screen.right() - frame.right() >= frame.left() - screen.left();
+    const int left = right ? frame.right() + 8 : frame.left() - width - 8;
+    window.move(std::clamp(left, screen.left(), std::max(screen.left(), screen.right() - width)),
+                std::clamp(frame.top(), screen.top(), std::max(screen.top(), screen.bottom() - height)));
+}
+
+void TWindowPlacement::PlaceFrameAt(const QPoint& topLeft, const QMargins& guess)
+{
+    if (CompositorPlaces())
+        return;
     const std::optional<QMargins> stated = StatedFrame(FWindow);
     FAssumed = stated.value_or(guess);
     FPending = !stated;
@@ -105,7 +149,7 @@ void TFrameWatch::PlaceFrameAt(const QPoint& topLeft, const QMargins& guess)
     FWindow.move(client - (FWindow.geometry().topLeft() - FWindow.pos()));
 }
 
-bool TFrameWatch::nativeEventFilter(const QByteArray& eventType, void* message, qintptr* /*result*/)
+bool TWindowPlacement::nativeEventFilter(const QByteArray& eventType, void* message, qintptr* /*result*/)
 {
     const WId id = FWindow.internalWinId();
     if (!id || eventType != "xcb_generic_event_t")
@@ -136,7 +180,7 @@ bool TFrameWatch::nativeEventFilter(const QByteArray& eventType, void* message, 
 // Placing again from inside the window system's event handling would
 // move the window while Qt is still taking in the event; after it is
 // done, the frame is the same.
-void TFrameWatch::QueueCheck()
+void TWindowPlacement::QueueCheck()
 {
     if (!FPending || FCheckQueued)
         return;
@@ -150,7 +194,7 @@ void TFrameWatch::QueueCheck()
         Qt::QueuedConnection);
 }
 
-void TFrameWatch::CheckFrame()
+void TWindowPlacement::CheckFrame()
 {
     // A window manager places a new window itself before it shows it; a
     // move before that may be undone by it.
@@ -164,7 +208,7 @@ void TFrameWatch::CheckFrame()
         FPlaceAgain();
 }
 
-bool TFrameWatch::eventFilter(QObject* watched, QEvent* event)
+bool TWindowPlacement::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == &FWindow && event->type() == QEvent::Hide)
         FPending = false;
