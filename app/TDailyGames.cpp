@@ -50,6 +50,11 @@ TDailyGames::TDailyGames(TGameSession& session, TRecordsKeeper& keeper, TRecords
     QTimer::singleShot(0, this, [this] { FRecords.LoadDaily(FReadFor); });
 }
 
+TfrmDailyResult* TDailyGames::Window() const
+{
+    return FWindow;
+}
+
 void TDailyGames::Start()
 {
     if (!FKeeper.LeaveGameInProgress())

@@ -50,7 +50,7 @@ public:
     void GameStarted();
 
     // Null until first shown.
-    TfrmDailyResult* Window() const { return FWindow; }
+    TfrmDailyResult* Window() const;
 
 private:
     void Learn(const QDate& date, const std::vector<TGameRecord>& games);

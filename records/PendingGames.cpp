@@ -63,8 +63,16 @@ std::optional<TPendingGame> GameOf(std::string_view line, std::size_t fieldCount
     const auto hints = Number(fields[8], MaxInt);
     if (!level || !columns || !rows || !number || !rowsUsed || !seconds || !hints || *columns < 1 || *rows < 1)
         return std::nullopt;
-    TPendingGame game{std::string(fields[0]), *level, *columns, *rows, *number, *rowsUsed, *seconds,
-                      std::string(fields[7]), *hints};
+    TPendingGame game;
+    game.EndedAt = fields[0];
+    game.Level = *level;
+    game.Columns = *columns;
+    game.Rows = *rows;
+    game.GameNumber = *number;
+    game.RowsUsed = *rowsUsed;
+    game.Seconds = *seconds;
+    game.Outcome = fields[7];
+    game.Hints = *hints;
     if (fieldCount == FirstFieldCount)
         return game;
     const auto hardMode = Number(fields[10], 1);
