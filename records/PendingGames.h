@@ -23,12 +23,12 @@ struct TPendingGame {
     int Seconds = 0;
     std::string Outcome;  // the outcome's word, such as "given up"
     int Hints = 0;
-    std::string DailyDate;  // yyyy-MM-dd; empty for a game that is not the daily game
+    std::string DailyDate = {};  // yyyy-MM-dd; empty for a game that is not the daily game
     bool HardMode = false;
     std::string Mode = "play";  // the mode's word, such as "codebreaker"
     int Colours = 8;
     bool Repeats = true;
-    std::string Answers;  // the key pegs of the checked rows, such as "2,1 0,3"
+    std::string Answers = {};  // the key pegs of the checked rows, such as "2,1 0,3"
 
     bool operator==(const TPendingGame&) const = default;
 };
