@@ -53,7 +53,8 @@ QString AnswersText(std::span<const TRowAnswer> answers)
     QStringList rows;
     for (const TRowAnswer& answer : answers)
         rows << QStringLiteral("%1,%2").arg(answer.Blacks).arg(answer.Whites);
-    return rows.join(QLatin1Char(' '));
+    // Never a null string, which the file would keep as NULL.
+    return rows.isEmpty() ? QStringLiteral("") : rows.join(QLatin1Char(' '));
 }
 
 std::vector<TRowAnswer> AnswersFromText(const QString& text)
