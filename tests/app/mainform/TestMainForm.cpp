@@ -248,7 +248,8 @@ private slots:
         }
         QCOMPARE(seen, (QStringList{"&Game", "mmenuNewGame", "mmenuGiveUp", "-", "mmenuProperties", "-", "ExitMenu",
                                     "&Level", "BeginnerMenu", "IntermediateMenu", "mmenuExpert", "CustomMenu", "&Tools",
-                                    "mmenuHint", "mmenuAnalysis", "mmenuRecords", "-", "mmenuPegSymbols", "&Help",
+                                    "mmenuHint", "mmenuAnalysis", "mmenuRecords", "-", "mmenuDailyGame",
+                                    "mmenuCopyDailyResult", "-", "mmenuPegSymbols", "&Help",
                                     "HelpTopicsMenu", "WhatsNewMenu", "-", "mmenuAbout"}));
     }
 
