@@ -88,6 +88,45 @@ private slots:
         QSqlDatabase::removeDatabase(QStringLiteral("look"));
     }
 
+    // A file of the first version takes the new columns in place: its games
+    // stay, with the values of the written game, and a game of today with
+    // every new field comes back as written, after a restart too.
+    void olderFileIsUpgradedKeepingEveryGame()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Peglore.records");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("old"));
+            db.setDatabaseName(path);
+            QVERIFY(db.open());
+            QSqlQuery query(db);
+            QVERIFY(query.exec(QStringLiteral(
+                "CREATE TABLE games (id INTEGER PRIMARY KEY, ended_at TEXT NOT NULL, level INTEGER NOT NULL, "
+                "width INTEGER NOT NULL, rows INTEGER NOT NULL, game_number INTEGER NOT NULL, rows_used INTEGER "
+                "NOT NULL, seconds INTEGER NOT NULL, outcome TEXT NOT NULL, hints INTEGER NOT NULL DEFAULT 0)")));
+            for (int number : {1, 2})
+                QVERIFY(query.exec(QStringLiteral("INSERT INTO games (ended_at, level, width, rows, game_number, "
+                                                  "rows_used, seconds, outcome, hints) VALUES "
+                                                  "('2026-01-02T03:04:05Z', 3, 6, 12, %1, 5, 77, 'won', 2)")
+                                       .arg(number)));
+            QVERIFY(query.exec(QStringLiteral("PRAGMA user_version = 1")));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("old"));
+
+        TGameRecord daily = Game(3, TGameOutcome::Lost);
+        daily.DailyDate = QDate(2026, 12, 9);
+        daily.HardMode = true;
+        daily.Mode = TGameMode::CodeBreaker;
+        daily.Colours = 6;
+        daily.Repeats = false;
+        daily.Answers = {{0, 2}, {1, 1}, {6, 0}};
+        QVERIFY(TRecordsFile(path).Append(daily));
+        const std::vector<TGameRecord> expected{Game(1), Game(2), daily};
+        QCOMPARE(*TRecordsFile(path).ReadAll(), expected);
+        QCOMPARE(*TRecordsFile(path).ReadAll(QDate(2026, 12, 9)), std::vector<TGameRecord>{daily});
+        QVERIFY(QDir(dir.path()).entryList({QStringLiteral("*damaged*")}).isEmpty());
+    }
+
     // A player who deletes or moves the file during a session (to start
     // the records afresh) gets the session's later games in a new file.
     void fileTakenAwayWhileOpenStartsAgain_data()
@@ -214,6 +253,10 @@ private slots:
         QTest::newRow("as written") << written << "file" << 2 << false;
         QTest::newRow("no games") << QByteArray::fromStdString(FormatPendingGames({})) << "file" << 0 << false;
         QTest::newRow("empty") << QByteArray() << "file" << 0 << false;
+        QTest::newRow("of the first version")
+            << QByteArray("Peglore games waiting for the records file, version 1\n"
+                          "2026-01-02T03:04:05Z\t3\t6\t12\t1\t5\t77\twon\t2\n")
+            << "file" << 1 << false;
         QTest::newRow("a stray line") << written + "2026\tnot a game\n" << "file" << 2 << true;
         QTest::newRow("cut short") << written.chopped(3) << "file" << 1 << true;
         QTest::newRow("another file") << QByteArray("[Options]\nMusic=1\n") << "file" << 0 << true;
