@@ -94,15 +94,8 @@ void TDailyGames::GameEnding(const TGameEnd& end, TGameRecord& record)
     FToShow = daily;
 }
 
-void TDailyGames::Refresh()
-{
-    emit ResultAvailable(ResultOn(QDate::currentDate()) != nullptr);
-}
-
 void TDailyGames::GameStarted()
 {
-    // A new board may have a result of its own, or none.
-    Refresh();
     if (!FToShow)
         return;
     // After the end's boxes and the new game's start, from the event loop.
@@ -126,7 +119,6 @@ void TDailyGames::Learn(const QDate& date, const std::vector<TGameRecord>& games
         if (!known)
             FResults.push_back(game);
     }
-    Refresh();
 }
 
 const TGameRecord* TDailyGames::ResultOn(const QDate& date) const

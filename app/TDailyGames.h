@@ -49,15 +49,8 @@ public:
     // boxes of that end are closed, the result window follows.
     void GameStarted();
 
-    // Tells with ResultAvailable whether today's result on the current
-    // board exists; also when the date has changed since.
-    void Refresh();
-
     // Null until first shown.
     TfrmDailyResult* Window() const;
-
-signals:
-    void ResultAvailable(bool available);
 
 private:
     void Learn(const QDate& date, const std::vector<TGameRecord>& games);

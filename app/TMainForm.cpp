@@ -355,11 +355,6 @@ void TMainForm::CreateMenus()
     QMenu* tools = bar->addMenu(tr("&Tools"));
     tools->setObjectName(QStringLiteral("ToolsMenu"));
     FTools->AddTo(*tools);
-    // Past midnight yesterday's daily result is no longer today's.
-    connect(tools, &QMenu::aboutToShow, this, [this] {
-        if (FRecords)
-            FRecords->Daily().Refresh();
-    });
     ConnectTools();
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
@@ -399,7 +394,6 @@ void TMainForm::FormShow()
     FRecords = std::make_unique<TRecordsKeeper>(
         *FSession, FHelp, *this, QString::fromStdString(RecordsFolderOfThisRun(FFiles) + "Peglore.records"));
     FSession->Logic().AddObserver(*FRecords);
-    connect(&FRecords->Daily(), &TDailyGames::ResultAvailable, FTools->CopyDailyResult(), &QAction::setEnabled);
     FSession->LoadSettings();
     FTools->PegSymbols()->setChecked(FSession->Configuration().PegSymbols());
     FAnalyst =

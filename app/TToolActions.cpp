@@ -38,7 +38,8 @@ TToolActions::TToolActions(QWidget& window) : QObject(&window), FWindow(window)
                      DailyGameCommand);
     FDailyGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
 
-    // Off until today's daily game on the board has a result.
+    // Always on, so that it can be found and explained (F1 on a highlighted
+    // item): without a result of today it says how to get one.
     FCopyDailyResult =
         Add("mmenuCopyDailyResult", tr("&Copy Daily Result"),
             tr("Copy the result of today's daily game to the clipboard, without the secret"),
@@ -46,7 +47,6 @@ TToolActions::TToolActions(QWidget& window) : QObject(&window), FWindow(window)
                "date, the board and the rows it took, and for every checked row its key pegs only, so that it can "
                "be posted without giving the secret away."),
             CopyDailyResultCommand);
-    FCopyDailyResult->setEnabled(false);
 
     FPegSymbols = Add("mmenuPegSymbols", tr("Peg &Symbols"), tr("Draw a symbol on every peg"),
                       tr("Draws a small symbol on every peg, so that the colours can be told apart without colour."),

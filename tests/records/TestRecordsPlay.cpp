@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSqlDatabase>
@@ -259,7 +260,7 @@ private slots:
     }
 
     // Today's game: its number, its result shown after the written box and
-    // copied, the Copy item on from then; played again the same day it is
+    // copied, Copy Daily Result a note before and the result after; played again the same day it is
     // an ordinary game. A win with a hint sets no fewest rows.
     void dailyGameCountsOnceAndSharesItsResult()
     {
@@ -268,7 +269,11 @@ private slots:
         auto* daily = game.Form->findChild<QAction*>(QStringLiteral("mmenuDailyGame"));
         auto* copy = game.Form->findChild<QAction*>(QStringLiteral("mmenuCopyDailyResult"));
         const QDate today = QDate::currentDate();
-        QVERIFY(!copy->isEnabled());
+        QString note;
+        AnswerNextModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Return); },
+                        [&](QWidget* m) { note = qobject_cast<QMessageBox*>(m)->text(); });
+        copy->trigger();
+        QVERIFY(note.contains(QStringLiteral("not finished yet")));
         QString shared;
         const auto win = [&](int rows, bool resultWindow) {
             for (int row = 1; row < rows; ++row) {
@@ -300,7 +305,13 @@ private slots:
         QCOMPARE(lines.size(), 3);
         QCOMPARE(lines[0], QStringLiteral("Peglore %1 \u00b7 Beginner \u00b7 2/10").arg(today.toString(Qt::ISODate)));
         QCOMPARE(lines[2], QString(3, QChar(0x26AB)));
-        QVERIFY(copy->isEnabled());
+        QGuiApplication::clipboard()->clear();
+        QString shown;
+        AnswerNextModal([](QWidget* m) { m->close(); },
+                        [&](QWidget* m) { shown = m->findChild<QPlainTextEdit*>()->toPlainText(); });
+        copy->trigger();
+        QCOMPARE(shown, shared);
+        QCOMPARE(QGuiApplication::clipboard()->text(), shared);
 
         daily->trigger();
         win(3, false);
