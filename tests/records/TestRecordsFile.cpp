@@ -8,11 +8,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <random>
 #include <set>
 
 #include <sys/stat.h>
 
 #include "records/PendingGames.h"
+#include "records/RecordsFigures.h"
 #include "records/TRecordsFile.h"
 #include "records/TRecordsService.h"
 
@@ -125,6 +127,49 @@ private slots:
         QCOMPARE(*TRecordsFile(path).ReadAll(), expected);
         QCOMPARE(*TRecordsFile(path).ReadAll(QDate(2026, 12, 9)), std::vector<TGameRecord>{daily});
         QVERIFY(QDir(dir.path()).entryList({QStringLiteral("*damaged*")}).isEmpty());
+    }
+
+    // The daily figures of many a month of play, against a count day by day
+    // of the calendar: a date counts its first daily game only, a run is
+    // days in a row won, and today's run reaches back from today, or from
+    // yesterday while today has no daily game yet.
+    void dailyRunsCountDaysInARowWon()
+    {
+        std::mt19937 draw(2026);
+        const QDate today(2026, 12, 9);
+        for (int month = 0; month < 300; ++month) {
+            // Per day, oldest first: 0 none, 1 won, 2 lost; then maybe a replay.
+            std::vector<int> days(30);
+            std::vector<TGameRecord> games;
+            for (int d = 0; d < 30; ++d) {
+                days[static_cast<std::size_t>(d)] = static_cast<int>(draw() % 3);
+                for (int play = 0; play < (draw() % 2 ? 2 : 1) && days[static_cast<std::size_t>(d)]; ++play) {
+                    TGameRecord game = Game(static_cast<std::uint64_t>(d));
+                    game.Outcome = (play == 0) == (days[static_cast<std::size_t>(d)] == 1) ? TGameOutcome::Won
+                                                                                            : TGameOutcome::Lost;
+                    game.DailyDate = today.addDays(d - 29);
+                    games.push_back(game);
+                }
+            }
+            int won = 0, played = 0, run = 0, longest = 0;
+            for (int day : days) {
+                played += day != 0;
+                won += day == 1;
+                run = day == 1 ? run + 1 : 0;
+                longest = std::max(longest, run);
+            }
+            int current = 0;
+            for (int d = days.back() == 0 ? 28 : 29; d >= 0 && days[static_cast<std::size_t>(d)] == 1; --d)
+                ++current;
+            const std::vector<TBoardFigures> figures = FiguresPerBoard(games, today);
+            if (played == 0)
+                continue;
+            QCOMPARE(figures.size(), 1u);
+            QCOMPARE(figures[0].DailyGames, played);
+            QCOMPARE(figures[0].DailyWon, won);
+            QCOMPARE(figures[0].LongestDailyRun, longest);
+            QCOMPARE(figures[0].CurrentDailyRun, current);
+        }
     }
 
     // A player who deletes or moves the file during a session (to start
