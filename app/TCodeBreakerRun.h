@@ -37,6 +37,8 @@ public:
     void Open(int width, int rows, const TRules& rules = {});
     // Null before the first opening.
     TfrmCodeBreaker* Window() const { return FWindow; }
+    // The rules of the window last opened.
+    const TRules& Rules() const { return FRules; }
     bool Busy() const { return FJob.Busy() || FPause.isActive(); }
 
 signals:

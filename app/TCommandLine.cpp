@@ -54,7 +54,9 @@ TCommandLine ReadCommandLine(int argc, char** argv, const char* version)
         QStringLiteral("A code-breaking board game of coloured pegs.\n"
                        "In the game, H fills the current row with a hint and F3 shows the analysis window.\n"
                        "F4 in the game shows the records of the games played, kept in Peglore.records\n"
-                       "($XDG_DATA_HOME/peglore/, else ~/.local/share/peglore/, when installed)."));
+                       "($XDG_DATA_HOME/peglore/, else ~/.local/share/peglore/, when installed).\n"
+                       "Tools > Daily Game (Ctrl+D) starts today's game, the same secret for every player;\n"
+                       "its result, key pegs only, can be copied to share."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help."));
     const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
                                            QStringLiteral("Displays the version."));

@@ -24,6 +24,7 @@
 #include "app/TAnalyst.h"
 #include "app/TCodeBreakerRun.h"
 #include "app/TColorSwatch.h"
+#include "app/TDailyGames.h"
 #include "app/TGameClockAccessible.h"
 #include "app/TGameSession.h"
 #include "app/TGridSurface.h"
@@ -488,10 +489,22 @@ void TMainForm::ConnectTools()
     });
     connect(FTools->Records(), &QAction::triggered, this, &TMainForm::ShowRecords);
     FCodeBreaker = new TCodeBreakerRun(FHelp, *this);
+    connect(FCodeBreaker, &TCodeBreakerRun::Ended, this, [this](const TCodeBreakEnd& end) {
+        if (FRecords)
+            FRecords->CodeBroken(end, FCodeBreaker->Rules());
+    });
     connect(FTools->BreakMyCode(), &QAction::triggered, this, [this] {
         if (FSession)
             FCodeBreaker->Open(FSession->Logic().BoardColumns(), FSession->Logic().BoardRows(),
                                FAnalyst ? FAnalyst->Rules() : TRules{});
+    });
+    connect(FTools->DailyGame(), &QAction::triggered, this, [this] {
+        if (FRecords)
+            FRecords->Daily().Start();
+    });
+    connect(FTools->CopyDailyResult(), &QAction::triggered, this, [this] {
+        if (FRecords)
+            FRecords->Daily().CopyResult();
     });
     connect(FTools->PegSymbols(), &QAction::triggered, this, &TMainForm::SetPegSymbols);
     connect(FTools->KeepGame(), &QAction::triggered, this, [this](bool keep) {

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QTimer>
 
+#include "app/TDailyGames.h"
 #include "app/TGameSession.h"
 #include "game/BoardGeometry.h"
 #include "game/TLevelSettings.h"
@@ -20,6 +21,7 @@ TRecordsKeeper::TRecordsKeeper(TGameSession& session, IHelpCommands& help, QWidg
     : FSession(session), FHelp(help), FMainWindow(mainWindow), FService(new TRecordsService(path, this))
 {
     QTimer::singleShot(0, FService, &TRecordsService::Open);
+    FDaily = new TDailyGames(session, *this, *FService, help, mainWindow);
 }
 
 // The service's thread writes what waits before the window's controls go.
@@ -42,7 +44,57 @@ void TRecordsKeeper::GameEnded(const TGameEnd& game)
     record.Seconds = FSession.Clock().Seconds();
     record.Outcome = game.Outcome;
     record.Hints = FHintsUsed ? FHintsUsed() : 0;
+    // The game's own conditions, as it ended: the variant it was drawn
+    // under and whether every row was checked in hard mode.
+    record.Colours = game.Variant.ColoursInPlay();
+    record.Repeats = game.Variant.Repeats;
+    record.HardMode = game.HardMode;
+    record.Mode = TGameMode::Play;
+    FDaily->GameEnding(game, record);
     FService->Record(record);
+}
+
+void TRecordsKeeper::GameStarted()
+{
+    FDaily->GameStarted();
+}
+
+void TRecordsKeeper::CodeBroken(const TCodeBreakEnd& end, const TRules& rules)
+{
+    TGameRecord record;
+    record.EndedAt = QDateTime::currentDateTimeUtc();
+    record.Level = FSession.LevelSettings().DifficultyLevel();
+    record.Columns = end.Width;
+    record.Rows = end.Rows;
+    record.RowsUsed = end.RowsUsed;
+    record.Outcome = end.Found ? TGameOutcome::Won : TGameOutcome::Lost;
+    record.Mode = TGameMode::CodeBreaker;
+    record.Colours = rules.ColoursInPlay();
+    record.Repeats = rules.Repeats;
+    FService->Record(record);
+}
+
+// The conditions of the game in progress: the variant its secret was drawn
+// under and whether it is being played in hard mode.
+TPlayConditions TRecordsKeeper::Conditions() const
+{
+    const TLogic& logic = FSession.Logic();
+    TPlayConditions conditions;
+    conditions.Colours = logic.PlayedVariant().ColoursInPlay();
+    conditions.Repeats = logic.PlayedVariant().Repeats;
+    conditions.HardMode = logic.PlayedInHardMode();
+    return conditions;
+}
+
+bool TRecordsKeeper::LeaveGameInProgress()
+{
+    TLogic& logic = FSession.Logic();
+    if (logic.IsBoardEmpty())
+        return true;
+    if (TMessages::AskNewGame() != TAnswer::Yes)
+        return false;
+    logic.NewGame(false, true);
+    return true;
 }
 
 TRecordsKeeper::TClosingNote TRecordsKeeper::Close()
@@ -105,12 +157,9 @@ void TRecordsKeeper::Replay(const TGameRecord& game)
     // A row from a file written by hand may name a board no game has.
     if (!IsPlayable(game))
         return;
+    if (!LeaveGameInProgress())
+        return;
     TLogic& logic = FSession.Logic();
-    if (!logic.IsBoardEmpty()) {
-        if (TMessages::AskNewGame() != TAnswer::Yes)
-            return;
-        logic.NewGame(false, true);
-    }
     TLevelSettings& levels = FSession.LevelSettings();
     logic.SetNextGameNumber(game.GameNumber);
     if (game.Level == Custom) {

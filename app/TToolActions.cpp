@@ -30,6 +30,24 @@ TToolActions::TToolActions(QWidget& window) : QObject(&window), FWindow(window)
                    RecordsCommand);
     FRecords->setShortcut(QKeySequence(Qt::Key_F4));
 
+    FDailyGame = Add("mmenuDailyGame", tr("&Daily Game"),
+                     tr("Start today's game: the same secret for every player on this board today"),
+                     tr("Starts the daily game of today on the current board: every player gets the same secret on "
+                        "a board of this size today, and another one tomorrow. The first daily game you finish "
+                        "today counts for the day in the records; its result can then be copied."),
+                     DailyGameCommand);
+    FDailyGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+
+    // Always on, so that it can be found and explained (F1 on a highlighted
+    // item): without a result of today it says how to get one.
+    FCopyDailyResult =
+        Add("mmenuCopyDailyResult", tr("&Copy Daily Result"),
+            tr("Copy the result of today's daily game to the clipboard, without the secret"),
+            tr("Puts the result of today's daily game on the current board on the clipboard and shows it: the "
+               "date, the board and the rows it took, and for every checked row its key pegs only, so that it can "
+               "be posted without giving the secret away."),
+            CopyDailyResultCommand);
+
     FBreakMyCode = Add("mmenuBreakMyCode", tr("&Break My Code..."),
                        tr("Set a code of your own and let the computer break it"),
                        tr("Opens a window in which you set a secret code on a board of the current size and the "
@@ -80,6 +98,8 @@ void TToolActions::AddTo(QMenu& menu) const
     menu.addAction(FAnalysis);
     menu.addAction(FRecords);
     menu.addSeparator();
+    menu.addAction(FDailyGame);
+    menu.addAction(FCopyDailyResult);
     menu.addAction(FBreakMyCode);
     menu.addSeparator();
     menu.addAction(FVariant);

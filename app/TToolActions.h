@@ -21,6 +21,8 @@ public:
     QAction* Hint() const { return FHint; }
     QAction* Analysis() const { return FAnalysis; }
     QAction* Records() const { return FRecords; }
+    QAction* DailyGame() const { return FDailyGame; }
+    QAction* CopyDailyResult() const { return FCopyDailyResult; }
     QAction* BreakMyCode() const { return FBreakMyCode; }
     QAction* HardMode() const { return FHardMode; }
     QAction* PegSymbols() const { return FPegSymbols; }
@@ -38,6 +40,8 @@ private:
     QAction* FHint = nullptr;
     QAction* FAnalysis = nullptr;
     QAction* FRecords = nullptr;
+    QAction* FDailyGame = nullptr;
+    QAction* FCopyDailyResult = nullptr;
     QAction* FBreakMyCode = nullptr;
     QAction* FHardMode = nullptr;
     QAction* FPegSymbols = nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "game/TVariant.h"
 
@@ -8,6 +9,18 @@ namespace peglore {
 
 // How a game came to its end.
 enum class TGameOutcome : std::uint8_t { Won, Lost, GivenUp, Abandoned };
+
+// Whose game it is: the player's own, or the computer breaking a code the
+// player set.
+enum class TGameMode : std::uint8_t { Play, CodeBreaker };
+
+// The key pegs that answered one checked row.
+struct TRowAnswer {
+    int Blacks = 0;
+    int Whites = 0;
+
+    bool operator==(const TRowAnswer&) const = default;
+};
 
 // A game that has just ended, before its board is cleared.
 struct TGameEnd {
@@ -19,6 +32,7 @@ struct TGameEnd {
     TVariant Variant{};  // the colours it was played with
     // Hard mode was on at every check of the game (TLogic::PlayedInHardMode).
     bool HardMode = false;
+    std::vector<TRowAnswer> Answers;  // of every checked row, top first
 };
 
 // Told of the game's course by the rules, for what watches the play from

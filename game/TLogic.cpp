@@ -108,9 +108,13 @@ void TLogic::NotifyEnd(TGameOutcome outcome)
     int rowsUsed = 0;
     for (int row = 0; row < FSize.BoardRows(); ++row)
         rowsUsed += FLeftGrid.IsRowEmpty(row) ? 0 : 1;
-    TGameEnd game{outcome, FGameNumber, FSize.BoardColumns(), FSize.BoardRows(), rowsUsed};
-    game.Variant = PlayedVariant();
-    game.HardMode = PlayedInHardMode();
+    TGameEnd game{outcome,  FGameNumber,     FSize.BoardColumns(), FSize.BoardRows(),
+                  rowsUsed, PlayedVariant(), PlayedInHardMode(),   {}};
+    // The rows above the current one are checked, and the current one too
+    // when its check ended the game.
+    const bool lastRowChecked = outcome == TGameOutcome::Won || outcome == TGameOutcome::Lost;
+    for (int row = 0; row < FCurrentRow + (lastRowChecked ? 1 : 0); ++row)
+        game.Answers.push_back({CountBlacks(row), CountWhites(row)});
     for (IGameObserver* observer : std::vector(FObservers))
         observer->GameEnded(game);
 }

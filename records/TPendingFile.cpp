@@ -37,7 +37,8 @@ std::vector<TGameRecord> TPendingFile::Read()
     std::vector<TGameRecord> games;
     for (const TPendingGame& kept : read.Games) {
         const std::optional<TGameOutcome> outcome = OutcomeFromName(QString::fromStdString(kept.Outcome));
-        if (!outcome) {
+        const std::optional<TGameMode> mode = ModeFromName(QString::fromStdString(kept.Mode));
+        if (!outcome || !mode) {
             FStrayLines = true;
             continue;
         }
@@ -51,6 +52,13 @@ std::vector<TGameRecord> TPendingFile::Read()
         game.Seconds = kept.Seconds;
         game.Outcome = *outcome;
         game.Hints = kept.Hints;
+        if (const QDate date = QDate::fromString(QString::fromStdString(kept.DailyDate), Qt::ISODate); date.isValid())
+            game.DailyDate = date;
+        game.HardMode = kept.HardMode;
+        game.Mode = *mode;
+        game.Colours = kept.Colours;
+        game.Repeats = kept.Repeats;
+        game.Answers = AnswersFromText(QString::fromStdString(kept.Answers));
         games.push_back(game);
     }
     FStrayLines = FStrayLines || read.Skipped > 0;
@@ -67,10 +75,15 @@ bool TPendingFile::Add(const std::vector<TGameRecord>& games)
     std::vector<TPendingGame> kept;
     for (const TGameRecord& game : all) {
         const QString endedAt = game.EndedAt.toUTC().toString(Qt::ISODate);
+        const QString answers = AnswersText(game.Answers);
         kept.push_back({endedAt.toStdString(), std::clamp(game.Level, 0, 3),
                         std::clamp(game.Columns, 1, MaxPendingBoardSide), std::clamp(game.Rows, 1, MaxPendingBoardSide),
                         game.GameNumber, std::clamp(game.RowsUsed, 0, MaxPendingBoardSide), std::max(game.Seconds, 0),
-                        OutcomeName(game.Outcome).toStdString(), std::max(game.Hints, 0)});
+                        OutcomeName(game.Outcome).toStdString(), std::max(game.Hints, 0),
+                        game.DailyDate ? game.DailyDate->toString(Qt::ISODate).toStdString() : std::string(),
+                        game.HardMode, ModeName(game.Mode).toStdString(),
+                        std::clamp(game.Colours, 1, MaxPendingColours), game.Repeats,
+                        answers.size() <= qsizetype(MaxPendingAnswers) ? answers.toStdString() : std::string()});
     }
     const int error = ReplaceFile(QFile::encodeName(FPath).toStdString(), FormatPendingGames(kept));
     if (error == 0)

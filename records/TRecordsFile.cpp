@@ -67,17 +67,44 @@ QString NewConnectionName()
     return QStringLiteral("peglore-records-%1").arg(counter.fetch_add(1));
 }
 
-const char* const CreateTable = "CREATE TABLE IF NOT EXISTS games ("
-                                "id INTEGER PRIMARY KEY, "
-                                "ended_at TEXT NOT NULL, "
-                                "level INTEGER NOT NULL, "
-                                "width INTEGER NOT NULL, "
-                                "rows INTEGER NOT NULL, "
-                                "game_number INTEGER NOT NULL, "
-                                "rows_used INTEGER NOT NULL, "
-                                "seconds INTEGER NOT NULL, "
-                                "outcome TEXT NOT NULL, "
-                                "hints INTEGER NOT NULL DEFAULT 0)";
+// The columns of the table games. Version 1 had the first nine; version 2
+// added the rest, each with the value it has for a game of version 1.
+struct TColumn {
+    const char* Name;
+    const char* Definition;
+    const char* OfOlderGames;  // nullptr: a column version 1 already had
+};
+constexpr TColumn Columns[] = {
+    {"ended_at", "TEXT NOT NULL", nullptr},
+    {"level", "INTEGER NOT NULL", nullptr},
+    {"width", "INTEGER NOT NULL", nullptr},
+    {"rows", "INTEGER NOT NULL", nullptr},
+    {"game_number", "INTEGER NOT NULL", nullptr},
+    {"rows_used", "INTEGER NOT NULL", nullptr},
+    {"seconds", "INTEGER NOT NULL", nullptr},
+    {"outcome", "TEXT NOT NULL", nullptr},
+    {"hints", "INTEGER NOT NULL DEFAULT 0", nullptr},
+    // The local date (yyyy-MM-dd) of the daily game it was; NULL for any
+    // other game.
+    {"daily_date", "TEXT", "NULL"},
+    {"hard_mode", "INTEGER NOT NULL DEFAULT 0", "0"},
+    // 'play' for the player's own games, 'codebreaker' for the computer
+    // breaking the player's code.
+    {"mode", "TEXT NOT NULL DEFAULT 'play'", "'play'"},
+    {"colours", "INTEGER NOT NULL DEFAULT 8", "8"},
+    {"repeats", "INTEGER NOT NULL DEFAULT 1", "1"},
+    // The key pegs of the checked rows, as AnswersText writes them.
+    {"answers", "TEXT NOT NULL DEFAULT ''", "''"},
+};
+constexpr int ColumnCount = static_cast<int>(std::size(Columns));
+
+QString CreateTable()
+{
+    QString sql = QStringLiteral("CREATE TABLE IF NOT EXISTS games (id INTEGER PRIMARY KEY");
+    for (const TColumn& column : Columns)
+        sql += QStringLiteral(", %1 %2").arg(QLatin1String(column.Name), QLatin1String(column.Definition));
+    return sql + QLatin1Char(')');
+}
 
 }  // namespace
 
@@ -203,8 +230,32 @@ TRecordsFile::TCheck TRecordsFile::Inspect()
         return failInside();
     const int objects = query.value(0).toInt();
     if (version == 0 && objects == 0 && locked) {
-        if (!query.exec(QString::fromLatin1(CreateTable)) ||
-            !query.exec(QStringLiteral("PRAGMA user_version = %1").arg(SchemaVersion)))
+        if (!query.exec(CreateTable()) || !query.exec(QStringLiteral("PRAGMA user_version = %1").arg(SchemaVersion)))
+            return failInside();
+    }
+    FColumns.clear();
+    if (version != 0) {
+        if (!query.exec(QStringLiteral("SELECT name FROM pragma_table_info('games')")))
+            return failInside();
+        while (query.next())
+            FColumns.insert(query.value(0).toString());
+    }
+    const auto has = [this](const TColumn& column) { return FColumns.contains(QLatin1String(column.Name)); };
+    const bool ours = std::all_of(std::begin(Columns), std::end(Columns),
+                                  [&](const TColumn& column) { return column.OfOlderGames || has(column); });
+    if (version != 0 && version <= SchemaVersion && ours && locked) {
+        // An older file takes the columns it lacks, each game the value it
+        // had before they were kept, all in this transaction: the file is
+        // upgraded whole or not at all.
+        for (const TColumn& column : Columns) {
+            if (has(column))
+                continue;
+            if (!query.exec(QStringLiteral("ALTER TABLE games ADD COLUMN %1 %2")
+                                .arg(QLatin1String(column.Name), QLatin1String(column.Definition))))
+                return failInside();
+            FColumns.insert(QLatin1String(column.Name));
+        }
+        if (version < SchemaVersion && !query.exec(QStringLiteral("PRAGMA user_version = %1").arg(SchemaVersion)))
             return failInside();
     }
     if (locked && !query.exec(QStringLiteral("COMMIT")))
@@ -226,12 +277,11 @@ TRecordsFile::TCheck TRecordsFile::Inspect()
                        .arg(FPath);
         return TCheck::Ready;
     }
-    if (version != 0 &&
-        (!query.exec(QStringLiteral("SELECT count(*) FROM pragma_table_info('games') WHERE name IN "
-                                    "('ended_at','level','width','rows','game_number','rows_used','seconds',"
-                                    "'outcome','hints')")) ||
-         !query.next() || query.value(0).toInt() != 9)) {
+    if (version != 0 && !ours)
         return TCheck::Foreign;
+    if (version == 0) {
+        for (const TColumn& column : Columns)
+            FColumns.insert(QLatin1String(column.Name));
     }
     FWritable = FMayWrite;
     if (!FWritable)
@@ -318,10 +368,13 @@ bool TRecordsFile::AppendAll(std::span<const TGameRecord> games)
         const bool together = games.size() > 1;
         if (together && !query.exec(QStringLiteral("BEGIN IMMEDIATE")))
             error = query.lastError();
-        if (!error.isValid())
-            query.prepare(
-                QStringLiteral("INSERT INTO games (ended_at, level, width, rows, game_number, rows_used, seconds, "
-                               "outcome, hints) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        if (!error.isValid()) {
+            QStringList names;
+            for (const TColumn& column : Columns)
+                names << QLatin1String(column.Name);
+            query.prepare(QStringLiteral("INSERT INTO games (%1) VALUES (?%2)")
+                              .arg(names.join(QStringLiteral(", ")), QStringLiteral(", ?").repeated(ColumnCount - 1)));
+        }
         for (std::size_t i = 0; i < games.size() && !error.isValid(); ++i) {
             const TGameRecord& game = games[i];
             const QVariant values[] = {game.EndedAt.toUTC().toString(Qt::ISODate),
@@ -332,7 +385,15 @@ bool TRecordsFile::AppendAll(std::span<const TGameRecord> games)
                                        game.RowsUsed,
                                        game.Seconds,
                                        OutcomeName(game.Outcome),
-                                       game.Hints};
+                                       game.Hints,
+                                       game.DailyDate ? QVariant(game.DailyDate->toString(Qt::ISODate))
+                                                      : QVariant(QMetaType(QMetaType::QString)),
+                                       game.HardMode ? 1 : 0,
+                                       ModeName(game.Mode),
+                                       game.Colours,
+                                       game.Repeats ? 1 : 0,
+                                       AnswersText(game.Answers)};
+            static_assert(static_cast<int>(std::size(values)) == ColumnCount);
             for (int v = 0; v < static_cast<int>(std::size(values)); ++v)
                 query.bindValue(v, values[v]);
             if (!query.exec())
@@ -353,15 +414,28 @@ bool TRecordsFile::AppendAll(std::span<const TGameRecord> games)
     return true;
 }
 
-std::optional<std::vector<TGameRecord>> TRecordsFile::ReadAll()
+std::optional<std::vector<TGameRecord>> TRecordsFile::ReadAll(const std::optional<QDate>& dailyOn)
 {
     LeaveFileTakenAway();
     if (!FOpen && !Open())
         return std::nullopt;
+    // A file that may not be upgraded gives its games the values of the
+    // columns it lacks.
+    QStringList selected;
+    for (const TColumn& column : Columns)
+        selected << (FColumns.contains(QLatin1String(column.Name)) || !column.OfOlderGames
+                         ? QLatin1String(column.Name)
+                         : QLatin1String(column.OfOlderGames));
+    if (dailyOn && !FColumns.contains(QStringLiteral("daily_date")))
+        return std::vector<TGameRecord>{};
     QSqlQuery query(QSqlDatabase::database(FConnection, false));
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT ended_at, level, width, rows, game_number, rows_used, seconds, outcome, "
-                                   "hints FROM games ORDER BY id"))) {
+    query.prepare(QStringLiteral("SELECT %1 FROM games %2 ORDER BY id")
+                      .arg(selected.join(QStringLiteral(", ")),
+                           dailyOn ? QStringLiteral("WHERE daily_date = ?") : QString()));
+    if (dailyOn)
+        query.addBindValue(dailyOn->toString(Qt::ISODate));
+    if (!query.exec()) {
         Fail(QStringLiteral("the records cannot be read"), query.lastError());
         return std::nullopt;
     }
@@ -376,10 +450,18 @@ std::optional<std::vector<TGameRecord>> TRecordsFile::ReadAll()
         game.RowsUsed = StoredInt(query.value(5));
         game.Seconds = StoredInt(query.value(6));
         const std::optional<TGameOutcome> outcome = OutcomeFromName(query.value(7).toString());
-        if (!outcome)
+        const std::optional<TGameMode> mode = ModeFromName(query.value(11).toString());
+        if (!outcome || !mode)
             continue;  // a row this version does not know
         game.Outcome = *outcome;
         game.Hints = StoredInt(query.value(8));
+        if (const QDate date = QDate::fromString(query.value(9).toString(), Qt::ISODate); date.isValid())
+            game.DailyDate = date;
+        game.HardMode = StoredInt(query.value(10)) != 0;
+        game.Mode = *mode;
+        game.Colours = StoredInt(query.value(12));
+        game.Repeats = StoredInt(query.value(13)) != 0;
+        game.Answers = AnswersFromText(query.value(14).toString());
         games.push_back(game);
     }
     return games;

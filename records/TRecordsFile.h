@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDate>
+#include <QSet>
 #include <QString>
 
 #include <cstdint>
@@ -21,8 +23,10 @@ namespace peglore {
 // and is told by Problem().
 class TRecordsFile {
 public:
-    // The version of the table layout, kept as the file's user_version.
-    static constexpr int SchemaVersion = 1;
+    // The version of the table layout, kept as the file's user_version. A
+    // file of an older version is upgraded in place when opened, keeping
+    // every game; one of a newer version is read, never written.
+    static constexpr int SchemaVersion = 2;
 
     explicit TRecordsFile(QString path, int busyTimeoutMs = 2000);
     ~TRecordsFile();
@@ -38,8 +42,9 @@ public:
     bool Append(const TGameRecord& game);
     // Every game or none, in one transaction.
     bool AppendAll(std::span<const TGameRecord> games);
-    // Every game, oldest first; nullopt with a Problem() when unreadable.
-    std::optional<std::vector<TGameRecord>> ReadAll();
+    // Every game, oldest first, or only the daily games of the date
+    // dailyOn; nullopt with a Problem() when unreadable.
+    std::optional<std::vector<TGameRecord>> ReadAll(const std::optional<QDate>& dailyOn = std::nullopt);
 
     // What went wrong last, in a sentence for the player, else what was
     // set aside; empty when all is well.
@@ -73,6 +78,7 @@ private:
     bool FWritable = false;
     bool FMayWrite = false;
     TIdentity FOpenIdentity;
+    QSet<QString> FColumns;  // of the table games, as the file has them
     QString FProblem;
     QString FSetAsidePath;
     QString FSetAsideNotice;

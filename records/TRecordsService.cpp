@@ -2,7 +2,9 @@
 
 #include "records/TRecordsFile.h"
 
+#include <algorithm>
 #include <chrono>
+#include <iterator>
 
 namespace peglore {
 
@@ -81,6 +83,20 @@ void TRecordsService::Load()
         games.insert(games.end(), FKept.begin(), FKept.end());
         games.insert(games.end(), FPending.begin(), FPending.end());
         Report([this, games = std::move(games)] { emit Loaded(games, FProblem); });
+    });
+}
+
+void TRecordsService::LoadDaily(const QDate& date)
+{
+    if (FClosed)
+        return;
+    QMetaObject::invokeMethod(FContext, [this, date] {
+        WritePending();
+        std::vector<TGameRecord> games = FFile->ReadAll(date).value_or(std::vector<TGameRecord>{});
+        for (const std::vector<TGameRecord>* waiting : {&FKept, &FPending})
+            std::copy_if(waiting->begin(), waiting->end(), std::back_inserter(games),
+                         [&](const TGameRecord& game) { return game.DailyDate == date; });
+        Report([this, date, games = std::move(games)] { emit DailyLoaded(date, games); });
     });
 }
 

@@ -39,6 +39,9 @@ public:
     // Reads every game, oldest first, and answers with Loaded. Games not
     // written yet are part of the answer.
     void Load();
+    // Reads the daily games of date, waiting ones too, and answers with
+    // DailyLoaded.
+    void LoadDaily(const QDate& date);
     // The last problem the thread met; empty when all is well.
     const QString& Problem() const { return FProblem; }
 
@@ -56,6 +59,7 @@ public:
 
 signals:
     void Loaded(const std::vector<TGameRecord>& games, const QString& problem);
+    void DailyLoaded(const QDate& date, const std::vector<TGameRecord>& games);
     // After each game handed to Record was written or kept waiting.
     void Recorded();
     // After every write, open or read, with what is wrong now (empty when

@@ -61,5 +61,10 @@ inline constexpr int CodeBreakerSelfScoring = 7506;
 inline constexpr int CodeBreakerAnswer = 7507;
 inline constexpr int CodeBreakerStart = 7508;
 inline constexpr int CodeBreakerFaster = 7509;
+inline constexpr int DailyGameCommand = 7004;
+inline constexpr int CopyDailyResultCommand = 7008;
+// The controls of the daily game's result window.
+inline constexpr int DailyResultText = 7401;
+inline constexpr int DailyResultCopy = 7402;
 
 }  // namespace peglore::HelpContexts

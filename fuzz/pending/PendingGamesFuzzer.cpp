@@ -38,6 +38,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(!game.Outcome.empty() && game.EndedAt.size() <= 40 && game.Outcome.size() <= 40);
         Check(game.EndedAt.find_first_of("\t\n") == std::string::npos);
         Check(game.Outcome.find_first_of("\t\n") == std::string::npos);
+        Check(game.Colours >= 1 && game.Colours <= MaxPendingColours);
+        Check(!game.Mode.empty() && game.Mode.size() <= 40 && game.DailyDate.size() <= 10);
+        Check(game.Answers.size() <= MaxPendingAnswers);
+        Check((game.DailyDate + game.Mode + game.Answers).find_first_of("\t\n") == std::string::npos);
     }
     const TPendingGames again = ParsePendingGames(FormatPendingGames(read.Games));
     Check(again.Recognised && again.Skipped == 0 && again.Games == read.Games);

@@ -110,10 +110,9 @@ TAnswer TMessages::ShowHintBoardTooWide(int widest, int width)
 
 TAnswer TMessages::ShowCodeBreakerBoardTooWide(int widest, int width)
 {
-    return Show(TBoxKind::Information,
-                QStringLiteral("The computer breaks codes of up to %1 holes, and this board has %2.")
-                    .arg(widest)
-                    .arg(width));
+    return Show(
+        TBoxKind::Information,
+        QStringLiteral("The computer breaks codes of up to %1 holes, and this board has %2.").arg(widest).arg(width));
 }
 
 void TMessages::ShowError(const QString& message)

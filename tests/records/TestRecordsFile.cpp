@@ -8,11 +8,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <random>
 #include <set>
 
 #include <sys/stat.h>
 
 #include "records/PendingGames.h"
+#include "records/RecordsFigures.h"
 #include "records/TRecordsFile.h"
 #include "records/TRecordsService.h"
 
@@ -86,6 +88,88 @@ private slots:
         db.close();
         db = {};
         QSqlDatabase::removeDatabase(QStringLiteral("look"));
+    }
+
+    // A file of the first version takes the new columns in place: its games
+    // stay, with the values of the written game, and a game of today with
+    // every new field comes back as written, after a restart too.
+    void olderFileIsUpgradedKeepingEveryGame()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Peglore.records");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("old"));
+            db.setDatabaseName(path);
+            QVERIFY(db.open());
+            QSqlQuery query(db);
+            QVERIFY(query.exec(QStringLiteral(
+                "CREATE TABLE games (id INTEGER PRIMARY KEY, ended_at TEXT NOT NULL, level INTEGER NOT NULL, "
+                "width INTEGER NOT NULL, rows INTEGER NOT NULL, game_number INTEGER NOT NULL, rows_used INTEGER "
+                "NOT NULL, seconds INTEGER NOT NULL, outcome TEXT NOT NULL, hints INTEGER NOT NULL DEFAULT 0)")));
+            for (int number : {1, 2})
+                QVERIFY(query.exec(QStringLiteral("INSERT INTO games (ended_at, level, width, rows, game_number, "
+                                                  "rows_used, seconds, outcome, hints) VALUES "
+                                                  "('2026-01-02T03:04:05Z', 3, 6, 12, %1, 5, 77, 'won', 2)")
+                                       .arg(number)));
+            QVERIFY(query.exec(QStringLiteral("PRAGMA user_version = 1")));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("old"));
+
+        TGameRecord daily = Game(3, TGameOutcome::Lost);
+        daily.DailyDate = QDate(2026, 12, 9);
+        daily.HardMode = true;
+        daily.Mode = TGameMode::CodeBreaker;
+        daily.Colours = 6;
+        daily.Repeats = false;
+        daily.Answers = {{0, 2}, {1, 1}, {6, 0}};
+        QVERIFY(TRecordsFile(path).Append(daily));
+        const std::vector<TGameRecord> expected{Game(1), Game(2), daily};
+        QCOMPARE(*TRecordsFile(path).ReadAll(), expected);
+        QCOMPARE(*TRecordsFile(path).ReadAll(QDate(2026, 12, 9)), std::vector<TGameRecord>{daily});
+        QVERIFY(QDir(dir.path()).entryList({QStringLiteral("*damaged*")}).isEmpty());
+    }
+
+    // The daily figures of many a month of play, against a count day by day
+    // of the calendar: a date counts its first daily game only, a run is
+    // days in a row won, and today's run reaches back from today, or from
+    // yesterday while today has no daily game yet.
+    void dailyRunsCountDaysInARowWon()
+    {
+        std::mt19937 draw(2026);
+        const QDate today(2026, 12, 9);
+        for (int month = 0; month < 300; ++month) {
+            // Per day, oldest first: 0 none, 1 won, 2 lost; then maybe a replay.
+            std::vector<int> days(30);
+            std::vector<TGameRecord> games;
+            for (int d = 0; d < 30; ++d) {
+                days[static_cast<std::size_t>(d)] = static_cast<int>(draw() % 3);
+                for (int play = 0; play < (draw() % 2 ? 2 : 1) && days[static_cast<std::size_t>(d)]; ++play) {
+                    TGameRecord game = Game(static_cast<std::uint64_t>(d));
+                    game.Outcome = (play == 0) == (days[static_cast<std::size_t>(d)] == 1) ? TGameOutcome::Won
+                                                                                            : TGameOutcome::Lost;
+                    game.DailyDate = today.addDays(d - 29);
+                    games.push_back(game);
+                }
+            }
+            int won = 0, played = 0, run = 0, longest = 0;
+            for (int day : days) {
+                played += day != 0;
+                won += day == 1;
+                run = day == 1 ? run + 1 : 0;
+                longest = std::max(longest, run);
+            }
+            int current = 0;
+            for (int d = days.back() == 0 ? 28 : 29; d >= 0 && days[static_cast<std::size_t>(d)] == 1; --d)
+                ++current;
+            const std::vector<TBoardFigures> figures = FiguresPerBoard(games, today);
+            if (played == 0)
+                continue;
+            QCOMPARE(figures.size(), 1u);
+            QCOMPARE(figures[0].DailyGames, played);
+            QCOMPARE(figures[0].DailyWon, won);
+            QCOMPARE(figures[0].LongestDailyRun, longest);
+            QCOMPARE(figures[0].CurrentDailyRun, current);
+        }
     }
 
     // A player who deletes or moves the file during a session (to start
@@ -214,6 +298,10 @@ private slots:
         QTest::newRow("as written") << written << "file" << 2 << false;
         QTest::newRow("no games") << QByteArray::fromStdString(FormatPendingGames({})) << "file" << 0 << false;
         QTest::newRow("empty") << QByteArray() << "file" << 0 << false;
+        QTest::newRow("of the first version")
+            << QByteArray("Peglore games waiting for the records file, version 1\n"
+                          "2026-01-02T03:04:05Z\t3\t6\t12\t1\t5\t77\twon\t2\n")
+            << "file" << 1 << false;
         QTest::newRow("a stray line") << written + "2026\tnot a game\n" << "file" << 2 << true;
         QTest::newRow("cut short") << written.chopped(3) << "file" << 1 << true;
         QTest::newRow("another file") << QByteArray("[Options]\nMusic=1\n") << "file" << 0 << true;

@@ -1,9 +1,12 @@
 // Records kept by the running game: one row for each way a game ends, the
 // Records window's figures, and a game played again by its number.
 
+#include <QClipboard>
 #include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSqlDatabase>
@@ -16,11 +19,13 @@
 #include <memory>
 
 #include "app/TActiveFormTracker.h"
+#include "app/TDailyGames.h"
 #include "app/TGameSession.h"
 #include "app/TMainForm.h"
 #include "app/TRecordsKeeper.h"
 #include "app/mainform/ActiveGame.h"
 #include "app/mainform/AppFakes.h"
+#include "game/DailyGame.h"
 #include "game/PegColors.h"
 #include "game/TLevelSettings.h"
 #include "game/TLogic.h"
@@ -29,6 +34,7 @@
 #include "services/clock/TMyTimer.h"
 #include "settings/statistics/TStatistics.h"
 #include "support/ModalAnswer.h"
+#include "windows/daily/TfrmDailyResult.h"
 #include "windows/records/TWinsChart.h"
 #include "windows/records/TfrmRecords.h"
 
@@ -251,6 +257,79 @@ private slots:
                  shown);
         last->selectRow(0);
         QCOMPARE(window->findChild<QPushButton*>(QStringLiteral("PlayButton"))->isEnabled(), playable);
+    }
+
+    // Today's game: its number, its result shown after the written box and
+    // copied, Copy Daily Result a note before and the result after; played again the same day it is
+    // an ordinary game. A win with a hint sets no fewest rows.
+    void dailyGameCountsOnceAndSharesItsResult()
+    {
+        TGame game;
+        QCoreApplication::processEvents();
+        auto* daily = game.Form->findChild<QAction*>(QStringLiteral("mmenuDailyGame"));
+        auto* copy = game.Form->findChild<QAction*>(QStringLiteral("mmenuCopyDailyResult"));
+        const QDate today = QDate::currentDate();
+        QString note;
+        AnswerNextModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Return); },
+                        [&](QWidget* m) { note = qobject_cast<QMessageBox*>(m)->text(); });
+        copy->trigger();
+        QVERIFY(note.contains(QStringLiteral("not finished yet")));
+        QString shared;
+        const auto win = [&](int rows, bool resultWindow) {
+            for (int row = 1; row < rows; ++row) {
+                game.FillRow(game.Losing());
+                game.Logic().CheckCurrentRow();
+            }
+            game.FillRow(game.Secret());
+            AnswerNextModal([&, resultWindow](QWidget* won) {
+                QTest::keyClick(won, Qt::Key_Return);
+                if (!resultWindow)
+                    return;
+                AnswerNextModal([&](QWidget* m) {
+                    auto* window = qobject_cast<TfrmDailyResult*>(m);
+                    QVERIFY(window);
+                    window->findChild<QPushButton*>(QStringLiteral("CopyButton"))->click();
+                    shared = QGuiApplication::clipboard()->text();
+                    window->grab().save(QDir::temp().filePath("peglore-daily-result.png"));
+                    window->close();
+                });
+            });
+            game.Logic().CheckCurrentRow();
+        };
+
+        daily->trigger();
+        QCOMPARE(game.Logic().GameNumber(), DailyGameNumber(today.year(), today.month(), today.day(), 3, 10));
+        win(2, true);
+        QTRY_VERIFY(!shared.isEmpty());
+        const QStringList lines = shared.split('\n');
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines[0], QStringLiteral("Peglore %1 \u00b7 Beginner \u00b7 2/10").arg(today.toString(Qt::ISODate)));
+        QCOMPARE(lines[2], QString(3, QChar(0x26AB)));
+        QGuiApplication::clipboard()->clear();
+        QString shown;
+        AnswerNextModal([](QWidget* m) { m->close(); },
+                        [&](QWidget* m) { shown = m->findChild<QPlainTextEdit*>()->toPlainText(); });
+        copy->trigger();
+        QCOMPARE(shown, shared);
+        QCOMPARE(QGuiApplication::clipboard()->text(), shared);
+
+        daily->trigger();
+        win(3, false);
+        TGameRecord hinted = Record(Beginner, 3, 10, TGameOutcome::Won, 1, 1);
+        hinted.Hints = 1;
+        QVERIFY(TRecordsFile(game.RecordsPath()).Append(hinted));
+        game.Form->ShowRecords();
+        TfrmRecords* window = game.Form->Records()->Window();
+        auto* days = window->findChild<QTableWidget*>(QStringLiteral("DailyTable"));
+        QTRY_COMPARE(days->rowCount(), 1);
+        QCOMPARE(RowTexts(*days, 0), (QStringList{QStringLiteral("Beginner, 3 \u00d7 10"), "1", "1", "1", "1"}));
+        auto* boards = window->findChild<QTableWidget*>(QStringLiteral("BoardTable"));
+        QCOMPARE(boards->item(0, 1)->text(), QStringLiteral("3"));
+        QCOMPARE(boards->item(0, 5)->text(), QStringLiteral("2"));  // not the hinted win's one row
+        const std::vector<TGameRecord> kept = *TRecordsFile(game.RecordsPath()).ReadAll();
+        QCOMPARE(kept.at(0).DailyDate, std::optional<QDate>(today));
+        QCOMPARE(kept.at(0).Answers.size(), 2u);
+        QCOMPARE(kept.at(1).DailyDate, std::nullopt);
     }
 
     // Play on a game of another board: the question (a game with pegs is

@@ -17,9 +17,35 @@ namespace peglore {
 
 namespace {
 
-QString BoardText(int level, int columns, int rows)
+// "Beginner, 3 × 10", with the variant and the mode when they are not the
+// written game's: "Custom, 4 × 10, 6 colours, no repeats, Break My Code".
+QString BoardText(int level, int columns, int rows, int colours, bool repeats, TGameMode mode)
 {
-    return QStringLiteral("%1, %2 \u00d7 %3").arg(LevelName(level)).arg(columns).arg(rows);
+    QString text = QStringLiteral("%1, %2 \u00d7 %3").arg(LevelName(level)).arg(columns).arg(rows);
+    if (const std::string variant = VariantName(colours, repeats); !variant.empty())
+        text += QStringLiteral(", ") + QString::fromStdString(variant);
+    if (mode == TGameMode::CodeBreaker)
+        text += QStringLiteral(", Break My Code");
+    return text;
+}
+QString BoardText(const TBoardFigures& b)
+{
+    return BoardText(b.Level, b.Columns, b.Rows, b.Colours, b.Repeats, b.Mode);
+}
+QString BoardText(const TGameRecord& g)
+{
+    return BoardText(g.Level, g.Columns, g.Rows, g.Colours, g.Repeats, g.Mode);
+}
+
+// What sets a game apart beyond its board: "daily 2026-12-09", "hard mode".
+QString NotesText(const TGameRecord& g)
+{
+    QStringList notes;
+    if (g.DailyDate)
+        notes << QStringLiteral("daily %1").arg(g.DailyDate->toString(Qt::ISODate));
+    if (g.HardMode)
+        notes << QStringLiteral("hard mode");
+    return notes.join(QStringLiteral(", "));
 }
 
 QTableWidget* NewTable(const char* name, const QStringList& headers, QWidget* parent)
@@ -83,6 +109,16 @@ TfrmRecords::TfrmRecords(IHelpCommands& help, QWidget* parent) : QWidget(parent,
     FBoardTable->setAccessibleName(QStringLiteral("Figures per board"));
     layout->addWidget(FBoardTable, 2);
 
+    FDailyLabel = new QLabel(tr("Daily games:"), this);
+    layout->addWidget(FDailyLabel);
+    FDailyTable = NewTable("DailyTable",
+                           {tr("Board"), tr("Daily games"), tr("Won"), tr("Current run of days won"),
+                            tr("Longest run of days won")},
+                           this);
+    FDailyTable->setAccessibleName(tr("Daily games per board"));
+    FDailyLabel->setBuddy(FDailyTable);
+    layout->addWidget(FDailyTable, 1);
+
     FChart = new TWinsChart(this);
     layout->addWidget(FChart, 3);
 
@@ -91,7 +127,8 @@ TfrmRecords::TfrmRecords(IHelpCommands& help, QWidget* parent) : QWidget(parent,
     FGameTable =
         NewTable("GameTable",
                  {QStringLiteral("Game number"), QStringLiteral("Ended"), QStringLiteral("Board"),
-                  QStringLiteral("Outcome"), QStringLiteral("Rows"), QStringLiteral("Time"), QStringLiteral("Hints")},
+                  QStringLiteral("Outcome"), QStringLiteral("Rows"), QStringLiteral("Time"), QStringLiteral("Hints"),
+                  tr("Notes")},
                  this);
     FGameTable->setAccessibleName(QStringLiteral("Last games"));
     lastLabel->setBuddy(FGameTable);
@@ -145,17 +182,30 @@ void TfrmRecords::SetGames(const std::vector<TGameRecord>& games, const QString&
 {
     SetProblem(problem);
     const int chosenBoard = std::max(FBoardTable->currentRow(), 0);
-    FBoards = FiguresPerBoard(games);
+    FBoards = FiguresPerBoard(games, QDate::currentDate());
     FBoardTable->setRowCount(static_cast<int>(FBoards.size()));
     for (std::size_t i = 0; i < FBoards.size(); ++i) {
         const TBoardFigures& b = FBoards[i];
         SetRow(FBoardTable, static_cast<int>(i),
-               {BoardText(b.Level, b.Columns, b.Rows), QString::number(b.Games), QString::number(b.Won),
+               {BoardText(b), QString::number(b.Games), QString::number(b.Won),
                 QString::number(b.Lost), OrDash<int>(b.BestSeconds, &ClockText),
                 OrDash<int>(b.FewestRows, [](int rows) { return QString::number(rows); }),
                 OrDash<double>(b.AverageRows, [](double rows) { return QString::number(rows, 'f', 1); }),
                 QString::number(b.LongestWinRun)});
     }
+    int dailyRows = 0;
+    FDailyTable->setRowCount(0);
+    for (const TBoardFigures& b : FBoards) {
+        if (b.DailyGames == 0)
+            continue;
+        FDailyTable->setRowCount(dailyRows + 1);
+        SetRow(FDailyTable, dailyRows++,
+               {BoardText(b), QString::number(b.DailyGames), QString::number(b.DailyWon),
+                QString::number(b.CurrentDailyRun), QString::number(b.LongestDailyRun)});
+    }
+    // Shown once a daily game has been played.
+    FDailyLabel->setVisible(dailyRows > 0);
+    FDailyTable->setVisible(dailyRows > 0);
 
     const std::size_t shown = std::min<std::size_t>(games.size(), LastGamesShown);
     FLastGames.assign(games.rbegin(), games.rbegin() + static_cast<std::ptrdiff_t>(shown));
@@ -164,11 +214,12 @@ void TfrmRecords::SetGames(const std::vector<TGameRecord>& games, const QString&
         const TGameRecord& g = FLastGames[i];
         SetRow(FGameTable, static_cast<int>(i),
                {QString::number(g.GameNumber), g.EndedAt.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
-                BoardText(g.Level, g.Columns, g.Rows), OutcomeName(g.Outcome), QString::number(g.RowsUsed),
-                ClockText(g.Seconds), QString::number(g.Hints)});
+                BoardText(g), OutcomeName(g.Outcome), QString::number(g.RowsUsed), ClockText(g.Seconds),
+                QString::number(g.Hints), NotesText(g)});
         FGameTable->item(static_cast<int>(i), 1)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         FGameTable->item(static_cast<int>(i), 2)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         FGameTable->item(static_cast<int>(i), 3)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        FGameTable->item(static_cast<int>(i), 7)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
 
     if (FBoards.empty()) {
@@ -187,7 +238,7 @@ void TfrmRecords::ShowBoard(int row)
         return;
     }
     const TBoardFigures& b = FBoards[static_cast<std::size_t>(row)];
-    FChart->SetWins(QStringLiteral("Rows per win: %1").arg(BoardText(b.Level, b.Columns, b.Rows)), b.WinsByRows);
+    FChart->SetWins(QStringLiteral("Rows per win: %1").arg(BoardText(b)), b.WinsByRows);
 }
 
 const TGameRecord* TfrmRecords::ChosenGame() const

@@ -18,8 +18,8 @@ class IHelpCommands;
 class TWinsChart;
 
 // The Records window (F4), not modal: the figures of every board played,
-// a chart of the rows the chosen board's wins took, and the last games;
-// Play starts the chosen game again.
+// its daily games once there are any, a chart of the rows the chosen
+// board's wins took, and the last games; Play starts the chosen game again.
 class TfrmRecords : public QWidget {
     Q_OBJECT
 public:
@@ -53,6 +53,8 @@ private:
     QLabel* FProblem;
     QLabel* FFilePath;
     QTableWidget* FBoardTable;
+    QLabel* FDailyLabel;
+    QTableWidget* FDailyTable;
     TWinsChart* FChart;
     QTableWidget* FGameTable;
     QPushButton* FPlayButton;

@@ -248,7 +248,8 @@ private slots:
         }
         QCOMPARE(seen, (QStringList{"&Game", "mmenuNewGame", "mmenuGiveUp", "-", "mmenuProperties", "-", "ExitMenu",
                                     "&Level", "BeginnerMenu", "IntermediateMenu", "mmenuExpert", "CustomMenu", "&Tools",
-                                    "mmenuHint", "mmenuAnalysis", "mmenuRecords", "-", "mmenuBreakMyCode", "-", "mmenuVariant",
+                                    "mmenuHint", "mmenuAnalysis", "mmenuRecords", "-", "mmenuDailyGame", "mmenuCopyDailyResult",
+                                    "mmenuBreakMyCode", "-", "mmenuVariant",
                                     "mmenuHardMode", "mmenuPegSymbols", "mmenuKeepGame",
                                     "&Help", "HelpTopicsMenu", "WhatsNewMenu", "-", "mmenuAbout"}));
     }

@@ -123,7 +123,8 @@ private slots:
     void keptGameComesBackOnceUnlessDamaged_data()
     {
         QTest::addColumn<QByteArray>("damage");
-        for (const char* damage : {"", "cut short", "wrong answer", "binary", "huge", "folder", "fifo", "other variant"})
+        for (const char* damage :
+             {"", "cut short", "wrong answer", "binary", "huge", "folder", "fifo", "other variant"})
             QTest::newRow(*damage ? damage : "whole") << QByteArray(damage);
     }
     void keptGameComesBackOnceUnlessDamaged()
@@ -240,10 +241,8 @@ private slots:
 
         hardMode->trigger();
         QVERIFY(hardMode->isChecked());
-        const TCode againstBoth =
-            FirstCode(width, [&](const TCode& c) { return !fitsRow(c, 0) && !fitsRow(c, 1); });
-        const TCode againstSecond =
-            FirstCode(width, [&](const TCode& c) { return fitsRow(c, 0) && !fitsRow(c, 1); });
+        const TCode againstBoth = FirstCode(width, [&](const TCode& c) { return !fitsRow(c, 0) && !fitsRow(c, 1); });
+        const TCode againstSecond = FirstCode(width, [&](const TCode& c) { return fitsRow(c, 0) && !fitsRow(c, 1); });
         const TCode fitting = FirstCode(width, [&](const TCode& c) { return fitsRow(c, 0) && fitsRow(c, 1); });
         for (const TCode& code : {againstBoth, againstSecond, fitting})
             QCOMPARE(code.Width(), width);
