@@ -23,6 +23,7 @@
 #include "app/TGameSession.h"
 #include "app/TMainForm.h"
 #include "app/TRecordsKeeper.h"
+#include "app/TToolActions.h"
 #include "app/mainform/ActiveGame.h"
 #include "app/mainform/AppFakes.h"
 #include "game/DailyGame.h"
@@ -153,6 +154,27 @@ private slots:
             QCOMPARE(got, expected[i]);
         }
         QVERIFY(!QFile::exists(game.Folder.filePath("Peglore.records-journal")));
+    }
+
+    // A record keeps the conditions of its game: the variant its secret was
+    // drawn under, and whether every row was checked in hard mode.
+    void conditionsOfTheGameAreRecorded()
+    {
+        TGame game;
+        QCoreApplication::processEvents();
+        game.Form->Tools().HardMode()->trigger();
+        game.Logic().SetVariant({6, false});
+        game.Logic().NewGame(false, false);
+        game.FillRow(game.Secret());
+        PressReturnInNextBox();
+        game.Form->sbtnCheckClick();
+        game.Form->close();
+        const auto games = TRecordsFile(game.RecordsPath()).ReadAll();
+        QVERIFY(games && games->size() == 1);
+        QCOMPARE(games->front().Outcome, TGameOutcome::Won);
+        QCOMPARE(games->front().Colours, 6);
+        QCOMPARE(games->front().Repeats, false);
+        QVERIFY(games->front().HardMode);
     }
 
     // A level starts a new game without a question and without counting
