@@ -6,10 +6,13 @@ endif()
 
 include(GNUInstallDirs)
 
-# One id names the desktop file, the metainfo, the icons and the running
-# program's desktop file name, so that shells match the window to its entry.
+# One id names the desktop file, the icons and the running program's
+# desktop file name, so that shells match the window to its entry.
 set(PEGLORE_APP_ID io.github.peglore.Peglore)
-set(PEGLORE_RELEASE_DATE 2026-12-08)  # of PROJECT_VERSION; moves with it
+# The software centres' id of the game, which AppStream writes in lower
+# case; its metainfo names the desktop file above.
+set(PEGLORE_COMPONENT_ID io.github.peglore.peglore)
+set(PEGLORE_RELEASE_DATE 2026-12-09)  # of PROJECT_VERSION; moves with it
 set(PEGLORE_DATA_INSTALL_DIR ${CMAKE_INSTALL_DATADIR}/peglore)
 # Debian's policy puts games in <prefix>/games, beside <prefix>/bin.
 set(PEGLORE_PROGRAM_INSTALL_DIR games)
@@ -27,7 +30,7 @@ endforeach()
 
 set(packaging ${PROJECT_SOURCE_DIR}/packaging)
 set(configured ${PROJECT_BINARY_DIR}/packaging)
-configure_file(${packaging}/${PEGLORE_APP_ID}.metainfo.xml.in ${configured}/${PEGLORE_APP_ID}.metainfo.xml @ONLY)
+configure_file(${packaging}/${PEGLORE_COMPONENT_ID}.metainfo.xml.in ${configured}/${PEGLORE_COMPONENT_ID}.metainfo.xml @ONLY)
 configure_file(${packaging}/peglore.6.in ${configured}/peglore.6 @ONLY)
 
 # The changelog's latest entry is the version being built.
@@ -46,7 +49,7 @@ install(TARGETS peglore_installed RUNTIME DESTINATION ${PEGLORE_PROGRAM_INSTALL_
 install(FILES ${PEGLORE_TUNE} ${PROJECT_SOURCE_DIR}/resources/help/Peglore.hlp
         DESTINATION ${PEGLORE_DATA_INSTALL_DIR})
 install(FILES ${packaging}/${PEGLORE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${configured}/${PEGLORE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${configured}/${PEGLORE_COMPONENT_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${configured}/peglore.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${packaging}/debian/copyright DESTINATION ${PEGLORE_DOC_INSTALL_DIR})
 install(FILES ${configured}/changelog.gz DESTINATION ${PEGLORE_DOC_INSTALL_DIR})

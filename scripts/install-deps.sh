@@ -28,6 +28,9 @@ packages=(
   # the Debian package and the checks of it (lintian) and of its desktop
   # entry, metainfo and icons
   dpkg-dev file desktop-file-utils appstream python3 lintian
+  # the store page's screenshots (packaging/screenshots/make_screenshots.sh):
+  # the screen read (x11-apps' xwd), cut (ImageMagick) and packed (optipng)
+  x11-apps imagemagick optipng
   # the window frames the window manager states (and the start-up benchmark,
   # which watches the X server for its windows)
   libxcb1-dev

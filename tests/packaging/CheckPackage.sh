@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Checks the Debian package that cpack wrote into FOLDER: its name, that it
-# holds the game's files and nothing else, what it depends on, and that
-# lintian finds nothing to report in it.
+# holds the game's files and nothing else, what it depends on, that
+# lintian finds nothing to report in it, and that appstreamcli and
+# desktop-file-validate find nothing to say about its metainfo and desktop
+# entry.
 #   CheckPackage.sh FOLDER VERSION
 set -euo pipefail
 folder=$1
 version=$2
 app_id=io.github.peglore.Peglore
+component_id=io.github.peglore.peglore
 status=0
 fail() { echo "FAIL: $*" >&2; status=1; }
 
@@ -18,7 +21,7 @@ expected=(
   ./usr/share/peglore/Peglore.hlp
   ./usr/share/peglore/Peglore.mid
   ./usr/share/applications/$app_id.desktop
-  ./usr/share/metainfo/$app_id.metainfo.xml
+  ./usr/share/metainfo/$component_id.metainfo.xml
   ./usr/share/man/man6/peglore.6.gz
   ./usr/share/doc/peglore/copyright
   ./usr/share/doc/peglore/changelog.gz
@@ -53,6 +56,15 @@ grep -Eq "(^|, )qt6-wayland( |,|$)" <<<"$(dpkg-deb --field "$deb" Recommends)" |
 if ! "${LINTIAN:-lintian}" --fail-on error,warning --no-tag-display-limit "$deb" >&2; then
   fail "lintian reports the package"
 fi
+
+# The metainfo and desktop entry as installed, pedantic hints included.
+unpacked=$(mktemp -d)
+trap 'rm -rf "$unpacked"' EXIT
+dpkg-deb --extract "$deb" "$unpacked"
+bash "$(dirname "$0")/CheckMetainfo.sh" "$unpacked/usr/share/metainfo/$component_id.metainfo.xml" >/dev/null || fail "metainfo"
+desktop_report=$("${DESKTOP_FILE_VALIDATE:-desktop-file-validate}" "$unpacked/usr/share/applications/$app_id.desktop" 2>&1) ||
+  fail "desktop-file-validate fails"
+[ -z "$desktop_report" ] || fail "desktop-file-validate reports: $desktop_report"
 
 [ $status -eq 0 ] && echo "peglore_${version} package: ${#expected[@]} files, Depends: $depends"
 exit $status
