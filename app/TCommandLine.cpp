@@ -56,7 +56,9 @@ TCommandLine ReadCommandLine(int argc, char** argv, const char* version)
                        "F4 in the game shows the records of the games played, kept in Peglore.records\n"
                        "($XDG_DATA_HOME/peglore/, else ~/.local/share/peglore/, when installed).\n"
                        "Tools > Daily Game (Ctrl+D) starts today's game, the same secret for every player;\n"
-                       "its result, key pegs only, can be copied to share."));
+                       "its result, key pegs only, can be copied to share.\n"
+                       "Tools > Hard Mode checks only rows that could be the secret; Tools > Break My Code...\n"
+                       "lets the computer break a code you set; Tools > Variant... sets the colours in play."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help."));
     const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
                                            QStringLiteral("Displays the version."));
