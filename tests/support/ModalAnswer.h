@@ -15,12 +15,19 @@ namespace peglore::testing {
 
 // Once a modal widget is active, records what the test needs of it (via
 // inspect) and then lets answer close it. Gives up after about five
-// seconds by closing whatever is modal, so a test never hangs.
-inline void AnswerNextModal(std::function<void(QWidget*)> answer, std::function<void(QWidget*)> inspect = {})
+// seconds by closing whatever is modal, so a test never hangs. Setting
+// *stop (when given) ends the wait early: for a call that may open no box,
+// so that the waiting answer does not take a later one.
+inline void AnswerNextModal(std::function<void(QWidget*)> answer, std::function<void(QWidget*)> inspect = {},
+                            std::shared_ptr<bool> stop = {})
 {
     auto tries = std::make_shared<int>(0);
     auto poll = std::make_shared<std::function<void()>>();
     *poll = [=]() {
+        if (stop && *stop) {
+            *poll = nullptr;
+            return;
+        }
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal || !modal->isVisible()) {
             if (++*tries < 500) {

@@ -217,13 +217,16 @@ private slots:
             return Score(rowCode(row), code) == TKeyPegs{logic.CountBlacks(row), logic.CountWhites(row)};
         };
         // Placed as the hint places a row: checked at once when full.
+        // A row that opens no box leaves no answer waiting for a later one.
         const auto play = [&](const TCode& code) -> QString {
-            QString text;
+            const auto text = std::make_shared<QString>();
+            const auto done = std::make_shared<bool>(false);
             AnswerNextModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Return); },
-                            [&](QWidget* m) { text = qobject_cast<QMessageBox*>(m)->text(); });
+                            [text](QWidget* m) { *text = qobject_cast<QMessageBox*>(m)->text(); }, done);
             const auto colors = code.Colors();
             logic.PlaceRow(std::span(colors).first(static_cast<std::size_t>(width)), true);
-            return text;
+            *done = true;
+            return *text;
         };
         const auto refusal = [&](int row) {
             return QStringLiteral("Row %1 answered %2 black, %3 white: this row cannot be the secret.")
