@@ -30,19 +30,25 @@ TRecordsKeeper::~TRecordsKeeper()
     delete FService;
 }
 
+TGameRecord TRecordsKeeper::EndedNow(int columns, int rows, int rowsUsed, TGameOutcome outcome) const
+{
+    TGameRecord record;
+    record.EndedAt = QDateTime::currentDateTimeUtc();
+    record.Level = FSession.LevelSettings().DifficultyLevel();
+    record.Columns = columns;
+    record.Rows = rows;
+    record.RowsUsed = rowsUsed;
+    record.Outcome = outcome;
+    return record;
+}
+
 void TRecordsKeeper::GameEnded(const TGameEnd& game)
 {
     if (game.RowsUsed == 0)
         return;  // given up before a peg was placed
-    TGameRecord record;
-    record.EndedAt = QDateTime::currentDateTimeUtc();
-    record.Level = FSession.LevelSettings().DifficultyLevel();
-    record.Columns = game.Columns;
-    record.Rows = game.Rows;
+    TGameRecord record = EndedNow(game.Columns, game.Rows, game.RowsUsed, game.Outcome);
     record.GameNumber = game.GameNumber;
-    record.RowsUsed = game.RowsUsed;
     record.Seconds = FSession.Clock().Seconds();
-    record.Outcome = game.Outcome;
     record.Hints = FHintsUsed ? FHintsUsed() : 0;
     // The game's own conditions, as it ended: the variant it was drawn
     // under and whether every row was checked in hard mode.
@@ -61,13 +67,8 @@ void TRecordsKeeper::GameStarted()
 
 void TRecordsKeeper::CodeBroken(const TCodeBreakEnd& end, const TRules& rules)
 {
-    TGameRecord record;
-    record.EndedAt = QDateTime::currentDateTimeUtc();
-    record.Level = FSession.LevelSettings().DifficultyLevel();
-    record.Columns = end.Width;
-    record.Rows = end.Rows;
-    record.RowsUsed = end.RowsUsed;
-    record.Outcome = end.Found ? TGameOutcome::Won : TGameOutcome::Lost;
+    TGameRecord record =
+        EndedNow(end.Width, end.Rows, end.RowsUsed, end.Found ? TGameOutcome::Won : TGameOutcome::Lost);
     record.Mode = TGameMode::CodeBreaker;
     record.Colours = rules.ColoursInPlay();
     record.Repeats = rules.Repeats;

@@ -83,6 +83,8 @@ public:
     TfrmRecords* Window() const { return FWindow; }
 
 private:
+    // A record of a game on this board ending now, at the level in use.
+    TGameRecord EndedNow(int columns, int rows, int rowsUsed, TGameOutcome outcome) const;
     TGameSession& FSession;
     IHelpCommands& FHelp;
     QWidget& FMainWindow;
