@@ -58,9 +58,10 @@ void TMainFormPorts::SetRowMarkerTop(int top)
     FParts.Hand->move(RowMarkerLeft, top);
 }
 
-void TMainFormPorts::SetStatusRowText(const std::string& text)
+void TMainFormPorts::SetStatusRow(int row)
 {
-    FParts.StatusBar->SetPanelText(0, QString::fromStdString(text));
+    //: The status bar's first panel, 50 pixels wide: the number of the current row, counted from 1.
+    FParts.StatusBar->SetPanelText(0, QCoreApplication::translate("peglore::TMainForm", "Row: %1").arg(row + 1));
     // Another row is played: the rows read as checked or current anew.
     FParts.LeftBoard->ReadingChanged();
     FParts.RightBoard->ReadingChanged();

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 #include "game/IWindowPlacement.h"
 #include "game/TVariant.h"
 
@@ -25,8 +23,9 @@ struct TGridLayout {
 class IMainWindowPort : public IWindowPlacement {
 public:
     virtual void SetRowMarkerTop(int top) = 0;
-    // Status bar panel 0.
-    virtual void SetStatusRowText(const std::string& text) = 0;
+    // Status bar panel 0 names the current row, ROW counted from 0; the
+    // window words it in the player's language.
+    virtual void SetStatusRow(int row) = 0;
     virtual void SetLeftBoardLayout(const TGridLayout& layout) = 0;
     virtual void SetRightBoardLayout(const TGridLayout& layout) = 0;
     // The client width as designed: the window never gets narrower.

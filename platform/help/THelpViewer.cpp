@@ -49,7 +49,8 @@ THelpViewer::THelpViewer(const QString& helpFile, QObject* parent) : QObject(par
     const QString folder = QString::fromStdString(ProgramDir());
     FPath =
         QDir::isAbsolutePath(helpFile) ? QDir::cleanPath(helpFile) : QDir::cleanPath(QDir(folder).filePath(helpFile));
-    FCaption = tr("%1 Help").arg(QFileInfo(FPath).completeBaseName());
+    // "Peglore Help" for Peglore.hlp and for Peglore.de.hlp alike.
+    FCaption = tr("%1 Help").arg(QFileInfo(FPath).baseName());
 }
 
 THelpViewer::~THelpViewer()

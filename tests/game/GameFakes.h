@@ -109,9 +109,9 @@ public:
         MarkerTop = top;
         FLog << QStringLiteral("marker %1").arg(top);
     }
-    void SetStatusRowText(const std::string& text) override
+    void SetStatusRow(int row) override
     {
-        RowText = QString::fromStdString(text);
+        RowText = QStringLiteral("Row: %1").arg(row + 1);
         FLog << "status " + RowText;
     }
     void SetLeftBoardLayout(const TGridLayout& l) override { Left = l; }
