@@ -58,6 +58,13 @@ void TMainFormPorts::SetRowMarkerTop(int top)
     FParts.Hand->move(RowMarkerLeft, top);
 }
 
+void TMainFormPorts::SetStatusRowText(const std::string& text)
+{
+    FParts.StatusBar->SetPanelText(0, QString::fromStdString(text));
+    FParts.LeftBoard->ReadingChanged();
+    FParts.RightBoard->ReadingChanged();
+}
+
 void TMainFormPorts::SetStatusRow(int row)
 {
     //: The status bar's first panel, 50 pixels wide: the number of the current row, counted from 1.

@@ -109,9 +109,9 @@ public:
         MarkerTop = top;
         FLog << QStringLiteral("marker %1").arg(top);
     }
-    void SetStatusRow(int row) override
+    void SetStatusRowText(const std::string& text) override
     {
-        RowText = QStringLiteral("Row: %1").arg(row + 1);
+        RowText = QString::fromStdString(text);
         FLog << "status " + RowText;
     }
     void SetLeftBoardLayout(const TGridLayout& l) override { Left = l; }
