@@ -8,7 +8,7 @@
 #include "app/TCloseRequests.h"
 #include "app/TCommandLine.h"
 #include "app/TGameSession.h"
-#include "app/TLanguage.h"
+#include "app/TPlayerLanguage.h"
 #include "app/TMainForm.h"
 #include "app/TPegloreApplication.h"
 #include "dialogs/about/TfrmAbout.h"
@@ -48,10 +48,10 @@ int main(int argc, char** argv)
     InitPictures();
     // The player's language, before the first text is made: the display
     // check's box below speaks it too.
-    const QStringList languages = TLanguage::DesktopLanguages();
+    const QStringList languages = TPlayerLanguage::DesktopLanguages();
     const QStringList catalogues = CatalogueLanguages();
-    const TLanguage language(
-        TLanguage::Choose(languages, [&](const QString& tried) { return catalogues.contains(tried); }));
+    const TPlayerLanguage language(
+        TPlayerLanguage::Choose(languages, [&](const QString& tried) { return catalogues.contains(tried); }));
 
     // A display that cannot show the pegs' colours ends the game before
     // anything is created, read or written. Unlike a normal exit this one
@@ -63,7 +63,7 @@ int main(int argc, char** argv)
 
     const TGameFiles files = GameFilesOfThisRun(
         PEGLORE_INSTALLED ? TFilesPlace::Installed : TFilesPlace::BesideTheProgram, PEGLORE_DATA_FROM_PROGRAM);
-    THelpViewer help(TLanguage::HelpFile(QString::fromStdString(files.DataFolder), languages));
+    THelpViewer help(TPlayerLanguage::HelpFile(QString::fromStdString(files.DataFolder), languages));
     TFluidSynthPlayer player;
     TMainForm mainForm(help, player, files);
     if (commandLine.GameNumber)

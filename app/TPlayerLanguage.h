@@ -15,7 +15,7 @@ namespace peglore {
 // locale's formats for dates and numbers, and the help file in that
 // language. Where the game speaks none of them, or an English one comes
 // first, the written English texts and the C locale's formats stay.
-class TLanguage {
+class TPlayerLanguage {
 public:
     // The desktop's languages in their order ("de-DE", "de"), as QLocale
     // reads them from LANGUAGE, LC_ALL, LC_MESSAGES and LANG. None while the
@@ -31,10 +31,10 @@ public:
     // Installs the catalogues of LANGUAGE (one of CatalogueLanguages(), or
     // empty for the written English) into the application and makes its
     // locale the default one for formats; the destructor takes both back.
-    explicit TLanguage(const QString& language);
-    ~TLanguage();
-    TLanguage(const TLanguage&) = delete;
-    TLanguage& operator=(const TLanguage&) = delete;
+    explicit TPlayerLanguage(const QString& language);
+    ~TPlayerLanguage();
+    TPlayerLanguage(const TPlayerLanguage&) = delete;
+    TPlayerLanguage& operator=(const TPlayerLanguage&) = delete;
 
     // The catalogue's language, empty for the written English.
     QString Name() const { return FName; }

@@ -1,4 +1,4 @@
-#include "app/TLanguage.h"
+#include "app/TPlayerLanguage.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -15,7 +15,7 @@ bool IsCLocale(const QString& name)
 }
 }  // namespace
 
-QStringList TLanguage::DesktopLanguages()
+QStringList TPlayerLanguage::DesktopLanguages()
 {
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         const QString value = qEnvironmentVariable(variable);
@@ -25,7 +25,7 @@ QStringList TLanguage::DesktopLanguages()
     return {};
 }
 
-QString TLanguage::Choose(const QStringList& languages, const std::function<bool(const QString&)>& has)
+QString TPlayerLanguage::Choose(const QStringList& languages, const std::function<bool(const QString&)>& has)
 {
     for (QString language : languages) {
         // "de-DE", "de_DE.UTF-8", "sr@latin": the name alone, with "_".
@@ -41,7 +41,7 @@ QString TLanguage::Choose(const QStringList& languages, const std::function<bool
     return {};
 }
 
-TLanguage::TLanguage(const QString& language) : FFormerDefault(QLocale())
+TPlayerLanguage::TPlayerLanguage(const QString& language) : FFormerDefault(QLocale())
 {
     if (!language.isEmpty() &&
         FGame.load(QStringLiteral("peglore_") + language, QString::fromLatin1(CatalogueFolder))) {
@@ -64,14 +64,14 @@ TLanguage::TLanguage(const QString& language) : FFormerDefault(QLocale())
                                                                    : chosen);
 }
 
-TLanguage::~TLanguage()
+TPlayerLanguage::~TPlayerLanguage()
 {
     QCoreApplication::removeTranslator(&FQt);
     QCoreApplication::removeTranslator(&FGame);
     QLocale::setDefault(FFormerDefault);
 }
 
-QString TLanguage::HelpFile(const QString& folder, const QStringList& languages)
+QString TPlayerLanguage::HelpFile(const QString& folder, const QStringList& languages)
 {
     const auto named = [&](const QString& language) { return folder + QStringLiteral("Peglore.%1.hlp").arg(language); };
     const QString language =
