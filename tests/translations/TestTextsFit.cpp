@@ -189,6 +189,17 @@ void MeasureStatusBar(TMainForm& form, TProblems& problems)
             measure(1, QStringLiteral("status tip of ") + action->objectName(), action->statusTip());
 }
 
+// A picture of the window for a person to look at, when PEGLORE_FIT_SHOTS
+// names a folder.
+void KeepPicture(QWidget& window, const QString& language)
+{
+    const QString folder = qEnvironmentVariable("PEGLORE_FIT_SHOTS");
+    if (!folder.isEmpty())
+        window.grab().save(QStringLiteral("%1/%2-%3.png")
+                               .arg(folder, language.isEmpty() ? QStringLiteral("en") : language,
+                                    QString::fromLatin1(window.metaObject()->className()).remove(QStringLiteral("peglore::"))));
+}
+
 TProblems ProblemsIn(const QString& language)
 {
     const TPlayerLanguage spoken(language);
@@ -199,6 +210,7 @@ TProblems ProblemsIn(const QString& language)
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCoreApplication::processEvents();
         Measure(&window, problems);
+        KeepPicture(window, language);
         window.hide();
     };
     {
@@ -225,6 +237,7 @@ TProblems ProblemsIn(const QString& language)
     // The narrowest board the written levels have.
     TActiveGame game("[Level Settings]\nDifficultyLevel=0\n");
     Measure(game.Form.get(), problems);
+    KeepPicture(*game.Form, language);
     MeasureStatusBar(*game.Form, problems);
     return problems;
 }
