@@ -221,27 +221,26 @@ TfrmRecords::TfrmRecords(IHelpCommands& help, QWidget* parent) : QWidget(parent,
     //: Caption above the list of the games played last, newest first; %n is how many it shows.
     auto* lastLabel = new QLabel(tr("Last %n games:", nullptr, LastGamesShown), this);
     layout->addWidget(lastLabel);
-    FGameTable =
-        NewTable("GameTable",
-                 {
-                     //: Column header: the game's number, which plays the same secret again.
-                     tr("Game number"),
-                     //: Column header: the date and time the game ended.
-                     tr("Ended"),
-                     //: Column header: the board (level, size, colours).
-                     tr("Board"),
-                     //: Column header: how the game ended (won, lost, given up, abandoned).
-                     tr("Outcome"),
-                     //: Column header: the number of rows played.
-                     tr("Rows"),
-                     //: Column header: the game's time on the clock.
-                     tr("Time"),
-                     //: Column header: the number of hints taken.
-                     tr("Hints"),
-                     //: Column header: what sets the game apart (daily game, hard mode).
-                     tr("Notes"),
-                 },
-                 this);
+    FGameTable = NewTable("GameTable",
+                          {
+                              //: Column header: the game's number, which plays the same secret again.
+                              tr("Game number"),
+                              //: Column header: the date and time the game ended.
+                              tr("Ended"),
+                              //: Column header: the board (level, size, colours).
+                              tr("Board"),
+                              //: Column header: how the game ended (won, lost, given up, abandoned).
+                              tr("Outcome"),
+                              //: Column header: the number of rows played.
+                              tr("Rows"),
+                              //: Column header: the game's time on the clock.
+                              tr("Time"),
+                              //: Column header: the number of hints taken.
+                              tr("Hints"),
+                              //: Column header: what sets the game apart (daily game, hard mode).
+                              tr("Notes"),
+                          },
+                          this);
     //: Accessible name of the list of last games, read by screen readers.
     FGameTable->setAccessibleName(tr("Last games"));
     lastLabel->setBuddy(FGameTable);
