@@ -64,14 +64,12 @@ TfrmAbout::TfrmAbout(IHelpCommands& help, QWidget* parent)
     FLabelEffect1->SetFocusControl(FOkButton);
     FLabelEffect1->SetCaption(QStringLiteral("Peglore"));
 
-    //: Centred in 65 pixels, bold.
     auto* label6 = new QLabel(tr(VersionText), this);
     label6->setObjectName(QStringLiteral("Label6"));
     label6->setFont(DialogFont(12, true));
     label6->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label6->setGeometry(119, 48, 65, label6->fontMetrics().height());
 
-    //: Centred in 203 pixels, bold.
     auto* label5 = new QLabel(tr(CopyrightText), this);
     label5->setObjectName(QStringLiteral("Label5"));
     label5->setFont(DialogFont(12, true));

@@ -24,13 +24,13 @@ namespace peglore {
 namespace {
 enum TColumn { RowColumn, GuessColumn, AnswerColumn, BeforeColumn, AfterColumn, BitsColumn, SecretColumn, HintColumn };
 
-constexpr const char* Context = "peglore::TAnalysisWindow";
-
 QString Answer(const TKeyPegs& answer)
 {
     //: The Answer column: the key pegs of a row, %1 black ones (right colour in the right hole) and
     //: %2 white ones (right colour in another hole).
-    return QCoreApplication::translate(Context, "%1 black, %2 white").arg(answer.Blacks).arg(answer.Whites);
+    return QCoreApplication::translate("peglore::TAnalysisWindow", "%1 black, %2 white")
+        .arg(answer.Blacks)
+        .arg(answer.Whites);
 }
 
 // How the reviewed game ended: "won in 3 rows".
@@ -41,26 +41,31 @@ QString OutcomeText(TGameOutcome outcome, int rows)
     const bool one = rows == 1;
     switch (outcome) {
     case TGameOutcome::Won:
-        //: How the reviewed game ended; it follows "Review of game 123: ".
-        return one ? QCoreApplication::translate(Context, "won in 1 row")
-                   //: How the reviewed game ended, in %n rows; it follows "Review of game 123: ".
-                   : QCoreApplication::translate(Context, "won in %n rows", nullptr, rows);
+        if (one)
+            //: How the reviewed game ended; it follows "Review of game 123: ".
+            return QCoreApplication::translate("peglore::TAnalysisWindow", "won in 1 row");
+        //: How the reviewed game ended, in %n rows; it follows "Review of game 123: ".
+        return QCoreApplication::translate("peglore::TAnalysisWindow", "won in %n rows", nullptr, rows);
     case TGameOutcome::Lost:
-        //: How the reviewed game ended; it follows "Review of game 123: ".
-        return one ? QCoreApplication::translate(Context, "lost after 1 row")
-                   //: How the reviewed game ended, after %n rows; it follows "Review of game 123: ".
-                   : QCoreApplication::translate(Context, "lost after %n rows", nullptr, rows);
+        if (one)
+            //: How the reviewed game ended; it follows "Review of game 123: ".
+            return QCoreApplication::translate("peglore::TAnalysisWindow", "lost after 1 row");
+        //: How the reviewed game ended, after %n rows; it follows "Review of game 123: ".
+        return QCoreApplication::translate("peglore::TAnalysisWindow", "lost after %n rows", nullptr, rows);
     case TGameOutcome::GivenUp:
-        //: How the reviewed game ended: the player gave up; it follows "Review of game 123: ".
-        return one ? QCoreApplication::translate(Context, "given up after 1 row")
-                   //: How the reviewed game ended: the player gave up after %n rows; it follows "Review of game 123: ".
-                   : QCoreApplication::translate(Context, "given up after %n rows", nullptr, rows);
+        if (one)
+            //: How the reviewed game ended: the player gave up; it follows "Review of game 123: ".
+            return QCoreApplication::translate("peglore::TAnalysisWindow", "given up after 1 row");
+        //: How the reviewed game ended: the player gave up after %n rows; it follows "Review of game 123: ".
+        return QCoreApplication::translate("peglore::TAnalysisWindow", "given up after %n rows", nullptr, rows);
     case TGameOutcome::Abandoned:
-        //: How the reviewed game ended: the player started a new one; it follows "Review of game 123: ".
-        return one ? QCoreApplication::translate(Context, "left for a new game after 1 row")
-                   //: How the reviewed game ended: the player started a new one after %n rows; it follows
-                   //: "Review of game 123: ".
-                   : QCoreApplication::translate(Context, "left for a new game after %n rows", nullptr, rows);
+        if (one)
+            //: How the reviewed game ended: the player started a new one; it follows "Review of game 123: ".
+            return QCoreApplication::translate("peglore::TAnalysisWindow", "left for a new game after 1 row");
+        //: How the reviewed game ended: the player started a new one after %n rows; it follows
+        //: "Review of game 123: ".
+        return QCoreApplication::translate("peglore::TAnalysisWindow", "left for a new game after %n rows", nullptr,
+                                           rows);
     }
     return {};
 }

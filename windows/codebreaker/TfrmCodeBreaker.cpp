@@ -418,23 +418,26 @@ void TfrmCodeBreaker::ShowEnd(const TCodeBreakEnd& end)
     // take the language's plural forms.
     const bool one = end.RowsUsed == 1;
     const int rows = end.RowsUsed;
-    if (end.Found)
+    QString text;
+    if (end.Found && one)
         //: %1 is the player's code as key digits ("1234").
-        SetStatus((one ? tr("The computer broke your code in 1 row. Your code: %1.")
-                       //: %n is the rows the computer took, %1 the player's code as key digits ("1234").
-                       : tr("The computer broke your code in %n rows. Your code: %1.", nullptr, rows))
-                      .arg(code));
+        text = tr("The computer broke your code in 1 row. Your code: %1.").arg(code);
+    else if (end.Found)
+        //: %n is the rows the computer took, %1 the player's code as key digits ("1234").
+        text = tr("The computer broke your code in %n rows. Your code: %1.", nullptr, rows).arg(code);
+    else if (end.Secret && one)
+        //: %1 is the player's code as key digits ("1234").
+        text = tr("The computer did not break your code in 1 row. Your code: %1.").arg(code);
     else if (end.Secret)
-        //: %1 is the player's code as key digits ("1234").
-        SetStatus((one ? tr("The computer did not break your code in 1 row. Your code: %1.")
-                       //: %n is the rows played, %1 the player's code as key digits ("1234").
-                       : tr("The computer did not break your code in %n rows. Your code: %1.", nullptr, rows))
-                      .arg(code));
-    else
+        //: %n is the rows played, %1 the player's code as key digits ("1234").
+        text = tr("The computer did not break your code in %n rows. Your code: %1.", nullptr, rows).arg(code);
+    else if (one)
         //: The player scored the rows and set no code here.
-        SetStatus(one ? tr("The computer did not break your code in 1 row.")
-                      //: The player scored the rows and set no code here; %n is the rows played.
-                      : tr("The computer did not break your code in %n rows.", nullptr, rows));
+        text = tr("The computer did not break your code in 1 row.");
+    else
+        //: The player scored the rows and set no code here; %n is the rows played.
+        text = tr("The computer did not break your code in %n rows.", nullptr, rows);
+    SetStatus(text);
 }
 
 }  // namespace peglore

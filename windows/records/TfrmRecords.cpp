@@ -19,8 +19,6 @@ namespace peglore {
 
 namespace {
 
-constexpr const char* Context = "peglore::TfrmRecords";
-
 // "Beginner, 3 × 10", with the variant and the mode when they are not the
 // written game's: "Custom, 4 × 10, 6 colours, no repeats, Break My Code".
 QString BoardText(int level, int columns, int rows, int colours, bool repeats, TGameMode mode)
@@ -32,11 +30,11 @@ QString BoardText(int level, int columns, int rows, int colours, bool repeats, T
     const bool codeBreaker = mode == TGameMode::CodeBreaker;
     if (variant.isEmpty() && !codeBreaker)
         //: A board in the records' tables: %1 is the level's name, %2 the holes in a row, %3 the rows.
-        return QCoreApplication::translate(Context, "%1, %2 \u00d7 %3").arg(name).arg(columns).arg(rows);
+        return QCoreApplication::translate("peglore::TfrmRecords", "%1, %2 \u00d7 %3").arg(name).arg(columns).arg(rows);
     if (!codeBreaker)
         //: A board in the records' tables: %1 is the level's name, %2 the holes in a row, %3 the rows,
         //: %4 the colours in play ("6 colours, no repeats").
-        return QCoreApplication::translate(Context, "%1, %2 \u00d7 %3, %4")
+        return QCoreApplication::translate("peglore::TfrmRecords", "%1, %2 \u00d7 %3, %4")
             .arg(name)
             .arg(columns)
             .arg(rows)
@@ -44,10 +42,13 @@ QString BoardText(int level, int columns, int rows, int colours, bool repeats, T
     if (variant.isEmpty())
         //: A board the computer played against the player's own secret (Tools > Break My Code...): %1 is the
         //: level's name, %2 the holes in a row, %3 the rows.
-        return QCoreApplication::translate(Context, "%1, %2 \u00d7 %3, Break My Code").arg(name).arg(columns).arg(rows);
+        return QCoreApplication::translate("peglore::TfrmRecords", "%1, %2 \u00d7 %3, Break My Code")
+            .arg(name)
+            .arg(columns)
+            .arg(rows);
     //: A board the computer played against the player's own secret (Tools > Break My Code...): %1 is the
     //: level's name, %2 the holes in a row, %3 the rows, %4 the colours in play ("6 colours, no repeats").
-    return QCoreApplication::translate(Context, "%1, %2 \u00d7 %3, %4, Break My Code")
+    return QCoreApplication::translate("peglore::TfrmRecords", "%1, %2 \u00d7 %3, %4, Break My Code")
         .arg(name)
         .arg(columns)
         .arg(rows)
@@ -68,14 +69,14 @@ QString NotesText(const TGameRecord& g)
     if (g.DailyDate && g.HardMode)
         //: The notes of a game in the list of last games: the daily game of the date %1, played in hard mode
         //: (every row had to fit the answers so far).
-        return QCoreApplication::translate(Context, "daily %1, hard mode").arg(LocalDate(*g.DailyDate));
+        return QCoreApplication::translate("peglore::TfrmRecords", "daily %1, hard mode").arg(LocalDate(*g.DailyDate));
     if (g.DailyDate)
         //: The notes of a game in the list of last games: the daily game of the date %1.
-        return QCoreApplication::translate(Context, "daily %1").arg(LocalDate(*g.DailyDate));
+        return QCoreApplication::translate("peglore::TfrmRecords", "daily %1").arg(LocalDate(*g.DailyDate));
     if (g.HardMode)
         //: The notes of a game in the list of last games: played in hard mode (every row had to fit the
         //: answers so far).
-        return QCoreApplication::translate(Context, "hard mode");
+        return QCoreApplication::translate("peglore::TfrmRecords", "hard mode");
     return {};
 }
 
@@ -84,13 +85,13 @@ QString OutcomeText(TGameOutcome outcome)
 {
     switch (outcome) {
     //: How a game ended, in the Outcome column of the list of last games.
-    case TGameOutcome::Won: return QCoreApplication::translate(Context, "won");
+    case TGameOutcome::Won: return QCoreApplication::translate("peglore::TfrmRecords", "won");
     //: How a game ended: every row was played without breaking the code.
-    case TGameOutcome::Lost: return QCoreApplication::translate(Context, "lost");
+    case TGameOutcome::Lost: return QCoreApplication::translate("peglore::TfrmRecords", "lost");
     //: How a game ended: the player gave up (Game > Give Up!).
-    case TGameOutcome::GivenUp: return QCoreApplication::translate(Context, "given up");
+    case TGameOutcome::GivenUp: return QCoreApplication::translate("peglore::TfrmRecords", "given up");
     //: How a game ended: the player left it for a new game or closed the program.
-    case TGameOutcome::Abandoned: return QCoreApplication::translate(Context, "abandoned");
+    case TGameOutcome::Abandoned: return QCoreApplication::translate("peglore::TfrmRecords", "abandoned");
     }
     return OutcomeName(outcome);
 }
@@ -136,15 +137,15 @@ QString VariantText(int colours, bool repeats)
     // way; the English as the game core words it.
     if (colours == 1 && repeats)
         //: The colours in play of a board, one colour.
-        return QCoreApplication::translate(Context, "%n colour", nullptr, colours);
+        return QCoreApplication::translate("peglore::TfrmRecords", "%n colour", nullptr, colours);
     if (colours == 1)
         //: The colours in play of a board, one colour, at most once in the secret.
-        return QCoreApplication::translate(Context, "%n colour, no repeats", nullptr, colours);
+        return QCoreApplication::translate("peglore::TfrmRecords", "%n colour, no repeats", nullptr, colours);
     if (repeats)
         //: The colours in play of a board.
-        return QCoreApplication::translate(Context, "%n colours", nullptr, colours);
+        return QCoreApplication::translate("peglore::TfrmRecords", "%n colours", nullptr, colours);
     //: The colours in play of a board, each colour at most once in the secret.
-    return QCoreApplication::translate(Context, "%n colours, no repeats", nullptr, colours);
+    return QCoreApplication::translate("peglore::TfrmRecords", "%n colours, no repeats", nullptr, colours);
 }
 
 QString ClockText(int seconds)
