@@ -21,7 +21,7 @@ TfrmDailyResult::TfrmDailyResult(IHelpCommands& help, QWidget* parent)
     //: Title of the window after a daily game (one game a day, the same for every player).
     setWindowTitle(tr("Daily Result"));
 
-    //: Heading above the result, bold, in a window 320 pixels wide.
+    //: Heading above the result, bold, in a window 340 pixels wide.
     auto* heading = new TAutoSizeLabel(tr("Your daily game to share:"), this);
     heading->setObjectName(QStringLiteral("Label1"));
     heading->setFont(DialogFont(16, true));
@@ -40,7 +40,7 @@ TfrmDailyResult::TfrmDailyResult(IHelpCommands& help, QWidget* parent)
     FText->setGeometry(12, 38, ClientWidth - 24, 272);
     TContextHelp::SetContext(FText, HelpContexts::DailyResultText);
 
-    //: One line, 296 pixels wide.
+    //: One line, 316 pixels wide.
     FCopied = new QLabel(tr("The result is on the clipboard."), this);
     FCopied->setObjectName(QStringLiteral("CopiedLabel"));
     FCopied->setFont(DialogFont(11));
