@@ -71,7 +71,13 @@ QString VariantText(int colours, bool repeats)
     const std::string words(VariantWords(colours, repeats));
     // The words of one colour have no count, and no plural forms either.
     const bool counted = words.find("%n") != std::string::npos;
-    return QCoreApplication::translate("peglore::GameNames", words.c_str(), nullptr, counted ? colours : -1);
+    QString text = QCoreApplication::translate("peglore::GameNames", words.c_str(), nullptr,
+                                               counted && colours >= 0 ? colours : -1);
+    // Qt puts in no count below 0, which a records file written by hand may
+    // hold.
+    if (counted && colours < 0)
+        text.replace(QLatin1String("%n"), QString::number(colours));
+    return text;
 }
 
 QString AnswersText(std::span<const TRowAnswer> answers)
