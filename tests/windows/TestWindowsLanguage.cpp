@@ -6,7 +6,6 @@
 #include <QTranslator>
 
 #include "dialogs/DialogTestSupport.h"
-#include "game/GameNames.h"
 #include "windows/codebreaker/TfrmCodeBreaker.h"
 #include "windows/records/TfrmRecords.h"
 
@@ -42,15 +41,6 @@ private slots:
         QCoreApplication::removeTranslator(&capitals);
         QVERIFY2(window.StatusText().startsWith(QStringLiteral("THE ANSWERS OF ROWS 1 AND 2 CANNOT ALL BE TRUE")),
                  qPrintable(window.StatusText()));
-    }
-
-    // The records window words a board's colours in English exactly as the
-    // game core does, for every number of colours, with and without repeats.
-    void RecordsVariantAsTheGameWordsIt()
-    {
-        for (int colours = 1; colours <= WrittenColours; ++colours)
-            for (const bool repeats : {false, true})
-                QCOMPARE(VariantText(colours, repeats), QString::fromStdString(VariantName(colours, repeats)));
     }
 };
 

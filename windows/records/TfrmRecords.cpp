@@ -80,22 +80,6 @@ QString NotesText(const TGameRecord& g)
     return {};
 }
 
-// How a game ended, in the list of last games.
-QString OutcomeText(TGameOutcome outcome)
-{
-    switch (outcome) {
-    //: How a game ended, in the Outcome column of the list of last games.
-    case TGameOutcome::Won: return QCoreApplication::translate("peglore::TfrmRecords", "won");
-    //: How a game ended: every row was played without breaking the code.
-    case TGameOutcome::Lost: return QCoreApplication::translate("peglore::TfrmRecords", "lost");
-    //: How a game ended: the player gave up (Game > Give Up!).
-    case TGameOutcome::GivenUp: return QCoreApplication::translate("peglore::TfrmRecords", "given up");
-    //: How a game ended: the player left it for a new game or closed the program.
-    case TGameOutcome::Abandoned: return QCoreApplication::translate("peglore::TfrmRecords", "abandoned");
-    }
-    return OutcomeName(outcome);
-}
-
 QTableWidget* NewTable(const char* name, const QStringList& headers, QWidget* parent)
 {
     auto* table = new QTableWidget(0, static_cast<int>(headers.size()), parent);
@@ -128,25 +112,6 @@ QString OrDash(const std::optional<T>& value, QString (*text)(T))
 }
 
 }  // namespace
-
-QString VariantText(int colours, bool repeats)
-{
-    if (VariantName(colours, repeats).empty())
-        return {};
-    // One sentence per case, so that a language words the count its own
-    // way; the English as the game core words it.
-    if (colours == 1 && repeats)
-        //: The colours in play of a board, one colour.
-        return QCoreApplication::translate("peglore::TfrmRecords", "%n colour", nullptr, colours);
-    if (colours == 1)
-        //: The colours in play of a board, one colour, at most once in the secret.
-        return QCoreApplication::translate("peglore::TfrmRecords", "%n colour, no repeats", nullptr, colours);
-    if (repeats)
-        //: The colours in play of a board.
-        return QCoreApplication::translate("peglore::TfrmRecords", "%n colours", nullptr, colours);
-    //: The colours in play of a board, each colour at most once in the secret.
-    return QCoreApplication::translate("peglore::TfrmRecords", "%n colours, no repeats", nullptr, colours);
-}
 
 QString ClockText(int seconds)
 {

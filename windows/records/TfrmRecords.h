@@ -61,11 +61,6 @@ private:
     std::function<bool(const TGameRecord&)> FPlayable;
 };
 
-// The colours in play of a board in the player's language, in English as
-// the game core words them ("6 colours, no repeats"); empty for the
-// written game's.
-QString VariantText(int colours, bool repeats);
-
 // "1:05" for 65 seconds.
 QString ClockText(int seconds);
 
