@@ -11,7 +11,7 @@ class TColorSwatch;
 // its colour, its symbol while symbols are shown, and the key that places
 // it ("red, key 1"); pressing it places the colour as the key does.
 class TColorSwatchAccessible : public QAccessibleWidget {
-    Q_DECLARE_TR_FUNCTIONS(TColorSwatchAccessible)
+    Q_DECLARE_TR_FUNCTIONS(peglore::TColorSwatchAccessible)
 
 public:
     explicit TColorSwatchAccessible(TColorSwatch* swatch);

@@ -12,7 +12,7 @@ class TGameSession;
 // The guess board read aloud: "Row 3, hole 2: red", "Row 3, hole 4:
 // empty", the current row and the hole the keyboard plays on.
 class TGuessBoardReading final : public IGridReading {
-    Q_DECLARE_TR_FUNCTIONS(TGuessBoardReading)
+    Q_DECLARE_TR_FUNCTIONS(peglore::TGuessBoardReading)
 
 public:
     // session: the window's session, empty while there is none.

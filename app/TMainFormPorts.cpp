@@ -99,14 +99,24 @@ void TMainFormPorts::ShowVariant(const TVariant& played, const TVariant& chosen)
     for (std::size_t i = 0; i < FParts.Swatches.size(); ++i)
         if (FParts.Swatches[i])
             FParts.Swatches[i]->setVisible(int(i) < played.ColoursInPlay());
+    const int colours = played.ColoursInPlay();
     if (played.IsStandard())
         FVariantText.clear();
     else if (played.Repeats && !chosen.Repeats)
-        FVariantText = QStringLiteral("Variant: %1 colours, repeats on this board").arg(played.ColoursInPlay());
+        //: The status bar's second panel, at least 235 pixels wide: the game draws its secret from the first %n
+        //: colours of the colour bar, and although no repeats were chosen, a colour may repeat, as the board has
+        //: more holes than colours in play.
+        FVariantText = QCoreApplication::translate("peglore::TMainForm", "Variant: %n colours, repeats on this board",
+                                                   nullptr, colours);
     else if (played.Repeats)
-        FVariantText = QStringLiteral("Variant: %1 colours").arg(played.ColoursInPlay());
+        //: The status bar's second panel, at least 235 pixels wide: the game draws its secret from the first %n
+        //: colours of the colour bar, a colour as often as it comes.
+        FVariantText = QCoreApplication::translate("peglore::TMainForm", "Variant: %n colours", nullptr, colours);
     else
-        FVariantText = QStringLiteral("Variant: %1 colours, no repeats").arg(played.ColoursInPlay());
+        //: The status bar's second panel, at least 235 pixels wide: the game draws its secret from the first %n
+        //: colours of the colour bar, no colour twice.
+        FVariantText =
+            QCoreApplication::translate("peglore::TMainForm", "Variant: %n colours, no repeats", nullptr, colours);
     FParts.StatusBar->SetPanelText(1, FVariantText);
 }
 

@@ -12,7 +12,7 @@ class TGameSession;
 // The score board read aloud, one cell a row: "Row 3: 2 black, 1 white",
 // "Row 5: not checked".
 class TScoreBoardReading final : public IGridReading {
-    Q_DECLARE_TR_FUNCTIONS(TScoreBoardReading)
+    Q_DECLARE_TR_FUNCTIONS(peglore::TScoreBoardReading)
 
 public:
     // session: the window's session, empty while there is none.

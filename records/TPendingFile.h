@@ -15,7 +15,7 @@ namespace peglore {
 // records' thread only. A file there that cannot be read, or that is no
 // such file, is renamed aside, never deleted, as a damaged records file is.
 class TPendingFile {
-    Q_DECLARE_TR_FUNCTIONS(TPendingFile)
+    Q_DECLARE_TR_FUNCTIONS(peglore::TPendingFile)
 
 public:
     explicit TPendingFile(QString path) : FPath(std::move(path)) {}

@@ -23,7 +23,7 @@ namespace peglore {
 // for longer than the busy timeout, a full disk) leaves the file as it is
 // and is told by Problem().
 class TRecordsFile {
-    Q_DECLARE_TR_FUNCTIONS(TRecordsFile)
+    Q_DECLARE_TR_FUNCTIONS(peglore::TRecordsFile)
 
 public:
     // The version of the table layout, kept as the file's user_version. A

@@ -5,9 +5,10 @@
 namespace peglore {
 
 namespace {
+// The written English keeps its formats on any English desktop too.
 bool WrittenFormats(const QLocale& locale)
 {
-    return locale.language() == QLocale::C;
+    return locale.language() == QLocale::C || locale.language() == QLocale::English;
 }
 }  // namespace
 
