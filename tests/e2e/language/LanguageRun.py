@@ -55,16 +55,12 @@ def start_game(machine, bin_dir, environment):
     return game
 
 
-def read_game(bin_dir, environment, menu, message, topic):
+def read_game(machine, reader, bin_dir, environment, menu, message, contents, topic):
     """Starts the game with environment and reads its menu bar, the box of
-    a row checked unfilled, and the help's first topic."""
-    machine = Machine()
+    a row checked unfilled, and the first topic of the help's contents,
+    opened by its menu item; then ends the game."""
+    game = start_game(machine, bin_dir, environment)
     try:
-        machine.start_x()
-        machine.start_window_manager()
-        machine.start_accessibility_bus()
-        reader = Reader()
-        start_game(machine, bin_dir, environment)
         app = wait_for(reader.application, "the game on the accessibility bus", pump=reader.pump)
 
         bar = wait_for(lambda: reader.find(app, lambda a: reader.role(a) == "menu bar"), "the menu bar",
@@ -81,13 +77,18 @@ def read_game(bin_dir, environment, menu, message, topic):
         expect(box is not None, "no box")
         run("xdotool", "key", "Return")
 
-        run("xdotool", "windowactivate", "--sync", window)
-        run("xdotool", "key", "F1")
+        item = wait_for(lambda: reader.find(app, lambda a: reader.role(a) == "menu item" and
+                                            reader.name_of(a) == contents), "the menu item %r" % contents,
+                        pump=reader.pump)
+        item.queryAction().doAction(0)
         wait_for(lambda: reader.find(app, lambda a: reader.name_of(a) == topic), "the help topic %r" % topic,
                  pump=reader.pump)
         print("read %r, %r and %r with %r" % (menu, message, topic, environment))
     finally:
-        machine.stop()
+        machine.game.terminate()
+        machine.game.wait(10)
+        shutil.rmtree(game, ignore_errors=True)
+        wait_for(lambda: reader.application() is None, "the game gone from the accessibility bus", pump=reader.pump)
 
 
 def main():
@@ -96,14 +97,22 @@ def main():
         return 2
     bin_dir, source_dir = sys.argv[1:]
     german = catalogue(source_dir, "de")
+    machine = Machine()
     try:
-        read_game(bin_dir, {"LANGUAGE": "de", "LANG": "de_DE.UTF-8"}, without_marks(german["&Game"]),
-                  german[ROW_NOT_FULL], first_topic_title(os.path.join(bin_dir, "Peglore.de.hlp")))
-        read_game(bin_dir, {"LANGUAGE": "de", "LANG": "C"}, "Game", ROW_NOT_FULL,
+        machine.start_x()
+        machine.start_window_manager()
+        machine.start_accessibility_bus()
+        reader = Reader()
+        read_game(machine, reader, bin_dir, {"LANGUAGE": "de", "LANG": "de_DE.UTF-8"}, without_marks(german["&Game"]),
+                  german[ROW_NOT_FULL], without_marks(german["Help &Topics"]),
+                  first_topic_title(os.path.join(bin_dir, "Peglore.de.hlp")))
+        read_game(machine, reader, bin_dir, {"LANGUAGE": "de", "LANG": "C"}, "Game", ROW_NOT_FULL, "Help Topics",
                   first_topic_title(os.path.join(bin_dir, "Peglore.hlp")))
     except Failure as failure:
         print("FAIL: %s" % failure, file=sys.stderr)
         return 1
+    finally:
+        machine.stop()
     return 0
 
 
