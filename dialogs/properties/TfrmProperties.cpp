@@ -48,8 +48,8 @@ TfrmProperties::TfrmProperties(IHelpCommands& help, QWidget* parent)
     //: Check box, 116 pixels wide: the music played during the game.
     FChkBackGroundMusic =
         AddCheckBox("chkBackGroundMusic", tr("Background music"), 18, 116, HelpContexts::BackgroundMusic);
-    //: Check box, 97 pixels wide. "Smart Hints" is the option's name: hints that take every answer so far
-    //: into account.
+    //: Check box, 97 pixels wide. "Smart Hints" is the option's name: it shows or hides the tooltips of the
+    //: tool bar's buttons.
     FChkSmartHints = AddCheckBox("chkSmartHints", tr("Smart Hints"), 51, 97, HelpContexts::SmartHints);
     //: Check box, 122 pixels wide. The option's name: a row is checked as soon as its last hole is filled.
     FChkAutoCheck = AddCheckBox("chkAutoCheck", tr("Automatic Checking"), 84, 122, HelpContexts::AutomaticChecking);
