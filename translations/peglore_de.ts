@@ -622,7 +622,7 @@
         <message>
             <source>Row:</source>
             <extracomment>The status bar's first panel before the first game: the number of the current row follows later. The panel is 50 pixels wide.</extracomment>
-            <translation>Reihe:</translation>
+            <translation>Zug:</translation>
         </message>
         <message>
             <source>&amp;Game</source>
@@ -636,7 +636,7 @@
         </message>
         <message>
             <source>Start a new game with current settings</source>
-            <translation>Ein neues Spiel mit den aktuellen Einstellungen beginnen</translation>
+            <translation>Neues Spiel mit den aktuellen Einstellungen</translation>
         </message>
         <message>
             <source>&amp;Give Up!</source>
@@ -645,7 +645,7 @@
         </message>
         <message>
             <source>Abort the game and show the correct solution</source>
-            <translation>Das Spiel abbrechen und die richtige Lösung zeigen</translation>
+            <translation>Das Spiel abbrechen und die Lösung zeigen</translation>
         </message>
         <message>
             <source>P&amp;roperties...</source>
@@ -730,7 +730,7 @@
         </message>
         <message>
             <source>Improvements and bug fixes since last version</source>
-            <translation>Verbesserungen und Fehlerbehebungen seit der letzten Version</translation>
+            <translation>Verbesserungen und Fehlerbehebungen</translation>
         </message>
         <message>
             <source>&amp;About...</source>
@@ -749,7 +749,7 @@
         <message>
             <source>Row: %1</source>
             <extracomment>The status bar's first panel, 50 pixels wide: the number of the current row, counted from 1.</extracomment>
-            <translation>Reihe: %1</translation>
+            <translation>Zug: %1</translation>
         </message>
         <message numerus="yes">
             <source>Variant: %n colours, repeats on this board</source>
@@ -1092,7 +1092,7 @@
         </message>
         <message>
             <source>Show the secrets still possible after every row</source>
-            <translation>Die nach jeder Reihe noch möglichen Codes zeigen</translation>
+            <translation>Die noch möglichen Codes je Reihe zeigen</translation>
         </message>
         <message>
             <source>Shows and hides the Analysis window: the secrets still possible before and after every checked row, the hint and the review of the last game.</source>
@@ -1157,7 +1157,7 @@
         </message>
         <message>
             <source>Check only rows that could be the secret</source>
-            <translation>Nur Reihen prüfen, die der Geheimcode sein könnten</translation>
+            <translation>Nur Reihen prüfen, die noch möglich sind</translation>
         </message>
         <message>
             <source>In hard mode a full row is checked only when it fits the answers of every row checked before, so that it could be the secret; the check mark shows whether it is on.</source>
@@ -1196,7 +1196,7 @@
         </message>
         <message>
             <source>Keep the game in progress for the next start</source>
-            <translation>Das laufende Spiel für den nächsten Start behalten</translation>
+            <translation>Das Spiel für den nächsten Start behalten</translation>
         </message>
         <message>
             <source>Keeps the game in progress when Peglore closes, with its rows and its clock, and resumes it at the next start. The statistics and the records count it once it ends.</source>

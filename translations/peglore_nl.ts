@@ -636,7 +636,7 @@
         </message>
         <message>
             <source>Start a new game with current settings</source>
-            <translation>Een nieuw spel beginnen met de huidige instellingen</translation>
+            <translation>Een nieuw spel met de huidige instellingen</translation>
         </message>
         <message>
             <source>&amp;Give Up!</source>
@@ -730,7 +730,7 @@
         </message>
         <message>
             <source>Improvements and bug fixes since last version</source>
-            <translation>Verbeteringen en bugfixes sinds de vorige versie</translation>
+            <translation>Verbeteringen en fixes sinds de vorige versie</translation>
         </message>
         <message>
             <source>&amp;About...</source>
@@ -1196,7 +1196,7 @@
         </message>
         <message>
             <source>Keep the game in progress for the next start</source>
-            <translation>Het lopende spel bewaren voor de volgende start</translation>
+            <translation>Het spel bewaren voor de volgende start</translation>
         </message>
         <message>
             <source>Keeps the game in progress when Peglore closes, with its rows and its clock, and resumes it at the next start. The statistics and the records count it once it ends.</source>
@@ -1234,7 +1234,7 @@
         <message>
             <source>Total Games Played:</source>
             <extracomment>Caption before the number of games played; 119 pixels from its start to the number, bold.</extracomment>
-            <translation>Totaal gespeelde spellen:</translation>
+            <translation>Gespeelde spellen:</translation>
         </message>
         <message>
             <source>Games Won:</source>
@@ -1538,7 +1538,7 @@
         <message>
             <source>Background music</source>
             <extracomment>Check box, 116 pixels wide: the music played during the game.</extracomment>
-            <translation>Achtergrondmuziek</translation>
+            <translation>Muziek</translation>
         </message>
         <message>
             <source>Smart Hints</source>
