@@ -622,7 +622,7 @@
         <message>
             <source>Row:</source>
             <extracomment>The status bar's first panel before the first game: the number of the current row follows later. The panel is 50 pixels wide.</extracomment>
-            <translation>Rangée :</translation>
+            <translation>R. :</translation>
         </message>
         <message>
             <source>&amp;Game</source>
@@ -645,7 +645,7 @@
         </message>
         <message>
             <source>Abort the game and show the correct solution</source>
-            <translation>Arrêter la partie et montrer la bonne combinaison</translation>
+            <translation>Arrêter et montrer la bonne combinaison</translation>
         </message>
         <message>
             <source>P&amp;roperties...</source>
@@ -749,7 +749,7 @@
         <message>
             <source>Row: %1</source>
             <extracomment>The status bar's first panel, 50 pixels wide: the number of the current row, counted from 1.</extracomment>
-            <translation>Rangée : %1</translation>
+            <translation>R. : %1</translation>
         </message>
         <message numerus="yes">
             <source>Variant: %n colours, repeats on this board</source>
@@ -1092,7 +1092,7 @@
         </message>
         <message>
             <source>Show the secrets still possible after every row</source>
-            <translation>Voir les combinaisons possibles après chaque rangée</translation>
+            <translation>Voir les combinaisons encore possibles</translation>
         </message>
         <message>
             <source>Shows and hides the Analysis window: the secrets still possible before and after every checked row, the hint and the review of the last game.</source>
@@ -1239,17 +1239,17 @@
         <message>
             <source>Games Won:</source>
             <extracomment>Caption before the number of games won; 73 pixels from its start to the number, bold.</extracomment>
-            <translation>Parties gagnées :</translation>
+            <translation>Gagnées :</translation>
         </message>
         <message>
             <source>Games Lost:</source>
             <extracomment>Caption before the number of games lost; 72 pixels from its start to the number, bold.</extracomment>
-            <translation>Parties perdues :</translation>
+            <translation>Perdues :</translation>
         </message>
         <message>
             <source>Unfinished Games:</source>
             <extracomment>Caption before the number of games not finished; 108 pixels from its start to the number, bold.</extracomment>
-            <translation>Parties inachevées :</translation>
+            <translation>Inachevées :</translation>
         </message>
         <message>
             <source>Version 1.1</source>
@@ -1259,7 +1259,7 @@
         <message>
             <source>Copyright © 2026 Peglore authors</source>
             <extracomment>The About dialog's copyright line, centred in 203 pixels, bold.</extracomment>
-            <translation>Copyright © 2026 auteurs de Peglore</translation>
+            <translation>© 2026 les auteurs de Peglore</translation>
         </message>
     </context>
     <context>
@@ -1337,12 +1337,12 @@
         <message>
             <source>&amp;Blacks:</source>
             <extracomment>Caption, 46 pixels wide, before the number of black key pegs (right colour in the right hole).</extracomment>
-            <translation>&amp;Noires :</translation>
+            <translation>&amp;Noirs :</translation>
         </message>
         <message>
             <source>&amp;Whites:</source>
             <extracomment>Caption, 46 pixels wide, before the number of white key pegs (right colour in another hole).</extracomment>
-            <translation>&amp;Blanches :</translation>
+            <translation>&amp;Blancs :</translation>
         </message>
         <message>
             <source>&amp;Answer</source>
@@ -1477,7 +1477,7 @@
         <message>
             <source>Board Dimensions:</source>
             <extracomment>Caption above the board size ("5 x 10") in a panel 102 pixels wide.</extracomment>
-            <translation>Dimensions du plateau :</translation>
+            <translation>Dimensions :</translation>
         </message>
         <message>
             <source>%1 x %2</source>

@@ -730,7 +730,7 @@
         </message>
         <message>
             <source>Improvements and bug fixes since last version</source>
-            <translation>Förbättringar och rättningar sedan förra versionen</translation>
+            <translation>Förbättringar och rättningar i denna version</translation>
         </message>
         <message>
             <source>&amp;About...</source>
@@ -1543,7 +1543,7 @@
         <message>
             <source>Smart Hints</source>
             <extracomment>Check box, 97 pixels wide. "Smart Hints" is the option's name: hints that take every answer so far into account.</extracomment>
-            <translation>Knappbeskrivningar</translation>
+            <translation>Knapphjälp</translation>
         </message>
         <message>
             <source>Automatic Checking</source>
