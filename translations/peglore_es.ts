@@ -1092,7 +1092,7 @@
         </message>
         <message>
             <source>Show the secrets still possible after every row</source>
-            <translation>Ver las combinaciones aún posibles tras cada fila</translation>
+            <translation>Combinaciones aún posibles tras cada fila</translation>
         </message>
         <message>
             <source>Shows and hides the Analysis window: the secrets still possible before and after every checked row, the hint and the review of the last game.</source>
@@ -1157,7 +1157,7 @@
         </message>
         <message>
             <source>Check only rows that could be the secret</source>
-            <translation>Comprobar solo filas que podrían ser la combinación</translation>
+            <translation>Comprobar solo filas aún posibles</translation>
         </message>
         <message>
             <source>In hard mode a full row is checked only when it fits the answers of every row checked before, so that it could be the secret; the check mark shows whether it is on.</source>
@@ -1196,7 +1196,7 @@
         </message>
         <message>
             <source>Keep the game in progress for the next start</source>
-            <translation>Guardar la partida en curso para el siguiente inicio</translation>
+            <translation>Guardar la partida para la próxima vez</translation>
         </message>
         <message>
             <source>Keeps the game in progress when Peglore closes, with its rows and its clock, and resumes it at the next start. The statistics and the records count it once it ends.</source>
@@ -1239,17 +1239,17 @@
         <message>
             <source>Games Won:</source>
             <extracomment>Caption before the number of games won; 73 pixels from its start to the number, bold.</extracomment>
-            <translation>Partidas ganadas:</translation>
+            <translation>Ganadas:</translation>
         </message>
         <message>
             <source>Games Lost:</source>
             <extracomment>Caption before the number of games lost; 72 pixels from its start to the number, bold.</extracomment>
-            <translation>Partidas perdidas:</translation>
+            <translation>Perdidas:</translation>
         </message>
         <message>
             <source>Unfinished Games:</source>
             <extracomment>Caption before the number of games not finished; 108 pixels from its start to the number, bold.</extracomment>
-            <translation>Partidas sin terminar:</translation>
+            <translation>Sin terminar:</translation>
         </message>
         <message>
             <source>Version 1.1</source>
@@ -1259,7 +1259,7 @@
         <message>
             <source>Copyright © 2026 Peglore authors</source>
             <extracomment>The About dialog's copyright line, centred in 203 pixels, bold.</extracomment>
-            <translation>Copyright © 2026 autores de Peglore</translation>
+            <translation>© 2026 los autores de Peglore</translation>
         </message>
     </context>
     <context>
@@ -1477,7 +1477,7 @@
         <message>
             <source>Board Dimensions:</source>
             <extracomment>Caption above the board size ("5 x 10") in a panel 102 pixels wide.</extracomment>
-            <translation>Dimensiones del tablero:</translation>
+            <translation>Dimensiones:</translation>
         </message>
         <message>
             <source>%1 x %2</source>
@@ -1543,7 +1543,7 @@
         <message>
             <source>Smart Hints</source>
             <extracomment>Check box, 97 pixels wide. "Smart Hints" is the option's name: hints that take every answer so far into account.</extracomment>
-            <translation>Ayudas emergentes</translation>
+            <translation>Avisos</translation>
         </message>
         <message>
             <source>Automatic Checking</source>

@@ -1092,7 +1092,7 @@
         </message>
         <message>
             <source>Show the secrets still possible after every row</source>
-            <translation>Mostra le combinazioni ancora possibili dopo ogni riga</translation>
+            <translation>Combinazioni possibili dopo ogni riga</translation>
         </message>
         <message>
             <source>Shows and hides the Analysis window: the secrets still possible before and after every checked row, the hint and the review of the last game.</source>
@@ -1196,7 +1196,7 @@
         </message>
         <message>
             <source>Keep the game in progress for the next start</source>
-            <translation>Conserva la partita in corso per il prossimo avvio</translation>
+            <translation>Conserva la partita per il prossimo avvio</translation>
         </message>
         <message>
             <source>Keeps the game in progress when Peglore closes, with its rows and its clock, and resumes it at the next start. The statistics and the records count it once it ends.</source>
@@ -1254,7 +1254,7 @@
         <message>
             <source>Version 1.1</source>
             <extracomment>The About dialog's version line, centred in 65 pixels, bold.</extracomment>
-            <translation>Versione 1.1</translation>
+            <translation>Vers. 1.1</translation>
         </message>
         <message>
             <source>Copyright © 2026 Peglore authors</source>
@@ -1477,7 +1477,7 @@
         <message>
             <source>Board Dimensions:</source>
             <extracomment>Caption above the board size ("5 x 10") in a panel 102 pixels wide.</extracomment>
-            <translation>Dimensioni del tabellone:</translation>
+            <translation>Dimensioni:</translation>
         </message>
         <message>
             <source>%1 x %2</source>
@@ -1538,12 +1538,12 @@
         <message>
             <source>Background music</source>
             <extracomment>Check box, 116 pixels wide: the music played during the game.</extracomment>
-            <translation>Musica di sottofondo</translation>
+            <translation>Musica di fondo</translation>
         </message>
         <message>
             <source>Smart Hints</source>
             <extracomment>Check box, 97 pixels wide. "Smart Hints" is the option's name: hints that take every answer so far into account.</extracomment>
-            <translation>Descrizioni comandi</translation>
+            <translation>Descrizioni</translation>
         </message>
         <message>
             <source>Automatic Checking</source>
