@@ -756,7 +756,7 @@
         <message>
             <source>Row: %1</source>
             <extracomment>The status bar's first panel, 50 pixels wide: the number of the current row, counted from 1.</extracomment>
-            <translation>Řada: %1</translation>
+            <translation>Řada %1</translation>
         </message>
         <message numerus="yes">
             <source>Variant: %n colours, repeats on this board</source>
@@ -1109,7 +1109,7 @@
         </message>
         <message>
             <source>Show the secrets still possible after every row</source>
-            <translation>Zobrazit kombinace, které jsou po každé řadě ještě možné</translation>
+            <translation>Zobrazit kombinace možné po každé řadě</translation>
         </message>
         <message>
             <source>Shows and hides the Analysis window: the secrets still possible before and after every checked row, the hint and the review of the last game.</source>
@@ -1174,7 +1174,7 @@
         </message>
         <message>
             <source>Check only rows that could be the secret</source>
-            <translation>Vyhodnocovat jen řady, které mohou být tajnou kombinací</translation>
+            <translation>Vyhodnocovat jen možné tajné kombinace</translation>
         </message>
         <message>
             <source>In hard mode a full row is checked only when it fits the answers of every row checked before, so that it could be the secret; the check mark shows whether it is on.</source>
@@ -1564,7 +1564,7 @@
         <message>
             <source>Smart Hints</source>
             <extracomment>Check box, 97 pixels wide. "Smart Hints" is the option's name: hints that take every answer so far into account.</extracomment>
-            <translation>Bublinová nápověda</translation>
+            <translation>Popisky</translation>
         </message>
         <message>
             <source>Automatic Checking</source>

@@ -756,7 +756,7 @@
         <message>
             <source>Row: %1</source>
             <extracomment>The status bar's first panel, 50 pixels wide: the number of the current row, counted from 1.</extracomment>
-            <translation>Rząd: %1</translation>
+            <translation>Rząd %1</translation>
         </message>
         <message numerus="yes">
             <source>Variant: %n colours, repeats on this board</source>
@@ -1109,7 +1109,7 @@
         </message>
         <message>
             <source>Show the secrets still possible after every row</source>
-            <translation>Pokaż kombinacje wciąż możliwe po każdym rzędzie</translation>
+            <translation>Pokaż kombinacje możliwe po każdym rzędzie</translation>
         </message>
         <message>
             <source>Shows and hides the Analysis window: the secrets still possible before and after every checked row, the hint and the review of the last game.</source>
@@ -1174,7 +1174,7 @@
         </message>
         <message>
             <source>Check only rows that could be the secret</source>
-            <translation>Sprawdzaj tylko rzędy, które mogą być kombinacją</translation>
+            <translation>Sprawdzaj tylko możliwe kombinacje</translation>
         </message>
         <message>
             <source>In hard mode a full row is checked only when it fits the answers of every row checked before, so that it could be the secret; the check mark shows whether it is on.</source>
@@ -1213,7 +1213,7 @@
         </message>
         <message>
             <source>Keep the game in progress for the next start</source>
-            <translation>Zachowaj trwającą grę do następnego uruchomienia</translation>
+            <translation>Zachowaj trwającą grę na następny raz</translation>
         </message>
         <message>
             <source>Keeps the game in progress when Peglore closes, with its rows and its clock, and resumes it at the next start. The statistics and the records count it once it ends.</source>
