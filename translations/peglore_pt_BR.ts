@@ -622,7 +622,7 @@
         <message>
             <source>Row:</source>
             <extracomment>The status bar's first panel before the first game: the number of the current row follows later. The panel is 50 pixels wide.</extracomment>
-            <translation>Linha:</translation>
+            <translation>Lin.:</translation>
         </message>
         <message>
             <source>&amp;Game</source>
@@ -749,7 +749,7 @@
         <message>
             <source>Row: %1</source>
             <extracomment>The status bar's first panel, 50 pixels wide: the number of the current row, counted from 1.</extracomment>
-            <translation>Linha: %1</translation>
+            <translation>Lin.: %1</translation>
         </message>
         <message numerus="yes">
             <source>Variant: %n colours, repeats on this board</source>
@@ -1092,7 +1092,7 @@
         </message>
         <message>
             <source>Show the secrets still possible after every row</source>
-            <translation>Mostrar as combinações ainda possíveis após cada linha</translation>
+            <translation>Combinações ainda possíveis por linha</translation>
         </message>
         <message>
             <source>Shows and hides the Analysis window: the secrets still possible before and after every checked row, the hint and the review of the last game.</source>
@@ -1157,7 +1157,7 @@
         </message>
         <message>
             <source>Check only rows that could be the secret</source>
-            <translation>Verificar só linhas que podem ser a combinação secreta</translation>
+            <translation>Verificar só combinações possíveis</translation>
         </message>
         <message>
             <source>In hard mode a full row is checked only when it fits the answers of every row checked before, so that it could be the secret; the check mark shows whether it is on.</source>
@@ -1196,7 +1196,7 @@
         </message>
         <message>
             <source>Keep the game in progress for the next start</source>
-            <translation>Guardar a partida em andamento para a próxima inicialização</translation>
+            <translation>Guardar a partida para o próximo início</translation>
         </message>
         <message>
             <source>Keeps the game in progress when Peglore closes, with its rows and its clock, and resumes it at the next start. The statistics and the records count it once it ends.</source>
@@ -1259,7 +1259,7 @@
         <message>
             <source>Copyright © 2026 Peglore authors</source>
             <extracomment>The About dialog's copyright line, centred in 203 pixels, bold.</extracomment>
-            <translation>Copyright © 2026 autores do Peglore</translation>
+            <translation>© 2026 autores do Peglore</translation>
         </message>
     </context>
     <context>
@@ -1477,7 +1477,7 @@
         <message>
             <source>Board Dimensions:</source>
             <extracomment>Caption above the board size ("5 x 10") in a panel 102 pixels wide.</extracomment>
-            <translation>Dimensões do tabuleiro:</translation>
+            <translation>Dimensões:</translation>
         </message>
         <message>
             <source>%1 x %2</source>
@@ -1543,7 +1543,7 @@
         <message>
             <source>Smart Hints</source>
             <extracomment>Check box, 97 pixels wide. "Smart Hints" is the option's name: hints that take every answer so far into account.</extracomment>
-            <translation>Balões de ajuda</translation>
+            <translation>Balões</translation>
         </message>
         <message>
             <source>Automatic Checking</source>

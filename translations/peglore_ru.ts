@@ -652,7 +652,7 @@
         </message>
         <message>
             <source>Abort the game and show the correct solution</source>
-            <translation>Прервать игру и показать правильную комбинацию</translation>
+            <translation>Прервать игру и показать комбинацию</translation>
         </message>
         <message>
             <source>P&amp;roperties...</source>
@@ -1109,7 +1109,7 @@
         </message>
         <message>
             <source>Show the secrets still possible after every row</source>
-            <translation>Показать ещё возможные комбинации после каждого ряда</translation>
+            <translation>Ещё возможные комбинации по рядам</translation>
         </message>
         <message>
             <source>Shows and hides the Analysis window: the secrets still possible before and after every checked row, the hint and the review of the last game.</source>
@@ -1174,7 +1174,7 @@
         </message>
         <message>
             <source>Check only rows that could be the secret</source>
-            <translation>Проверять только ряды, которые могут быть комбинацией</translation>
+            <translation>Проверять лишь возможные комбинации</translation>
         </message>
         <message>
             <source>In hard mode a full row is checked only when it fits the answers of every row checked before, so that it could be the secret; the check mark shows whether it is on.</source>
@@ -1213,7 +1213,7 @@
         </message>
         <message>
             <source>Keep the game in progress for the next start</source>
-            <translation>Сохранять текущую игру до следующего запуска</translation>
+            <translation>Сохранять игру до следующего запуска</translation>
         </message>
         <message>
             <source>Keeps the game in progress when Peglore closes, with its rows and its clock, and resumes it at the next start. The statistics and the records count it once it ends.</source>
@@ -1564,7 +1564,7 @@
         <message>
             <source>Smart Hints</source>
             <extracomment>Check box, 97 pixels wide. "Smart Hints" is the option's name: hints that take every answer so far into account.</extracomment>
-            <translation>Всплывающие подсказки</translation>
+            <translation>Пояснения</translation>
         </message>
         <message>
             <source>Automatic Checking</source>
