@@ -15,7 +15,7 @@ TToolActions::TToolActions(QWidget& window) : QObject(&window), FWindow(window)
     // Each item's text in the Tools menu, its hint in the status bar, and its
     // explanation (What's This).
     //: Tools menu: a noun, the command that fills the current row with a suggested guess (H).
-    FHint = Add("mmenuHint", tr("&Hint"), tr("Fill the current row with a guess that fits every answer so far"),
+    FHint = Add("mmenuHint", tr("&Hint"), tr("Fill the row with a guess fitting every answer"),
                 tr("Fills the current row with a strong guess that fits every answer so far, in place of the pegs "
                    "it held."),
                 HintCommand);
@@ -29,7 +29,7 @@ TToolActions::TToolActions(QWidget& window) : QObject(&window), FWindow(window)
     FAnalysis->setShortcut(QKeySequence(Qt::Key_F3));
 
     //: Tools menu: a noun, opens the Records window of the games played (F4).
-    FRecords = Add("mmenuRecords", tr("&Records"), tr("Show the records of every board and play a game again"),
+    FRecords = Add("mmenuRecords", tr("&Records"), tr("Show every board's records; play a game again"),
                    tr("Shows the Records window: for every board its games, wins, best time and fewest rows, and the "
                       "last games, each of which can be played again."),
                    RecordsCommand);
@@ -37,7 +37,7 @@ TToolActions::TToolActions(QWidget& window) : QObject(&window), FWindow(window)
 
     //: Tools menu: starts the game of the day, the same for every player (Ctrl+D).
     FDailyGame = Add("mmenuDailyGame", tr("&Daily Game"),
-                     tr("Start today's game: the same secret for every player on this board today"),
+                     tr("Play today's game: one secret for everyone"),
                      tr("Starts the daily game of today on the current board: every player gets the same secret on "
                         "a board of this size today, and another one tomorrow. The first daily game you finish "
                         "today counts for the day in the records; its result can then be copied."),
@@ -49,7 +49,7 @@ TToolActions::TToolActions(QWidget& window) : QObject(&window), FWindow(window)
     FCopyDailyResult =
         //: Tools menu: copies the result of today's daily game to the clipboard.
         Add("mmenuCopyDailyResult", tr("&Copy Daily Result"),
-            tr("Copy the result of today's daily game to the clipboard, without the secret"),
+            tr("Copy today's daily result, secret left out"),
             tr("Puts the result of today's daily game on the current board on the clipboard and shows it: the "
                "date, the board and the rows it took, and for every checked row its key pegs only, so that it can "
                "be posted without giving the secret away."),
@@ -57,7 +57,7 @@ TToolActions::TToolActions(QWidget& window) : QObject(&window), FWindow(window)
 
     //: Tools menu: the player sets a secret code and the computer breaks it.
     FBreakMyCode = Add("mmenuBreakMyCode", tr("&Break My Code..."),
-                       tr("Set a code of your own and let the computer break it"),
+                       tr("Let the computer break a code you set"),
                        tr("Opens a window in which you set a secret code on a board of the current size and the "
                           "computer breaks it, row by row; you may score its rows yourself."),
                        BreakMyCodeCommand);
@@ -77,7 +77,7 @@ TToolActions::TToolActions(QWidget& window) : QObject(&window), FWindow(window)
     FPegSymbols->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
 
     //: Tools menu: opens the Variant dialog, the colours in play and whether they may repeat.
-    FVariant = Add("mmenuVariant", tr("&Variant..."), tr("Choose the colours in play and whether they may repeat"),
+    FVariant = Add("mmenuVariant", tr("&Variant..."), tr("Choose the colours in play and repeats"),
                    tr("Opens the Variant dialog: how many colours of the colour bar every level plays with, whether "
                       "a colour may repeat, and the classic board of 4 holes and 6 colours."),
                    VariantCommand);
