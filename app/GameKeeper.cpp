@@ -1,5 +1,7 @@
 #include "app/GameKeeper.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstring>
 
@@ -53,7 +55,9 @@ bool Keep(const TGameSession& session, const TAnalyst& analyst, const std::strin
     const int error = KeepGame(path, kept);
     if (error == 0)
         return true;
-    problem = QStringLiteral("Unable to keep the game in %1: %2")
+    //: Told at the exit in an error box (a full stop follows): the game in progress could not be written for
+    //: the next start. %1 is the file, %2 the system's reason.
+    problem = QCoreApplication::translate("peglore::GameKeeper", "Unable to keep the game in %1: %2")
                   .arg(QString::fromStdString(path), QString::fromLocal8Bit(std::strerror(error)));
     return false;
 }

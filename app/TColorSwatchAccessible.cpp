@@ -17,7 +17,8 @@ QString TColorSwatchAccessible::text(QAccessible::Text t) const
     if (t != QAccessible::Name)
         return QAccessibleWidget::text(t);
     const QString name = PegReading(Swatch()->Color(), Swatch()->SymbolShown());
-    return Swatch()->Key() > 0 ? QStringLiteral("%1, key %2").arg(name).arg(Swatch()->Key()) : name;
+    //: Read by screen readers for a colour of the colour bar: the colour, and the number key that places it.
+    return Swatch()->Key() > 0 ? tr("%1, key %2").arg(name).arg(Swatch()->Key()) : name;
 }
 
 QStringList TColorSwatchAccessible::actionNames() const

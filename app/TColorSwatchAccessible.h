@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 
 namespace peglore {
 
@@ -10,6 +11,8 @@ class TColorSwatch;
 // its colour, its symbol while symbols are shown, and the key that places
 // it ("red, key 1"); pressing it places the colour as the key does.
 class TColorSwatchAccessible : public QAccessibleWidget {
+    Q_DECLARE_TR_FUNCTIONS(peglore::TColorSwatchAccessible)
+
 public:
     explicit TColorSwatchAccessible(TColorSwatch* swatch);
 

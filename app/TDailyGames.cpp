@@ -148,6 +148,7 @@ void TDailyGames::CopyResult()
 {
     const TGameRecord* result = ResultOn(QDate::currentDate());
     if (!result) {
+        //: An information box of Copy Daily Result; "Daily Game" and "Tools" name the menu item and the menu.
         TMessages::ShowNote(tr("Today's daily game on this board is not finished yet. Daily Game in the Tools menu "
                                "starts it."));
         return;

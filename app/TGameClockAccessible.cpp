@@ -44,7 +44,8 @@ int TGameClockAccessible::Seconds() const
 QString TGameClockAccessible::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Name)
-        return QStringLiteral("Game clock: %1 seconds").arg(Seconds());
+        //: Read by screen readers for the clock panel.
+        return tr("Game clock: %1 seconds").arg(Seconds());
     if (t == QAccessible::Value)
         return QString::number(Seconds());
     return QAccessibleWidget::text(t);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 
 #include <array>
 
@@ -12,6 +13,8 @@ class TDigit;
 // "Game clock: 42 seconds", read from the digits the player sees. It is
 // not announced as it ticks; only a new game's reset is.
 class TGameClockAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+    Q_DECLARE_TR_FUNCTIONS(peglore::TGameClockAccessible)
+
 public:
     // Makes panel, which holds the clock's digits, read as the clock.
     static void Mark(QWidget& panel);

@@ -29,18 +29,22 @@ TGuessBoardInput::TGuessBoardInput(TBoardGrid& board, QWidget& window, const TKe
 {
     FPopupMenu1 = new QMenu(&window);
     FPopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    FRepeatItem = FPopupMenu1->addAction(QStringLiteral("&Repeat"));
+    //: The guess board's right-click menu: copies the peg of the same hole in the row above.
+    FRepeatItem = FPopupMenu1->addAction(tr("&Repeat"));
     FRepeatItem->setObjectName(QStringLiteral("pmenuRepeat"));
     QFont bold = FRepeatItem->font();
     bold.setBold(true);
     FRepeatItem->setFont(bold);
     FPopupMenu1->setDefaultAction(FRepeatItem);
-    FClearItem = FPopupMenu1->addAction(QStringLiteral("&Clear"));
+    //: The guess board's right-click menu: empties the hole clicked.
+    FClearItem = FPopupMenu1->addAction(tr("&Clear"));
     FClearItem->setObjectName(QStringLiteral("pmenuClear"));
-    FClearRowItem = FPopupMenu1->addAction(QStringLiteral("Clear &Row"));
+    //: The guess board's right-click menu: empties every hole of the current row.
+    FClearRowItem = FPopupMenu1->addAction(tr("Clear &Row"));
     FClearRowItem->setObjectName(QStringLiteral("pmenuClearRow"));
     FPopupMenu1->addSeparator()->setObjectName(QStringLiteral("N5"));
-    FGiveUpItem = FPopupMenu1->addAction(QStringLiteral("&Give Up!"));
+    //: The guess board's right-click menu: ends the game as lost, after a question.
+    FGiveUpItem = FPopupMenu1->addAction(tr("&Give Up!"));
     FGiveUpItem->setObjectName(QStringLiteral("pmenuGiveUp"));
     FPopupMenu1->addSeparator()->setObjectName(QStringLiteral("N6"));
     FPopupMenu1->addAction(FHintItem);

@@ -20,9 +20,10 @@ int TGuessBoardReading::ReadRows() const
 QString TGuessBoardReading::CellText(int column, int row) const
 {
     const TLeftGrid& grid = FSession->LeftGrid();
-    const QString peg =
-        grid.IsEmpty(column, row) ? QStringLiteral("empty") : PegReading(grid.Cell(column, row), grid.SymbolsShown());
-    return QStringLiteral("Row %1, hole %2: %3").arg(row + 1).arg(column + 1).arg(peg);
+    //: Read by screen readers for a hole of the guess board without a peg.
+    const QString peg = grid.IsEmpty(column, row) ? tr("empty") : PegReading(grid.Cell(column, row), grid.SymbolsShown());
+    //: Read by screen readers for a hole of the guess board: row, hole, and the peg's colour or "empty".
+    return tr("Row %1, hole %2: %3").arg(row + 1).arg(column + 1).arg(peg);
 }
 
 int TGuessBoardReading::CurrentRow() const

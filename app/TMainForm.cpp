@@ -186,12 +186,18 @@ void TMainForm::CreateComponents()
     panel1->setGeometry(2, 6, 153, 31);
     // The role before the name: naming makes Qt look up the interface.
     TGroupAccessible::SetAccessibleRole(*panel1, QAccessible::ToolBar);
-    panel1->setAccessibleName(QStringLiteral("Tool bar"));
-    AddToolButton(panel1, "sbtnNew", QStringLiteral("New Game|"), PicturePaths::NewGlyph,
-                  PicturePaths::NewGlyphDisabled, 4, &TMainForm::mmenuNewGameClick);
-    AddToolButton(panel1, "sbtnProperties", QStringLiteral("Game Properties|"), PicturePaths::PropertiesGlyph, nullptr,
-                  34, &TMainForm::mmenuPropertiesClick);
-    FCheckButton = AddToolButton(panel1, "sbtnCheck", QStringLiteral("Check!|"), PicturePaths::CheckGlyph,
+    //: Accessible name, read by screen readers: the three buttons at the top left.
+    panel1->setAccessibleName(tr("Tool bar"));
+    // The tool buttons' hints: the tooltip before "|", the status bar's text
+    // after it (none).
+    //: Tooltip of the first tool button. Keep the "|" at the end.
+    AddToolButton(panel1, "sbtnNew", tr("New Game|"), PicturePaths::NewGlyph, PicturePaths::NewGlyphDisabled, 4,
+                  &TMainForm::mmenuNewGameClick);
+    //: Tooltip of the second tool button, which opens the Properties dialog. Keep the "|" at the end.
+    AddToolButton(panel1, "sbtnProperties", tr("Game Properties|"), PicturePaths::PropertiesGlyph, nullptr, 34,
+                  &TMainForm::mmenuPropertiesClick);
+    //: Tooltip of the third tool button: a command, check the current row now. Keep the "|" at the end.
+    FCheckButton = AddToolButton(panel1, "sbtnCheck", tr("Check!|"), PicturePaths::CheckGlyph,
                                  PicturePaths::CheckGlyphDisabled, 64, &TMainForm::sbtnCheckClick);
     AddBevel(TBevelShape::LeftLine, "Bevel1", QRect(92, 2, 3, 25), panel1);
     AddBevel(TBevelShape::LeftLine, "Bevel4", QRect(162, 2, 2, 40), FClient);
@@ -215,7 +221,8 @@ void TMainForm::CreateComponents()
     colorsBar->SetBevelInner(TBevelCut::Raised);
     TContextHelp::SetContext(colorsBar, HelpContexts::ColorBar);
     TGroupAccessible::SetAccessibleRole(*colorsBar, QAccessible::List);
-    colorsBar->setAccessibleName(QStringLiteral("Colour bar"));
+    //: Accessible name, read by screen readers: the row of eight colours to drag pegs from.
+    colorsBar->setAccessibleName(tr("Colour bar"));
     TGuessBoardInput::TKeyColors keyColors{};
     for (std::size_t i = 0; i < std::size(Swatches); ++i) {
         const TSwatchDef& s = Swatches[i];
@@ -249,7 +256,8 @@ void TMainForm::CreateComponents()
     FGuessBoardInput = new TGuessBoardInput(*FLeftBoard, *this, keyColors, *FTools->Hint());
     for (TColorSwatch* swatch : FSwatches)
         connect(swatch, &TColorSwatch::Chosen, FGuessBoardInput, &TGuessBoardInput::PlaceColor);
-    FLeftBoard->setAccessibleName(QStringLiteral("Guess board"));
+    //: Accessible name, read by screen readers: the board where the player places guesses.
+    FLeftBoard->setAccessibleName(tr("Guess board"));
     FLeftReading = std::make_unique<TGuessBoardReading>(FSession);
     FLeftBoard->SetReading(FLeftReading.get());
 
@@ -259,7 +267,8 @@ void TMainForm::CreateComponents()
     FRightBoard->move(0, RightBoardTop);
     TContextHelp::SetContext(FRightBoard, HelpContexts::ScoreBoard);
     FRightSurface = std::make_unique<TGridSurface>(*FRightBoard);
-    FRightBoard->setAccessibleName(QStringLiteral("Score board"));
+    //: Accessible name, read by screen readers: the board of key pegs that answer each row.
+    FRightBoard->setAccessibleName(tr("Score board"));
     FRightReading = std::make_unique<TScoreBoardReading>(FSession);
     FRightBoard->SetReading(FRightReading.get());
     FRightBoard->SetDrawCell([this](QPainter& painter, int col, int row, const QRect&) {
@@ -271,8 +280,11 @@ void TMainForm::CreateComponents()
 
     FStatusBar = new TStatusPanels({StatusPanelWidth, StatusPanelWidth}, FClient);
     FStatusBar->setObjectName(QStringLiteral("StatusBar"));
-    FStatusBar->setAccessibleName(QStringLiteral("Status bar"));
-    FStatusBar->SetPanelText(0, QStringLiteral("Row:"));
+    //: Accessible name, read by screen readers.
+    FStatusBar->setAccessibleName(tr("Status bar"));
+    //: The status bar's first panel before the first game: the number of the current row follows later.
+    //: The panel is 50 pixels wide.
+    FStatusBar->SetPanelText(0, tr("Row:"));
 
     // The score board, the colour bar and the clock panel share one menu.
     for (QWidget* control :
@@ -320,55 +332,63 @@ void TMainForm::CreateMenus()
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu"));
 
-    QMenu* game = bar->addMenu(QStringLiteral("&Game"));
-    QAction* newGame =
-        AddMenuItem(game, "mmenuNewGame", QStringLiteral("&New"),
-                    QStringLiteral("Start a new game with current settings"), NewGame, &TMainForm::mmenuNewGameClick);
-    newGame->setShortcut(QKeySequence(Qt::Key_F2));
-    AddMenuItem(game, "mmenuGiveUp", QStringLiteral("&Give Up!"),
-                QStringLiteral("Abort the game and show the correct solution"), GiveUp, &TMainForm::mmenuGiveUpClick);
+    // Each menu item's text, then its hint in the status bar.
+    //: Menu of the menu bar.
+    QMenu* game = bar->addMenu(tr("&Game"));
+    //: Game menu: starts a new game (F2).
+    AddMenuItem(game, "mmenuNewGame", tr("&New"), tr("Start a new game with current settings"), NewGame,
+                &TMainForm::mmenuNewGameClick)
+        ->setShortcut(QKeySequence(Qt::Key_F2));
+    //: Game menu: ends the game as lost and shows the secret.
+    AddMenuItem(game, "mmenuGiveUp", tr("&Give Up!"), tr("Abort the game and show the correct solution"), GiveUp,
+                &TMainForm::mmenuGiveUpClick);
     game->addSeparator()->setObjectName(QStringLiteral("N2"));
-    AddMenuItem(game, "mmenuProperties", QStringLiteral("P&roperties..."),
-                QStringLiteral("Change various game options"), Properties, &TMainForm::mmenuPropertiesClick);
+    //: Game menu: opens the Properties dialog of the options.
+    AddMenuItem(game, "mmenuProperties", tr("P&roperties..."), tr("Change various game options"), Properties,
+                &TMainForm::mmenuPropertiesClick);
     game->addSeparator()->setObjectName(QStringLiteral("N4"));
-    AddMenuItem(game, "ExitMenu", QStringLiteral("E&xit"), QStringLiteral("Exit Peglore"), Exit,
-                &TMainForm::ExitMenuClick);
+    AddMenuItem(game, "ExitMenu", tr("E&xit"), tr("Exit Peglore"), Exit, &TMainForm::ExitMenuClick);
 
-    QMenu* level = bar->addMenu(QStringLiteral("&Level"));
+    //: Menu of the menu bar: the board sizes.
+    QMenu* level = bar->addMenu(tr("&Level"));
     auto* levelGroup = new QActionGroup(this);
     levelGroup->setExclusive(true);
-    FLevelItems[Beginner] =
-        AddMenuItem(level, "BeginnerMenu", QStringLiteral("&Beginner"), QStringLiteral("The easiest level"),
-                    BeginnerLevel, &TMainForm::BeginnerMenuClick);
-    FLevelItems[Intermediate] =
-        AddMenuItem(level, "IntermediateMenu", QStringLiteral("&Intermediate"),
-                    QStringLiteral("Medium difficulty level"), IntermediateLevel, &TMainForm::IntermediateMenuClick);
-    FLevelItems[Expert] =
-        AddMenuItem(level, "mmenuExpert", QStringLiteral("&Expert!"), QStringLiteral("Hardest difficulty level"),
-                    ExpertLevel, &TMainForm::mmenuExpertClick);
-    FLevelItems[Custom] =
-        AddMenuItem(level, "CustomMenu", QStringLiteral("&Custom..."), QStringLiteral("Chose any board size you want!"),
-                    CustomLevel, &TMainForm::CustomMenuClick);
+    //: Level name: 3 holes, 10 rows.
+    FLevelItems[Beginner] = AddMenuItem(level, "BeginnerMenu", tr("&Beginner"), tr("The easiest level"),
+                                        BeginnerLevel, &TMainForm::BeginnerMenuClick);
+    //: Level name: 5 holes, 9 rows.
+    FLevelItems[Intermediate] = AddMenuItem(level, "IntermediateMenu", tr("&Intermediate"),
+                                            tr("Medium difficulty level"), IntermediateLevel,
+                                            &TMainForm::IntermediateMenuClick);
+    //: Level name: 8 holes, 12 rows.
+    FLevelItems[Expert] = AddMenuItem(level, "mmenuExpert", tr("&Expert!"), tr("Hardest difficulty level"),
+                                      ExpertLevel, &TMainForm::mmenuExpertClick);
+    //: Level name: a board of the player's own size, chosen in a dialog.
+    FLevelItems[Custom] = AddMenuItem(level, "CustomMenu", tr("&Custom..."), tr("Chose any board size you want!"),
+                                      CustomLevel, &TMainForm::CustomMenuClick);
     for (QAction* item : FLevelItems) {
         item->setCheckable(true);
         levelGroup->addAction(item);
     }
     FLevelItems[Beginner]->setChecked(true);
 
+    //: Menu of the menu bar: hint, analysis, records and peg symbols.
     QMenu* tools = bar->addMenu(tr("&Tools"));
     tools->setObjectName(QStringLiteral("ToolsMenu"));
     FTools->AddTo(*tools);
     ConnectTools();
 
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    AddMenuItem(help, "HelpTopicsMenu", QStringLiteral("Help &Topics"), QStringLiteral("Show help contents"),
-                HelpTopics, &TMainForm::HelpTopicsMenuClick);
-    AddMenuItem(help, "WhatsNewMenu", QStringLiteral("What's &New?"),
-                QStringLiteral("Improvements and bug fixes since last version"), WhatsNewCommand,
-                &TMainForm::WhatsNewMenuClick);
+    //: Menu of the menu bar.
+    QMenu* help = bar->addMenu(tr("&Help"));
+    AddMenuItem(help, "HelpTopicsMenu", tr("Help &Topics"), tr("Show help contents"), HelpTopics,
+                &TMainForm::HelpTopicsMenuClick);
+    //: Help menu: opens the help topic of what changed in this version.
+    AddMenuItem(help, "WhatsNewMenu", tr("What's &New?"), tr("Improvements and bug fixes since last version"),
+                WhatsNewCommand, &TMainForm::WhatsNewMenuClick);
     help->addSeparator()->setObjectName(QStringLiteral("N1"));
-    AddMenuItem(help, "mmenuAbout", QStringLiteral("&About..."),
-                QStringLiteral("Show credits and statistics information"), About, &TMainForm::mmenuAboutClick);
+    //: Help menu: opens the About dialog with the version and the statistics.
+    AddMenuItem(help, "mmenuAbout", tr("&About..."), tr("Show credits and statistics information"), About,
+                &TMainForm::mmenuAboutClick);
     for (QMenu* menu : {game, level, tools, help, FGuessBoardInput->PopupMenu()})
         FContextHelp->WatchMenu(menu);
 }
@@ -456,6 +476,9 @@ void TMainForm::FormClose()
     FSession->Music().WaitForOpen();
     try {
         FSession->SaveSettings();
+    } catch (const TSettingsWriteError& error) {
+        //: The settings file could not be saved at the exit; %1 is its path. A full stop follows.
+        TellAtClose(tr("Unable to write to %1").arg(QString::fromStdString(error.Path())), true);
     } catch (const std::exception& error) {
         // Reported once; the window still closes as the player asked.
         TellAtClose(QString::fromStdString(error.what()), true);

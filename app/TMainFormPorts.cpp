@@ -61,6 +61,14 @@ void TMainFormPorts::SetRowMarkerTop(int top)
 void TMainFormPorts::SetStatusRowText(const std::string& text)
 {
     FParts.StatusBar->SetPanelText(0, QString::fromStdString(text));
+    FParts.LeftBoard->ReadingChanged();
+    FParts.RightBoard->ReadingChanged();
+}
+
+void TMainFormPorts::SetStatusRow(int row)
+{
+    //: The status bar's first panel, 50 pixels wide: the number of the current row, counted from 1.
+    FParts.StatusBar->SetPanelText(0, QCoreApplication::translate("peglore::TMainForm", "Row: %1").arg(row + 1));
     // Another row is played: the rows read as checked or current anew.
     FParts.LeftBoard->ReadingChanged();
     FParts.RightBoard->ReadingChanged();
@@ -91,14 +99,24 @@ void TMainFormPorts::ShowVariant(const TVariant& played, const TVariant& chosen)
     for (std::size_t i = 0; i < FParts.Swatches.size(); ++i)
         if (FParts.Swatches[i])
             FParts.Swatches[i]->setVisible(int(i) < played.ColoursInPlay());
+    const int colours = played.ColoursInPlay();
     if (played.IsStandard())
         FVariantText.clear();
     else if (played.Repeats && !chosen.Repeats)
-        FVariantText = QStringLiteral("Variant: %1 colours, repeats on this board").arg(played.ColoursInPlay());
+        //: The status bar's second panel, at least 235 pixels wide: the game draws its secret from the first %n
+        //: colours of the colour bar, and although no repeats were chosen, a colour may repeat, as the board has
+        //: more holes than colours in play.
+        FVariantText = QCoreApplication::translate("peglore::TMainForm", "Variant: %n colours, repeats on this board",
+                                                   nullptr, colours);
     else if (played.Repeats)
-        FVariantText = QStringLiteral("Variant: %1 colours").arg(played.ColoursInPlay());
+        //: The status bar's second panel, at least 235 pixels wide: the game draws its secret from the first %n
+        //: colours of the colour bar, a colour as often as it comes.
+        FVariantText = QCoreApplication::translate("peglore::TMainForm", "Variant: %n colours", nullptr, colours);
     else
-        FVariantText = QStringLiteral("Variant: %1 colours, no repeats").arg(played.ColoursInPlay());
+        //: The status bar's second panel, at least 235 pixels wide: the game draws its secret from the first %n
+        //: colours of the colour bar, no colour twice.
+        FVariantText =
+            QCoreApplication::translate("peglore::TMainForm", "Variant: %n colours, no repeats", nullptr, colours);
     FParts.StatusBar->SetPanelText(1, FVariantText);
 }
 

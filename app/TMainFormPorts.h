@@ -64,6 +64,7 @@ public:
     // IMainWindowPort
     void SetRowMarkerTop(int top) override;
     void SetStatusRowText(const std::string& text) override;
+    void SetStatusRow(int row) override;
     void SetLeftBoardLayout(const TGridLayout& layout) override;
     void SetRightBoardLayout(const TGridLayout& layout) override;
     int InitialClientWidth() const override { return FInitialClientWidth; }

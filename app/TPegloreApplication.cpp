@@ -19,7 +19,8 @@ bool TPegloreApplication::notify(QObject* receiver, QEvent* event)
     } catch (const std::exception& error) {
         TMessages::ShowError(QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        TMessages::ShowError(QStringLiteral("An unexpected error occurred"));
+        //: An error box's text; a full stop follows.
+        TMessages::ShowError(QCoreApplication::translate("peglore::TPegloreApplication", "An unexpected error occurred"));
     }
     return false;
 }

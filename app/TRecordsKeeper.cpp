@@ -102,19 +102,31 @@ TRecordsKeeper::TClosingNote TRecordsKeeper::Close()
 {
     const TRecordsService::TClosing closing = FService->Close();
     const int count = closing.KeptForLater + closing.Lost;
-    const QString games =
-        count == 1 ? QStringLiteral("1 finished game") : QStringLiteral("%1 finished games").arg(count);
+    // One game has a text of its own; the others a plural of the count.
     if (closing.Lost > 0)
-        return {QStringLiteral("%1 could not be written to the records file %2, nor kept for later, as %3, so %4 not "
-                               "recorded")
-                    .arg(games, FService->Path(), closing.Problem,
-                         count == 1 ? QStringLiteral("it is") : QStringLiteral("they are")),
+        return {(count == 1
+                     //: Told at the exit, in an error box (a full stop follows): %1 the records file, %2 why not
+                     //: (a clause such as "the disk of the file is full").
+                     ? tr("1 finished game could not be written to the records file %1, nor kept for later, as %2, "
+                          "so it is not recorded")
+                     //: Told at the exit, in an error box (a full stop follows): %n games, %1 the records file,
+                     //: %2 why not (a clause such as "the disk of the file is full").
+                     : tr("%n finished games could not be written to the records file %1, nor kept for later, as "
+                          "%2, so they are not recorded",
+                          nullptr, count))
+                    .arg(FService->Path(), closing.Problem),
                 true};
     if (closing.KeptForLater > 0)
-        return {QStringLiteral("%1 could not be written to the records file %2. %3 kept in %4 and will be added to "
-                               "the records the next time Peglore starts.")
-                    .arg(games, FService->Path(), count == 1 ? QStringLiteral("It is") : QStringLiteral("They are"),
-                         closing.PendingPath),
+        return {(count == 1
+                     //: Told at the exit, in an information box: %1 the records file, %2 the file that keeps the game.
+                     ? tr("1 finished game could not be written to the records file %1. It is kept in %2 and will "
+                          "be added to the records the next time Peglore starts.")
+                     //: Told at the exit, in an information box: %n games, %1 the records file, %2 the file that
+                     //: keeps them.
+                     : tr("%n finished games could not be written to the records file %1. They are kept in %2 and "
+                          "will be added to the records the next time Peglore starts.",
+                          nullptr, count))
+                    .arg(FService->Path(), closing.PendingPath),
                 false};
     return {};
 }

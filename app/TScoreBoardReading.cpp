@@ -24,8 +24,10 @@ QString TScoreBoardReading::CellText(int, int row) const
     // A row above the current one was checked even when nothing in it
     // scored; the winning row is checked while it is still the current one.
     if (row >= logic.CurrentRow() && blacks + whites == 0)
-        return QStringLiteral("Row %1: not checked").arg(row + 1);
-    return QStringLiteral("Row %1: %2 black, %3 white").arg(row + 1).arg(blacks).arg(whites);
+        //: Read by screen readers for a row of the score board that has no answer yet.
+        return tr("Row %1: not checked").arg(row + 1);
+    //: Read by screen readers for a row of the score board: the numbers of black and white key pegs.
+    return tr("Row %1: %2 black, %3 white").arg(row + 1).arg(blacks).arg(whites);
 }
 
 int TScoreBoardReading::CurrentRow() const

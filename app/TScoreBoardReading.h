@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include <QCoreApplication>
 #include "components/boardgrid/IGridReading.h"
 
 namespace peglore {
@@ -11,6 +12,8 @@ class TGameSession;
 // The score board read aloud, one cell a row: "Row 3: 2 black, 1 white",
 // "Row 5: not checked".
 class TScoreBoardReading final : public IGridReading {
+    Q_DECLARE_TR_FUNCTIONS(peglore::TScoreBoardReading)
+
 public:
     // session: the window's session, empty while there is none.
     explicit TScoreBoardReading(const std::unique_ptr<TGameSession>& session) : FSession(session) {}

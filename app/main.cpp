@@ -8,6 +8,7 @@
 #include "app/TCloseRequests.h"
 #include "app/TCommandLine.h"
 #include "app/TGameSession.h"
+#include "app/TPlayerLanguage.h"
 #include "app/TMainForm.h"
 #include "app/TPegloreApplication.h"
 #include "dialogs/about/TfrmAbout.h"
@@ -20,6 +21,7 @@
 #include "platform/programdir/TGameFiles.h"
 #include "resources/pictures/Pictures.h"
 #include "services/messages/TMessages.h"
+#include "translations/Catalogues.h"
 
 using namespace peglore;
 
@@ -44,6 +46,12 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationVersion(QStringLiteral(PEGLORE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(PEGLORE_APP_ID));  // the shell's icon and menu entry
     InitPictures();
+    // The player's language, before the first text is made: the display
+    // check's box below speaks it too.
+    const QStringList languages = TPlayerLanguage::DesktopLanguages();
+    const QStringList catalogues = CatalogueLanguages();
+    const TPlayerLanguage language(
+        TPlayerLanguage::Choose(languages, [&](const QString& tried) { return catalogues.contains(tried); }));
 
     // A display that cannot show the pegs' colours ends the game before
     // anything is created, read or written. Unlike a normal exit this one
@@ -55,7 +63,7 @@ int main(int argc, char** argv)
 
     const TGameFiles files = GameFilesOfThisRun(
         PEGLORE_INSTALLED ? TFilesPlace::Installed : TFilesPlace::BesideTheProgram, PEGLORE_DATA_FROM_PROGRAM);
-    THelpViewer help(QString::fromStdString(files.DataFolder + "Peglore.hlp"));
+    THelpViewer help(TPlayerLanguage::HelpFile(QString::fromStdString(files.DataFolder), languages));
     TFluidSynthPlayer player;
     TMainForm mainForm(help, player, files);
     if (commandLine.GameNumber)

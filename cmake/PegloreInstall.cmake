@@ -30,7 +30,19 @@ endforeach()
 
 set(packaging ${PROJECT_SOURCE_DIR}/packaging)
 set(configured ${PROJECT_BINARY_DIR}/packaging)
-configure_file(${packaging}/${PEGLORE_COMPONENT_ID}.metainfo.xml.in ${configured}/${PEGLORE_COMPONENT_ID}.metainfo.xml @ONLY)
+configure_file(${packaging}/${PEGLORE_COMPONENT_ID}.metainfo.xml.in ${configured}/english/${PEGLORE_COMPONENT_ID}.metainfo.xml
+               @ONLY)
+# The menu entry and the store page in every language of
+# translations/desktop/LINGUAS, merged from its LANG.po by gettext's msgfmt.
+set(desktop_po ${PROJECT_SOURCE_DIR}/translations/desktop)
+file(GLOB desktop_po_files CONFIGURE_DEPENDS ${desktop_po}/*.po)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${desktop_po}/LINGUAS ${desktop_po_files}
+             ${packaging}/${PEGLORE_APP_ID}.desktop)
+find_program(PEGLORE_MSGFMT msgfmt REQUIRED)
+execute_process(COMMAND ${PEGLORE_MSGFMT} --desktop --template=${packaging}/${PEGLORE_APP_ID}.desktop -d ${desktop_po}
+                        -o ${configured}/${PEGLORE_APP_ID}.desktop COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND ${PEGLORE_MSGFMT} --xml --template=${configured}/english/${PEGLORE_COMPONENT_ID}.metainfo.xml
+                        -d ${desktop_po} -o ${configured}/${PEGLORE_COMPONENT_ID}.metainfo.xml COMMAND_ERROR_IS_FATAL ANY)
 configure_file(${packaging}/peglore.6.in ${configured}/peglore.6 @ONLY)
 
 # The changelog's latest entry is the version being built.
@@ -46,9 +58,8 @@ foreach(file ${configured}/peglore.6 ${packaging}/debian/changelog)
 endforeach()
 
 install(TARGETS peglore_installed RUNTIME DESTINATION ${PEGLORE_PROGRAM_INSTALL_DIR})
-install(FILES ${PEGLORE_TUNE} ${PROJECT_SOURCE_DIR}/resources/help/Peglore.hlp
-        DESTINATION ${PEGLORE_DATA_INSTALL_DIR})
-install(FILES ${packaging}/${PEGLORE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PEGLORE_TUNE} ${PEGLORE_HELP_FILES} DESTINATION ${PEGLORE_DATA_INSTALL_DIR})
+install(FILES ${configured}/${PEGLORE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${configured}/${PEGLORE_COMPONENT_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${configured}/peglore.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${packaging}/debian/copyright DESTINATION ${PEGLORE_DOC_INSTALL_DIR})
@@ -89,5 +100,7 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libfluidsynth3, libasound2, timgm6mb-soundfont, fonts-liberation, qt6-qpa-plugins, libqt6sql6-sqlite")
 # Qt's Wayland platform plugin: on a Wayland desktop the game then runs as a
 # Wayland client of its own instead of through Xwayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# Qt's own catalogues, which word Qt's standard buttons in the player's
+# language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 include(CPack)

@@ -27,6 +27,9 @@ public:
     virtual void SetRowMarkerTop(int top) = 0;
     // Status bar panel 0.
     virtual void SetStatusRowText(const std::string& text) = 0;
+    // Status bar panel 0 names the current row, ROW counted from 0. A window
+    // that speaks the player's language words it itself.
+    virtual void SetStatusRow(int row) { SetStatusRowText("Row: " + std::to_string(row + 1)); }
     virtual void SetLeftBoardLayout(const TGridLayout& layout) = 0;
     virtual void SetRightBoardLayout(const TGridLayout& layout) = 0;
     // The client width as designed: the window never gets narrower.

@@ -145,7 +145,7 @@ void TLogic::SetCurrentRow(int row)
 {
     FCurrentRow = row;
     FLeftGrid.Select(0, row);
-    FWindow->SetStatusRowText("Row: " + std::to_string(row + 1));
+    FWindow->SetStatusRow(row);
 }
 
 bool TLogic::IsBoardEmpty() const

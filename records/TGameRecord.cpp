@@ -1,5 +1,7 @@
 #include "records/TGameRecord.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 #include "game/BoardGeometry.h"
@@ -9,7 +11,17 @@ namespace peglore {
 namespace {
 constexpr std::array<TGameOutcome, 4> Outcomes{TGameOutcome::Won, TGameOutcome::Lost, TGameOutcome::GivenUp,
                                                TGameOutcome::Abandoned};
-constexpr std::array<const char*, 4> OutcomeNames{"won", "lost", "given up", "abandoned"};
+// The file's words, which the Records window shows translated.
+constexpr std::array<const char*, 4> OutcomeNames{
+    //: How a game ended, in the Records window's list of games.
+    QT_TRANSLATE_NOOP("peglore::TGameRecord", "won"),
+    //: How a game ended, in the Records window's list of games: every row used.
+    QT_TRANSLATE_NOOP("peglore::TGameRecord", "lost"),
+    //: How a game ended, in the Records window's list of games: the player gave up.
+    QT_TRANSLATE_NOOP("peglore::TGameRecord", "given up"),
+    //: How a game ended, in the Records window's list of games: left unfinished for a new game or at the exit.
+    QT_TRANSLATE_NOOP("peglore::TGameRecord", "abandoned"),
+};
 constexpr std::array<TGameMode, 2> Modes{TGameMode::Play, TGameMode::CodeBreaker};
 constexpr std::array<const char*, 2> ModeNames{"play", "codebreaker"};
 }  // namespace
@@ -17,6 +29,11 @@ constexpr std::array<const char*, 2> ModeNames{"play", "codebreaker"};
 QString OutcomeName(TGameOutcome outcome)
 {
     return QString::fromLatin1(OutcomeNames[static_cast<std::size_t>(outcome)]);
+}
+
+QString OutcomeText(TGameOutcome outcome)
+{
+    return QCoreApplication::translate("peglore::TGameRecord", OutcomeNames[static_cast<std::size_t>(outcome)]);
 }
 
 std::optional<TGameOutcome> OutcomeFromName(const QString& name)
@@ -44,8 +61,23 @@ QString LevelName(int level)
 {
     const std::string_view name = NameOfLevel(level);
     if (name.empty())
-        return QStringLiteral("Level %1").arg(level);
-    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+        //: The name of a level the game does not know, read from a records file written elsewhere; %1 is its number.
+        return QCoreApplication::translate("peglore::TGameRecord", "Level %1").arg(level);
+    return QCoreApplication::translate("peglore::GameNames", std::string(name).c_str());
+}
+
+QString VariantText(int colours, bool repeats)
+{
+    const std::string words(VariantWords(colours, repeats));
+    // The words of one colour have no count, and no plural forms either.
+    const bool counted = words.find("%n") != std::string::npos;
+    QString text = QCoreApplication::translate("peglore::GameNames", words.c_str(), nullptr,
+                                               counted && colours >= 0 ? colours : -1);
+    // Qt puts in no count below 0, which a records file written by hand may
+    // hold.
+    if (counted && colours < 0)
+        text.replace(QLatin1String("%n"), QString::number(colours));
+    return text;
 }
 
 QString AnswersText(std::span<const TRowAnswer> answers)

@@ -42,17 +42,23 @@ struct TGameRecord {
     bool operator==(const TGameRecord&) const = default;
 };
 
-// The outcome's word in the file and the window: "won", "lost", "given up",
-// "abandoned".
+// The outcome's word in the file: "won", "lost", "given up", "abandoned".
 QString OutcomeName(TGameOutcome outcome);
+// The outcome's word in the window: OutcomeName in the player's language.
+QString OutcomeText(TGameOutcome outcome);
 std::optional<TGameOutcome> OutcomeFromName(const QString& name);
 
 // The mode's word in the file: "play", "codebreaker".
 QString ModeName(TGameMode mode);
 std::optional<TGameMode> ModeFromName(const QString& name);
 
-// "Beginner", "Intermediate", "Expert", "Custom".
+// "Beginner", "Intermediate", "Expert", "Custom", in the player's language.
 QString LevelName(int level);
+
+// The variant in the player's language, as a window shows it: "6 colours,
+// no repeats", "6 colours"; empty for the written game's eight colours with
+// repeats.
+QString VariantText(int colours, bool repeats);
 
 // The answers as the file keeps them: "2,1 0,3 4,0", blacks before whites,
 // a row after another. What is read is bounded: at most MaxRows rows of at

@@ -26,12 +26,15 @@ std::vector<TGameRecord> TPendingFile::Read()
     if (contents.Error == TFileError::Missing)
         return {};
     if (contents.Error != TFileError::None) {
-        SetAside(QStringLiteral("cannot be read (%1)").arg(QString::fromStdString(contents.Reason)));
+        //: What is wrong with the file of games waiting for the records: a predicate that follows "The file
+        //: PATH". %1 is the system's reason, in English.
+        SetAside(tr("cannot be read (%1)").arg(QString::fromStdString(contents.Reason)));
         return {};
     }
     const TPendingGames read = ParsePendingGames(contents.Bytes);
     if (!read.Recognised && !contents.Bytes.empty()) {
-        SetAside(QStringLiteral("is not a file of games waiting for the records"));
+        //: What is wrong with the file of games waiting for the records: a predicate that follows "The file PATH".
+        SetAside(tr("is not a file of games waiting for the records"));
         return {};
     }
     std::vector<TGameRecord> games;
@@ -70,7 +73,9 @@ bool TPendingFile::Add(const std::vector<TGameRecord>& games)
     std::vector<TGameRecord> all = Read();
     // The lines that are no game stay in the old file, set aside.
     if (FStrayLines)
-        SetAside(QStringLiteral("held lines that are no game"));
+        //: What was wrong with the file of games waiting for the records: a predicate that follows "The file
+        //: PATH".
+        SetAside(tr("held lines that are no game"));
     all.insert(all.end(), games.begin(), games.end());
     std::vector<TPendingGame> kept;
     for (const TGameRecord& game : all) {
@@ -88,15 +93,15 @@ bool TPendingFile::Add(const std::vector<TGameRecord>& games)
     const int error = ReplaceFile(QFile::encodeName(FPath).toStdString(), FormatPendingGames(kept));
     if (error == 0)
         return true;
-    FProblem =
-        QStringLiteral("the file %1 cannot be written (%2)").arg(FPath, QString::fromLocal8Bit(std::strerror(error)));
+    //: Why finished games could not be kept for later: a clause that follows "as". %2 is the system's reason.
+    FProblem = tr("the file %1 cannot be written (%2)").arg(FPath, QString::fromLocal8Bit(std::strerror(error)));
     return false;
 }
 
 void TPendingFile::Remove()
 {
     if (FStrayLines)
-        SetAside(QStringLiteral("held lines that are no game"));
+        SetAside(tr("held lines that are no game"));
     else
         QFile::remove(FPath);
 }
@@ -109,8 +114,11 @@ void TPendingFile::SetAside(const QString& why)
         aside = FPath + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(n);
     // Whatever stands there, a folder too.
     FProblem = std::rename(QFile::encodeName(FPath).constData(), QFile::encodeName(aside).constData()) == 0
-                   ? QStringLiteral("The file %1 %2; it was kept as %3.").arg(FPath, why, aside)
-                   : QStringLiteral("The file %1 %2 and cannot be renamed aside.").arg(FPath, why);
+                   //: %1 the file of games waiting for the records, %2 what was wrong with it (a predicate such as
+                   //: "held lines that are no game"), %3 the name it was kept under.
+                   ? tr("The file %1 %2; it was kept as %3.").arg(FPath, why, aside)
+                   //: %2 what is wrong with the file, a predicate such as "held lines that are no game".
+                   : tr("The file %1 %2 and cannot be renamed aside.").arg(FPath, why);
 }
 
 }  // namespace peglore

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <vector>
@@ -14,6 +15,8 @@ namespace peglore {
 // records' thread only. A file there that cannot be read, or that is no
 // such file, is renamed aside, never deleted, as a damaged records file is.
 class TPendingFile {
+    Q_DECLARE_TR_FUNCTIONS(peglore::TPendingFile)
+
 public:
     explicit TPendingFile(QString path) : FPath(std::move(path)) {}
 

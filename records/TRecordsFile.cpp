@@ -124,22 +124,30 @@ bool TRecordsFile::Fail(const QString& action, const QSqlError& error)
     switch (PrimaryCode(error)) {
     case SqliteBusy:
     case SqliteLocked:
-        FProblem = QStringLiteral("The records file %1 is locked by another program, so %2. Peglore tries again "
-                                  "after the next game.")
+        //: The records file's problem, shown in the Records window and at the exit. %2 is what follows
+        //: from it, a clause that goes after "so", such as "no games are recorded".
+        FProblem = tr("The records file %1 is locked by another program, so %2. Peglore tries again after the next "
+                      "game.")
                        .arg(FPath, action);
         break;
     case SqliteReadOnly:
-        FProblem = QStringLiteral("The records file %1 may not be written, so %2.").arg(FPath, action);
+        //: The records file's problem. %2 is a clause that goes after "so", such as "no games are recorded".
+        FProblem = tr("The records file %1 may not be written, so %2.").arg(FPath, action);
         break;
     case SqliteFull:
-        FProblem = QStringLiteral("The disk of the records file %1 is full, so %2.").arg(FPath, action);
+        //: The records file's problem. %2 is a clause that goes after "so", such as "no games are recorded".
+        FProblem = tr("The disk of the records file %1 is full, so %2.").arg(FPath, action);
         break;
     case SqliteCantOpen:
-        FProblem = QStringLiteral("The records file %1 cannot be opened or created (is its folder missing or "
-                                  "read-only?), so %2.")
-                       .arg(FPath, action);
+        //: The records file's problem. %2 is a clause that goes after "so", such as "no games are recorded".
+        FProblem =
+            tr("The records file %1 cannot be opened or created (is its folder missing or read-only?), so %2.")
+                .arg(FPath, action);
         break;
-    default: FProblem = QStringLiteral("The records file %1 cannot be used (%2), so %3.").arg(FPath, detail, action);
+    default:
+        //: The records file's problem: %2 is the database's own message (in English), %3 a clause that goes
+        //: after "so", such as "no games are recorded".
+        FProblem = tr("The records file %1 cannot be used (%2), so %3.").arg(FPath, detail, action);
     }
     return false;
 }
@@ -148,23 +156,24 @@ bool TRecordsFile::OpenConnection()
 {
     CloseConnection();
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
-        FProblem = QStringLiteral("Qt's SQLite driver (Debian package libqt6sql6-sqlite) is not installed, so no "
-                                  "games are recorded.");
+        FProblem =
+            tr("Qt's SQLite driver (Debian package libqt6sql6-sqlite) is not installed, so no games are recorded.");
         return false;
     }
     // A FIFO or a device would block or mislead SQLite; only a plain file or
     // none at all is opened.
     const QFileInfo info(FPath);
     if (info.exists() && !info.isFile()) {
-        FProblem = QStringLiteral("%1 is not a file, so no games are recorded.").arg(FPath);
+        //: %1 is the records file's path, which is a folder or another thing that is no file.
+        FProblem = tr("%1 is not a file, so no games are recorded.").arg(FPath);
         return false;
     }
     // The journal lies beside the file, so writing needs the folder too.
     FMayWrite = MayWrite(QFileInfo(info.absolutePath())) && (!info.exists() || MayWrite(info));
     if (!info.exists() && !FMayWrite) {
-        FProblem = QStringLiteral("The records file %1 cannot be created, as its folder may not be written, so no "
-                                  "games are recorded.")
-                       .arg(FPath);
+        FProblem =
+            tr("The records file %1 cannot be created, as its folder may not be written, so no games are recorded.")
+                .arg(FPath);
         return false;
     }
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), FConnection);
@@ -173,7 +182,8 @@ bool TRecordsFile::OpenConnection()
                              .arg(FBusyTimeoutMs)
                              .arg(FMayWrite ? QString() : QStringLiteral(";QSQLITE_OPEN_READONLY")));
     if (!db.open())
-        return Fail(QStringLiteral("no games are recorded"), db.lastError());
+        //: What follows from a problem of the records file: a clause that goes after "so".
+        return Fail(tr("no games are recorded"), db.lastError());
     FOpen = true;
     return true;
 }
@@ -202,7 +212,7 @@ TRecordsFile::TCheck TRecordsFile::Inspect()
     if (!query.exec(QStringLiteral("PRAGMA quick_check")) || !query.next()) {
         if (IsDamage(query.lastError()))
             return TCheck::Damaged;
-        Fail(QStringLiteral("no games are recorded"), query.lastError());
+        Fail(tr("no games are recorded"), query.lastError());
         return TCheck::Failed;
     }
     if (query.value(0).toString() != QLatin1String("ok"))
@@ -213,14 +223,14 @@ TRecordsFile::TCheck TRecordsFile::Inspect()
     // table the first one made.
     const bool locked = FMayWrite && query.exec(QStringLiteral("BEGIN IMMEDIATE"));
     if (FMayWrite && !locked) {
-        Fail(QStringLiteral("no games are recorded"), query.lastError());
+        Fail(tr("no games are recorded"), query.lastError());
         return TCheck::Failed;
     }
     const auto failInside = [&] {
         const QSqlError error = query.lastError();
         if (locked)
             QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-        Fail(QStringLiteral("no games are recorded"), error);
+        Fail(tr("no games are recorded"), error);
         return TCheck::Failed;
     };
     if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
@@ -263,9 +273,9 @@ TRecordsFile::TCheck TRecordsFile::Inspect()
     if (version > SchemaVersion) {
         // A later release's file: read what can be read, write nothing.
         FWritable = false;
-        FProblem = QStringLiteral("The records file %1 comes from a newer version of Peglore, so this one records no "
-                                  "games in it.")
-                       .arg(FPath);
+        FProblem =
+            tr("The records file %1 comes from a newer version of Peglore, so this one records no games in it.")
+                .arg(FPath);
         return TCheck::Ready;
     }
     if (version == 0 && objects != 0)
@@ -273,8 +283,7 @@ TRecordsFile::TCheck TRecordsFile::Inspect()
     if (version == 0 && !locked) {
         // An empty file that may not be written: nothing to read either.
         FWritable = false;
-        FProblem = QStringLiteral("The records file %1 or its folder may not be written, so no games are recorded.")
-                       .arg(FPath);
+        FProblem = tr("The records file %1 or its folder may not be written, so no games are recorded.").arg(FPath);
         return TCheck::Ready;
     }
     if (version != 0 && !ours)
@@ -285,8 +294,7 @@ TRecordsFile::TCheck TRecordsFile::Inspect()
     }
     FWritable = FMayWrite;
     if (!FWritable)
-        FProblem = QStringLiteral("The records file %1 or its folder may not be written, so no games are recorded.")
-                       .arg(FPath);
+        FProblem = tr("The records file %1 or its folder may not be written, so no games are recorded.").arg(FPath);
     return TCheck::Ready;
 }
 
@@ -308,8 +316,10 @@ bool TRecordsFile::CheckAndPrepare()
 {
     switch (Inspect()) {
     case TCheck::Ready: FOpenIdentity = IdentityAtPath(); return true;
-    case TCheck::Damaged: return SetAside(QStringLiteral("is damaged"));
-    case TCheck::Foreign: return SetAside(QStringLiteral("is not a Peglore records file"));
+    //: What is wrong with the records file: a predicate that follows "The records file PATH".
+    case TCheck::Damaged: return SetAside(tr("is damaged"));
+    //: What is wrong with the records file: a predicate that follows "The records file PATH".
+    case TCheck::Foreign: return SetAside(tr("is not a Peglore records file"));
     case TCheck::Failed: break;
     }
     CloseConnection();
@@ -320,8 +330,9 @@ bool TRecordsFile::SetAside(const QString& why)
 {
     CloseConnection();
     if (!MayWrite(QFileInfo(QFileInfo(FPath).absolutePath()))) {
-        FProblem = QStringLiteral("The records file %1 %2 and its folder may not be written, so no games are recorded.")
-                       .arg(FPath, why);
+        //: %2 is what is wrong with the file, a predicate such as "is damaged".
+        FProblem =
+            tr("The records file %1 %2 and its folder may not be written, so no games are recorded.").arg(FPath, why);
         return false;
     }
     const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
@@ -329,8 +340,9 @@ bool TRecordsFile::SetAside(const QString& why)
     for (int n = 2; QFileInfo::exists(aside); ++n)
         aside = FPath + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(n);
     if (!QFile::rename(FPath, aside)) {
-        FProblem = QStringLiteral("The records file %1 %2 and cannot be renamed aside, so no games are recorded.")
-                       .arg(FPath, why);
+        //: %2 is what is wrong with the file, a predicate such as "is damaged".
+        FProblem =
+            tr("The records file %1 %2 and cannot be renamed aside, so no games are recorded.").arg(FPath, why);
         return false;
     }
     // A journal left beside it belongs to the old file.
@@ -341,8 +353,8 @@ bool TRecordsFile::SetAside(const QString& why)
     if (!OpenConnection())
         return false;
     const bool ready = CheckAndPrepare();
-    FSetAsideNotice =
-        QStringLiteral("The records file %1 %2; it was kept as %3 and a new one started.").arg(FPath, why, aside);
+    //: %2 is what was wrong with the file, a predicate such as "is damaged"; %3 the name it was kept under.
+    FSetAsideNotice = tr("The records file %1 %2; it was kept as %3 and a new one started.").arg(FPath, why, aside);
     return ready;
 }
 
@@ -407,8 +419,9 @@ bool TRecordsFile::AppendAll(std::span<const TGameRecord> games)
     if (error.isValid()) {
         // Damaged while open: set it aside and write the games to the new file.
         if (IsDamage(error))
-            return SetAside(QStringLiteral("is damaged")) && AppendAll(games);
-        return Fail(QStringLiteral("the last games are not recorded yet"), error);
+            return SetAside(tr("is damaged")) && AppendAll(games);
+        //: What follows from a problem of the records file: a clause that goes after "so".
+        return Fail(tr("the last games are not recorded yet"), error);
     }
     FProblem.clear();
     return true;
@@ -436,7 +449,8 @@ std::optional<std::vector<TGameRecord>> TRecordsFile::ReadAll(const std::optiona
     if (dailyOn)
         query.addBindValue(dailyOn->toString(Qt::ISODate));
     if (!query.exec()) {
-        Fail(QStringLiteral("the records cannot be read"), query.lastError());
+        //: What follows from a problem of the records file: a clause that goes after "so".
+        Fail(tr("the records cannot be read"), query.lastError());
         return std::nullopt;
     }
     std::vector<TGameRecord> games;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QSet>
 #include <QString>
@@ -22,6 +23,8 @@ namespace peglore {
 // for longer than the busy timeout, a full disk) leaves the file as it is
 // and is told by Problem().
 class TRecordsFile {
+    Q_DECLARE_TR_FUNCTIONS(peglore::TRecordsFile)
+
 public:
     // The version of the table layout, kept as the file's user_version. A
     // file of an older version is upgraded in place when opened, keeping

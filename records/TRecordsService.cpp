@@ -145,9 +145,10 @@ void TRecordsService::Report(std::function<void()> then)
     if (!FPendingFile.Problem().isEmpty())
         problem += (problem.isEmpty() ? QString() : QStringLiteral(" ")) + FPendingFile.Problem();
     if (!FPending.empty())
-        problem += QStringLiteral("%1%2 finished game(s) of this session are not in the file yet.")
-                       .arg(problem.isEmpty() ? QString() : QStringLiteral(" "))
-                       .arg(FPending.size());
+        problem += (problem.isEmpty() ? QString() : QStringLiteral(" ")) +
+                   //: Shown in the Records window after the records file's problem.
+                   tr("%n finished game(s) of this session are not in the file yet.", nullptr,
+                      static_cast<int>(FPending.size()));
     QMetaObject::invokeMethod(this, [this, problem, then = std::move(then)] {
         const bool changed = problem != FProblem;
         FProblem = problem;

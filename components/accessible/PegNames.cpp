@@ -1,5 +1,7 @@
 #include "components/accessible/PegNames.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace peglore {
@@ -10,16 +12,42 @@ struct TPegName {
     const char* Symbol;
 };
 
-// In the palette's order; the symbols as the peg symbols draw them.
+// In the palette's order; the symbols as the peg symbols draw them. Read
+// by screen readers for a peg: the colour, and with the symbols shown
+// (Tools > Peg Symbols) the symbol drawn on it.
 constexpr std::array<TPegName, PegColors.size()> Names{{
-    {"red", "disc"},
-    {"green", "triangle pointing up"},
-    {"black", "square"},
-    {"yellow", "diamond"},
-    {"blue", "plus"},
-    {"gray", "cross"},
-    {"fuchsia", "triangle pointing down"},
-    {"lime", "bar"},
+    //: A peg's colour, read by screen readers; with the symbols shown, its symbol follows ("red, disc").
+    {QT_TRANSLATE_NOOP("peglore::PegNames", "red"),
+     //: The symbol drawn on a red peg: a filled circle.
+     QT_TRANSLATE_NOOP("peglore::PegNames", "disc")},
+    //: A peg's colour, read by screen readers.
+    {QT_TRANSLATE_NOOP("peglore::PegNames", "green"),
+     //: The symbol drawn on a green peg.
+     QT_TRANSLATE_NOOP("peglore::PegNames", "triangle pointing up")},
+    //: A peg's colour, read by screen readers.
+    {QT_TRANSLATE_NOOP("peglore::PegNames", "black"),
+     //: The symbol drawn on a black peg.
+     QT_TRANSLATE_NOOP("peglore::PegNames", "square")},
+    //: A peg's colour, read by screen readers.
+    {QT_TRANSLATE_NOOP("peglore::PegNames", "yellow"),
+     //: The symbol drawn on a yellow peg: a square standing on a corner.
+     QT_TRANSLATE_NOOP("peglore::PegNames", "diamond")},
+    //: A peg's colour, read by screen readers.
+    {QT_TRANSLATE_NOOP("peglore::PegNames", "blue"),
+     //: The symbol "+" drawn on a blue peg.
+     QT_TRANSLATE_NOOP("peglore::PegNames", "plus")},
+    //: A peg's colour, read by screen readers.
+    {QT_TRANSLATE_NOOP("peglore::PegNames", "gray"),
+     //: The symbol "×" drawn on a gray peg.
+     QT_TRANSLATE_NOOP("peglore::PegNames", "cross")},
+    //: A peg's colour, read by screen readers: a purplish pink.
+    {QT_TRANSLATE_NOOP("peglore::PegNames", "fuchsia"),
+     //: The symbol drawn on a fuchsia peg.
+     QT_TRANSLATE_NOOP("peglore::PegNames", "triangle pointing down")},
+    //: A peg's colour, read by screen readers: a light, bright green, other than "green".
+    {QT_TRANSLATE_NOOP("peglore::PegNames", "lime"),
+     //: The symbol drawn on a lime peg: a short thick horizontal line.
+     QT_TRANSLATE_NOOP("peglore::PegNames", "bar")},
 }};
 
 const TPegName* Find(TColor peg)
@@ -34,13 +62,13 @@ const TPegName* Find(TColor peg)
 QString PegColorName(TColor peg)
 {
     const TPegName* name = Find(peg);
-    return name ? QString::fromLatin1(name->Color) : QString();
+    return name ? QCoreApplication::translate("peglore::PegNames", name->Color) : QString();
 }
 
 QString PegSymbolName(TColor peg)
 {
     const TPegName* name = Find(peg);
-    return name ? QString::fromLatin1(name->Symbol) : QString();
+    return name ? QCoreApplication::translate("peglore::PegNames", name->Symbol) : QString();
 }
 
 QString PegReading(TColor peg, bool symbolShown)
@@ -48,7 +76,8 @@ QString PegReading(TColor peg, bool symbolShown)
     const QString color = PegColorName(peg);
     if (!symbolShown || color.isEmpty())
         return color;
-    return color + QStringLiteral(", ") + PegSymbolName(peg);
+    //: A peg read by screen readers with the symbols shown: %1 is its colour ("red"), %2 its symbol ("disc").
+    return QCoreApplication::translate("peglore::PegNames", "%1, %2").arg(color, PegSymbolName(peg));
 }
 
 }  // namespace peglore

@@ -135,12 +135,14 @@ QList<QAccessibleInterface*> TBoardGridAccessible::selectedCells() const
 
 QString TBoardGridAccessible::columnDescription(int column) const
 {
-    return columnCount() > 1 ? QStringLiteral("Hole %1").arg(column + 1) : QString();
+    //: Read by screen readers for a column of a board: %1 is the hole's number in the row.
+    return columnCount() > 1 ? tr("Hole %1").arg(column + 1) : QString();
 }
 
 QString TBoardGridAccessible::rowDescription(int row) const
 {
-    return QStringLiteral("Row %1").arg(row + 1);
+    //: Read by screen readers for a row of a board: %1 is the row's number.
+    return tr("Row %1").arg(row + 1);
 }
 
 int TBoardGridAccessible::selectedRowCount() const

@@ -11,6 +11,8 @@ class TBoardGrid;
 // named cells, the current row selected and the selected cell selected
 // and, in keyboard play, focused; without one, a picture.
 class TBoardGridAccessible : public TPartedAccessible, public QAccessibleTableInterface {
+    Q_DECLARE_TR_FUNCTIONS(peglore::TBoardGridAccessible)
+
 public:
     explicit TBoardGridAccessible(TBoardGrid* grid);
 

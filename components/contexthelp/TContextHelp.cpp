@@ -44,7 +44,8 @@ void TContextHelp::AttachPopupMenu(QWidget* control)
     if (!FPopupMenu) {
         FPopupMenu = new QMenu(&FWindow);
         FPopupMenu->setObjectName(QStringLiteral("PopupMenu2"));
-        QAction* whatsThis = FPopupMenu->addAction(QStringLiteral("&What's This?"));
+        //: The pop-up menu of a control (right click): shows the control's help.
+        QAction* whatsThis = FPopupMenu->addAction(tr("&What's This?"));
         whatsThis->setObjectName(QStringLiteral("pmenuWhatsThis"));
         SetContext(whatsThis, HelpContexts::WhatsThis);
         connect(whatsThis, &QAction::triggered, this, &TContextHelp::pmenuWhatsThisClick);

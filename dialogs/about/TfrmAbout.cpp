@@ -11,11 +11,9 @@
 #include "dialogs/common/DialogFonts.h"
 #include "dialogs/common/TAutoSizeLabel.h"
 #include "settings/statistics/TStatistics.h"
+#include "translations/Formats.h"
 
 namespace peglore {
-
-const QString TfrmAbout::VersionText = QStringLiteral("Version 1.1");
-const QString TfrmAbout::CopyrightText = QStringLiteral("Copyright \u00A9 2026 Peglore authors");
 
 namespace {
 const QColor Teal(0, 0x80, 0x80);
@@ -38,7 +36,8 @@ TfrmAbout::TfrmAbout(IHelpCommands& help, QWidget* parent)
     : TGameDialog(help, QSize(ClientWidth, ClientHeight), TTitleHelp::None, IHelpCommands::ShowTopic, parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About..."));
+    //: Title of the About dialog (Help > About...).
+    setWindowTitle(tr("About..."));
 
     FOkButton = AddCloseButton(QRect(110, 176, 84, 22));
 
@@ -65,13 +64,13 @@ TfrmAbout::TfrmAbout(IHelpCommands& help, QWidget* parent)
     FLabelEffect1->SetFocusControl(FOkButton);
     FLabelEffect1->SetCaption(QStringLiteral("Peglore"));
 
-    auto* label6 = new QLabel(VersionText, this);
+    auto* label6 = new QLabel(tr(VersionText), this);
     label6->setObjectName(QStringLiteral("Label6"));
     label6->setFont(DialogFont(12, true));
     label6->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label6->setGeometry(119, 48, 65, label6->fontMetrics().height());
 
-    auto* label5 = new QLabel(CopyrightText, this);
+    auto* label5 = new QLabel(tr(CopyrightText), this);
     label5->setObjectName(QStringLiteral("Label5"));
     label5->setFont(DialogFont(12, true));
     label5->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -84,13 +83,17 @@ TfrmAbout::TfrmAbout(IHelpCommands& help, QWidget* parent)
     bevel3->setObjectName(QStringLiteral("Bevel3"));
     bevel3->setGeometry(19, 117, 263, 3);
 
-    AddLabel("Label1", QStringLiteral("Total Games Played:"), 82, 129, Qt::black);
+    //: Caption before the number of games played; 119 pixels from its start to the number, bold.
+    AddLabel("Label1", tr("Total Games Played:"), 82, 129, Qt::black);
     FLblTotalGames = AddLabel("lblTotalGames", QStringLiteral("10"), 201, 129, Teal);
-    FLabel2 = AddLabel("Label2", QStringLiteral("Games Won:"), CounterRow[0].CaptionLeft, 153, Qt::black);
+    //: Caption before the number of games won; 73 pixels from its start to the number, bold.
+    FLabel2 = AddLabel("Label2", tr("Games Won:"), CounterRow[0].CaptionLeft, 153, Qt::black);
     FLblGamesWon = AddLabel("lblGamesWon", QStringLiteral("5"), CounterRow[0].ValueLeft, 153, Teal);
-    FLabel3 = AddLabel("Label3", QStringLiteral("Games Lost:"), CounterRow[1].CaptionLeft, 153, Qt::black);
+    //: Caption before the number of games lost; 72 pixels from its start to the number, bold.
+    FLabel3 = AddLabel("Label3", tr("Games Lost:"), CounterRow[1].CaptionLeft, 153, Qt::black);
     FLblGamesLost = AddLabel("lblGamesLost", QStringLiteral("3"), CounterRow[1].ValueLeft, 153, Teal);
-    FLabel4 = AddLabel("Label4", QStringLiteral("Unfinished Games:"), CounterRow[2].CaptionLeft, 153, Qt::black);
+    //: Caption before the number of games not finished; 108 pixels from its start to the number, bold.
+    FLabel4 = AddLabel("Label4", tr("Unfinished Games:"), CounterRow[2].CaptionLeft, 153, Qt::black);
     FLblUnfinishedGames = AddLabel("lblUnfinishedGames", QStringLiteral("2"), CounterRow[2].ValueLeft, 153, Teal);
 }
 
@@ -107,10 +110,10 @@ TAutoSizeLabel* TfrmAbout::AddLabel(const char* name, const QString& caption, in
 void TfrmAbout::FormShow()
 {
     if (FStatistics) {
-        FLblTotalGames->SetCaption(QString::number(FStatistics->TotalGames()));
-        FLblGamesWon->SetCaption(QString::number(FStatistics->GamesWon()));
-        FLblGamesLost->SetCaption(QString::number(FStatistics->GamesLost()));
-        FLblUnfinishedGames->SetCaption(QString::number(FStatistics->UnfinishedGames()));
+        FLblTotalGames->SetCaption(LocalNumber(FStatistics->TotalGames()));
+        FLblGamesWon->SetCaption(LocalNumber(FStatistics->GamesWon()));
+        FLblGamesLost->SetCaption(LocalNumber(FStatistics->GamesLost()));
+        FLblUnfinishedGames->SetCaption(LocalNumber(FStatistics->UnfinishedGames()));
     }
     PlaceCounters();
     FOkButton->setFocus();

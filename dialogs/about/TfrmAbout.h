@@ -17,8 +17,13 @@ class TfrmAbout : public TGameDialog {
 public:
     static constexpr int ClientWidth = 302;
     static constexpr int ClientHeight = 201;
-    static const QString VersionText;
-    static const QString CopyrightText;
+    // The version and copyright lines in the written English, translated
+    // where shown.
+    //: The About dialog's version line, centred in 65 pixels, bold.
+    static constexpr const char* VersionText = QT_TRANSLATE_NOOP("peglore::TfrmAbout", "Version 1.1");
+    //: The About dialog's copyright line, centred in 203 pixels, bold.
+    static constexpr const char* CopyrightText =
+        QT_TRANSLATE_NOOP("peglore::TfrmAbout", "Copyright \u00A9 2026 Peglore authors");
 
     explicit TfrmAbout(IHelpCommands& help, QWidget* parent = nullptr);
 

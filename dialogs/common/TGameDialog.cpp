@@ -100,7 +100,9 @@ void TGameDialog::PlaceFirst()
 
 QPushButton* TGameDialog::AddCloseButton(const QRect& geometry)
 {
-    auto* button = new QPushButton(QStringLiteral("OK"), this);
+    //: The button that closes a dialog which only informs (About, Correct Combination, Daily Result).
+    //: The button is 84 pixels wide.
+    auto* button = new QPushButton(tr("OK"), this);
     button->setObjectName(QStringLiteral("OkButton"));
     button->setGeometry(geometry);
     button->setFont(DialogFont(11));

@@ -27,9 +27,11 @@ TfrmCorrectAnswer::TfrmCorrectAnswer(IHelpCommands& help, QWidget* parent)
                   parent)
 {
     setObjectName(QStringLiteral("frmCorrectAnswer"));
-    setWindowTitle(QStringLiteral("Correct Combination"));
+    //: Title of the dialog that shows the secret after a lost or given-up game.
+    setWindowTitle(tr("Correct Combination"));
 
-    auto* label1 = new TAutoSizeLabel(QStringLiteral("The correct combination was:"), this);
+    //: Heading above the pegs of the secret; the dialog is 323 pixels wide.
+    auto* label1 = new TAutoSizeLabel(tr("The correct combination was:"), this);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setFont(DialogFont(16, true));
     label1->move(44, 9);

@@ -24,7 +24,8 @@ TfrmCustomBoard::TfrmCustomBoard(IHelpCommands& help, QWidget* parent)
                   parent)
 {
     setObjectName(QStringLiteral("frmCustomBoard"));
-    setWindowTitle(QStringLiteral("Custom Board Size:"));
+    //: Title of the dialog of the Custom level's board size.
+    setWindowTitle(tr("Custom Board Size:"));
     setFont(DialogFont(13, true));
     SetFontColor(this, Qt::black);
 
@@ -45,13 +46,16 @@ TfrmCustomBoard::TfrmCustomBoard(IHelpCommands& help, QWidget* parent)
     FPreviewGrid->SetRowCount(9);
     FPreviewGrid->setGeometry(49, 48, 94, 86);
     ContextHelp().AttachPopupMenu(FPreviewGrid);
-    FPreviewGrid->setAccessibleName(QStringLiteral("Board preview"));
+    //: Accessible name, read by screen readers: the small picture of the chosen board.
+    FPreviewGrid->setAccessibleName(tr("Board preview"));
 
     FColumnsTrackBar =
         AddTrackBar("ColumnsTrackBar", Qt::Horizontal, QRect(32, 0, 125, 47), 10, HelpContexts::BoardColumns);
-    FColumnsTrackBar->setAccessibleName(QStringLiteral("Holes"));
+    //: Accessible name of the slider of the number of holes in a row (the board's width).
+    FColumnsTrackBar->setAccessibleName(tr("Holes"));
     FRowsTrackBar = AddTrackBar("RowsTrackBar", Qt::Vertical, QRect(3, 47, 45, 150), 15, HelpContexts::BoardRows);
-    FRowsTrackBar->setAccessibleName(QStringLiteral("Rows"));
+    //: Accessible name of the slider of the number of rows (the board's height).
+    FRowsTrackBar->setAccessibleName(tr("Rows"));
     // The least number of rows at the top, as on the board itself; the
     // arrow and page keys then move the thumb the way they point.
     FRowsTrackBar->setInvertedAppearance(true);
@@ -66,7 +70,8 @@ TfrmCustomBoard::TfrmCustomBoard(IHelpCommands& help, QWidget* parent)
     });
 
     const QFont buttonFont = DialogFont(11);
-    FOkButton = new QPushButton(QStringLiteral("Ok"), this);
+    //: Button, 60 pixels wide.
+    FOkButton = new QPushButton(tr("Ok"), this);
     FOkButton->setObjectName(QStringLiteral("OkButton"));
     FOkButton->setGeometry(220, 132, 60, 21);
     FOkButton->setFont(buttonFont);
@@ -75,7 +80,8 @@ TfrmCustomBoard::TfrmCustomBoard(IHelpCommands& help, QWidget* parent)
     ContextHelp().AttachPopupMenu(FOkButton);
     connect(FOkButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    FCancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    //: Button, 60 pixels wide.
+    FCancelButton = new QPushButton(tr("Cancel"), this);
     FCancelButton->setObjectName(QStringLiteral("CancelButton"));
     FCancelButton->setGeometry(220, 169, 60, 21);
     FCancelButton->setFont(buttonFont);
@@ -92,12 +98,13 @@ TfrmCustomBoard::TfrmCustomBoard(IHelpCommands& help, QWidget* parent)
     TContextHelp::SetContext(FPanel1, HelpContexts::BoardPreview);
     ContextHelp().AttachPopupMenu(FPanel1);
 
-    auto* label1 = new TAutoSizeLabel(QStringLiteral("Board Dimensions:"), FPanel1);
+    //: Caption above the board size ("5 x 10") in a panel 102 pixels wide.
+    auto* label1 = new TAutoSizeLabel(tr("Board Dimensions:"), FPanel1);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setFont(DialogFont(11));
     label1->move(6, 5);
 
-    FGameDimensionsLabel = new TAutoSizeLabel(QStringLiteral("5 x 10"), FPanel1);
+    FGameDimensionsLabel = new TAutoSizeLabel(BoardSizeText(5, 10), FPanel1);
     FGameDimensionsLabel->setObjectName(QStringLiteral("GameDimensionsLabel"));
     FGameDimensionsLabel->setFont(DialogFont(11, true));
     FGameDimensionsLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -149,10 +156,15 @@ void TfrmCustomBoard::RowsTrackBarChange()
     ShowDimensions();
 }
 
+QString TfrmCustomBoard::BoardSizeText(int columns, int rows)
+{
+    //: The board's size: %1 holes in a row by %2 rows. Centred in a panel 102 pixels wide.
+    return tr("%1 x %2").arg(columns).arg(rows);
+}
+
 void TfrmCustomBoard::ShowDimensions()
 {
-    FGameDimensionsLabel->SetCaption(
-        QStringLiteral("%1 x %2").arg(FPreviewGrid->ColCount()).arg(FPreviewGrid->RowCount()));
+    FGameDimensionsLabel->SetCaption(BoardSizeText(FPreviewGrid->ColCount(), FPreviewGrid->RowCount()));
 }
 
 void TfrmCustomBoard::FormShow()

@@ -42,6 +42,8 @@ private:
     QSlider* AddTrackBar(const char* name, Qt::Orientation orientation, const QRect& geometry, int maximum,
                          int helpContext);
     void ShowDimensions();
+    // "5 x 10": holes by rows.
+    static QString BoardSizeText(int columns, int rows);
 
     TLevelSettings* FLevelSettings = nullptr;
     bool FSettingPositions = false;

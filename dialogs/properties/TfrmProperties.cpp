@@ -15,9 +15,11 @@ TfrmProperties::TfrmProperties(IHelpCommands& help, QWidget* parent)
                   parent)
 {
     setObjectName(QStringLiteral("frmProperties"));
-    setWindowTitle(QStringLiteral("Properties"));
+    //: Title of the dialog of the game's options (Game > Properties...).
+    setWindowTitle(tr("Properties"));
 
-    FBtnOk = new QPushButton(QStringLiteral("OK"), this);
+    //: Button, 75 pixels wide.
+    FBtnOk = new QPushButton(tr("OK"), this);
     FBtnOk->setObjectName(QStringLiteral("btnOk"));
     FBtnOk->setGeometry(22, 159, 75, 25);
     FBtnOk->setDefault(true);
@@ -25,7 +27,8 @@ TfrmProperties::TfrmProperties(IHelpCommands& help, QWidget* parent)
     ContextHelp().AttachPopupMenu(FBtnOk);
     connect(FBtnOk, &QPushButton::clicked, this, &QDialog::accept);
 
-    FBtnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    //: Button, 75 pixels wide.
+    FBtnCancel = new QPushButton(tr("Cancel"), this);
     FBtnCancel->setObjectName(QStringLiteral("btnCancel"));
     FBtnCancel->setGeometry(115, 159, 75, 25);
     TContextHelp::SetContext(FBtnCancel, HelpContexts::CancelButton);
@@ -38,14 +41,18 @@ TfrmProperties::TfrmProperties(IHelpCommands& help, QWidget* parent)
     FPageControl1->setGeometry(5, 5, 201, 149);
     FTsheetGeneral = new QWidget;
     FTsheetGeneral->setObjectName(QStringLiteral("tsheetGeneral"));
-    FPageControl1->addTab(FTsheetGeneral, QStringLiteral("General"));
+    //: The only tab of the Properties dialog: the general options.
+    FPageControl1->addTab(FTsheetGeneral, tr("General"));
     FPageControl1->setCurrentWidget(FTsheetGeneral);
 
+    //: Check box, 116 pixels wide: the music played during the game.
     FChkBackGroundMusic =
-        AddCheckBox("chkBackGroundMusic", QStringLiteral("Background music"), 18, 116, HelpContexts::BackgroundMusic);
-    FChkSmartHints = AddCheckBox("chkSmartHints", QStringLiteral("Smart Hints"), 51, 97, HelpContexts::SmartHints);
-    FChkAutoCheck =
-        AddCheckBox("chkAutoCheck", QStringLiteral("Automatic Checking"), 84, 122, HelpContexts::AutomaticChecking);
+        AddCheckBox("chkBackGroundMusic", tr("Background music"), 18, 116, HelpContexts::BackgroundMusic);
+    //: Check box, 97 pixels wide. "Smart Hints" is the option's name: it shows or hides the tooltips of the
+    //: tool bar's buttons.
+    FChkSmartHints = AddCheckBox("chkSmartHints", tr("Smart Hints"), 51, 97, HelpContexts::SmartHints);
+    //: Check box, 122 pixels wide. The option's name: a row is checked as soon as its last hole is filled.
+    FChkAutoCheck = AddCheckBox("chkAutoCheck", tr("Automatic Checking"), 84, 122, HelpContexts::AutomaticChecking);
 
     setTabOrder(FBtnOk, FBtnCancel);
     setTabOrder(FBtnCancel, FPageControl1);

@@ -72,6 +72,7 @@ TfrmVariant::TfrmVariant(IHelpCommands& help, QWidget* parent)
                   parent)
 {
     setObjectName(QStringLiteral("frmVariant"));
+    //: Title of the dialog of the colours in play and whether they repeat (Tools > Variant...).
     setWindowTitle(tr("Variant"));
     setFont(DialogFont(13, true));
     SetFontColor(this, Qt::black);
@@ -83,6 +84,7 @@ TfrmVariant::TfrmVariant(IHelpCommands& help, QWidget* parent)
     bevel2->setObjectName(QStringLiteral("Bevel2"));
     bevel2->setGeometry(196, 118, 105, 7);
 
+    //: Caption before the number of colours; the number follows 140 pixels from its start.
     auto* coloursCaption = new TAutoSizeLabel(tr("Colours in play:"), this);
     coloursCaption->setObjectName(QStringLiteral("ColoursCaption"));
     coloursCaption->move(10, 8);
@@ -100,6 +102,7 @@ TfrmVariant::TfrmVariant(IHelpCommands& help, QWidget* parent)
     FColoursTrackBar->setTickInterval(1);
     FColoursTrackBar->setTickPosition(QSlider::TicksBelow);
     FColoursTrackBar->setFocusPolicy(Qt::StrongFocus);
+    //: Accessible name of the slider of the number of colours, read by screen readers.
     FColoursTrackBar->setAccessibleName(tr("Colours in play"));
     TContextHelp::SetContext(FColoursTrackBar, HelpContexts::VariantColours);
     ContextHelp().AttachPopupMenu(FColoursTrackBar);
@@ -110,6 +113,7 @@ TfrmVariant::TfrmVariant(IHelpCommands& help, QWidget* parent)
     TContextHelp::SetContext(FColoursPreview, HelpContexts::VariantColours);
     ContextHelp().AttachPopupMenu(FColoursPreview);
 
+    //: Check box, 176 pixels wide: a colour may stand in more than one hole of the secret.
     FRepeatsCheckBox = new QCheckBox(tr("Colours may repeat"), this);
     FRepeatsCheckBox->setObjectName(QStringLiteral("RepeatsCheckBox"));
     FRepeatsCheckBox->setGeometry(10, 102, 176, 19);
@@ -133,25 +137,31 @@ TfrmVariant::TfrmVariant(IHelpCommands& help, QWidget* parent)
     panel1->SetBevelInner(TBevelCut::Raised);
     TContextHelp::SetContext(panel1, HelpContexts::VariantClassic);
     ContextHelp().AttachPopupMenu(panel1);
+    //: Caption in a panel 102 pixels wide, above the classic board's size and colours.
     auto* classicCaption = new TAutoSizeLabel(tr("Classic board:"), panel1);
     classicCaption->setObjectName(QStringLiteral("ClassicCaption"));
     classicCaption->setFont(DialogFont(11));
     classicCaption->move(6, 5);
+    //: The classic board's size: %1 holes in a row by %2 rows.
     auto* classicSize = new TAutoSizeLabel(tr("%1 x %2").arg(ClassicColumns).arg(ClassicRows), panel1);
     classicSize->setObjectName(QStringLiteral("ClassicSizeLabel"));
     classicSize->setFont(DialogFont(11, true));
     classicSize->move(36, 21);
     SetFontColor(classicSize, Teal);
-    auto* classicColours = new TAutoSizeLabel(tr("%1 colours").arg(Classic.Colours), panel1);
+    //: The classic board's number of colours, in a panel 102 pixels wide.
+    auto* classicColours = new TAutoSizeLabel(tr("%n colours", nullptr, Classic.Colours), panel1);
     classicColours->setObjectName(QStringLiteral("ClassicColoursLabel"));
     classicColours->setFont(DialogFont(11, true));
     classicColours->move(24, 36);
     SetFontColor(classicColours, Teal);
 
+    //: Button, 60 pixels wide: plays the classic board and colours at once.
     FClassicButton = AddButton("ClassicButton", tr("Classic"), QRect(220, 78, 60, 21), HelpContexts::VariantClassic,
                                ContextHelp(), this);
+    //: Button, 60 pixels wide.
     FOkButton = AddButton("OkButton", tr("Ok"), QRect(220, 132, 60, 21), HelpContexts::OkButton, ContextHelp(), this);
     FOkButton->setDefault(true);
+    //: Button, 60 pixels wide.
     FCancelButton = AddButton("CancelButton", tr("Cancel"), QRect(220, 169, 60, 21), HelpContexts::CancelButton,
                               ContextHelp(), this);
     SetEscapeButton(FCancelButton);
@@ -188,6 +198,8 @@ void TfrmVariant::ShowChoice()
     if (chosen.AdmitsWidth(holes))
         FNoteLabel->clear();
     else
+        //: A note in a box 176 x 66 pixels, four short lines. %1 is the number of holes of the level in play,
+        //: %2 the number of colours chosen (fewer than the holes).
         FNoteLabel->setText(tr("Without repeats every hole needs a colour of its own: this board has %1 holes and "
                                "%2 colours, so it plays with repeats.")
                                 .arg(holes)

@@ -34,6 +34,7 @@ THelpContentsWindow::THelpContentsWindow(std::shared_ptr<const THelpFile> file, 
 {
     setProperty("pegloreHelpWindow", true);
     setAttribute(Qt::WA_QuitOnClose, false);
+    //: The title of the help's contents and index window; %1 is the help's title, such as "Peglore Help".
     setWindowTitle(tr("Help Topics: %1").arg(caption));
     resize(380, 440);
 
@@ -60,27 +61,33 @@ THelpContentsWindow::THelpContentsWindow(std::shared_ptr<const THelpFile> file, 
         const bool shared =
             (i > 0 && entries[i - 1].Keyword.compare(entries[i].Keyword, Qt::CaseInsensitive) == 0) ||
             (i + 1 < entries.size() && entries[i + 1].Keyword.compare(entries[i].Keyword, Qt::CaseInsensitive) == 0);
-        const QString text =
-            shared ? QStringLiteral("%1 (%2)").arg(entries[i].Keyword, entries[i].Title) : entries[i].Keyword;
+        //: An entry of the help's index for a keyword of several topics: %1 the keyword, %2 the topic's title.
+        const QString text = shared ? tr("%1 (%2)").arg(entries[i].Keyword, entries[i].Title) : entries[i].Keyword;
         QListWidgetItem* item = NewItem(text, entries[i].Context);
         item->setData(KeywordRole, entries[i].Keyword);
         FIndex->addItem(item);
     }
     FIndex->setCurrentRow(0);
 
+    //: The grey text in the empty field of the help's index, where the player types a keyword.
     FIlter->setPlaceholderText(tr("Type a word to look for"));
     auto* indexPage = new QWidget;
     auto* indexLayout = new QVBoxLayout(indexPage);
+    //: The label above the field of the help's index.
     auto* filterLabel = new QLabel(tr("&Type the word you are looking for:"));
     filterLabel->setBuddy(FIlter);
     indexLayout->addWidget(filterLabel);
     indexLayout->addWidget(FIlter);
     indexLayout->addWidget(FIndex);
+    //: A tab of the help's window: the list of topics.
     FPages->addTab(FContents, tr("Contents"));
+    //: A tab of the help's window: the keywords of the topics.
     FPages->addTab(indexPage, tr("Index"));
 
+    //: A button of the help's window: shows the topic chosen.
     auto* display = new QPushButton(tr("&Display"), this);
     display->setDefault(true);
+    //: A button: closes the help's window.
     auto* close = new QPushButton(tr("Close"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

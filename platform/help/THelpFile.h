@@ -64,8 +64,10 @@ public:
     bool IsValid() const noexcept { return FError == TError::None; }
     // The path given to Load; empty after Parse.
     const std::string& Path() const noexcept { return FPath; }
-    // For an error, why the file cannot be used, for the player to read.
+    // For an error, why the file cannot be used, in English.
     std::string ErrorText() const;
+    // For Unreadable and NotAFile, the system's reason, in English.
+    const std::string& Reason() const noexcept { return FReason; }
 
     const std::vector<THelpTopic>& Topics() const noexcept { return FTopics; }
     // The topic of CONTEXT, or nullptr.

@@ -19,14 +19,19 @@ constexpr std::size_t MaxHistory = 100;
 
 THelpTopicWindow::THelpTopicWindow(std::shared_ptr<const THelpFile> file, const QString& caption, QWidget* parent)
     : QWidget(parent, Qt::Window), FIle(std::move(file)), FBrowser(new QTextBrowser(this)),
-      FBack(new QPushButton(tr("&Back"), this)), FOrward(new QPushButton(tr("&Forward"), this))
+      //: A button of the help's topic window: the topic read before.
+      FBack(new QPushButton(tr("&Back"), this)),
+      //: A button of the help's topic window: the topic read after, once gone back.
+      FOrward(new QPushButton(tr("&Forward"), this))
 {
     setProperty("pegloreHelpWindow", true);
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(caption);
     resize(520, 440);
 
+    //: A button of the help's topic window: opens the list of topics.
     auto* contents = new QPushButton(tr("&Contents"), this);
+    //: A button of the help's topic window: opens the keywords of the topics.
     auto* index = new QPushButton(tr("&Index"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(contents);
@@ -76,7 +81,10 @@ void THelpTopicWindow::Display(int context)
     const THelpTopic* topic = FIle->Find(context);
     const std::string html =
         topic != nullptr ? THelpMarkup::TopicHtml(*topic, *FIle, THelpMarkup::TTarget::Window)
-                         : THelpMarkup::MessageHtml("Topic not found", "No help topic is associated with this item.");
+                         //: The heading of the help window's page for an item without help of its own.
+                         : THelpMarkup::MessageHtml(tr("Topic not found").toStdString(),
+                                                    //: The help window's page for an item without help of its own.
+                                                    tr("No help topic is associated with this item.").toStdString());
     FBrowser->setHtml(QString::fromStdString(html));
     UpdateButtons();
 }

@@ -5,6 +5,7 @@
 #include "platform/help/THelpPopup.h"
 #include "platform/help/THelpTopicWindow.h"
 #include "platform/programdir/ProgramDir.h"
+#include "translations/Formats.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -16,8 +17,6 @@
 namespace peglore {
 
 namespace {
-
-const char NoTopicText[] = "No help topic is associated with this item.";
 
 void Raise(QWidget* window)
 {
@@ -49,7 +48,9 @@ THelpViewer::THelpViewer(const QString& helpFile, QObject* parent) : QObject(par
     const QString folder = QString::fromStdString(ProgramDir());
     FPath =
         QDir::isAbsolutePath(helpFile) ? QDir::cleanPath(helpFile) : QDir::cleanPath(QDir(folder).filePath(helpFile));
-    FCaption = tr("%1 Help").arg(QFileInfo(FPath).completeBaseName());
+    // "Peglore Help" for Peglore.hlp and for Peglore.de.hlp alike.
+    //: The title of the help's windows; %1 is the help file's name without its extension, "Peglore".
+    FCaption = tr("%1 Help").arg(QFileInfo(FPath).baseName());
 }
 
 THelpViewer::~THelpViewer()
@@ -87,9 +88,14 @@ void THelpViewer::DisplayPopup(int context, const QPoint& globalPos)
         return;
     delete FPopup.data();
     const THelpTopic* topic = context > 0 ? FIle->Find(context) : nullptr;
-    const std::string html = topic != nullptr
-                                 ? THelpMarkup::TopicHtml(*topic, *FIle, THelpMarkup::TTarget::Popup)
-                                 : "<html><body><p>" + THelpMarkup::Escape(NoTopicText) + "</p></body></html>";
+    std::string html;
+    if (topic != nullptr)
+        html = THelpMarkup::TopicHtml(*topic, *FIle, THelpMarkup::TTarget::Popup);
+    else
+        //: A help pop-up for an item without help of its own.
+        html = "<html><body><p>" +
+               THelpMarkup::Escape(tr("No help topic is associated with this item.").toStdString()) +
+               "</p></body></html>";
     FPopup = new THelpPopup(QString::fromStdString(html));
     FPopup->ShowNear(globalPos);
 }
@@ -133,8 +139,34 @@ bool THelpViewer::EnsureLoaded()
         FIle = std::make_shared<const THelpFile>(THelpFile::Load(FPath.toStdString()));
     if (FIle->IsValid())
         return true;
-    ShowMessage(QString::fromStdString(FIle->ErrorText()));
+    ShowMessage(ProblemText(*FIle));
     return false;
+}
+
+QString THelpViewer::ProblemText(const THelpFile& file)
+{
+    const QString path = QString::fromStdString(file.Path());
+    switch (file.Error()) {
+    case THelpFile::TError::None: return {};
+    case THelpFile::TError::Missing:
+        //: The help viewer's message: %1 is the help file's path.
+        return tr("Cannot open the help file \"%1\": there is no such file.").arg(path);
+    case THelpFile::TError::Unreadable:
+    case THelpFile::TError::NotAFile:
+        //: The help viewer's message: %1 is the help file's path, %2 the system's reason, in English.
+        return tr("Cannot open the help file \"%1\": %2.").arg(path, QString::fromStdString(file.Reason()));
+    case THelpFile::TError::TooLarge:
+        //: The help viewer's message: %1 is the help file's path, %2 the largest size of a help file.
+        return tr("Cannot open the help file \"%1\": it is larger than %2 KiB, too large for a help file.")
+            .arg(path, LocalNumber(static_cast<qint64>(THelpFile::MaxFileSize / 1024)));
+    case THelpFile::TError::NotText:
+        //: The help viewer's message: %1 is the help file's path. The file holds bytes that are no text.
+        return tr("Cannot open the help file \"%1\": it is not a help file.").arg(path);
+    case THelpFile::TError::NoTopics:
+        //: The help viewer's message: %1 is the help file's path. The file is empty or has no topic.
+        return tr("Cannot open the help file \"%1\": it holds no help topics.").arg(path);
+    }
+    return QString::fromStdString(file.ErrorText());
 }
 
 void THelpViewer::ShowMessage(const QString& text)

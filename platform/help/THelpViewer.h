@@ -58,6 +58,8 @@ public:
 
 private:
     bool EnsureLoaded();
+    // Why FILE cannot be used, in the player's language.
+    static QString ProblemText(const THelpFile& file);
     void ShowMessage(const QString& text);
     THelpTopicWindow* TopicWindowCreated();
     THelpContentsWindow* ContentsWindowCreated();

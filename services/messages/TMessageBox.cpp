@@ -13,9 +13,12 @@ namespace {
 QString CaptionOf(TBoxKind kind)
 {
     switch (kind) {
-    case TBoxKind::Information: return QStringLiteral("Information");
-    case TBoxKind::Error: return QStringLiteral("Error");
-    case TBoxKind::Confirmation: return QStringLiteral("Confirm");
+    //: The title of a message box that tells something.
+    case TBoxKind::Information: return TMessageBox::tr("Information");
+    //: The title of a message box that reports a mistake or a failure.
+    case TBoxKind::Error: return TMessageBox::tr("Error");
+    //: The title of a message box that asks a question (Yes, No): a noun or a request, as fits the language.
+    case TBoxKind::Confirmation: return TMessageBox::tr("Confirm");
     }
     return {};
 }
@@ -41,12 +44,15 @@ TMessageBox::TMessageBox(TBoxKind kind, const QString& text, QWidget* parent, co
     setWindowModality(Qt::ApplicationModal);
     FPlacement = new TWindowPlacement(*this, [this] { CentreOnScreen(); });
     if (kind == TBoxKind::Confirmation) {
-        FYes = addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
-        FNo = addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+        //: A button of a question box.
+        FYes = addButton(tr("&Yes"), QMessageBox::YesRole);
+        //: A button of a question box.
+        FNo = addButton(tr("&No"), QMessageBox::NoRole);
         setDefaultButton(static_cast<QPushButton*>(FYes));
         setEscapeButton(FNo);
     } else {
-        FOk = addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        //: The button of a message box that tells something or reports an error.
+        FOk = addButton(tr("OK"), QMessageBox::AcceptRole);
         setDefaultButton(static_cast<QPushButton*>(FOk));
         setEscapeButton(FOk);
     }

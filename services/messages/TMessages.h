@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "services/messages/TMessageBox.h"
@@ -13,6 +14,8 @@ namespace peglore {
 // The routines use no instance data, so they can be called before the
 // program's one instance exists (the display check does).
 class TMessages {
+    Q_DECLARE_TR_FUNCTIONS(peglore::TMessages)
+
 public:
     static TAnswer ShowWon();
     static TAnswer ShowLost();
@@ -43,12 +46,14 @@ public:
     static void ShowCorrectAnswer(QDialog& correctAnswer);
     static void ShowProperties(QDialog& properties);
 
-    static const QString WonText;
-    static const QString LostText;
-    static const QString RowNotFullText;
-    static const QString DisplayErrorText;
-    static const QString NewGameText;
-    static const QString GiveUpText;
+    // The fixed texts in English; the boxes show them in the player's
+    // language.
+    static const char* const WonText;
+    static const char* const LostText;
+    static const char* const RowNotFullText;
+    static const char* const DisplayErrorText;
+    static const char* const NewGameText;
+    static const char* const GiveUpText;
 
 private:
     static TAnswer Show(TBoxKind kind, const QString& text);

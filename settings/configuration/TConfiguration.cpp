@@ -154,7 +154,10 @@ TCounters MergedCounters(const TSettingsReader& file, const TCounters& before, c
 }
 }  // namespace
 
-TSettingsWriteError::TSettingsWriteError(const std::string& path) : std::runtime_error("Unable to write to " + path) {}
+TSettingsWriteError::TSettingsWriteError(const std::string& path)
+    : std::runtime_error("Unable to write to " + path), FPath(path)
+{
+}
 
 TConfiguration::TConfiguration(IOptionEffects& effects, std::string folder)
     : FEffects(effects), FFolder(std::move(folder))

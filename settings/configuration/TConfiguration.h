@@ -18,6 +18,11 @@ using TCounters = std::array<int, 4>;
 class TSettingsWriteError : public std::runtime_error {
 public:
     explicit TSettingsWriteError(const std::string& path);
+    // The settings file that could not be written.
+    const std::string& Path() const { return FPath; }
+
+private:
+    std::string FPath;
 };
 
 // The player options and the settings file "Peglore.ini" beside the

@@ -26,6 +26,10 @@ expected=(
   ./usr/share/doc/peglore/copyright
   ./usr/share/doc/peglore/changelog.gz
 )
+# The help in every language the game speaks, beside the English.
+for help in "$(dirname "$0")"/../../resources/help/Peglore.*.hlp; do
+  expected+=("./usr/share/peglore/${help##*/}")
+done
 for size in 16 32 48 64 128 256; do
   expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png")
   expected+=("./usr/share/icons/hicolor/${size}x${size}@2/apps/$app_id.png")

@@ -1,5 +1,6 @@
 #include "windows/analysis/TAnalysisWindow.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHideEvent>
 #include <QHeaderView>
@@ -15,6 +16,7 @@
 #include "components/contexthelp/HelpContexts.h"
 #include "components/contexthelp/TContextHelp.h"
 #include "components/widgets/TWindowPlacement.h"
+#include "translations/Formats.h"
 #include "windows/analysis/PegRowPicture.h"
 
 namespace peglore {
@@ -24,17 +26,46 @@ enum TColumn { RowColumn, GuessColumn, AnswerColumn, BeforeColumn, AfterColumn, 
 
 QString Answer(const TKeyPegs& answer)
 {
-    return QStringLiteral("%1 black, %2 white").arg(answer.Blacks).arg(answer.Whites);
+    //: The Answer column: the key pegs of a row, %1 black ones (right colour in the right hole) and
+    //: %2 white ones (right colour in another hole).
+    return QCoreApplication::translate("peglore::TAnalysisWindow", "%1 black, %2 white")
+        .arg(answer.Blacks)
+        .arg(answer.Whites);
 }
 
+// How the reviewed game ended: "won in 3 rows".
 QString OutcomeText(TGameOutcome outcome, int rows)
 {
-    const QString inRows = rows == 1 ? QStringLiteral("1 row") : QStringLiteral("%1 rows").arg(rows);
+    // The written English has its own words for one row; the other
+    // counts take the language's plural forms.
+    const bool one = rows == 1;
     switch (outcome) {
-    case TGameOutcome::Won: return QStringLiteral("won in %1").arg(inRows);
-    case TGameOutcome::Lost: return QStringLiteral("lost after %1").arg(inRows);
-    case TGameOutcome::GivenUp: return QStringLiteral("given up after %1").arg(inRows);
-    case TGameOutcome::Abandoned: return QStringLiteral("left for a new game after %1").arg(inRows);
+    case TGameOutcome::Won:
+        if (one)
+            //: How the reviewed game ended; it follows "Review of game 123: ".
+            return QCoreApplication::translate("peglore::TAnalysisWindow", "won in 1 row");
+        //: How the reviewed game ended, in %n rows; it follows "Review of game 123: ".
+        return QCoreApplication::translate("peglore::TAnalysisWindow", "won in %n rows", nullptr, rows);
+    case TGameOutcome::Lost:
+        if (one)
+            //: How the reviewed game ended; it follows "Review of game 123: ".
+            return QCoreApplication::translate("peglore::TAnalysisWindow", "lost after 1 row");
+        //: How the reviewed game ended, after %n rows; it follows "Review of game 123: ".
+        return QCoreApplication::translate("peglore::TAnalysisWindow", "lost after %n rows", nullptr, rows);
+    case TGameOutcome::GivenUp:
+        if (one)
+            //: How the reviewed game ended: the player gave up; it follows "Review of game 123: ".
+            return QCoreApplication::translate("peglore::TAnalysisWindow", "given up after 1 row");
+        //: How the reviewed game ended: the player gave up after %n rows; it follows "Review of game 123: ".
+        return QCoreApplication::translate("peglore::TAnalysisWindow", "given up after %n rows", nullptr, rows);
+    case TGameOutcome::Abandoned:
+        if (one)
+            //: How the reviewed game ended: the player started a new one; it follows "Review of game 123: ".
+            return QCoreApplication::translate("peglore::TAnalysisWindow", "left for a new game after 1 row");
+        //: How the reviewed game ended: the player started a new one after %n rows; it follows
+        //: "Review of game 123: ".
+        return QCoreApplication::translate("peglore::TAnalysisWindow", "left for a new game after %n rows", nullptr,
+                                           rows);
     }
     return {};
 }
@@ -60,7 +91,8 @@ TAnalysisWindow::TAnalysisWindow(IHelpCommands& help, QWidget* owner, const QStr
     : QWidget(owner, Qt::Tool), FSettingsFile(settingsFile)
 {
     setObjectName(QStringLiteral("AnalysisWindow"));
-    setWindowTitle(QStringLiteral("Analysis"));
+    //: Title of the analysis window (Tools > Analysis...): the rows checked so far and what they taught.
+    setWindowTitle(tr("Analysis"));
     // Reading it, like reading help, does not stop the game clock.
     setProperty("pegloreToolWindow", true);
     // Shown beside the game without taking the keys from it.
@@ -73,20 +105,30 @@ TAnalysisWindow::TAnalysisWindow(IHelpCommands& help, QWidget* owner, const QStr
 
     FRows = new QTableWidget(0, 8, this);
     FRows->setObjectName(QStringLiteral("AnalysisRows"));
-    FRows->setAccessibleName(QStringLiteral("Checked rows"));
+    //: Accessible name of the table of checked rows, read by screen readers.
+    FRows->setAccessibleName(tr("Checked rows"));
+    // Each column's header and its tooltip.
     const std::array<std::pair<const char*, const char*>, 8> columns = {{
-        {"Row", "The row of the guess board"},
-        {"Guess", "The pegs of the row"},
-        {"Answer", "The key pegs the score board gave"},
-        {"Before", "Secrets still possible before the row was checked"},
-        {"After", "Secrets still possible after it"},
-        {"Bits", "The information the row gained: log2(before / after)"},
-        {"Could be the secret", "Whether the guess fitted every row before it"},
-        {"Hint would have played", "What the hint would have placed in this row"},
+        //: Column header: the row's number.
+        {QT_TR_NOOP("Row"), QT_TR_NOOP("The row of the guess board")},
+        //: Column header: the pegs the player placed in the row.
+        {QT_TR_NOOP("Guess"), QT_TR_NOOP("The pegs of the row")},
+        //: Column header: the key pegs (black and white) that answered the row.
+        {QT_TR_NOOP("Answer"), QT_TR_NOOP("The key pegs the score board gave")},
+        //: Column header: the count of secrets still possible before the row.
+        {QT_TR_NOOP("Before"), QT_TR_NOOP("Secrets still possible before the row was checked")},
+        //: Column header: the count of secrets still possible after the row.
+        {QT_TR_NOOP("After"), QT_TR_NOOP("Secrets still possible after it")},
+        //: Column header: the information in bits (the unit) the row gained.
+        {QT_TR_NOOP("Bits"), QT_TR_NOOP("The information the row gained: log2(before / after)")},
+        //: Column header: yes, or the row that ruled the guess out.
+        {QT_TR_NOOP("Could be the secret"), QT_TR_NOOP("Whether the guess fitted every row before it")},
+        //: Column header, shown in the review of an ended game: the hint's pegs for the row.
+        {QT_TR_NOOP("Hint would have played"), QT_TR_NOOP("What the hint would have placed in this row")},
     }};
     for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
-        auto* header = new QTableWidgetItem(QString::fromLatin1(columns[static_cast<std::size_t>(c)].first));
-        header->setToolTip(QString::fromLatin1(columns[static_cast<std::size_t>(c)].second));
+        auto* header = new QTableWidgetItem(tr(columns[static_cast<std::size_t>(c)].first));
+        header->setToolTip(tr(columns[static_cast<std::size_t>(c)].second));
         FRows->setHorizontalHeaderItem(c, header);
     }
     FRows->verticalHeader()->hide();
@@ -103,7 +145,8 @@ TAnalysisWindow::TAnalysisWindow(IHelpCommands& help, QWidget* owner, const QStr
     FHintPegs->setObjectName(QStringLiteral("AnalysisHintPegs"));
     FSecrets = new QListWidget(this);
     FSecrets->setObjectName(QStringLiteral("AnalysisSecrets"));
-    FSecrets->setAccessibleName(QStringLiteral("Secrets still possible"));
+    //: Accessible name of the list of the secrets that still fit every answer, read by screen readers.
+    FSecrets->setAccessibleName(tr("Secrets still possible"));
     FSecrets->setIconSize(QSize(10 * 19 + 3, 22));
 
     auto* hint = new QHBoxLayout;
@@ -135,14 +178,15 @@ TAnalysisWindow::TAnalysisWindow(IHelpCommands& help, QWidget* owner, const QStr
 
 void TAnalysisWindow::ShowCounting()
 {
-    FHeading->setText(QStringLiteral("Counting the secrets still possible…"));
+    //: The window's heading while the counts are worked out.
+    FHeading->setText(tr("Counting the secrets still possible…"));
 }
 
 void TAnalysisWindow::ShowBoardTooWide(int widest, int width)
 {
     FReport.reset();
-    FHeading->setText(
-        QStringLiteral("The analysis covers boards up to %1 holes, and this board has %2.").arg(widest).arg(width));
+    //: %1 is the most holes in a row the analysis takes, %2 the holes of the board in play (more).
+    FHeading->setText(tr("The analysis covers boards up to %1 holes, and this board has %2.").arg(widest).arg(width));
     FRows->setRowCount(0);
     FRows->setColumnHidden(HintColumn, true);
     FRemaining->clear();
@@ -172,11 +216,16 @@ void TAnalysisWindow::Fill()
     const int rows = static_cast<int>(analysis.Rows.size());
     const QString number = QString::number(report.GameNumber);
     if (report.Ended)
-        FHeading->setText(QStringLiteral("Review of game %1: %2. To play it again: peglore --game %1")
+        //: The heading after a game: %1 is the game's number, %2 how it ended ("won in 3 rows"). Keep
+        //: "peglore --game %1" as it is: the command that plays the game again.
+        FHeading->setText(tr("Review of game %1: %2. To play it again: peglore --game %1")
                               .arg(number, OutcomeText(*report.Ended, rows)));
+    else if (rows == 1)
+        //: The heading during a game: %1 is the game's number.
+        FHeading->setText(tr("Game %1, 1 row checked").arg(number));
     else
-        FHeading->setText(QStringLiteral("Game %1, %2 checked").arg(number, rows == 1 ? QStringLiteral("1 row")
-                                                                                      : QStringLiteral("%1 rows").arg(rows)));
+        //: The heading during a game: %1 is the game's number, %n the rows checked so far.
+        FHeading->setText(tr("Game %1, %n rows checked", nullptr, rows).arg(number));
 
     FRows->setRowCount(rows);
     FRows->setColumnHidden(HintColumn, !report.Ended);
@@ -186,24 +235,32 @@ void TAnalysisWindow::Fill()
         FRows->setItem(r, RowColumn, Cell(QString::number(r + 1), right));
         FRows->setItem(r, GuessColumn, CodeCell(row.Row.Guess, FSymbols));
         FRows->setItem(r, AnswerColumn, Cell(Answer(row.Row.Answer)));
-        FRows->setItem(r, BeforeColumn, Cell(QString::number(row.Before), right));
-        FRows->setItem(r, AfterColumn, Cell(QString::number(row.After), right));
-        FRows->setItem(r, BitsColumn, Cell(QString::number(row.Bits, 'f', 2), right));
-        FRows->setItem(r, SecretColumn, Cell(row.RuledOutBy < 0 ? QStringLiteral("yes")
-                                                                : QStringLiteral("no: row %1 ruled it out").arg(row.RuledOutBy + 1)));
+        FRows->setItem(r, BeforeColumn, Cell(LocalNumber(static_cast<qint64>(row.Before)), right));
+        FRows->setItem(r, AfterColumn, Cell(LocalNumber(static_cast<qint64>(row.After)), right));
+        FRows->setItem(r, BitsColumn, Cell(LocalDecimal(row.Bits, 2), right));
+        //: The column "Could be the secret": the guess fitted every row before it.
+        const QString fitted = tr("yes");
+        //: The column "Could be the secret": the answer of the row %1 ruled the guess out.
+        const QString ruledOut = tr("no: row %1 ruled it out");
+        FRows->setItem(r, SecretColumn, Cell(row.RuledOutBy < 0 ? fitted : ruledOut.arg(row.RuledOutBy + 1)));
         if (row.Hint)
             FRows->setItem(r, HintColumn, CodeCell(*row.Hint, FSymbols));
         else
             FRows->setItem(r, HintColumn, Cell(QString()));
     }
 
-    FRemaining->setText(report.Ended ? QStringLiteral("Secrets still possible at the end: %1").arg(analysis.Remaining)
-                                     : QStringLiteral("Secrets possible now: %1").arg(analysis.Remaining));
+    //: After a game: %1 is the count of secrets that fitted every answer.
+    const QString remainingAtEnd = tr("Secrets still possible at the end: %1");
+    //: During a game: %1 is the count of secrets that fit every answer so far.
+    const QString remainingNow = tr("Secrets possible now: %1");
+    const QString remaining = LocalNumber(static_cast<qint64>(analysis.Remaining));
+    FRemaining->setText((report.Ended ? remainingAtEnd : remainingNow).arg(remaining));
     const bool hint = analysis.NextHint && !report.Ended;
     FHintText->setVisible(hint);
     FHintPegs->setVisible(hint);
     if (hint) {
-        FHintText->setText(QStringLiteral("Hint for row %1: %2")
+        //: %1 is the next row's number, %2 the hint's pegs as key digits ("1234"); the pegs' picture follows.
+        FHintText->setText(tr("Hint for row %1: %2")
                                .arg(rows + 1)
                                .arg(QString::fromStdString(analysis.NextHint->Digits())));
         FHintPegs->setPixmap(PegRowPicture(*analysis.NextHint, FSymbols));

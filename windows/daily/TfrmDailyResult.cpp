@@ -18,8 +18,10 @@ TfrmDailyResult::TfrmDailyResult(IHelpCommands& help, QWidget* parent)
                   parent)
 {
     setObjectName(QStringLiteral("frmDailyResult"));
+    //: Title of the window after a daily game (one game a day, the same for every player).
     setWindowTitle(tr("Daily Result"));
 
+    //: Heading above the result, bold, in a window 340 pixels wide.
     auto* heading = new TAutoSizeLabel(tr("Your daily game to share:"), this);
     heading->setObjectName(QStringLiteral("Label1"));
     heading->setFont(DialogFont(16, true));
@@ -29,6 +31,7 @@ TfrmDailyResult::TfrmDailyResult(IHelpCommands& help, QWidget* parent)
     FText = new QPlainTextEdit(this);
     FText->setObjectName(QStringLiteral("ResultText"));
     FText->setReadOnly(true);
+    //: Accessible name of the box with the result, read by screen readers.
     FText->setAccessibleName(tr("Result to share"));
     // The key-peg circles are in DejaVu Sans; the dialogs' own face lacks them.
     QFont symbols(QStringLiteral("DejaVu Sans"));
@@ -37,11 +40,13 @@ TfrmDailyResult::TfrmDailyResult(IHelpCommands& help, QWidget* parent)
     FText->setGeometry(12, 38, ClientWidth - 24, 272);
     TContextHelp::SetContext(FText, HelpContexts::DailyResultText);
 
+    //: One line, 316 pixels wide.
     FCopied = new QLabel(tr("The result is on the clipboard."), this);
     FCopied->setObjectName(QStringLiteral("CopiedLabel"));
     FCopied->setFont(DialogFont(11));
     FCopied->setGeometry(12, 314, ClientWidth - 24, 16);
 
+    //: Button, 84 pixels wide: a command, copies the result to the clipboard.
     FCopyButton = new QPushButton(tr("&Copy"), this);
     FCopyButton->setObjectName(QStringLiteral("CopyButton"));
     FCopyButton->setGeometry(76, 338, 84, 26);

@@ -4,12 +4,21 @@
 
 #include <algorithm>
 
+#include "translations/Formats.h"
+
 namespace peglore {
+
+QString TWinsChart::NoWinsText()
+{
+    //: Shown in the chart, and read by screen readers, while the board has no won game.
+    return tr("No wins yet");
+}
 
 TWinsChart::TWinsChart(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("WinsChart"));
-    setAccessibleName(QStringLiteral("Rows per win"));
+    //: Accessible name of the chart of how many wins took each number of rows, read by screen readers.
+    setAccessibleName(tr("Rows per win"));
 }
 
 void TWinsChart::SetWins(const QString& title, std::vector<int> winsByRows)
@@ -19,8 +28,9 @@ void TWinsChart::SetWins(const QString& title, std::vector<int> winsByRows)
     QStringList parts;
     for (std::size_t i = 0; i < FWins.size(); ++i)
         if (FWins[i] > 0)
-            parts << QStringLiteral("%1 rows: %2").arg(i + 1).arg(FWins[i]);
-    setAccessibleDescription(parts.isEmpty() ? QStringLiteral("No wins yet") : parts.join(QStringLiteral(", ")));
+            //: Read by screen readers for a column of the chart: %1 wins took %n rows each.
+            parts << tr("%n rows: %1", nullptr, static_cast<int>(i + 1)).arg(LocalNumber(FWins[i]));
+    setAccessibleDescription(parts.isEmpty() ? NoWinsText() : parts.join(QStringLiteral(", ")));
     update();
 }
 
@@ -36,7 +46,7 @@ void TWinsChart::paintEvent(QPaintEvent*)
     const int maxWins = FWins.empty() ? 0 : *std::max_element(FWins.begin(), FWins.end());
     const QRect plot = rect().adjusted(8, line + 6 + line, -8, -(line + 6));
     if (maxWins == 0 || plot.width() <= 0 || plot.height() <= 0) {
-        painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("No wins yet"));
+        painter.drawText(rect(), Qt::AlignCenter, NoWinsText());
         return;
     }
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
@@ -54,7 +64,7 @@ void TWinsChart::paintEvent(QPaintEvent*)
                                height);
             painter.fillRect(column, bar);
             painter.drawText(QRect(cell.left(), column.top() - line - 1, cell.width(), line), Qt::AlignCenter,
-                             QString::number(wins));
+                             LocalNumber(wins));
         }
         painter.drawText(QRect(cell.left(), plot.bottom() + 3, cell.width(), line), Qt::AlignCenter,
                          QString::number(i + 1));

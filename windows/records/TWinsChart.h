@@ -25,6 +25,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    static QString NoWinsText();
+
     QString FTitle;
     std::vector<int> FWins;
 };

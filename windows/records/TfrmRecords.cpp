@@ -1,5 +1,6 @@
 #include "windows/records/TfrmRecords.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <algorithm>
 
 #include "platform/help/IHelpCommands.h"
+#include "translations/Formats.h"
 #include "windows/records/TWinsChart.h"
 
 namespace peglore {
@@ -21,12 +23,36 @@ namespace {
 // written game's: "Custom, 4 × 10, 6 colours, no repeats, Break My Code".
 QString BoardText(int level, int columns, int rows, int colours, bool repeats, TGameMode mode)
 {
-    QString text = QStringLiteral("%1, %2 \u00d7 %3").arg(LevelName(level)).arg(columns).arg(rows);
-    if (const std::string variant = VariantName(colours, repeats); !variant.empty())
-        text += QStringLiteral(", ") + QString::fromStdString(variant);
-    if (mode == TGameMode::CodeBreaker)
-        text += QStringLiteral(", Break My Code");
-    return text;
+    // The level's name as the game core words it, or the records' own
+    // "Level 7" for a level no game has.
+    const QString name = QCoreApplication::translate("peglore::GameNames", LevelName(level).toUtf8().constData());
+    const QString variant = VariantText(colours, repeats);
+    const bool codeBreaker = mode == TGameMode::CodeBreaker;
+    if (variant.isEmpty() && !codeBreaker)
+        //: A board in the records' tables: %1 is the level's name, %2 the holes in a row, %3 the rows.
+        return QCoreApplication::translate("peglore::TfrmRecords", "%1, %2 \u00d7 %3").arg(name).arg(columns).arg(rows);
+    if (!codeBreaker)
+        //: A board in the records' tables: %1 is the level's name, %2 the holes in a row, %3 the rows,
+        //: %4 the colours in play ("6 colours, no repeats").
+        return QCoreApplication::translate("peglore::TfrmRecords", "%1, %2 \u00d7 %3, %4")
+            .arg(name)
+            .arg(columns)
+            .arg(rows)
+            .arg(variant);
+    if (variant.isEmpty())
+        //: A board the computer played against the player's own secret (Tools > Break My Code...): %1 is the
+        //: level's name, %2 the holes in a row, %3 the rows.
+        return QCoreApplication::translate("peglore::TfrmRecords", "%1, %2 \u00d7 %3, Break My Code")
+            .arg(name)
+            .arg(columns)
+            .arg(rows);
+    //: A board the computer played against the player's own secret (Tools > Break My Code...): %1 is the
+    //: level's name, %2 the holes in a row, %3 the rows, %4 the colours in play ("6 colours, no repeats").
+    return QCoreApplication::translate("peglore::TfrmRecords", "%1, %2 \u00d7 %3, %4, Break My Code")
+        .arg(name)
+        .arg(columns)
+        .arg(rows)
+        .arg(variant);
 }
 QString BoardText(const TBoardFigures& b)
 {
@@ -40,12 +66,18 @@ QString BoardText(const TGameRecord& g)
 // What sets a game apart beyond its board: "daily 2026-12-09", "hard mode".
 QString NotesText(const TGameRecord& g)
 {
-    QStringList notes;
+    if (g.DailyDate && g.HardMode)
+        //: The notes of a game in the list of last games: the daily game of the date %1, played in hard mode
+        //: (every row had to fit the answers so far).
+        return QCoreApplication::translate("peglore::TfrmRecords", "daily %1, hard mode").arg(LocalDate(*g.DailyDate));
     if (g.DailyDate)
-        notes << QStringLiteral("daily %1").arg(g.DailyDate->toString(Qt::ISODate));
+        //: The notes of a game in the list of last games: the daily game of the date %1.
+        return QCoreApplication::translate("peglore::TfrmRecords", "daily %1").arg(LocalDate(*g.DailyDate));
     if (g.HardMode)
-        notes << QStringLiteral("hard mode");
-    return notes.join(QStringLiteral(", "));
+        //: The notes of a game in the list of last games: played in hard mode (every row had to fit the
+        //: answers so far).
+        return QCoreApplication::translate("peglore::TfrmRecords", "hard mode");
+    return {};
 }
 
 QTableWidget* NewTable(const char* name, const QStringList& headers, QWidget* parent)
@@ -90,7 +122,8 @@ QString ClockText(int seconds)
 TfrmRecords::TfrmRecords(IHelpCommands& help, QWidget* parent) : QWidget(parent, Qt::Window), FHelp(help)
 {
     setObjectName(QStringLiteral("frmRecords"));
-    setWindowTitle(QStringLiteral("Records"));
+    //: Title of the Records window (Tools > Records..., F4).
+    setWindowTitle(tr("Records"));
     auto* layout = new QVBoxLayout(this);
 
     FProblem = new QLabel(this);
@@ -101,20 +134,49 @@ TfrmRecords::TfrmRecords(IHelpCommands& help, QWidget* parent) : QWidget(parent,
     FProblem->hide();
     layout->addWidget(FProblem);
 
+    // The columns' headers, each as wide as its text.
     FBoardTable = NewTable("BoardTable",
-                           {QStringLiteral("Board"), QStringLiteral("Games"), QStringLiteral("Won"),
-                            QStringLiteral("Lost"), QStringLiteral("Best time"), QStringLiteral("Fewest rows"),
-                            QStringLiteral("Average rows"), QStringLiteral("Longest run of wins")},
+                           {
+                               //: Column header: the board (level, size, colours).
+                               tr("Board"),
+                               //: Column header: the number of games played on the board.
+                               tr("Games"),
+                               //: Column header: the number of games won.
+                               tr("Won"),
+                               //: Column header: the number of games lost.
+                               tr("Lost"),
+                               //: Column header: the shortest time of a won game.
+                               tr("Best time"),
+                               //: Column header: the fewest rows a won game took.
+                               tr("Fewest rows"),
+                               //: Column header: the rows a won game took on average.
+                               tr("Average rows"),
+                               //: Column header: the most games won one after the other.
+                               tr("Longest run of wins"),
+                           },
                            this);
-    FBoardTable->setAccessibleName(QStringLiteral("Figures per board"));
+    //: Accessible name of the table of figures, read by screen readers.
+    FBoardTable->setAccessibleName(tr("Figures per board"));
     layout->addWidget(FBoardTable, 2);
 
+    //: Caption above the table of the daily games (one game a day, the same for every player).
     FDailyLabel = new QLabel(tr("Daily games:"), this);
     layout->addWidget(FDailyLabel);
     FDailyTable = NewTable("DailyTable",
-                           {tr("Board"), tr("Daily games"), tr("Won"), tr("Current run of days won"),
-                            tr("Longest run of days won")},
+                           {
+                               //: Column header: the board (level, size, colours).
+                               tr("Board"),
+                               //: Column header: the number of daily games played on the board.
+                               tr("Daily games"),
+                               //: Column header: the number of daily games won.
+                               tr("Won"),
+                               //: Column header: the days one after the other up to today whose daily game was won.
+                               tr("Current run of days won"),
+                               //: Column header: the most days one after the other whose daily game was won.
+                               tr("Longest run of days won"),
+                           },
                            this);
+    //: Accessible name of the table of daily games, read by screen readers.
     FDailyTable->setAccessibleName(tr("Daily games per board"));
     FDailyLabel->setBuddy(FDailyTable);
     layout->addWidget(FDailyTable, 1);
@@ -122,15 +184,31 @@ TfrmRecords::TfrmRecords(IHelpCommands& help, QWidget* parent) : QWidget(parent,
     FChart = new TWinsChart(this);
     layout->addWidget(FChart, 3);
 
-    auto* lastLabel = new QLabel(QStringLiteral("Last %1 games:").arg(LastGamesShown), this);
+    //: Caption above the list of the games played last, newest first; %n is how many it shows.
+    auto* lastLabel = new QLabel(tr("Last %n games:", nullptr, LastGamesShown), this);
     layout->addWidget(lastLabel);
-    FGameTable =
-        NewTable("GameTable",
-                 {QStringLiteral("Game number"), QStringLiteral("Ended"), QStringLiteral("Board"),
-                  QStringLiteral("Outcome"), QStringLiteral("Rows"), QStringLiteral("Time"), QStringLiteral("Hints"),
-                  tr("Notes")},
-                 this);
-    FGameTable->setAccessibleName(QStringLiteral("Last games"));
+    FGameTable = NewTable("GameTable",
+                          {
+                              //: Column header: the game's number, which plays the same secret again.
+                              tr("Game number"),
+                              //: Column header: the date and time the game ended.
+                              tr("Ended"),
+                              //: Column header: the board (level, size, colours).
+                              tr("Board"),
+                              //: Column header: how the game ended (won, lost, given up, abandoned).
+                              tr("Outcome"),
+                              //: Column header: the number of rows played.
+                              tr("Rows"),
+                              //: Column header: the game's time on the clock.
+                              tr("Time"),
+                              //: Column header: the number of hints taken.
+                              tr("Hints"),
+                              //: Column header: what sets the game apart (daily game, hard mode).
+                              tr("Notes"),
+                          },
+                          this);
+    //: Accessible name of the list of last games, read by screen readers.
+    FGameTable->setAccessibleName(tr("Last games"));
     lastLabel->setBuddy(FGameTable);
     layout->addWidget(FGameTable, 4);
 
@@ -140,9 +218,10 @@ TfrmRecords::TfrmRecords(IHelpCommands& help, QWidget* parent) : QWidget(parent,
     layout->addWidget(FFilePath);
 
     auto* buttons = new QDialogButtonBox(this);
-    FPlayButton = buttons->addButton(QStringLiteral("&Play"), QDialogButtonBox::ActionRole);
+    //: Button: plays the game chosen in the list of last games again.
+    FPlayButton = buttons->addButton(tr("&Play"), QDialogButtonBox::ActionRole);
     FPlayButton->setObjectName(QStringLiteral("PlayButton"));
-    FPlayButton->setToolTip(QStringLiteral("Play the chosen game again: the same board and the same secret"));
+    FPlayButton->setToolTip(tr("Play the chosen game again: the same board and the same secret"));
     QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
     QPushButton* helpButton = buttons->addButton(QDialogButtonBox::Help);
     layout->addWidget(buttons);
@@ -169,7 +248,8 @@ TfrmRecords::TfrmRecords(IHelpCommands& help, QWidget* parent) : QWidget(parent,
 
 void TfrmRecords::SetFilePath(const QString& path)
 {
-    FFilePath->setText(QStringLiteral("Records file: %1").arg(path));
+    //: The line at the foot of the Records window; %1 is the records file's path.
+    FFilePath->setText(tr("Records file: %1").arg(path));
 }
 
 void TfrmRecords::SetProblem(const QString& problem)
@@ -187,11 +267,11 @@ void TfrmRecords::SetGames(const std::vector<TGameRecord>& games, const QString&
     for (std::size_t i = 0; i < FBoards.size(); ++i) {
         const TBoardFigures& b = FBoards[i];
         SetRow(FBoardTable, static_cast<int>(i),
-               {BoardText(b), QString::number(b.Games), QString::number(b.Won),
-                QString::number(b.Lost), OrDash<int>(b.BestSeconds, &ClockText),
-                OrDash<int>(b.FewestRows, [](int rows) { return QString::number(rows); }),
-                OrDash<double>(b.AverageRows, [](double rows) { return QString::number(rows, 'f', 1); }),
-                QString::number(b.LongestWinRun)});
+               {BoardText(b), LocalNumber(b.Games), LocalNumber(b.Won), LocalNumber(b.Lost),
+                OrDash<int>(b.BestSeconds, &ClockText),
+                OrDash<int>(b.FewestRows, [](int rows) { return LocalNumber(rows); }),
+                OrDash<double>(b.AverageRows, [](double rows) { return LocalDecimal(rows, 1); }),
+                LocalNumber(b.LongestWinRun)});
     }
     int dailyRows = 0;
     FDailyTable->setRowCount(0);
@@ -200,8 +280,8 @@ void TfrmRecords::SetGames(const std::vector<TGameRecord>& games, const QString&
             continue;
         FDailyTable->setRowCount(dailyRows + 1);
         SetRow(FDailyTable, dailyRows++,
-               {BoardText(b), QString::number(b.DailyGames), QString::number(b.DailyWon),
-                QString::number(b.CurrentDailyRun), QString::number(b.LongestDailyRun)});
+               {BoardText(b), LocalNumber(b.DailyGames), LocalNumber(b.DailyWon), LocalNumber(b.CurrentDailyRun),
+                LocalNumber(b.LongestDailyRun)});
     }
     // Shown once a daily game has been played.
     FDailyLabel->setVisible(dailyRows > 0);
@@ -213,9 +293,9 @@ void TfrmRecords::SetGames(const std::vector<TGameRecord>& games, const QString&
     for (std::size_t i = 0; i < shown; ++i) {
         const TGameRecord& g = FLastGames[i];
         SetRow(FGameTable, static_cast<int>(i),
-               {QString::number(g.GameNumber), g.EndedAt.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
-                BoardText(g), OutcomeName(g.Outcome), QString::number(g.RowsUsed), ClockText(g.Seconds),
-                QString::number(g.Hints), NotesText(g)});
+               {QString::number(g.GameNumber), LocalDateTime(g.EndedAt.toLocalTime()), BoardText(g),
+                OutcomeText(g.Outcome), LocalNumber(g.RowsUsed), ClockText(g.Seconds), LocalNumber(g.Hints),
+                NotesText(g)});
         FGameTable->item(static_cast<int>(i), 1)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         FGameTable->item(static_cast<int>(i), 2)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         FGameTable->item(static_cast<int>(i), 3)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -234,11 +314,13 @@ void TfrmRecords::SetGames(const std::vector<TGameRecord>& games, const QString&
 void TfrmRecords::ShowBoard(int row)
 {
     if (row < 0 || row >= static_cast<int>(FBoards.size())) {
-        FChart->SetWins(QStringLiteral("Rows per win"), {});
+        //: The chart's title while no board is chosen: how many wins took each number of rows.
+        FChart->SetWins(tr("Rows per win"), {});
         return;
     }
     const TBoardFigures& b = FBoards[static_cast<std::size_t>(row)];
-    FChart->SetWins(QStringLiteral("Rows per win: %1").arg(BoardText(b)), b.WinsByRows);
+    //: The chart's title: how many wins took each number of rows; %1 is the board.
+    FChart->SetWins(tr("Rows per win: %1").arg(BoardText(b)), b.WinsByRows);
 }
 
 const TGameRecord* TfrmRecords::ChosenGame() const

@@ -1,0 +1,1802 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>peglore::GameKeeper</name>
+    <message>
+        <source>Unable to keep the game in %1: %2</source>
+        <extracomment>Told at the exit in an error box (a full stop follows): the game in progress could not be written for the next start. %1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>No se puede guardar la partida en %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>peglore::GameNames</name>
+    <message>
+        <source>Beginner</source>
+        <extracomment>A level&apos;s name, as the Records window names a board (&quot;Beginner, 4 × 10&quot;).</extracomment>
+        <translation>Principiante</translation>
+    </message>
+    <message>
+        <source>Intermediate</source>
+        <extracomment>A level&apos;s name, as the Records window names a board.</extracomment>
+        <translation>Intermedio</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <extracomment>A level&apos;s name, as the Records window names a board.</extracomment>
+        <translation>Experto</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <extracomment>A level&apos;s name: a board of the player&apos;s own size, as the Records window names it.</extracomment>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>1 colour</source>
+        <extracomment>A game&apos;s variant in the Records window: its secret has a single colour.</extracomment>
+        <translation>1 color</translation>
+    </message>
+    <message>
+        <source>1 colour, no repeats</source>
+        <extracomment>A game&apos;s variant in the Records window: its secret has a single colour.</extracomment>
+        <translation>1 color, sin repetir</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n colours</source>
+        <extracomment>A game&apos;s variant in the Records window: the secret is drawn from the first %n colours of the colour bar, a colour as often as it comes.</extracomment>
+        <translation>
+            <numerusform>%n color</numerusform>
+            <numerusform>%n colores</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n colours, no repeats</source>
+        <extracomment>A game&apos;s variant in the Records window: the secret is drawn from the first %n colours of the colour bar, no colour twice.</extracomment>
+        <translation>
+            <numerusform>%n color, sin repetir</numerusform>
+            <numerusform>%n colores, sin repetir</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>peglore::PegNames</name>
+    <message>
+        <source>red</source>
+        <extracomment>A peg&apos;s colour, read by screen readers; with the symbols shown, its symbol follows (&quot;red, disc&quot;).</extracomment>
+        <translation>rojo</translation>
+    </message>
+    <message>
+        <source>disc</source>
+        <extracomment>The symbol drawn on a red peg: a filled circle.</extracomment>
+        <translation>disco</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <extracomment>A peg&apos;s colour, read by screen readers.</extracomment>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>triangle pointing up</source>
+        <extracomment>The symbol drawn on a green peg.</extracomment>
+        <translation>triángulo hacia arriba</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <extracomment>A peg&apos;s colour, read by screen readers.</extracomment>
+        <translation>negro</translation>
+    </message>
+    <message>
+        <source>square</source>
+        <extracomment>The symbol drawn on a black peg.</extracomment>
+        <translation>cuadrado</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <extracomment>A peg&apos;s colour, read by screen readers.</extracomment>
+        <translation>amarillo</translation>
+    </message>
+    <message>
+        <source>diamond</source>
+        <extracomment>The symbol drawn on a yellow peg: a square standing on a corner.</extracomment>
+        <translation>rombo</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <extracomment>A peg&apos;s colour, read by screen readers.</extracomment>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <extracomment>The symbol &quot;+&quot; drawn on a blue peg.</extracomment>
+        <translation>signo más</translation>
+    </message>
+    <message>
+        <source>gray</source>
+        <extracomment>A peg&apos;s colour, read by screen readers.</extracomment>
+        <translation>gris</translation>
+    </message>
+    <message>
+        <source>cross</source>
+        <extracomment>The symbol &quot;×&quot; drawn on a gray peg.</extracomment>
+        <translation>aspa</translation>
+    </message>
+    <message>
+        <source>fuchsia</source>
+        <extracomment>A peg&apos;s colour, read by screen readers: a purplish pink.</extracomment>
+        <translation>fucsia</translation>
+    </message>
+    <message>
+        <source>triangle pointing down</source>
+        <extracomment>The symbol drawn on a fuchsia peg.</extracomment>
+        <translation>triángulo hacia abajo</translation>
+    </message>
+    <message>
+        <source>lime</source>
+        <extracomment>A peg&apos;s colour, read by screen readers: a light, bright green, other than &quot;green&quot;.</extracomment>
+        <translation>lima</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <extracomment>The symbol drawn on a lime peg: a short thick horizontal line.</extracomment>
+        <translation>barra</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A peg read by screen readers with the symbols shown: %1 is its colour (&quot;red&quot;), %2 its symbol (&quot;disc&quot;).</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>peglore::TAnalysisWindow</name>
+    <message>
+        <source>%1 black, %2 white</source>
+        <extracomment>The Answer column: the key pegs of a row, %1 black ones (right colour in the right hole) and %2 white ones (right colour in another hole).</extracomment>
+        <translation>negras: %1, blancas: %2</translation>
+    </message>
+    <message>
+        <source>won in 1 row</source>
+        <extracomment>How the reviewed game ended; it follows &quot;Review of game 123: &quot;.</extracomment>
+        <translation>ganada en 1 fila</translation>
+    </message>
+    <message numerus="yes">
+        <source>won in %n rows</source>
+        <extracomment>How the reviewed game ended, in %n rows; it follows &quot;Review of game 123: &quot;.</extracomment>
+        <translation>
+            <numerusform>ganada en %n fila</numerusform>
+            <numerusform>ganada en %n filas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>lost after 1 row</source>
+        <extracomment>How the reviewed game ended; it follows &quot;Review of game 123: &quot;.</extracomment>
+        <translation>perdida tras 1 fila</translation>
+    </message>
+    <message numerus="yes">
+        <source>lost after %n rows</source>
+        <extracomment>How the reviewed game ended, after %n rows; it follows &quot;Review of game 123: &quot;.</extracomment>
+        <translation>
+            <numerusform>perdida tras %n fila</numerusform>
+            <numerusform>perdida tras %n filas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>given up after 1 row</source>
+        <extracomment>How the reviewed game ended: the player gave up; it follows &quot;Review of game 123: &quot;.</extracomment>
+        <translation>abandonada tras 1 fila</translation>
+    </message>
+    <message numerus="yes">
+        <source>given up after %n rows</source>
+        <extracomment>How the reviewed game ended: the player gave up after %n rows; it follows &quot;Review of game 123: &quot;.</extracomment>
+        <translation>
+            <numerusform>abandonada tras %n fila</numerusform>
+            <numerusform>abandonada tras %n filas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>left for a new game after 1 row</source>
+        <extracomment>How the reviewed game ended: the player started a new one; it follows &quot;Review of game 123: &quot;.</extracomment>
+        <translation>dejada por una partida nueva tras 1 fila</translation>
+    </message>
+    <message numerus="yes">
+        <source>left for a new game after %n rows</source>
+        <extracomment>How the reviewed game ended: the player started a new one after %n rows; it follows &quot;Review of game 123: &quot;.</extracomment>
+        <translation>
+            <numerusform>dejada por una partida nueva tras %n fila</numerusform>
+            <numerusform>dejada por una partida nueva tras %n filas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Analysis</source>
+        <extracomment>Title of the analysis window (Tools &gt; Analysis...): the rows checked so far and what they taught.</extracomment>
+        <translation>Análisis</translation>
+    </message>
+    <message>
+        <source>Checked rows</source>
+        <extracomment>Accessible name of the table of checked rows, read by screen readers.</extracomment>
+        <translation>Filas comprobadas</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <extracomment>Column header: the row&apos;s number.</extracomment>
+        <translation>Fila</translation>
+    </message>
+    <message>
+        <source>The row of the guess board</source>
+        <translation>La fila del tablero de intentos</translation>
+    </message>
+    <message>
+        <source>Guess</source>
+        <extracomment>Column header: the pegs the player placed in the row.</extracomment>
+        <translation>Intento</translation>
+    </message>
+    <message>
+        <source>The pegs of the row</source>
+        <translation>Las fichas de la fila</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <extracomment>Column header: the key pegs (black and white) that answered the row.</extracomment>
+        <translation>Respuesta</translation>
+    </message>
+    <message>
+        <source>The key pegs the score board gave</source>
+        <translation>Las clavijas que dio el marcador</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <extracomment>Column header: the count of secrets still possible before the row.</extracomment>
+        <translation>Antes</translation>
+    </message>
+    <message>
+        <source>Secrets still possible before the row was checked</source>
+        <translation>Combinaciones aún posibles antes de comprobar la fila</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <extracomment>Column header: the count of secrets still possible after the row.</extracomment>
+        <translation>Después</translation>
+    </message>
+    <message>
+        <source>Secrets still possible after it</source>
+        <translation>Combinaciones aún posibles después</translation>
+    </message>
+    <message>
+        <source>Bits</source>
+        <extracomment>Column header: the information in bits (the unit) the row gained.</extracomment>
+        <translation>Bits</translation>
+    </message>
+    <message>
+        <source>The information the row gained: log2(before / after)</source>
+        <translation>La información que aportó la fila: log2(antes / después)</translation>
+    </message>
+    <message>
+        <source>Could be the secret</source>
+        <extracomment>Column header: yes, or the row that ruled the guess out.</extracomment>
+        <translation>Podría ser el secreto</translation>
+    </message>
+    <message>
+        <source>Whether the guess fitted every row before it</source>
+        <translation>Si el intento encajaba con todas las filas anteriores</translation>
+    </message>
+    <message>
+        <source>Hint would have played</source>
+        <extracomment>Column header, shown in the review of an ended game: the hint&apos;s pegs for the row.</extracomment>
+        <translation>Lo que habría jugado la pista</translation>
+    </message>
+    <message>
+        <source>What the hint would have placed in this row</source>
+        <translation>Lo que la pista habría puesto en esta fila</translation>
+    </message>
+    <message>
+        <source>Secrets still possible</source>
+        <extracomment>Accessible name of the list of the secrets that still fit every answer, read by screen readers.</extracomment>
+        <translation>Combinaciones aún posibles</translation>
+    </message>
+    <message>
+        <source>Counting the secrets still possible…</source>
+        <extracomment>The window&apos;s heading while the counts are worked out.</extracomment>
+        <translation>Contando las combinaciones aún posibles…</translation>
+    </message>
+    <message>
+        <source>The analysis covers boards up to %1 holes, and this board has %2.</source>
+        <extracomment>%1 is the most holes in a row the analysis takes, %2 the holes of the board in play (more).</extracomment>
+        <translation>El análisis abarca tableros de hasta %1 huecos, y este tablero tiene %2.</translation>
+    </message>
+    <message>
+        <source>Review of game %1: %2. To play it again: peglore --game %1</source>
+        <extracomment>The heading after a game: %1 is the game&apos;s number, %2 how it ended (&quot;won in 3 rows&quot;). Keep &quot;peglore --game %1&quot; as it is: the command that plays the game again.</extracomment>
+        <translation>Repaso de la partida %1: %2. Para volver a jugarla: peglore --game %1</translation>
+    </message>
+    <message>
+        <source>Game %1, 1 row checked</source>
+        <extracomment>The heading during a game: %1 is the game&apos;s number.</extracomment>
+        <translation>Partida %1: 1 fila comprobada</translation>
+    </message>
+    <message numerus="yes">
+        <source>Game %1, %n rows checked</source>
+        <extracomment>The heading during a game: %1 is the game&apos;s number, %n the rows checked so far.</extracomment>
+        <translation>
+            <numerusform>Partida %1: %n fila comprobada</numerusform>
+            <numerusform>Partida %1: %n filas comprobadas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <extracomment>The column &quot;Could be the secret&quot;: the guess fitted every row before it.</extracomment>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>no: row %1 ruled it out</source>
+        <extracomment>The column &quot;Could be the secret&quot;: the answer of the row %1 ruled the guess out.</extracomment>
+        <translation>no: la fila %1 lo descartaba</translation>
+    </message>
+    <message>
+        <source>Secrets still possible at the end: %1</source>
+        <extracomment>After a game: %1 is the count of secrets that fitted every answer.</extracomment>
+        <translation>Combinaciones aún posibles al final: %1</translation>
+    </message>
+    <message>
+        <source>Secrets possible now: %1</source>
+        <extracomment>During a game: %1 is the count of secrets that fit every answer so far.</extracomment>
+        <translation>Combinaciones posibles ahora: %1</translation>
+    </message>
+    <message>
+        <source>Hint for row %1: %2</source>
+        <extracomment>%1 is the next row&apos;s number, %2 the hint&apos;s pegs as key digits (&quot;1234&quot;); the pegs&apos; picture follows.</extracomment>
+        <translation>Pista para la fila %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>peglore::TBoardGridAccessible</name>
+    <message>
+        <source>Hole %1</source>
+        <extracomment>Read by screen readers for a column of a board: %1 is the hole&apos;s number in the row.</extracomment>
+        <translation>Hueco %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <extracomment>Read by screen readers for a row of a board: %1 is the row&apos;s number.</extracomment>
+        <translation>Fila %1</translation>
+    </message>
+</context>
+<context>
+    <name>peglore::TColorSwatchAccessible</name>
+    <message>
+        <source>%1, key %2</source>
+        <extracomment>Read by screen readers for a colour of the colour bar: the colour, and the number key that places it.</extracomment>
+        <translation>%1, tecla %2</translation>
+    </message>
+</context>
+<context>
+    <name>peglore::TContextHelp</name>
+    <message>
+        <source>&amp;What&apos;s This?</source>
+        <extracomment>The pop-up menu of a control (right click): shows the control&apos;s help.</extracomment>
+        <translation>¿&amp;Qué es esto?</translation>
+    </message>
+</context>
+<context>
+    <name>peglore::TDailyGames</name>
+    <message>
+        <source>Today&apos;s daily game on this board is not finished yet. Daily Game in the Tools menu starts it.</source>
+        <extracomment>An information box of Copy Daily Result; &quot;Daily Game&quot; and &quot;Tools&quot; name the menu item and the menu.</extracomment>
+        <translation>La partida diaria de hoy en este tablero aún no ha terminado. La orden Partida diaria del menú Herramientas la empieza.</translation>
+    </message>
+</context>
+<context>
+    <name>peglore::TGameClockAccessible</name>
+    <message>
+        <source>Game clock: %1 seconds</source>
+        <extracomment>Read by screen readers for the clock panel.</extracomment>
+        <translation>Reloj de la partida: %1 segundos</translation>
+    </message>
+</context>
+<context>
+    <name>peglore::TGameDialog</name>
+    <message>
+        <source>OK</source>
+        <extracomment>The button that closes a dialog which only informs (About, Correct Combination, Daily Result). The button is 84 pixels wide.</extracomment>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>peglore::TGameRecord</name>
+    <message>
+        <source>won</source>
+        <extracomment>How a game ended, in the Records window&apos;s list of games.</extracomment>
+        <translation>ganada</translation>
+    </message>
+    <message>
+        <source>lost</source>
+        <extracomment>How a game ended, in the Records window&apos;s list of games: every row used.</extracomment>
+        <translation>perdida</translation>
+    </message>
+    <message>
+        <source>given up</source>
+        <extracomment>How a game ended, in the Records window&apos;s list of games: the player gave up.</extracomment>
+        <translation>abandonada</translation>
+    </message>
+    <message>
+        <source>abandoned</source>
+        <extracomment>How a game ended, in the Records window&apos;s list of games: left unfinished for a new game or at the exit.</extracomment>
+        <translation>sin terminar</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <extracomment>The name of a level the game does not know, read from a records file written elsewhere; %1 is its number.</extracomment>
+        <translation>Nivel %1</translation>
+    </message>
+</context>
+<context>
+    <name>peglore::TGuessBoardInput</name>
+    <message>
+        <source>&amp;Repeat</source>
+        <extracomment>The guess board&apos;s right-click menu: copies the peg of the same hole in the row above.</extracomment>
+        <translation>&amp;Repetir</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <extracomment>The guess board&apos;s right-click menu: empties the hole clicked.</extracomment>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>Clear &amp;Row</source>
+        <extracomment>The guess board&apos;s right-click menu: empties every hole of the current row.</extracomment>
+        <translation>&amp;Vaciar fila</translation>
+    </message>
+    <message>
+        <source>&amp;Give Up!</source>
+        <extracomment>The guess board&apos;s right-click menu: ends the game as lost, after a question.</extracomment>
+        <translation>¡Ren&amp;dirse!</translation>
+    </message>
+</context>
+<context>
+    <name>peglore::TGuessBoardReading</name>
+    <message>
+        <source>empty</source>
+        <extracomment>Read by screen readers for a hole of the guess board without a peg.</extracomment>
+        <translation>vacío</translation>
+    </message>
+    <message>
+        <source>Row %1, hole %2: %3</source>
+        <extracomment>Read by screen readers for a hole of the guess board: row, hole, and the peg&apos;s colour or &quot;empty&quot;.</extracomment>
+        <translation>Fila %1, hueco %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>peglore::THelpContentsWindow</name>
+    <message>
+        <source>Help Topics: %1</source>
+        <extracomment>The title of the help&apos;s contents and index window; %1 is the help&apos;s title, such as &quot;Peglore Help&quot;.</extracomment>
+        <translation>Temas de ayuda: %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>An entry of the help&apos;s index for a keyword of several topics: %1 the keyword, %2 the topic&apos;s title.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Type a word to look for</source>
+        <extracomment>The grey text in the empty field of the help&apos;s index, where the player types a keyword.</extracomment>
+        <translation>Escribe una palabra para buscarla</translation>
+    </message>
+    <message>
+        <source>&amp;Type the word you are looking for:</source>
+        <extracomment>The label above the field of the help&apos;s index.</extracomment>
+        <translation>&amp;Escribe la palabra que buscas:</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <extracomment>A tab of the help&apos;s window: the list of topics.</extracomment>
+        <translation>Contenido</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <extracomment>A tab of the help&apos;s window: the keywords of the topics.</extracomment>
+        <translation>Índice</translation>
+    </message>
+    <message>
+        <source>&amp;Display</source>
+        <extracomment>A button of the help&apos;s window: shows the topic chosen.</extracomment>
+        <translation>&amp;Mostrar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>A button: closes the help&apos;s window.</extracomment>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>peglore::THelpTopicWindow</name>
+    <message>
+        <source>&amp;Back</source>
+        <extracomment>A button of the help&apos;s topic window: the topic read before.</extracomment>
+        <translation>A&amp;trás</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <extracomment>A button of the help&apos;s topic window: the topic read after, once gone back.</extracomment>
+        <translation>A&amp;delante</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <extracomment>A button of the help&apos;s topic window: opens the list of topics.</extracomment>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <extracomment>A button of the help&apos;s topic window: opens the keywords of the topics.</extracomment>
+        <translation>Índ&amp;ice</translation>
+    </message>
+    <message>
+        <source>Topic not found</source>
+        <extracomment>The heading of the help window&apos;s page for an item without help of its own.</extracomment>
+        <translation>Tema no encontrado</translation>
+    </message>
+    <message>
+        <source>No help topic is associated with this item.</source>
+        <extracomment>The help window&apos;s page for an item without help of its own.</extracomment>
+        <translation>No hay ningún tema de ayuda asociado a este elemento.</translation>
+    </message>
+</context>
+<context>
+    <name>peglore::THelpViewer</name>
+    <message>
+        <source>%1 Help</source>
+        <extracomment>The title of the help&apos;s windows; %1 is the help file&apos;s name without its extension, &quot;Peglore&quot;.</extracomment>
+        <translation>Ayuda de %1</translation>
+    </message>
+    <message>
+        <source>No help topic is associated with this item.</source>
+        <extracomment>A help pop-up for an item without help of its own.</extracomment>
+        <translation>No hay ningún tema de ayuda asociado a este elemento.</translation>
+    </message>
+    <message>
+        <source>Cannot open the help file &quot;%1&quot;: there is no such file.</source>
+        <extracomment>The help viewer&apos;s message: %1 is the help file&apos;s path.</extracomment>
+        <translation>No se puede abrir el archivo de ayuda «%1»: ese archivo no existe.</translation>
+    </message>
+    <message>
+        <source>Cannot open the help file &quot;%1&quot;: %2.</source>
+        <extracomment>The help viewer&apos;s message: %1 is the help file&apos;s path, %2 the system&apos;s reason, in English.</extracomment>
+        <translation>No se puede abrir el archivo de ayuda «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot open the help file &quot;%1&quot;: it is larger than %2 KiB, too large for a help file.</source>
+        <extracomment>The help viewer&apos;s message: %1 is the help file&apos;s path, %2 the largest size of a help file.</extracomment>
+        <translation>No se puede abrir el archivo de ayuda «%1»: ocupa más de %2 KiB, demasiado para un archivo de ayuda.</translation>
+    </message>
+    <message>
+        <source>Cannot open the help file &quot;%1&quot;: it is not a help file.</source>
+        <extracomment>The help viewer&apos;s message: %1 is the help file&apos;s path. The file holds bytes that are no text.</extracomment>
+        <translation>No se puede abrir el archivo de ayuda «%1»: no es un archivo de ayuda.</translation>
+    </message>
+    <message>
+        <source>Cannot open the help file &quot;%1&quot;: it holds no help topics.</source>
+        <extracomment>The help viewer&apos;s message: %1 is the help file&apos;s path. The file is empty or has no topic.</extracomment>
+        <translation>No se puede abrir el archivo de ayuda «%1»: no contiene ningún tema de ayuda.</translation>
+    </message>
+</context>
+<context>
+    <name>peglore::TMainForm</name>
+    <message>
+        <source>Tool bar</source>
+        <extracomment>Accessible name, read by screen readers: the three buttons at the top left.</extracomment>
+        <translation>Barra de herramientas</translation>
+    </message>
+    <message>
+        <source>New Game|</source>
+        <extracomment>Tooltip of the first tool button. Keep the &quot;|&quot; at the end.</extracomment>
+        <translation>Nueva partida|</translation>
+    </message>
+    <message>
+        <source>Game Properties|</source>
+        <extracomment>Tooltip of the second tool button, which opens the Properties dialog. Keep the &quot;|&quot; at the end.</extracomment>
+        <translation>Propiedades del juego|</translation>
+    </message>
+    <message>
+        <source>Check!|</source>
+        <extracomment>Tooltip of the third tool button: a command, check the current row now. Keep the &quot;|&quot; at the end.</extracomment>
+        <translation>¡Comprobar!|</translation>
+    </message>
+    <message>
+        <source>Colour bar</source>
+        <extracomment>Accessible name, read by screen readers: the row of eight colours to drag pegs from.</extracomment>
+        <translation>Barra de colores</translation>
+    </message>
+    <message>
+        <source>Guess board</source>
+        <extracomment>Accessible name, read by screen readers: the board where the player places guesses.</extracomment>
+        <translation>Tablero de intentos</translation>
+    </message>
+    <message>
+        <source>Score board</source>
+        <extracomment>Accessible name, read by screen readers: the board of key pegs that answer each row.</extracomment>
+        <translation>Marcador</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <extracomment>Accessible name, read by screen readers.</extracomment>
+        <translation>Barra de estado</translation>
+    </message>
+    <message>
+        <source>Row:</source>
+        <extracomment>The status bar&apos;s first panel before the first game: the number of the current row follows later. The panel is 50 pixels wide.</extracomment>
+        <translation>Fila:</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <extracomment>Menu of the menu bar.</extracomment>
+        <translation>&amp;Juego</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <extracomment>Game menu: starts a new game (F2).</extracomment>
+        <translation>&amp;Nueva partida</translation>
+    </message>
+    <message>
+        <source>Start a new game with current settings</source>
+        <translation>Nueva partida con los ajustes actuales</translation>
+    </message>
+    <message>
+        <source>&amp;Give Up!</source>
+        <extracomment>Game menu: ends the game as lost and shows the secret.</extracomment>
+        <translation>¡Ren&amp;dirse!</translation>
+    </message>
+    <message>
+        <source>Abort the game and show the correct solution</source>
+        <translation>Abandonar la partida y ver la solución</translation>
+    </message>
+    <message>
+        <source>P&amp;roperties...</source>
+        <extracomment>Game menu: opens the Properties dialog of the options.</extracomment>
+        <translation>&amp;Propiedades...</translation>
+    </message>
+    <message>
+        <source>Change various game options</source>
+        <translation>Cambiar las opciones del juego</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Exit Peglore</source>
+        <translation>Salir de Peglore</translation>
+    </message>
+    <message>
+        <source>&amp;Level</source>
+        <extracomment>Menu of the menu bar: the board sizes.</extracomment>
+        <translation>&amp;Nivel</translation>
+    </message>
+    <message>
+        <source>&amp;Beginner</source>
+        <extracomment>Level name: 3 holes, 10 rows.</extracomment>
+        <translation>&amp;Principiante</translation>
+    </message>
+    <message>
+        <source>The easiest level</source>
+        <translation>El nivel más fácil</translation>
+    </message>
+    <message>
+        <source>&amp;Intermediate</source>
+        <extracomment>Level name: 5 holes, 9 rows.</extracomment>
+        <translation>&amp;Intermedio</translation>
+    </message>
+    <message>
+        <source>Medium difficulty level</source>
+        <translation>Nivel de dificultad media</translation>
+    </message>
+    <message>
+        <source>&amp;Expert!</source>
+        <extracomment>Level name: 8 holes, 12 rows.</extracomment>
+        <translation>¡&amp;Experto!</translation>
+    </message>
+    <message>
+        <source>Hardest difficulty level</source>
+        <translation>El nivel más difícil</translation>
+    </message>
+    <message>
+        <source>&amp;Custom...</source>
+        <extracomment>Level name: a board of the player&apos;s own size, chosen in a dialog.</extracomment>
+        <translation>Pe&amp;rsonalizado...</translation>
+    </message>
+    <message>
+        <source>Chose any board size you want!</source>
+        <translation>¡Elige el tamaño que quieras!</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <extracomment>Menu of the menu bar: hint, analysis, records and peg symbols.</extracomment>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <extracomment>Menu of the menu bar.</extracomment>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>Help &amp;Topics</source>
+        <translation>&amp;Temas de ayuda</translation>
+    </message>
+    <message>
+        <source>Show help contents</source>
+        <translation>Contenido de la ayuda</translation>
+    </message>
+    <message>
+        <source>What&apos;s &amp;New?</source>
+        <extracomment>Help menu: opens the help topic of what changed in this version.</extracomment>
+        <translation>&amp;Novedades</translation>
+    </message>
+    <message>
+        <source>Improvements and bug fixes since last version</source>
+        <translation>Mejoras y correcciones desde la última versión</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <extracomment>Help menu: opens the About dialog with the version and the statistics.</extracomment>
+        <translation>&amp;Acerca de...</translation>
+    </message>
+    <message>
+        <source>Show credits and statistics information</source>
+        <translation>Ver créditos y estadísticas</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <extracomment>The settings file could not be saved at the exit; %1 is its path. A full stop follows.</extracomment>
+        <translation>No se puede escribir en %1</translation>
+    </message>
+    <message>
+        <source>Row: %1</source>
+        <extracomment>The status bar&apos;s first panel, 50 pixels wide: the number of the current row, counted from 1.</extracomment>
+        <translation>Fila: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Variant: %n colours, repeats on this board</source>
+        <extracomment>The status bar&apos;s second panel, at least 235 pixels wide: the game draws its secret from the first %n colours of the colour bar, and although no repeats were chosen, a colour may repeat, as the board has more holes than colours in play.</extracomment>
+        <translation>
+            <numerusform>Variante: %n color, repetidos en este tablero</numerusform>
+            <numerusform>Variante: %n colores, repetidos en este tablero</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Variant: %n colours</source>
+        <extracomment>The status bar&apos;s second panel, at least 235 pixels wide: the game draws its secret from the first %n colours of the colour bar, a colour as often as it comes.</extracomment>
+        <translation>
+            <numerusform>Variante: %n color</numerusform>
+            <numerusform>Variante: %n colores</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Variant: %n colours, no repeats</source>
+        <extracomment>The status bar&apos;s second panel, at least 235 pixels wide: the game draws its secret from the first %n colours of the colour bar, no colour twice.</extracomment>
+        <translation>
+            <numerusform>Variante: %n color, sin repetir</numerusform>
+            <numerusform>Variante: %n colores, sin repetir</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>peglore::TMessageBox</name>
+    <message>
+        <source>Information</source>
+        <extracomment>The title of a message box that tells something.</extracomment>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <extracomment>The title of a message box that reports a mistake or a failure.</extracomment>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <extracomment>The title of a message box that asks a question (Yes, No): a noun or a request, as fits the language.</extracomment>
+        <translation>Confirmar</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <extracomment>A button of a question box.</extracomment>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <extracomment>A button of a question box.</extracomment>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>The button of a message box that tells something or reports an error.</extracomment>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>peglore::TMessages</name>
+    <message>
+        <source>You won the game!</source>
+        <extracomment>An information box at the end of a game.</extracomment>
+        <translation>¡Has ganado la partida!</translation>
+    </message>
+    <message>
+        <source>You lost the game!</source>
+        <extracomment>An information box at the end of a game: every row was used.</extracomment>
+        <translation>¡Has perdido la partida!</translation>
+    </message>
+    <message>
+        <source>You must completely fill the row before trying to check it!</source>
+        <extracomment>An error box: a row was to be checked with a hole still empty.</extracomment>
+        <translation>¡Debes llenar la fila por completo antes de comprobarla!</translation>
+    </message>
+    <message>
+        <source>Sorry, Peglore requires at least 256 color display driver.</source>
+        <extracomment>An error box at the start, when the display shows too few colours for the pegs.</extracomment>
+        <translation>Lo sentimos, Peglore necesita un controlador de pantalla de al menos 256 colores.</translation>
+    </message>
+    <message>
+        <source>Do you really want to start a new game?</source>
+        <extracomment>A question box (Yes, No) before a game in progress is left for a new one.</extracomment>
+        <translation>¿Seguro que quieres empezar una nueva partida?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to give up?</source>
+        <extracomment>A question box (Yes, No) before the game in progress is given up.</extracomment>
+        <translation>¿Seguro que quieres rendirte?</translation>
+    </message>
+    <message>
+        <source>Row %1 answered %2 black, %3 white: this row cannot be the secret.</source>
+        <extracomment>An error box in hard mode: the row to check contradicts the answer of an earlier row. %1 is that row&apos;s number (from 1 at the top), %2 its black key pegs, %3 its white ones.</extracomment>
+        <translation>La respuesta a la fila %1 fue negras: %2, blancas: %3, así que esta fila no puede ser la combinación.</translation>
+    </message>
+    <message>
+        <source>A colour stands twice in this row, and in this game no colour may repeat. Change the row before checking it.</source>
+        <extracomment>An error box: the row to check breaks the variant chosen, in which no colour may repeat.</extracomment>
+        <translation>Un color aparece dos veces en esta fila, y en esta partida ningún color se puede repetir. Cambia la fila antes de comprobarla.</translation>
+    </message>
+    <message numerus="yes">
+        <source>This row uses a colour that is not in play: this game plays with the first %n colours of the colour bar only. Change the row before checking it.</source>
+        <extracomment>An error box: the row to check has a colour beyond the first %n colours of the colour bar, the colours in play in the variant chosen.</extracomment>
+        <translation>
+            <numerusform>Esta fila usa un color que no está en juego: esta partida se juega solo con %n color, el primero de la barra de colores. Cambia la fila antes de comprobarla.</numerusform>
+            <numerusform>Esta fila usa un color que no está en juego: esta partida se juega solo con los %n primeros colores de la barra de colores. Cambia la fila antes de comprobarla.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A colour stands twice in your code, and in this game no colour may repeat. Change your code before starting.</source>
+        <extracomment>An error box of Break My Code: the code set for the computer breaks the variant chosen, in which no colour may repeat.</extracomment>
+        <translation>Un color aparece dos veces en tu código, y en esta partida ningún color se puede repetir. Cambia tu código antes de empezar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Your code uses a colour that is not in play: this game plays with the first %n colours of the colour bar only. Change your code before starting.</source>
+        <extracomment>An error box of Break My Code: the code set for the computer has a colour beyond the first %n colours of the colour bar, the colours in play in the variant chosen.</extracomment>
+        <translation>
+            <numerusform>Tu código usa un color que no está en juego: esta partida se juega solo con %n color, el primero de la barra de colores. Cambia tu código antes de empezar.</numerusform>
+            <numerusform>Tu código usa un color que no está en juego: esta partida se juega solo con los %n primeros colores de la barra de colores. Cambia tu código antes de empezar.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The hint covers boards up to %n holes, and this board has %1.</source>
+        <extracomment>An information box: the Hint command works on boards up to %n holes wide; %1 is the current board&apos;s number of holes, always more.</extracomment>
+        <translation>
+            <numerusform>La pista abarca tableros de hasta %n hueco, y este tablero tiene %1.</numerusform>
+            <numerusform>La pista abarca tableros de hasta %n huecos, y este tablero tiene %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The computer breaks codes of up to %n holes, and this board has %1.</source>
+        <extracomment>An information box of Break My Code: the computer breaks codes up to %n holes wide; %1 is the current board&apos;s number of holes, always more.</extracomment>
+        <translation>
+            <numerusform>El ordenador descifra códigos de hasta %n hueco, y este tablero tiene %1.</numerusform>
+            <numerusform>El ordenador descifra códigos de hasta %n huecos, y este tablero tiene %1.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>peglore::TPegloreApplication</name>
+    <message>
+        <source>An unexpected error occurred</source>
+        <extracomment>An error box&apos;s text; a full stop follows.</extracomment>
+        <translation>Se ha producido un error inesperado</translation>
+    </message>
+</context>
+<context>
+    <name>peglore::TPendingFile</name>
+    <message>
+        <source>cannot be read (%1)</source>
+        <extracomment>What is wrong with the file of games waiting for the records: a predicate that follows &quot;The file PATH&quot;. %1 is the system&apos;s reason, in English.</extracomment>
+        <translation>no se puede leer (%1)</translation>
+    </message>
+    <message>
+        <source>is not a file of games waiting for the records</source>
+        <extracomment>What is wrong with the file of games waiting for the records: a predicate that follows &quot;The file PATH&quot;.</extracomment>
+        <translation>no es un archivo de partidas pendientes de los récords</translation>
+    </message>
+    <message>
+        <source>held lines that are no game</source>
+        <extracomment>What was wrong with the file of games waiting for the records: a predicate that follows &quot;The file PATH&quot;.</extracomment>
+        <translation>contenía líneas que no son partidas</translation>
+    </message>
+    <message>
+        <source>the file %1 cannot be written (%2)</source>
+        <extracomment>Why finished games could not be kept for later: a clause that follows &quot;as&quot;. %2 is the system&apos;s reason.</extracomment>
+        <translation>no se puede escribir en el archivo %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The file %1 %2; it was kept as %3.</source>
+        <extracomment>%1 the file of games waiting for the records, %2 what was wrong with it (a predicate such as &quot;held lines that are no game&quot;), %3 the name it was kept under.</extracomment>
+        <translation>El archivo %1 %2; se ha guardado como %3.</translation>
+    </message>
+    <message>
+        <source>The file %1 %2 and cannot be renamed aside.</source>
+        <extracomment>%2 what is wrong with the file, a predicate such as &quot;held lines that are no game&quot;.</extracomment>
+        <translation>El archivo %1 %2 y no se puede apartar con otro nombre.</translation>
+    </message>
+</context>
+<context>
+    <name>peglore::TRecordsFile</name>
+    <message>
+        <source>The records file %1 is locked by another program, so %2. Peglore tries again after the next game.</source>
+        <extracomment>The records file&apos;s problem, shown in the Records window and at the exit. %2 is what follows from it, a clause that goes after &quot;so&quot;, such as &quot;no games are recorded&quot;.</extracomment>
+        <translation>Otro programa tiene bloqueado el archivo de récords %1, así que %2. Peglore lo volverá a intentar tras la próxima partida.</translation>
+    </message>
+    <message>
+        <source>The records file %1 may not be written, so %2.</source>
+        <extracomment>The records file&apos;s problem. %2 is a clause that goes after &quot;so&quot;, such as &quot;no games are recorded&quot;.</extracomment>
+        <translation>No se puede escribir en el archivo de récords %1, así que %2.</translation>
+    </message>
+    <message>
+        <source>The disk of the records file %1 is full, so %2.</source>
+        <extracomment>The records file&apos;s problem. %2 is a clause that goes after &quot;so&quot;, such as &quot;no games are recorded&quot;.</extracomment>
+        <translation>El disco del archivo de récords %1 está lleno, así que %2.</translation>
+    </message>
+    <message>
+        <source>The records file %1 cannot be opened or created (is its folder missing or read-only?), so %2.</source>
+        <extracomment>The records file&apos;s problem. %2 is a clause that goes after &quot;so&quot;, such as &quot;no games are recorded&quot;.</extracomment>
+        <translation>No se puede abrir ni crear el archivo de récords %1 (¿falta su carpeta o es de solo lectura?), así que %2.</translation>
+    </message>
+    <message>
+        <source>The records file %1 cannot be used (%2), so %3.</source>
+        <extracomment>The records file&apos;s problem: %2 is the database&apos;s own message (in English), %3 a clause that goes after &quot;so&quot;, such as &quot;no games are recorded&quot;.</extracomment>
+        <translation>No se puede usar el archivo de récords %1 (%2), así que %3.</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s SQLite driver (Debian package libqt6sql6-sqlite) is not installed, so no games are recorded.</source>
+        <translation>El controlador SQLite de Qt (paquete de Debian libqt6sql6-sqlite) no está instalado, así que no se registra ninguna partida.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file, so no games are recorded.</source>
+        <extracomment>%1 is the records file&apos;s path, which is a folder or another thing that is no file.</extracomment>
+        <translation>%1 no es un archivo, así que no se registra ninguna partida.</translation>
+    </message>
+    <message>
+        <source>The records file %1 cannot be created, as its folder may not be written, so no games are recorded.</source>
+        <translation>No se puede crear el archivo de récords %1, porque no se puede escribir en su carpeta, así que no se registra ninguna partida.</translation>
+    </message>
+    <message>
+        <source>no games are recorded</source>
+        <extracomment>What follows from a problem of the records file: a clause that goes after &quot;so&quot;.</extracomment>
+        <translation>no se registra ninguna partida</translation>
+    </message>
+    <message>
+        <source>The records file %1 comes from a newer version of Peglore, so this one records no games in it.</source>
+        <translation>El archivo de récords %1 procede de una versión más reciente de Peglore, así que esta no registra partidas en él.</translation>
+    </message>
+    <message>
+        <source>The records file %1 or its folder may not be written, so no games are recorded.</source>
+        <translation>No se puede escribir en el archivo de récords %1 o en su carpeta, así que no se registra ninguna partida.</translation>
+    </message>
+    <message>
+        <source>is damaged</source>
+        <extracomment>What is wrong with the records file: a predicate that follows &quot;The records file PATH&quot;.</extracomment>
+        <translation>está dañado</translation>
+    </message>
+    <message>
+        <source>is not a Peglore records file</source>
+        <extracomment>What is wrong with the records file: a predicate that follows &quot;The records file PATH&quot;.</extracomment>
+        <translation>no es un archivo de récords de Peglore</translation>
+    </message>
+    <message>
+        <source>The records file %1 %2 and its folder may not be written, so no games are recorded.</source>
+        <extracomment>%2 is what is wrong with the file, a predicate such as &quot;is damaged&quot;.</extracomment>
+        <translation>El archivo de récords %1 %2 y no se puede escribir en su carpeta, así que no se registra ninguna partida.</translation>
+    </message>
+    <message>
+        <source>The records file %1 %2 and cannot be renamed aside, so no games are recorded.</source>
+        <extracomment>%2 is what is wrong with the file, a predicate such as &quot;is damaged&quot;.</extracomment>
+        <translation>El archivo de récords %1 %2 y no se puede apartar con otro nombre, así que no se registra ninguna partida.</translation>
+    </message>
+    <message>
+        <source>The records file %1 %2; it was kept as %3 and a new one started.</source>
+        <extracomment>%2 is what was wrong with the file, a predicate such as &quot;is damaged&quot;; %3 the name it was kept under.</extracomment>
+        <translation>El archivo de récords %1 %2; se ha guardado como %3 y se ha empezado uno nuevo.</translation>
+    </message>
+    <message>
+        <source>the last games are not recorded yet</source>
+        <extracomment>What follows from a problem of the records file: a clause that goes after &quot;so&quot;.</extracomment>
+        <translation>las últimas partidas aún no están registradas</translation>
+    </message>
+    <message>
+        <source>the records cannot be read</source>
+        <extracomment>What follows from a problem of the records file: a clause that goes after &quot;so&quot;.</extracomment>
+        <translation>no se pueden leer los récords</translation>
+    </message>
+</context>
+<context>
+    <name>peglore::TRecordsKeeper</name>
+    <message>
+        <source>1 finished game could not be written to the records file %1, nor kept for later, as %2, so it is not recorded</source>
+        <extracomment>Told at the exit, in an error box (a full stop follows): %1 the records file, %2 why not (a clause such as &quot;the disk of the file is full&quot;).</extracomment>
+        <translation>No se ha podido escribir 1 partida terminada en el archivo de récords %1 ni guardarla para más tarde, porque %2, así que no queda registrada</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n finished games could not be written to the records file %1, nor kept for later, as %2, so they are not recorded</source>
+        <translation>
+            <numerusform>No se ha podido escribir %n partida terminada en el archivo de récords %1 ni guardarla para más tarde, porque %2, así que no queda registrada</numerusform>
+            <numerusform>No se han podido escribir %n partidas terminadas en el archivo de récords %1 ni guardarlas para más tarde, porque %2, así que no quedan registradas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 finished game could not be written to the records file %1. It is kept in %2 and will be added to the records the next time Peglore starts.</source>
+        <extracomment>Told at the exit, in an information box: %1 the records file, %2 the file that keeps the game.</extracomment>
+        <translation>No se ha podido escribir 1 partida terminada en el archivo de récords %1. Se guarda en %2 y se añadirá a los récords la próxima vez que se inicie Peglore.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n finished games could not be written to the records file %1. They are kept in %2 and will be added to the records the next time Peglore starts.</source>
+        <translation>
+            <numerusform>No se ha podido escribir %n partida terminada en el archivo de récords %1. Se guarda en %2 y se añadirá a los récords la próxima vez que se inicie Peglore.</numerusform>
+            <numerusform>No se han podido escribir %n partidas terminadas en el archivo de récords %1. Se guardan en %2 y se añadirán a los récords la próxima vez que se inicie Peglore.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>peglore::TRecordsService</name>
+    <message numerus="yes">
+        <source>%n finished game(s) of this session are not in the file yet.</source>
+        <extracomment>Shown in the Records window after the records file&apos;s problem.</extracomment>
+        <translation>
+            <numerusform>%n partida terminada de esta sesión aún no está en el archivo.</numerusform>
+            <numerusform>%n partidas terminadas de esta sesión aún no están en el archivo.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>peglore::TScoreBoardReading</name>
+    <message>
+        <source>Row %1: not checked</source>
+        <extracomment>Read by screen readers for a row of the score board that has no answer yet.</extracomment>
+        <translation>Fila %1: sin comprobar</translation>
+    </message>
+    <message>
+        <source>Row %1: %2 black, %3 white</source>
+        <extracomment>Read by screen readers for a row of the score board: the numbers of black and white key pegs.</extracomment>
+        <translation>Fila %1: negras %2, blancas %3</translation>
+    </message>
+</context>
+<context>
+    <name>peglore::TToolActions</name>
+    <message>
+        <source>&amp;Hint</source>
+        <extracomment>Tools menu: a noun, the command that fills the current row with a suggested guess (H).</extracomment>
+        <translation>&amp;Pista</translation>
+    </message>
+    <message>
+        <source>Fills the current row with a strong guess that fits every answer so far, in place of the pegs it held.</source>
+        <translation>Llena la fila actual con un intento acertado que encaja con todas las respuestas hasta ahora, en lugar de las fichas que tenía.</translation>
+    </message>
+    <message>
+        <source>&amp;Analysis</source>
+        <extracomment>Tools menu: a noun, shows and hides the Analysis window (F3).</extracomment>
+        <translation>&amp;Análisis</translation>
+    </message>
+    <message>
+        <source>Show the secrets still possible after every row</source>
+        <translation>Combinaciones aún posibles tras cada fila</translation>
+    </message>
+    <message>
+        <source>Shows and hides the Analysis window: the secrets still possible before and after every checked row, the hint and the review of the last game.</source>
+        <translation>Muestra y oculta la ventana Análisis: las combinaciones aún posibles antes y después de cada fila comprobada, la pista y el repaso de la última partida.</translation>
+    </message>
+    <message>
+        <source>&amp;Records</source>
+        <extracomment>Tools menu: a noun, opens the Records window of the games played (F4).</extracomment>
+        <translation>&amp;Récords</translation>
+    </message>
+    <message>
+        <source>Shows the Records window: for every board its games, wins, best time and fewest rows, and the last games, each of which can be played again.</source>
+        <translation>Muestra la ventana Récords: para cada tablero, sus partidas, victorias, mejor tiempo y menos filas, y las últimas partidas, cada una de las cuales se puede volver a jugar.</translation>
+    </message>
+    <message>
+        <source>&amp;Daily Game</source>
+        <extracomment>Tools menu: starts the game of the day, the same for every player (Ctrl+D).</extracomment>
+        <translation>Partida &amp;diaria</translation>
+    </message>
+    <message>
+        <source>Starts the daily game of today on the current board: every player gets the same secret on a board of this size today, and another one tomorrow. The first daily game you finish today counts for the day in the records; its result can then be copied.</source>
+        <translation>Empieza la partida diaria de hoy en el tablero actual: hoy todos los jugadores reciben la misma combinación en un tablero de este tamaño, y mañana otra. La primera partida diaria que terminas hoy es la que cuenta para el día en los récords; después se puede copiar su resultado.</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Daily Result</source>
+        <extracomment>Tools menu: copies the result of today&apos;s daily game to the clipboard.</extracomment>
+        <translation>&amp;Copiar resultado diario</translation>
+    </message>
+    <message>
+        <source>Puts the result of today&apos;s daily game on the current board on the clipboard and shows it: the date, the board and the rows it took, and for every checked row its key pegs only, so that it can be posted without giving the secret away.</source>
+        <translation>Copia en el portapapeles el resultado de la partida diaria de hoy en el tablero actual y lo muestra: la fecha, el tablero y las filas que ha necesitado, y de cada fila comprobada solo sus clavijas, para que se pueda publicar sin revelar la combinación.</translation>
+    </message>
+    <message>
+        <source>&amp;Break My Code...</source>
+        <extracomment>Tools menu: the player sets a secret code and the computer breaks it.</extracomment>
+        <translation>Desci&amp;fra mi código...</translation>
+    </message>
+    <message>
+        <source>Opens a window in which you set a secret code on a board of the current size and the computer breaks it, row by row; you may score its rows yourself.</source>
+        <translation>Abre una ventana en la que fijas un código secreto en un tablero del tamaño actual y el ordenador lo descifra, fila a fila; puedes puntuar tú mismo sus filas.</translation>
+    </message>
+    <message>
+        <source>Hard &amp;Mode</source>
+        <extracomment>Tools menu: the name of an option with a check mark.</extracomment>
+        <translation>&amp;Modo difícil</translation>
+    </message>
+    <message>
+        <source>Check only rows that could be the secret</source>
+        <translation>Comprobar solo filas aún posibles</translation>
+    </message>
+    <message>
+        <source>In hard mode a full row is checked only when it fits the answers of every row checked before, so that it could be the secret; the check mark shows whether it is on.</source>
+        <translation>En el modo difícil, una fila llena solo se comprueba cuando encaja con las respuestas de todas las filas comprobadas antes, de modo que podría ser la combinación; la marca de verificación indica si está activado.</translation>
+    </message>
+    <message>
+        <source>Peg &amp;Symbols</source>
+        <extracomment>Tools menu: the name of an option with a check mark (Ctrl+Shift+S).</extracomment>
+        <translation>&amp;Símbolos de las fichas</translation>
+    </message>
+    <message>
+        <source>Draw a symbol on every peg</source>
+        <translation>Dibujar símbolos en las fichas</translation>
+    </message>
+    <message>
+        <source>Draws a small symbol on every peg, so that the colours can be told apart without colour.</source>
+        <translation>Dibuja un pequeño símbolo en cada ficha, para que los colores se distingan sin depender del color.</translation>
+    </message>
+    <message>
+        <source>&amp;Variant...</source>
+        <extracomment>Tools menu: opens the Variant dialog, the colours in play and whether they may repeat.</extracomment>
+        <translation>&amp;Variante...</translation>
+    </message>
+    <message>
+        <source>Opens the Variant dialog: how many colours of the colour bar every level plays with, whether a colour may repeat, and the classic board of 4 holes and 6 colours.</source>
+        <translation>Abre el cuadro de diálogo Variante: con cuántos colores de la barra de colores se juega cada nivel, si un color se puede repetir, y el tablero clásico de 4 huecos y 6 colores.</translation>
+    </message>
+    <message>
+        <source>&amp;Keep Game at Exit</source>
+        <extracomment>Tools menu: the name of an option with a check mark.</extracomment>
+        <translation>&amp;Guardar partida al salir</translation>
+    </message>
+    <message>
+        <source>Keep the game in progress for the next start</source>
+        <translation>Guardar la partida para la próxima vez</translation>
+    </message>
+    <message>
+        <source>Keeps the game in progress when Peglore closes, with its rows and its clock, and resumes it at the next start. The statistics and the records count it once it ends.</source>
+        <translation>Guarda la partida en curso al cerrar Peglore, con sus filas y su reloj, y la reanuda en el siguiente inicio. Las estadísticas y los récords la cuentan cuando termina.</translation>
+    </message>
+    <message>
+        <source>Fill the row with a guess fitting every answer</source>
+        <translation>Llenar la fila con un intento compatible</translation>
+    </message>
+    <message>
+        <source>Show every board&apos;s records; play a game again</source>
+        <translation>Ver los récords y repetir una partida</translation>
+    </message>
+    <message>
+        <source>Play today&apos;s game: one secret for everyone</source>
+        <translation>Partida de hoy: la misma para todos</translation>
+    </message>
+    <message>
+        <source>Copy today&apos;s daily result, secret left out</source>
+        <translation>Copiar el resultado de hoy sin combinación</translation>
+    </message>
+    <message>
+        <source>Let the computer break a code you set</source>
+        <translation>El ordenador descifra un código propio</translation>
+    </message>
+    <message>
+        <source>Choose the colours in play and repeats</source>
+        <translation>Elegir los colores y las repeticiones</translation>
+    </message>
+</context>
+<context>
+    <name>peglore::TWinsChart</name>
+    <message>
+        <source>No wins yet</source>
+        <extracomment>Shown in the chart, and read by screen readers, while the board has no won game.</extracomment>
+        <translation>Aún no hay victorias</translation>
+    </message>
+    <message>
+        <source>Rows per win</source>
+        <extracomment>Accessible name of the chart of how many wins took each number of rows, read by screen readers.</extracomment>
+        <translation>Filas por victoria</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows: %1</source>
+        <extracomment>Read by screen readers for a column of the chart: %1 wins took %n rows each.</extracomment>
+        <translation>
+            <numerusform>%n fila: %1</numerusform>
+            <numerusform>%n filas: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>peglore::TfrmAbout</name>
+    <message>
+        <source>About...</source>
+        <extracomment>Title of the About dialog (Help &gt; About...).</extracomment>
+        <translation>Acerca de...</translation>
+    </message>
+    <message>
+        <source>Total Games Played:</source>
+        <extracomment>Caption before the number of games played; 119 pixels from its start to the number, bold.</extracomment>
+        <translation>Partidas jugadas:</translation>
+    </message>
+    <message>
+        <source>Games Won:</source>
+        <extracomment>Caption before the number of games won; 73 pixels from its start to the number, bold.</extracomment>
+        <translation>Ganadas:</translation>
+    </message>
+    <message>
+        <source>Games Lost:</source>
+        <extracomment>Caption before the number of games lost; 72 pixels from its start to the number, bold.</extracomment>
+        <translation>Perdidas:</translation>
+    </message>
+    <message>
+        <source>Unfinished Games:</source>
+        <extracomment>Caption before the number of games not finished; 108 pixels from its start to the number, bold.</extracomment>
+        <translation>Sin terminar:</translation>
+    </message>
+    <message>
+        <source>Version 1.1</source>
+        <extracomment>The About dialog&apos;s version line, centred in 65 pixels, bold.</extracomment>
+        <translation>Versión 1.1</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Peglore authors</source>
+        <extracomment>The About dialog&apos;s copyright line, centred in 203 pixels, bold.</extracomment>
+        <translation>© 2026 los autores de Peglore</translation>
+    </message>
+</context>
+<context>
+    <name>peglore::TfrmCodeBreaker</name>
+    <message>
+        <source>row %1</source>
+        <extracomment>The rows whose answers disagree, when one row: %1 is its number. It fills &quot;The answers of %1&quot;.</extracomment>
+        <translation>fila %1</translation>
+    </message>
+    <message>
+        <source>rows %1 and %2</source>
+        <extracomment>The rows whose answers disagree: %1 is a list of row numbers (&quot;1, 2&quot;), %2 the last one. It fills &quot;The answers of %1&quot;.</extracomment>
+        <translation>filas %1 y %2</translation>
+    </message>
+    <message>
+        <source>Break My Code</source>
+        <extracomment>Title of the window where the computer breaks the player&apos;s secret code (Tools &gt; Break My Code...).</extracomment>
+        <translation>Descifra mi código</translation>
+    </message>
+    <message>
+        <source>Your secret code (keys 1 to %1, Backspace clears):</source>
+        <extracomment>Caption above the player&apos;s code, 300 pixels wide. %1 is the highest colour key (8).</extracomment>
+        <translation>Tu código secreto (teclas del 1 al %1; Retroceso borra):</translation>
+    </message>
+    <message>
+        <source>Your secret code</source>
+        <extracomment>Accessible name of the row of the player&apos;s code, read by screen readers.</extracomment>
+        <translation>Tu código secreto</translation>
+    </message>
+    <message>
+        <source>Colour bar</source>
+        <extracomment>Accessible name of the row of eight colours, read by screen readers.</extracomment>
+        <translation>Barra de colores</translation>
+    </message>
+    <message>
+        <source>Colour %1</source>
+        <extracomment>Accessible name of a colour button: %1 is its place in the bar, from 1 to 8.</extracomment>
+        <translation>Color %1</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <extracomment>Tooltip of a colour button: the key %1 (a digit) places the colour.</extracomment>
+        <translation>Tecla %1</translation>
+    </message>
+    <message>
+        <source>&amp;Random</source>
+        <extracomment>Button, 80 pixels wide: makes a random code for the player.</extracomment>
+        <translation>Al &amp;azar</translation>
+    </message>
+    <message>
+        <source>I &amp;score the rows myself</source>
+        <extracomment>Check box, 300 pixels wide: the player answers each of the computer&apos;s rows, with no code set here.</extracomment>
+        <translation>&amp;Puntúo yo las filas</translation>
+    </message>
+    <message>
+        <source>S&amp;tart</source>
+        <extracomment>Button, 80 pixels wide.</extracomment>
+        <translation>&amp;Empezar</translation>
+    </message>
+    <message>
+        <source>Put a peg in every hole of your code first, or press Random.</source>
+        <extracomment>&quot;Random&quot; is the button&apos;s name.</extracomment>
+        <translation>Pon primero una ficha en cada hueco de tu código, o pulsa Al azar.</translation>
+    </message>
+    <message>
+        <source>&amp;Faster</source>
+        <extracomment>Button, 80 pixels wide: the computer plays its rows without waiting between them.</extracomment>
+        <translation>&amp;Más rápido</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <extracomment>Button, 80 pixels wide.</extracomment>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Blacks:</source>
+        <extracomment>Caption, 46 pixels wide, before the number of black key pegs (right colour in the right hole).</extracomment>
+        <translation>&amp;Negras:</translation>
+    </message>
+    <message>
+        <source>&amp;Whites:</source>
+        <extracomment>Caption, 46 pixels wide, before the number of white key pegs (right colour in another hole).</extracomment>
+        <translation>&amp;Blancas:</translation>
+    </message>
+    <message>
+        <source>&amp;Answer</source>
+        <extracomment>Button, 80 pixels wide: a command, gives the blacks and whites to the computer.</extracomment>
+        <translation>&amp;Responder</translation>
+    </message>
+    <message>
+        <source>No code answers %1 black, %2 white on %3 holes.</source>
+        <extracomment>%1 black and %2 white key pegs, %3 the holes of a row: more key pegs than a row can have.</extracomment>
+        <translation>Ningún código da negras: %1, blancas: %2 en %3 huecos.</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s rows</source>
+        <extracomment>Accessible name of the board of the computer&apos;s guesses, read by screen readers.</extracomment>
+        <translation>Las filas del ordenador</translation>
+    </message>
+    <message>
+        <source>The answers</source>
+        <extracomment>Accessible name of the board of key pegs that answer the computer&apos;s rows, read by screen readers.</extracomment>
+        <translation>Las respuestas</translation>
+    </message>
+    <message>
+        <source>Set your secret code on the %1 holes and press Start.</source>
+        <extracomment>%1 is the holes in a row; &quot;Start&quot; is the button&apos;s name.</extracomment>
+        <translation>Fija tu código secreto en los %1 huecos y pulsa Empezar.</translation>
+    </message>
+    <message>
+        <source>Row %1: the computer is choosing its guess…</source>
+        <extracomment>%1 is the row&apos;s number.</extracomment>
+        <translation>Fila %1: el ordenador está eligiendo su intento…</translation>
+    </message>
+    <message>
+        <source>Row %1: the computer plays %2.</source>
+        <extracomment>%1 is the row&apos;s number, %2 the computer&apos;s guess as key digits (&quot;1234&quot;).</extracomment>
+        <translation>Fila %1: el ordenador juega %2.</translation>
+    </message>
+    <message>
+        <source>Row %1: score the computer&apos;s guess against your code: blacks and whites, then Answer.</source>
+        <extracomment>%1 is the row&apos;s number; &quot;Answer&quot; is the button&apos;s name.</extracomment>
+        <translation>Fila %1: puntúa el intento del ordenador frente a tu código: negras y blancas, y luego Responder.</translation>
+    </message>
+    <message>
+        <source>The answers of %1 cannot all be true: no code gives every one of them. Score row %2 again, or start again if an earlier row was scored wrong.</source>
+        <extracomment>%1 is &quot;row 3&quot; or &quot;rows 1, 2 and 4&quot;, %2 the number of the row whose answer is asked for again.</extracomment>
+        <translation>Las respuestas (%1) no pueden ser todas ciertas: ningún código las da todas. Puntúa de nuevo la fila %2, o vuelve a empezar si una fila anterior estaba mal puntuada.</translation>
+    </message>
+    <message>
+        <source>The computer broke your code in 1 row. Your code: %1.</source>
+        <extracomment>%1 is the player&apos;s code as key digits (&quot;1234&quot;).</extracomment>
+        <translation>El ordenador ha descifrado tu código en 1 fila. Tu código: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The computer broke your code in %n rows. Your code: %1.</source>
+        <extracomment>%n is the rows the computer took, %1 the player&apos;s code as key digits (&quot;1234&quot;).</extracomment>
+        <translation>
+            <numerusform>El ordenador ha descifrado tu código en %n fila. Tu código: %1.</numerusform>
+            <numerusform>El ordenador ha descifrado tu código en %n filas. Tu código: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The computer did not break your code in 1 row. Your code: %1.</source>
+        <extracomment>%1 is the player&apos;s code as key digits (&quot;1234&quot;).</extracomment>
+        <translation>El ordenador no ha descifrado tu código en 1 fila. Tu código: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The computer did not break your code in %n rows. Your code: %1.</source>
+        <extracomment>%n is the rows played, %1 the player&apos;s code as key digits (&quot;1234&quot;).</extracomment>
+        <translation>
+            <numerusform>El ordenador no ha descifrado tu código en %n fila. Tu código: %1.</numerusform>
+            <numerusform>El ordenador no ha descifrado tu código en %n filas. Tu código: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The computer did not break your code in 1 row.</source>
+        <extracomment>The player scored the rows and set no code here.</extracomment>
+        <translation>El ordenador no ha descifrado tu código en 1 fila.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The computer did not break your code in %n rows.</source>
+        <extracomment>The player scored the rows and set no code here; %n is the rows played.</extracomment>
+        <translation>
+            <numerusform>El ordenador no ha descifrado tu código en %n fila.</numerusform>
+            <numerusform>El ordenador no ha descifrado tu código en %n filas.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>peglore::TfrmCorrectAnswer</name>
+    <message>
+        <source>Correct Combination</source>
+        <extracomment>Title of the dialog that shows the secret after a lost or given-up game.</extracomment>
+        <translation>Combinación correcta</translation>
+    </message>
+    <message>
+        <source>The correct combination was:</source>
+        <extracomment>Heading above the pegs of the secret; the dialog is 323 pixels wide.</extracomment>
+        <translation>La combinación correcta era:</translation>
+    </message>
+</context>
+<context>
+    <name>peglore::TfrmCustomBoard</name>
+    <message>
+        <source>Custom Board Size:</source>
+        <extracomment>Title of the dialog of the Custom level&apos;s board size.</extracomment>
+        <translation>Tamaño de tablero personalizado:</translation>
+    </message>
+    <message>
+        <source>Board preview</source>
+        <extracomment>Accessible name, read by screen readers: the small picture of the chosen board.</extracomment>
+        <translation>Vista previa del tablero</translation>
+    </message>
+    <message>
+        <source>Holes</source>
+        <extracomment>Accessible name of the slider of the number of holes in a row (the board&apos;s width).</extracomment>
+        <translation>Huecos</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <extracomment>Accessible name of the slider of the number of rows (the board&apos;s height).</extracomment>
+        <translation>Filas</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <extracomment>Button, 60 pixels wide.</extracomment>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>Button, 60 pixels wide.</extracomment>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Board Dimensions:</source>
+        <extracomment>Caption above the board size (&quot;5 x 10&quot;) in a panel 102 pixels wide.</extracomment>
+        <translation>Dimensiones:</translation>
+    </message>
+    <message>
+        <source>%1 x %2</source>
+        <extracomment>The board&apos;s size: %1 holes in a row by %2 rows. Centred in a panel 102 pixels wide.</extracomment>
+        <translation>%1 x %2</translation>
+    </message>
+</context>
+<context>
+    <name>peglore::TfrmDailyResult</name>
+    <message>
+        <source>Daily Result</source>
+        <extracomment>Title of the window after a daily game (one game a day, the same for every player).</extracomment>
+        <translation>Resultado diario</translation>
+    </message>
+    <message>
+        <source>Your daily game to share:</source>
+        <extracomment>Heading above the result, bold, in a window 340 pixels wide.</extracomment>
+        <translation>Tu partida diaria para compartir:</translation>
+    </message>
+    <message>
+        <source>Result to share</source>
+        <extracomment>Accessible name of the box with the result, read by screen readers.</extracomment>
+        <translation>Resultado para compartir</translation>
+    </message>
+    <message>
+        <source>The result is on the clipboard.</source>
+        <extracomment>One line, 316 pixels wide.</extracomment>
+        <translation>El resultado está en el portapapeles.</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <extracomment>Button, 84 pixels wide: a command, copies the result to the clipboard.</extracomment>
+        <translation>&amp;Copiar</translation>
+    </message>
+</context>
+<context>
+    <name>peglore::TfrmProperties</name>
+    <message>
+        <source>Properties</source>
+        <extracomment>Title of the dialog of the game&apos;s options (Game &gt; Properties...).</extracomment>
+        <translation>Propiedades</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>Button, 75 pixels wide.</extracomment>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>Button, 75 pixels wide.</extracomment>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <extracomment>The only tab of the Properties dialog: the general options.</extracomment>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Background music</source>
+        <extracomment>Check box, 116 pixels wide: the music played during the game.</extracomment>
+        <translation>Música de fondo</translation>
+    </message>
+    <message>
+        <source>Smart Hints</source>
+        <extracomment>Check box, 97 pixels wide. &quot;Smart Hints&quot; is the option&apos;s name: it shows or hides the tooltips of the tool bar&apos;s buttons.</extracomment>
+        <translation>Avisos</translation>
+    </message>
+    <message>
+        <source>Automatic Checking</source>
+        <extracomment>Check box, 122 pixels wide. The option&apos;s name: a row is checked as soon as its last hole is filled.</extracomment>
+        <translation>Autocomprobación</translation>
+    </message>
+</context>
+<context>
+    <name>peglore::TfrmRecords</name>
+    <message>
+        <source>%1, %2 × %3</source>
+        <extracomment>A board in the records&apos; tables: %1 is the level&apos;s name, %2 the holes in a row, %3 the rows.</extracomment>
+        <translation>%1, %2 × %3</translation>
+    </message>
+    <message>
+        <source>%1, %2 × %3, %4</source>
+        <extracomment>A board in the records&apos; tables: %1 is the level&apos;s name, %2 the holes in a row, %3 the rows, %4 the colours in play (&quot;6 colours, no repeats&quot;).</extracomment>
+        <translation>%1, %2 × %3, %4</translation>
+    </message>
+    <message>
+        <source>%1, %2 × %3, Break My Code</source>
+        <extracomment>A board the computer played against the player&apos;s own secret (Tools &gt; Break My Code...): %1 is the level&apos;s name, %2 the holes in a row, %3 the rows.</extracomment>
+        <translation>%1, %2 × %3, Descifra mi código</translation>
+    </message>
+    <message>
+        <source>%1, %2 × %3, %4, Break My Code</source>
+        <extracomment>A board the computer played against the player&apos;s own secret (Tools &gt; Break My Code...): %1 is the level&apos;s name, %2 the holes in a row, %3 the rows, %4 the colours in play (&quot;6 colours, no repeats&quot;).</extracomment>
+        <translation>%1, %2 × %3, %4, Descifra mi código</translation>
+    </message>
+    <message>
+        <source>daily %1, hard mode</source>
+        <extracomment>The notes of a game in the list of last games: the daily game of the date %1, played in hard mode (every row had to fit the answers so far).</extracomment>
+        <translation>diaria %1, modo difícil</translation>
+    </message>
+    <message>
+        <source>daily %1</source>
+        <extracomment>The notes of a game in the list of last games: the daily game of the date %1.</extracomment>
+        <translation>diaria %1</translation>
+    </message>
+    <message>
+        <source>hard mode</source>
+        <extracomment>The notes of a game in the list of last games: played in hard mode (every row had to fit the answers so far).</extracomment>
+        <translation>modo difícil</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <extracomment>Title of the Records window (Tools &gt; Records..., F4).</extracomment>
+        <translation>Récords</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <extracomment>Column header: the board (level, size, colours).</extracomment>
+        <translation>Tablero</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <extracomment>Column header: the number of games played on the board.</extracomment>
+        <translation>Partidas</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <extracomment>Column header: the number of games won.
+----------
+Column header: the number of daily games won.</extracomment>
+        <translation>Ganadas</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <extracomment>Column header: the number of games lost.</extracomment>
+        <translation>Perdidas</translation>
+    </message>
+    <message>
+        <source>Best time</source>
+        <extracomment>Column header: the shortest time of a won game.</extracomment>
+        <translation>Mejor tiempo</translation>
+    </message>
+    <message>
+        <source>Fewest rows</source>
+        <extracomment>Column header: the fewest rows a won game took.</extracomment>
+        <translation>Menos filas</translation>
+    </message>
+    <message>
+        <source>Average rows</source>
+        <extracomment>Column header: the rows a won game took on average.</extracomment>
+        <translation>Filas de media</translation>
+    </message>
+    <message>
+        <source>Longest run of wins</source>
+        <extracomment>Column header: the most games won one after the other.</extracomment>
+        <translation>Racha más larga de victorias</translation>
+    </message>
+    <message>
+        <source>Figures per board</source>
+        <extracomment>Accessible name of the table of figures, read by screen readers.</extracomment>
+        <translation>Cifras por tablero</translation>
+    </message>
+    <message>
+        <source>Daily games:</source>
+        <extracomment>Caption above the table of the daily games (one game a day, the same for every player).</extracomment>
+        <translation>Partidas diarias:</translation>
+    </message>
+    <message>
+        <source>Daily games</source>
+        <extracomment>Column header: the number of daily games played on the board.</extracomment>
+        <translation>Partidas diarias</translation>
+    </message>
+    <message>
+        <source>Current run of days won</source>
+        <extracomment>Column header: the days one after the other up to today whose daily game was won.</extracomment>
+        <translation>Racha actual de días ganados</translation>
+    </message>
+    <message>
+        <source>Longest run of days won</source>
+        <extracomment>Column header: the most days one after the other whose daily game was won.</extracomment>
+        <translation>Racha más larga de días ganados</translation>
+    </message>
+    <message>
+        <source>Daily games per board</source>
+        <extracomment>Accessible name of the table of daily games, read by screen readers.</extracomment>
+        <translation>Partidas diarias por tablero</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n games:</source>
+        <extracomment>Caption above the list of the games played last, newest first; %n is how many it shows.</extracomment>
+        <translation>
+            <numerusform>Última %n partida:</numerusform>
+            <numerusform>Últimas %n partidas:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Game number</source>
+        <extracomment>Column header: the game&apos;s number, which plays the same secret again.</extracomment>
+        <translation>Número de partida</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <extracomment>Column header: the date and time the game ended.</extracomment>
+        <translation>Terminada</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <extracomment>Column header: how the game ended (won, lost, given up, abandoned).</extracomment>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <extracomment>Column header: the number of rows played.</extracomment>
+        <translation>Filas</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <extracomment>Column header: the game&apos;s time on the clock.</extracomment>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Hints</source>
+        <extracomment>Column header: the number of hints taken.</extracomment>
+        <translation>Pistas</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <extracomment>Column header: what sets the game apart (daily game, hard mode).</extracomment>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Last games</source>
+        <extracomment>Accessible name of the list of last games, read by screen readers.</extracomment>
+        <translation>Últimas partidas</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <extracomment>Button: plays the game chosen in the list of last games again.</extracomment>
+        <translation>&amp;Jugar</translation>
+    </message>
+    <message>
+        <source>Play the chosen game again: the same board and the same secret</source>
+        <translation>Volver a jugar la partida elegida: el mismo tablero y la misma combinación</translation>
+    </message>
+    <message>
+        <source>Records file: %1</source>
+        <extracomment>The line at the foot of the Records window; %1 is the records file&apos;s path.</extracomment>
+        <translation>Archivo de récords: %1</translation>
+    </message>
+    <message>
+        <source>Rows per win</source>
+        <extracomment>The chart&apos;s title while no board is chosen: how many wins took each number of rows.</extracomment>
+        <translation>Filas por victoria</translation>
+    </message>
+    <message>
+        <source>Rows per win: %1</source>
+        <extracomment>The chart&apos;s title: how many wins took each number of rows; %1 is the board.</extracomment>
+        <translation>Filas por victoria: %1</translation>
+    </message>
+</context>
+<context>
+    <name>peglore::TfrmVariant</name>
+    <message>
+        <source>Variant</source>
+        <extracomment>Title of the dialog of the colours in play and whether they repeat (Tools &gt; Variant...).</extracomment>
+        <translation>Variante</translation>
+    </message>
+    <message>
+        <source>Colours in play:</source>
+        <extracomment>Caption before the number of colours; the number follows 140 pixels from its start.</extracomment>
+        <translation>Colores en juego:</translation>
+    </message>
+    <message>
+        <source>Colours in play</source>
+        <extracomment>Accessible name of the slider of the number of colours, read by screen readers.</extracomment>
+        <translation>Colores en juego</translation>
+    </message>
+    <message>
+        <source>Colours may repeat</source>
+        <extracomment>Check box, 176 pixels wide: a colour may stand in more than one hole of the secret.</extracomment>
+        <translation>Colores repetidos</translation>
+    </message>
+    <message>
+        <source>Classic board:</source>
+        <extracomment>Caption in a panel 102 pixels wide, above the classic board&apos;s size and colours.</extracomment>
+        <translation>Tablero clásico:</translation>
+    </message>
+    <message>
+        <source>%1 x %2</source>
+        <extracomment>The classic board&apos;s size: %1 holes in a row by %2 rows.</extracomment>
+        <translation>%1 x %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n colours</source>
+        <extracomment>The classic board&apos;s number of colours, in a panel 102 pixels wide.</extracomment>
+        <translation>
+            <numerusform>%n color</numerusform>
+            <numerusform>%n colores</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <extracomment>Button, 60 pixels wide: plays the classic board and colours at once.</extracomment>
+        <translation>Clásico</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <extracomment>Button, 60 pixels wide.</extracomment>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>Button, 60 pixels wide.</extracomment>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Without repeats every hole needs a colour of its own: this board has %1 holes and %2 colours, so it plays with repeats.</source>
+        <extracomment>A note in a box 176 x 66 pixels, four short lines. %1 is the number of holes of the level in play, %2 the number of colours chosen (fewer than the holes).</extracomment>
+        <translation>Sin repetir, cada hueco necesita un color propio: este tablero tiene %1 huecos y %2 colores, así que admite repeticiones.</translation>
+    </message>
+</context>
+</TS>
