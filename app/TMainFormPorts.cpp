@@ -60,15 +60,18 @@ void TMainFormPorts::SetRowMarkerTop(int top)
 
 void TMainFormPorts::SetStatusRowText(const std::string& text)
 {
-    FParts.StatusBar->SetPanelText(0, QString::fromStdString(text));
-    FParts.LeftBoard->ReadingChanged();
-    FParts.RightBoard->ReadingChanged();
+    ShowStatusRow(QString::fromStdString(text));
 }
 
 void TMainFormPorts::SetStatusRow(int row)
 {
-    //: The status bar's first panel, 50 pixels wide: the number of the current row, counted from 1.
-    FParts.StatusBar->SetPanelText(0, QCoreApplication::translate("peglore::TMainForm", "Row: %1").arg(row + 1));
+    //: The status bar's first panel, 43 pixels for the text: the number of the current row, counted from 1.
+    ShowStatusRow(QCoreApplication::translate("peglore::TMainForm", "Row: %1").arg(row + 1));
+}
+
+void TMainFormPorts::ShowStatusRow(const QString& text)
+{
+    FParts.StatusBar->SetPanelText(0, text);
     // Another row is played: the rows read as checked or current anew.
     FParts.LeftBoard->ReadingChanged();
     FParts.RightBoard->ReadingChanged();

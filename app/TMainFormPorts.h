@@ -103,6 +103,8 @@ public:
     QString IdleStatusText() const { return FVariantText; }
 
 private:
+    // Panel 0 shows TEXT, and the boards read their rows anew.
+    void ShowStatusRow(const QString& text);
     TMainFormParts FParts;
     int FInitialClientWidth;
     TGameSession* FSession = nullptr;

@@ -748,7 +748,7 @@
     </message>
     <message>
         <source>Row: %1</source>
-        <extracomment>The status bar&apos;s first panel, 50 pixels wide: the number of the current row, counted from 1.</extracomment>
+        <extracomment>The status bar&apos;s first panel, 43 pixels for the text: the number of the current row, counted from 1.</extracomment>
         <translation>Lin.: %1</translation>
     </message>
     <message numerus="yes">
