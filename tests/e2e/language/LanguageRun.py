@@ -99,9 +99,7 @@ def main():
     german = catalogue(source_dir, "de")
     machine = Machine()
     try:
-        machine.start_x()
-        machine.start_window_manager()
-        machine.start_accessibility_bus()
+        machine.start_desktop()
         reader = Reader()
         read_game(machine, reader, bin_dir, {"LANGUAGE": "de", "LANG": "de_DE.UTF-8"}, without_marks(german["&Game"]),
                   german[ROW_NOT_FULL], without_marks(german["Help &Topics"]),

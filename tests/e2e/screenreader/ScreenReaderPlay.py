@@ -134,6 +134,12 @@ class Machine:
                    XDG_RUNTIME_DIR=game, SDL_AUDIODRIVER="dummy")
         self.game = self.start([os.path.join(game, "peglore")], env=env, cwd="/")
 
+    def start_desktop(self):
+        """X, a window manager and the accessibility bus, as a player's desktop has them."""
+        self.start_x()
+        self.start_window_manager()
+        self.start_accessibility_bus()
+
     def stop(self):
         for process in reversed(self.processes):
             process.terminate()
@@ -196,9 +202,7 @@ def play(bin_dir):
 
     machine = Machine()
     try:
-        machine.start_x()
-        machine.start_window_manager()
-        machine.start_accessibility_bus()
+        machine.start_desktop()
         reader = Reader()
         machine.start_game(bin_dir)
         app = wait_for(reader.application, "the game on the accessibility bus", pump=reader.pump)
